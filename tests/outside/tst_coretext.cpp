@@ -1,0 +1,151 @@
+// Core text services: Core::String, positional formatting and integer parsing.
+#include "outside/coreexception.h"
+#include "outside/coreformat.h"
+#include "outside/corestring.h"
+#include "outside/corestringformatstream.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+using Core::String;
+
+class TestCoreText : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void subStringTakesInclusiveLastIndex()
+    {
+        const String text("border-left-width");
+        QCOMPARE(text.subString(0, 5).toQString(), QStringLiteral("border"));
+        QCOMPARE(text.subString(7, 10).toQString(), QStringLiteral("left"));
+        QCOMPARE(text.subString(12).toQString(), QStringLiteral("width"));
+        // Out-of-range indexes are clamped, an empty range gives "".
+        QCOMPARE(text.subString(12, 999).toQString(), QStringLiteral("width"));
+        QVERIFY(text.subString(5, 4).isEmpty());
+        QVERIFY(text.subString(-3, -1).isEmpty());
+    }
+
+    void findAnswersMinusOneWhenAbsent()
+    {
+        const String text("a;b;c");
+        QCOMPARE(text.find(";"), 1);
+        QCOMPARE(text.find(";", 2), 3);
+        QCOMPARE(text.find("x"), -1);
+        QCOMPARE(text.find(";", 99), -1);
+        QCOMPARE(text.find(QChar(u'c'), -5), -1);
+        QCOMPARE(text.findLast(";"), 3);
+        QCOMPARE(text.findAnyOf("cb"), 2);
+    }
+
+    void trimWorksInPlace()
+    {
+        String text("  \t12pt \n");
+        String& same = text.trim();
+        QCOMPARE(&same, &text);
+        QCOMPARE(text.toQString(), QStringLiteral("12pt"));
+    }
+
+    void splitAtAnyOfSeveralCharacters()
+    {
+        const auto pieces = String("1px solid,red;;x").split(" ,;");
+        QCOMPARE(int(pieces.size()), 5);
+        QCOMPARE(pieces[2].toQString(), QStringLiteral("red"));
+        QVERIFY(pieces[3].isEmpty());
+        QCOMPARE(int(String("1px solid,red;;x").split(" ,;", true).size()), 4);
+        QCOMPARE(int(String().split(",").size()), 1);
+    }
+
+    void replaceAndCompare()
+    {
+        const String text("a-b-c");
+        QCOMPARE(text.replace("-", "+").toQString(), QStringLiteral("a+b-c"));
+        QCOMPARE(text.replaceAll("-", "+").toQString(), QStringLiteral("a+b+c"));
+        QCOMPARE(text.replaceAll("", "+").toQString(), QStringLiteral("a-b-c"));
+        QCOMPARE(String("Solid").compareNoCase("SOLID"), 0);
+        QVERIFY(String("a").compare("b") < 0);
+        QCOMPARE(String("fo:border").substringAfter(":").toQString(), QStringLiteral("border"));
+        QVERIFY(String("fo:border").substringAfter("#").isEmpty());
+    }
+
+    void formatFillsPlaceholders_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("positional") << "{0}:{1}" << "fo:12";
+        QTest::newRow("repeated and reordered") << "{1}{0}{1}" << "12fo12";
+        QTest::newRow("escaped braces") << "{{{0}}}" << "{fo}";
+        QTest::newRow("three decimals at most") << "{2:0.###}" << "1.235";
+        QTest::newRow("padding") << "[{1,4}|{0,-4}]" << "[  12|fo  ]";
+        QTest::newRow("no placeholder") << "plain" << "plain";
+    }
+    void formatFillsPlaceholders()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, expected);
+        QCOMPARE(Core::Format::format(pattern, "fo", 12, 1.23456).toQString(), expected);
+    }
+
+    void numberFormats_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("trailing zeros dropped") << 2.5 << "0.###" << "2.5";
+        QTest::newRow("whole number keeps no dot") << 3.0 << "0.###" << "3";
+        QTest::newRow("rounding") << 0.0005 << "0.###" << "0.001";
+        QTest::newRow("negative zero") << -0.0001 << "0.###" << "0";
+        QTest::newRow("fixed decimals") << 1.0 << "0.00" << "1.00";
+        QTest::newRow("grouping") << 1234567.0 << "#,##0" << "1,234,567";
+        QTest::newRow("standard F") << 3.14159 << "F2" << "3.14";
+        QTest::newRow("leading zeros") << 7.0 << "000" << "007";
+    }
+    void numberFormats()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, format);
+        QFETCH(QString, expected);
+        QCOMPARE(Core::Format::formatValue(value, format).toQString(), expected);
+    }
+
+    void streamCollectsArguments()
+    {
+        Core::StringFormatStream stream("page-height=\"{0}px\" page-width=\"{1}px\" {2}");
+        stream << 152 << 200 << String("<fo:block/>");
+        QCOMPARE(stream.toString().toQString(), QStringLiteral("page-height=\"152px\" page-width=\"200px\" <fo:block/>"));
+    }
+
+    void malformedPatternsRaiseReadableErrors_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::newRow("unclosed") << "{0";
+        QTest::newRow("lone closing") << "a}b";
+        QTest::newRow("missing argument") << "{3}";
+        QTest::newRow("not a number") << "{x}";
+        QTest::newRow("bad number format") << "{1:abc}";
+    }
+    void malformedPatternsRaiseReadableErrors()
+    {
+        QFETCH(QString, pattern);
+        try {
+            Core::Format::format(pattern, "a", 1);
+            QFAIL("a malformed pattern was accepted");
+        } catch (const Core::Exception& e) {
+            QVERIFY(e.getMessage().contains(pattern));
+        }
+    }
+
+    void parseIntReadsDecimalIntegers()
+    {
+        QCOMPARE(Core::Format::parseInt(" 42 "), 42);
+        QCOMPARE(Core::Format::parseInt("-7"), -7);
+        QCOMPARE(Core::Format::parseInt("+7"), 7);
+        for (const char* bad : {"", "12px", "1.5", "0x10", "-", "99999999999"}) {
+            QVERIFY_THROWS_EXCEPTION(Core::Exception, Core::Format::parseInt(bad));
+            QCOMPARE(Core::Format::parseInt(bad, -1), -1);
+        }
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestCoreText)
+#include "tst_coretext.moc"
