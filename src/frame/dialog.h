@@ -1,0 +1,51 @@
+#pragma once
+
+#include "uieditor_export.h"
+
+#include <QDialog>
+
+/// Base of every dialog of the library: a QDialog built from a form that
+/// carries a template number, with controls found by their number.
+///
+/// OnInitDialog() runs once, just before the dialog is first shown, whether it
+/// is run with DoModal()/exec(), open() or show(). accept() goes through
+/// OnOK(), which validates and closes only on success; reject() through OnCancel().
+class UIEDITOR_EXPORT Dialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Dialog(unsigned templateId, QWidget* parent = nullptr);
+    ~Dialog() override;
+
+    /// Runs the dialog modally; answers QDialog::Accepted or Rejected.
+    int DoModal();
+    unsigned templateId() const { return m_templateId; }
+
+    /// The control whose "controlId" property is `id`. 1 and 2 fall back to
+    /// the OK and Cancel buttons of the dialog's button box.
+    QWidget* control(int id) const;
+    template <class T>
+    T* control(int id) const
+    {
+        return qobject_cast<T*>(control(id));
+    }
+
+    void accept() override;
+    void reject() override;
+    void setVisible(bool visible) override;
+
+protected:
+    /// Fills the controls from the inputs. Called once before the first show.
+    virtual bool OnInitDialog();
+    /// Validates and, on success, ends the dialog with Accepted (EndDialog).
+    virtual void OnOK();
+    virtual void OnCancel();
+    /// Ends the modal loop with `result` without further checks.
+    void EndDialog(int result);
+    bool isInitialized() const { return m_initialized; }
+
+private:
+    unsigned m_templateId;
+    bool m_initialized = false;
+};

@@ -1,0 +1,3 @@
+#include "frame/messageboxfactory.h"
+
+MessageBoxFactory::~MessageBoxFactory() = default;

@@ -1,0 +1,109 @@
+// The language follows the environment at start-up: the message table, the
+// forms and the tr() texts all speak it. Run once per language by ctest.
+#include "frame/logdlg.h"
+#include "frame/uitranslations.h"
+#include "outside/coreapplication.h"
+#include "outside/stringtable.h"
+#include "testregistry.h"
+
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+class TestLanguages : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString expected() { return qEnvironmentVariable("UIEDITOR_EXPECTED_LANGUAGE"); }
+
+private Q_SLOTS:
+    void languageComesFromTheEnvironment()
+    {
+        QVERIFY2(!expected().isEmpty(), "run through ctest, which sets the expected language");
+        QCOMPARE(Core::Application::getCurrentLanguage().getName().toQString(), expected());
+        // English loads one too: it carries the plural forms of counted texts.
+        QVERIFY(UiTranslations::libraryTranslationLoaded());
+    }
+
+    void everyNumberHasThreeTexts()
+    {
+        const Core::StringTable& table = Core::StringTable::instance();
+        QVERIFY2(table.loadError().isEmpty(), qPrintable(table.loadError().toQString()));
+        QFile list(qEnvironmentVariable("UIEDITOR_STRING_IDS"));
+        QVERIFY(list.open(QIODevice::ReadOnly | QIODevice::Text));
+        int checked = 0;
+        while (!list.atEnd()) {
+            const QByteArray line = list.readLine().trimmed();
+            if (line.isEmpty()) {
+                continue;
+            }
+            const unsigned id = line.toUInt();
+            QVERIFY2(table.contains(id), line.constData());
+            for (auto language : {Core::Language::English, Core::Language::German, Core::Language::French}) {
+                QVERIFY2(!table.text(id, language).trimmed().isEmpty(),
+                         qPrintable(QStringLiteral("%1 has no text in %2").arg(id).arg(Core::Language(language).getName().toQString())));
+            }
+            ++checked;
+        }
+        QVERIFY(checked > 250);
+        QCOMPARE(int(table.ids().size()), checked);
+    }
+
+    void germanAndFrenchAreTranslationsNotCopies()
+    {
+        // Cognates exist ("Variables", "Image"), but a table that mostly repeats
+        // English in another column has not been translated.
+        const Core::StringTable& table = Core::StringTable::instance();
+        int sameAsEnglish = 0;
+        const QList<unsigned> ids = table.ids();
+        for (unsigned id : ids) {
+            const Core::String english = table.text(id, Core::Language::English);
+            sameAsEnglish += table.text(id, Core::Language::German) == english;
+            sameAsEnglish += table.text(id, Core::Language::French) == english;
+        }
+        QVERIFY2(sameAsEnglish < ids.size() / 10, qPrintable(QString::number(sameAsEnglish)));
+    }
+
+    void messagesSpeakTheRunningLanguage()
+    {
+        const Core::Language language = Core::Application::getCurrentLanguage();
+        QCOMPARE(Core::String::formatS(63100), Core::StringTable::instance().text(63100, language));
+        Core::String loaded;
+        QVERIFY(loaded.loadString(12913));
+        QCOMPARE(loaded, Core::StringTable::instance().text(12913, language));
+        QVERIFY(!loaded.loadString(99999));
+        QVERIFY(loaded.isEmpty());
+    }
+
+    void formsAndCodeTextsAreTranslated()
+    {
+        LogDlg log;
+        log.addMessage("one");
+        log.addMessage("two");
+        const QString title = log.windowTitle();
+        const QString count = log.control<QLabel>(1003)->text();
+        const QString clear = log.control<QPushButton>(1002)->text();
+        const QString close = log.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close)->text();
+        if (expected() == QLatin1String("de")) {
+            QCOMPARE(title, QStringLiteral("Protokoll"));
+            QCOMPARE(count, QStringLiteral("2 Meldungen"));
+            QCOMPARE(clear, QStringLiteral("&Leeren"));
+            QCOMPARE(close, QStringLiteral("Schließen")); // Qt's own German texts are loaded too
+        } else if (expected() == QLatin1String("fr")) {
+            QCOMPARE(title, QStringLiteral("Journal"));
+            QCOMPARE(count, QStringLiteral("2 messages"));
+            QCOMPARE(clear, QStringLiteral("&Effacer"));
+            QCOMPARE(close, QStringLiteral("Fermer"));
+        } else {
+            QCOMPARE(title, QStringLiteral("Log"));
+            QCOMPARE(count, QStringLiteral("2 messages"));
+            QCOMPARE(clear, QStringLiteral("C&lear"));
+        }
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestLanguages)
+#include "tst_languages.moc"
