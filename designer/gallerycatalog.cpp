@@ -1,0 +1,15 @@
+#include "gallerycatalog.h"
+
+#include "frame/logdlg.h"
+
+std::vector<GalleryEntry> GalleryCatalog::entries()
+{
+    std::vector<GalleryEntry> list;
+    list.push_back({QStringLiteral("LogDlg"), [] {
+                        auto log = std::make_unique<LogDlg>();
+                        log->addMessage("invoice.xml: loaded 42 lines");
+                        log->addMessage("invoice.xsd, line 17: the type \"Money\" is not defined");
+                        return std::unique_ptr<QWidget>(std::move(log));
+                    }});
+    return list;
+}

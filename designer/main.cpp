@@ -1,0 +1,65 @@
+#include "gallerywindow.h"
+#include "gallerywriter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTextStream>
+
+namespace {
+
+bool hasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+int writeGallery(const QString& directory)
+{
+    GalleryWriter writer(directory);
+    if (!writer.writeAll(QCoreApplication::applicationFilePath())) {
+        QTextStream(stderr) << writer.error() << '\n';
+        return 1;
+    }
+    QTextStream(stdout) << "The dialog gallery is in " << QDir(directory).absoluteFilePath(QStringLiteral("index.html"))
+                        << '\n';
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i) {
+        args << QString::fromLocal8Bit(argv[i]);
+    }
+    const bool childRun = args.value(0) == QLatin1String("--gallery-language");
+    const bool galleryRun = args.value(0) == QLatin1String("--gallery");
+    // Without a display there is nothing to open windows on: write the gallery instead.
+    const bool headless = !hasDisplay();
+    if (headless || galleryRun || childRun) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("uieditor designer"));
+    QApplication::setOrganizationName(QStringLiteral("Varnel"));
+
+    if (childRun) {
+        GalleryWriter writer(args.value(1));
+        if (!writer.writeCurrentLanguage()) {
+            QTextStream(stderr) << writer.error() << '\n';
+            return 1;
+        }
+        return 0;
+    }
+    if (galleryRun || headless) {
+        const QString directory = galleryRun && args.size() > 1 ? args.at(1) : QStringLiteral("gallery");
+        if (headless && !galleryRun) {
+            QTextStream(stdout) << "No display found: writing the dialog gallery instead of opening the designer.\n";
+        }
+        return writeGallery(directory);
+    }
+    GalleryWindow window;
+    window.show();
+    return QApplication::exec();
+}

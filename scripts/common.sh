@@ -1,0 +1,45 @@
+# Shared by the entry points: the packages the project needs and the build.
+# shellcheck shell=bash
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+PACKAGES=(
+    cmake ninja-build ccache g++ pkg-config
+    qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
+    qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
+    libxml2-dev libxslt1-dev libzint-dev libssl-dev
+    hunspell-en-us hunspell-de-de hunspell-fr
+    fontconfig fonts-liberation2 fonts-dejavu
+)
+FUZZ_PACKAGES=(clang-14 libclang-rt-14-dev)
+
+# ensure_packages PACKAGE...: installs what is missing (as root), or prints
+# the exact command to run and stops.
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+            missing+=("$package")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These packages are missing. Install them as root, then run this command again:" >&2
+        echo "  apt-get update && apt-get install -y ${missing[*]}" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# configure_and_build DIR [CMAKE OPTIONS...]
+configure_and_build() {
+    local dir="$1"
+    shift
+    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
+    cmake --build "$dir"
+}
