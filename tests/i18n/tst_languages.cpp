@@ -1,6 +1,7 @@
 // The language follows the environment at start-up: the message table, the
 // forms and the tr() texts all speak it. Run once per language by ctest.
 #include "frame/logdlg.h"
+#include "frame/moduleconstants.h"
 #include "frame/uitranslations.h"
 #include "outside/coreapplication.h"
 #include "outside/stringtable.h"
@@ -76,6 +77,18 @@ private Q_SLOTS:
         QCOMPARE(loaded, Core::StringTable::instance().text(12913, language));
         QVERIFY(!loaded.loadString(99999));
         QVERIFY(loaded.isEmpty());
+    }
+
+    void sharedConstantsUseTheRunningLanguage()
+    {
+        const auto& texts = ModuleConstants::barcodeTexts();
+        QCOMPARE(int(texts.size()), 15);
+        QCOMPARE(texts.back(), Core::StringTable::instance().text(63392, Core::Application::getCurrentLanguage()));
+        for (const Core::String& text : texts) {
+            QVERIFY(!text.isEmpty());
+        }
+        QCOMPARE(int(ModuleConstants::barcodeDisplayNames().size()), 18);
+        QCOMPARE(ModuleConstants::xpathEditorRootText(), Core::String::formatS(63073));
     }
 
     void formsAndCodeTextsAreTranslated()
