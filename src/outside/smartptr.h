@@ -8,17 +8,25 @@
 
 /// Intrusive reference-counted pointer to a Core::Object. Using a null one
 /// through -> or * throws Core::NullPointerException instead of crashing.
+///
+/// The count is kept through the Core::Object base, remembered when the
+/// pointer is made from an object: so a SmartPtr of a type that is only
+/// declared (an interface returning SmartPtr<SampleXml>) can still be
+/// copied, returned and destroyed.
 template <class T>
 class SmartPtr
 {
 public:
     SmartPtr() = default;
     SmartPtr(std::nullptr_t) {}
-    SmartPtr(T* object) : m_ptr(object) { retain(); }
-    SmartPtr(const SmartPtr& other) : m_ptr(other.m_ptr) { retain(); }
-    SmartPtr(SmartPtr&& other) noexcept : m_ptr(std::exchange(other.m_ptr, nullptr)) {}
+    SmartPtr(T* object) : m_ptr(object), m_object(object) { retain(); }
+    SmartPtr(const SmartPtr& other) : m_ptr(other.m_ptr), m_object(other.m_object) { retain(); }
+    SmartPtr(SmartPtr&& other) noexcept
+        : m_ptr(std::exchange(other.m_ptr, nullptr)), m_object(std::exchange(other.m_object, nullptr))
+    {
+    }
     template <class U, class = std::enable_if_t<std::is_convertible_v<U*, T*>>>
-    SmartPtr(const SmartPtr<U>& other) : m_ptr(other.get())
+    SmartPtr(const SmartPtr<U>& other) : m_ptr(other.get()), m_object(other.get())
     {
         retain();
     }
@@ -43,7 +51,11 @@ public:
         return *this;
     }
 
-    void swap(SmartPtr& other) noexcept { std::swap(m_ptr, other.m_ptr); }
+    void swap(SmartPtr& other) noexcept
+    {
+        std::swap(m_ptr, other.m_ptr);
+        std::swap(m_object, other.m_object);
+    }
     void reset() { SmartPtr().swap(*this); }
 
     T* get() const { return m_ptr; }
@@ -73,18 +85,20 @@ private:
     }
     void retain()
     {
-        if (m_ptr) {
-            m_ptr->AddRef();
+        if (m_object) {
+            m_object->AddRef();
         }
     }
     void release()
     {
-        if (m_ptr) {
-            std::exchange(m_ptr, nullptr)->Release();
+        m_ptr = nullptr;
+        if (m_object) {
+            std::exchange(m_object, nullptr)->Release();
         }
     }
 
     T* m_ptr = nullptr;
+    const Core::Object* m_object = nullptr;
 };
 
 /// Creates an object and hands it to its first owner.
