@@ -2,11 +2,11 @@
 
 #include "outside/xmlcssnumber_p.h"
 
-#include <QList>
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <QList>
 
 namespace Xml {
 
@@ -386,13 +386,15 @@ int scanIntegers(QStringView text, const char* pattern, std::array<int, 3>& numb
                 ++at;
             }
             bool negative = false;
-            if (at < text.size() && (text[at] == QLatin1Char('-') || text[at] == QLatin1Char('+'))) {
+            if (at < text.size() &&
+                (text[at] == QLatin1Char('-') || text[at] == QLatin1Char('+'))) {
                 negative = text[at] == QLatin1Char('-');
                 ++at;
             }
             const qsizetype digits = at;
             unsigned lowByte = 0;
-            while (at < text.size() && text[at] >= QLatin1Char('0') && text[at] <= QLatin1Char('9')) {
+            while (at < text.size() && text[at] >= QLatin1Char('0') &&
+                   text[at] <= QLatin1Char('9')) {
                 lowByte = (lowByte * 10 + unsigned(text[at].unicode() - u'0')) & 0xFF;
                 ++at;
             }
@@ -512,7 +514,8 @@ ColorParse::Result ColorParse::parseSpotColor(const Core::String& text)
         return std::nullopt;
     }
     QStringView name = arguments->first();
-    if (name.size() >= 2 && (name.front() == QLatin1Char('"') || name.front() == QLatin1Char('\'')) &&
+    if (name.size() >= 2 &&
+        (name.front() == QLatin1Char('"') || name.front() == QLatin1Char('\'')) &&
         name.back() == name.front()) {
         name = name.mid(1, name.size() - 2).trimmed();
     }
@@ -538,7 +541,7 @@ ColorParse::Result ColorParse::parseColorName(const Core::String& text, Qt::Case
 {
     const QString name = text.toQString().trimmed();
     const bool transparent = cs == Qt::CaseSensitive ? name == QLatin1String("transparent")
-                                                      : equalsNoCase(name, "transparent");
+                                                     : equalsNoCase(name, "transparent");
     if (transparent) {
         return Drawing::RGBColor(0, 0, 0, 0);
     }
@@ -561,9 +564,9 @@ std::optional<COLORREF> ColorParse::lookupColorKeyword(const Core::String& name,
         }
         key.push_back(cs == Qt::CaseInsensitive ? asciiLower(c) : char(c.unicode()));
     }
-    const auto found =
-        std::lower_bound(Keywords.begin(), Keywords.end(), key,
-                         [](const Keyword& keyword, const std::string& k) { return k > keyword.name; });
+    const auto found = std::lower_bound(
+        Keywords.begin(), Keywords.end(), key,
+        [](const Keyword& keyword, const std::string& k) { return k > keyword.name; });
     if (found == Keywords.end() || key != found->name) {
         return std::nullopt;
     }
@@ -593,7 +596,10 @@ ColorParse::Result ColorParse::scanRGBTriplet(const Core::String& text)
 Core::String ColorParse::getColorAsString(const Drawing::RGBColor& color)
 {
     if (color.isOpaque()) {
-        return QStringLiteral("rgb(%1,%2,%3)").arg(color.getR()).arg(color.getG()).arg(color.getB());
+        return QStringLiteral("rgb(%1,%2,%3)")
+            .arg(color.getR())
+            .arg(color.getG())
+            .arg(color.getB());
     }
     if (color == Drawing::RGBColor(0, 0, 0, 0)) {
         return QStringLiteral("transparent");

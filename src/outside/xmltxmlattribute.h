@@ -9,8 +9,7 @@ namespace Xml {
 
 /// A value that may be absent, as an attribute of a CSS value is (the colour of
 /// a box shadow, for one): "not given" must stay apart from any real value.
-template <class T>
-class TXmlAttribute
+template <class T> class TXmlAttribute
 {
 public:
     /// Not set.

@@ -50,8 +50,8 @@ private Q_SLOTS:
         QTest::newRow("cmyk half cyan") << "cmyk(0.5,0,0,0)" << 128 << 255 << 255 << 255;
         QTest::newRow("cmyk with key") << "CMYK(0, 0, 0, 0.2)" << 204 << 204 << 204 << 255;
         QTest::newRow("cmyk clamps") << "cmyk(2,-1,0,0)" << 0 << 255 << 255 << 255;
-        QTest::newRow("spot colour") << "spot-color('PANTONE 100 C', 0, 0, 1, 0)" << 255 << 255 << 0
-                                     << 255;
+        QTest::newRow("spot colour")
+            << "spot-color('PANTONE 100 C', 0, 0, 1, 0)" << 255 << 255 << 0 << 255;
         QTest::newRow("spot colour at half tint")
             << "spot-color(\"Gold\", 0, 0, 1, 0, 50%)" << 255 << 255 << 128 << 255;
         QTest::newRow("spot colour, bare name, no tint")
@@ -176,8 +176,8 @@ private Q_SLOTS:
         QTest::newRow("unclosed") << "rgb(1,2,3" << true << uint(RGB(1, 2, 3));
         QTest::newRow("text after") << "rgb(1,2,3)garbage" << true << uint(RGB(1, 2, 3));
         QTest::newRow("semicolons") << "10;20;30" << true << uint(RGB(10, 20, 30));
-        QTest::newRow("semicolons with blanks") << " 10 ; 20 ; 30 )" << true
-                                                << uint(RGB(10, 20, 30));
+        QTest::newRow("semicolons with blanks")
+            << " 10 ; 20 ; 30 )" << true << uint(RGB(10, 20, 30));
         QTest::newRow("decimals") << "rgb(10.5,0,0)" << false << 0u;
         QTest::newRow("hexadecimal") << "#ff0000" << false << 0u;
         QTest::newRow("keyword") << "red" << false << 0u;
@@ -238,10 +238,14 @@ private Q_SLOTS:
         QCOMPARE(ours, qtNames);
 
         const std::pair<const char*, COLORREF> known[] = {
-            {"aliceblue", RGB(0xF0, 0xF8, 0xFF)},     {"darkslategrey", RGB(0x2F, 0x4F, 0x4F)},
-            {"lightgoldenrodyellow", RGB(250, 250, 210)}, {"rosybrown", RGB(188, 143, 143)},
-            {"yellowgreen", RGB(0x9A, 0xCD, 0x32)},   {"fuchsia", RGB(255, 0, 255)},
-            {"orange", RGB(255, 165, 0)},             {"grey", RGB(128, 128, 128)}};
+            {"aliceblue", RGB(0xF0, 0xF8, 0xFF)},
+            {"darkslategrey", RGB(0x2F, 0x4F, 0x4F)},
+            {"lightgoldenrodyellow", RGB(250, 250, 210)},
+            {"rosybrown", RGB(188, 143, 143)},
+            {"yellowgreen", RGB(0x9A, 0xCD, 0x32)},
+            {"fuchsia", RGB(255, 0, 255)},
+            {"orange", RGB(255, 165, 0)},
+            {"grey", RGB(128, 128, 128)}};
         for (const auto& [name, value] : known) {
             QCOMPARE(ColorParse::lookupColorKeyword(name), std::optional<COLORREF>(value));
         }
@@ -268,12 +272,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("alpha");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("hex");
-        QTest::newRow("opaque") << 255 << 0 << 0 << 255 << "rgb(255,0,0)" << "#ff0000";
-        QTest::newRow("small components") << 10 << 11 << 12 << 255 << "rgb(10,11,12)" << "#0a0b0c";
-        QTest::newRow("transparent") << 0 << 0 << 0 << 0 << "transparent" << "#000000";
+        QTest::newRow("opaque") << 255 << 0 << 0 << 255 << "rgb(255,0,0)"
+                                << "#ff0000";
+        QTest::newRow("small components") << 10 << 11 << 12 << 255 << "rgb(10,11,12)"
+                                          << "#0a0b0c";
+        QTest::newRow("transparent") << 0 << 0 << 0 << 0 << "transparent"
+                                     << "#000000";
         QTest::newRow("translucent") << 255 << 0 << 0 << 128 << "rgba(255,0,0,0.502)"
                                      << "#ff0000";
-        QTest::newRow("transparent red") << 255 << 0 << 0 << 0 << "rgba(255,0,0,0)" << "#ff0000";
+        QTest::newRow("transparent red") << 255 << 0 << 0 << 0 << "rgba(255,0,0,0)"
+                                         << "#ff0000";
     }
     void colourText()
     {
@@ -331,24 +339,42 @@ private Q_SLOTS:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("displayName");
         QTest::addColumn<QString>("keyword");
-        QTest::newRow("1") << 1 << "UPC-E" << "UPC-E";
-        QTest::newRow("2") << 2 << "EAN-8" << "EAN-8";
-        QTest::newRow("3") << 3 << "UPC-A" << "UPC-A";
-        QTest::newRow("4") << 4 << "EAN-13" << "EAN-13";
-        QTest::newRow("5") << 5 << "Data Matrix" << "DataMatrix";
-        QTest::newRow("6") << 6 << "3 of 9" << "3of9";
-        QTest::newRow("7") << 7 << "2 of 5" << "2of5";
-        QTest::newRow("8") << 8 << "Postnet" << "Postnet";
-        QTest::newRow("9") << 9 << "Planet" << "Planet";
-        QTest::newRow("10") << 10 << "128" << "Code128";
-        QTest::newRow("11") << 11 << "128 Raw" << "Code128Raw";
-        QTest::newRow("12") << 12 << "128 UCC" << "Code128UCC";
-        QTest::newRow("13") << 13 << "OMR" << "OMR";
-        QTest::newRow("14") << 14 << "PDF417" << "Pdf417";
-        QTest::newRow("15") << 15 << "Aztec" << "Aztec";
-        QTest::newRow("16") << 16 << "Maxicode" << "Maxicode";
-        QTest::newRow("17") << 17 << "QR Barcode" << "QRBarcode";
-        QTest::newRow("18") << 18 << "Intelligent Mail" << "IntelligentMail";
+        QTest::newRow("1") << 1 << "UPC-E"
+                           << "UPC-E";
+        QTest::newRow("2") << 2 << "EAN-8"
+                           << "EAN-8";
+        QTest::newRow("3") << 3 << "UPC-A"
+                           << "UPC-A";
+        QTest::newRow("4") << 4 << "EAN-13"
+                           << "EAN-13";
+        QTest::newRow("5") << 5 << "Data Matrix"
+                           << "DataMatrix";
+        QTest::newRow("6") << 6 << "3 of 9"
+                           << "3of9";
+        QTest::newRow("7") << 7 << "2 of 5"
+                           << "2of5";
+        QTest::newRow("8") << 8 << "Postnet"
+                           << "Postnet";
+        QTest::newRow("9") << 9 << "Planet"
+                           << "Planet";
+        QTest::newRow("10") << 10 << "128"
+                            << "Code128";
+        QTest::newRow("11") << 11 << "128 Raw"
+                            << "Code128Raw";
+        QTest::newRow("12") << 12 << "128 UCC"
+                            << "Code128UCC";
+        QTest::newRow("13") << 13 << "OMR"
+                            << "OMR";
+        QTest::newRow("14") << 14 << "PDF417"
+                            << "Pdf417";
+        QTest::newRow("15") << 15 << "Aztec"
+                            << "Aztec";
+        QTest::newRow("16") << 16 << "Maxicode"
+                            << "Maxicode";
+        QTest::newRow("17") << 17 << "QR Barcode"
+                            << "QRBarcode";
+        QTest::newRow("18") << 18 << "Intelligent Mail"
+                            << "IntelligentMail";
     }
     void barcodeSymbologies()
     {

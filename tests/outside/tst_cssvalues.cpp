@@ -29,7 +29,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("written");
         QTest::newRow("pt") << "12pt" << 12.0 << Length::Pt << "12pt";
         QTest::newRow("px negative") << "-3px" << -3.0 << Length::Px << "-3px";
-        QTest::newRow("cm with a blank before the unit") << "1.5 cm" << 1.5 << Length::Cm << "1.5cm";
+        QTest::newRow("cm with a blank before the unit")
+            << "1.5 cm" << 1.5 << Length::Cm << "1.5cm";
         QTest::newRow("mm, blanks around") << " \t25.4mm\n" << 25.4 << Length::Mm << "25.4mm";
         QTest::newRow("in without leading zero") << ".5in" << 0.5 << Length::In << "0.5in";
         QTest::newRow("em is not an exponent") << "1em" << 1.0 << Length::Em << "1em";
@@ -43,10 +44,10 @@ private Q_SLOTS:
         QTest::newRow("bare zero with decimals") << "0.00" << 0.0 << Length::Px << "0px";
         QTest::newRow("negative zero") << "-0pt" << 0.0 << Length::Pt << "0pt";
         QTest::newRow("trailing zeros dropped") << "12.500pt" << 12.5 << Length::Pt << "12.5pt";
-        QTest::newRow("six decimals at most") << "0.1234567in" << 0.1234567 << Length::In
-                                              << "0.123457in";
-        QTest::newRow("long run of digits") << QString(300, QLatin1Char('0')) + "7mm" << 7.0
-                                            << Length::Mm << "7mm";
+        QTest::newRow("six decimals at most")
+            << "0.1234567in" << 0.1234567 << Length::In << "0.123457in";
+        QTest::newRow("long run of digits")
+            << QString(300, QLatin1Char('0')) + "7mm" << 7.0 << Length::Mm << "7mm";
         QTest::newRow("largest accepted") << "1000000px" << 1e6 << Length::Px << "1000000px";
     }
     void lengthsInEveryUnitReadAndWriteBack()
@@ -373,36 +374,85 @@ private Q_SLOTS:
         QTest::addColumn<bool>("inset");
         QTest::addColumn<QString>("color"); // "" when none is given
         QTest::addColumn<QString>("written");
-        QTest::newRow("offsets only") << "2px 3px" << "2px" << "3px" << "0px" << "0px" << false << ""
+        QTest::newRow("offsets only") << "2px 3px"
+                                      << "2px"
+                                      << "3px"
+                                      << "0px"
+                                      << "0px" << false << ""
                                       << "2px 3px";
-        QTest::newRow("colour last") << "2px 3px red" << "2px" << "3px" << "0px" << "0px" << false
-                                     << "rgb(255,0,0)" << "2px 3px rgb(255,0,0)";
-        QTest::newRow("colour first") << "navy -1pt 4pt" << "-1pt" << "4pt" << "0px" << "0px"
-                                      << false << "rgb(0,0,128)" << "-1pt 4pt rgb(0,0,128)";
-        QTest::newRow("blur") << "4px 4px 5px #000" << "4px" << "4px" << "5px" << "0px" << false
-                              << "rgb(0,0,0)" << "4px 4px 5px rgb(0,0,0)";
+        QTest::newRow("colour last") << "2px 3px red"
+                                     << "2px"
+                                     << "3px"
+                                     << "0px"
+                                     << "0px" << false << "rgb(255,0,0)"
+                                     << "2px 3px rgb(255,0,0)";
+        QTest::newRow("colour first") << "navy -1pt 4pt"
+                                      << "-1pt"
+                                      << "4pt"
+                                      << "0px"
+                                      << "0px" << false << "rgb(0,0,128)"
+                                      << "-1pt 4pt rgb(0,0,128)";
+        QTest::newRow("blur") << "4px 4px 5px #000"
+                              << "4px"
+                              << "4px"
+                              << "5px"
+                              << "0px" << false << "rgb(0,0,0)"
+                              << "4px 4px 5px rgb(0,0,0)";
         QTest::newRow("blur and negative spread, rgb with blanks")
-            << "1pt 2pt 3pt -1pt rgb(10, 20, 30)" << "1pt" << "2pt" << "3pt" << "-1pt" << false
-            << "rgb(10,20,30)" << "1pt 2pt 3pt -1pt rgb(10,20,30)";
-        QTest::newRow("spread without blur") << "1px 1px 0 2px" << "1px" << "1px" << "0px" << "2px"
-                                             << false << "" << "1px 1px 0px 2px";
-        QTest::newRow("inset first") << "inset 1px 1px blue" << "1px" << "1px" << "0px" << "0px"
-                                     << true << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
-        QTest::newRow("inset last") << "1px 1px blue INSET" << "1px" << "1px" << "0px" << "0px"
-                                    << true << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
-        QTest::newRow("zero offsets") << "0 0" << "0px" << "0px" << "0px" << "0px" << false << ""
+            << "1pt 2pt 3pt -1pt rgb(10, 20, 30)"
+            << "1pt"
+            << "2pt"
+            << "3pt"
+            << "-1pt" << false << "rgb(10,20,30)"
+            << "1pt 2pt 3pt -1pt rgb(10,20,30)";
+        QTest::newRow("spread without blur") << "1px 1px 0 2px"
+                                             << "1px"
+                                             << "1px"
+                                             << "0px"
+                                             << "2px" << false << ""
+                                             << "1px 1px 0px 2px";
+        QTest::newRow("inset first") << "inset 1px 1px blue"
+                                     << "1px"
+                                     << "1px"
+                                     << "0px"
+                                     << "0px" << true << "rgb(0,0,255)"
+                                     << "inset 1px 1px rgb(0,0,255)";
+        QTest::newRow("inset last") << "1px 1px blue INSET"
+                                    << "1px"
+                                    << "1px"
+                                    << "0px"
+                                    << "0px" << true << "rgb(0,0,255)"
+                                    << "inset 1px 1px rgb(0,0,255)";
+        QTest::newRow("zero offsets") << "0 0"
+                                      << "0px"
+                                      << "0px"
+                                      << "0px"
+                                      << "0px" << false << ""
                                       << "0px 0px";
-        QTest::newRow("the borders dialog's form") << "0.5pt 0.5pt rgb(0,128,0)" << "0.5pt"
-                                                   << "0.5pt" << "0px" << "0px" << false
-                                                   << "rgb(0,128,0)" << "0.5pt 0.5pt rgb(0,128,0)";
-        QTest::newRow("translucent") << "4px 4px rgba(0, 0, 0, 0.5)" << "4px" << "4px" << "0px"
+        QTest::newRow("the borders dialog's form") << "0.5pt 0.5pt rgb(0,128,0)"
+                                                   << "0.5pt"
+                                                   << "0.5pt"
+                                                   << "0px"
+                                                   << "0px" << false << "rgb(0,128,0)"
+                                                   << "0.5pt 0.5pt rgb(0,128,0)";
+        QTest::newRow("translucent") << "4px 4px rgba(0, 0, 0, 0.5)"
+                                     << "4px"
+                                     << "4px"
+                                     << "0px"
                                      << "0px" << false << "rgba(0,0,0,0.502)"
                                      << "4px 4px rgba(0,0,0,0.502)";
-        QTest::newRow("cmyk colour") << "1mm 1mm cmyk(0,1,1,0)" << "1mm" << "1mm" << "0px"
+        QTest::newRow("cmyk colour") << "1mm 1mm cmyk(0,1,1,0)"
+                                     << "1mm"
+                                     << "1mm"
+                                     << "0px"
                                      << "0px" << false << "rgb(255,0,0)"
                                      << "1mm 1mm rgb(255,0,0)";
-        QTest::newRow("extra blanks") << "  2px \t 3px   green " << "2px" << "3px" << "0px" << "0px"
-                                      << false << "rgb(0,128,0)" << "2px 3px rgb(0,128,0)";
+        QTest::newRow("extra blanks") << "  2px \t 3px   green "
+                                      << "2px"
+                                      << "3px"
+                                      << "0px"
+                                      << "0px" << false << "rgb(0,128,0)"
+                                      << "2px 3px rgb(0,128,0)";
     }
     void boxShadowsRead()
     {
