@@ -367,110 +367,51 @@ private Q_SLOTS:
     void boxShadowsRead_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("dx");
-        QTest::addColumn<QString>("dy");
-        QTest::addColumn<QString>("blur");
-        QTest::addColumn<QString>("spread");
+        QTest::addColumn<QString>("lengths"); // dx dy blur spread
         QTest::addColumn<bool>("inset");
         QTest::addColumn<QString>("color"); // "" when none is given
         QTest::addColumn<QString>("written");
-        QTest::newRow("offsets only") << "2px 3px"
-                                      << "2px"
-                                      << "3px"
-                                      << "0px"
-                                      << "0px" << false << ""
-                                      << "2px 3px";
-        QTest::newRow("colour last") << "2px 3px red"
-                                     << "2px"
-                                     << "3px"
-                                     << "0px"
-                                     << "0px" << false << "rgb(255,0,0)"
-                                     << "2px 3px rgb(255,0,0)";
-        QTest::newRow("colour first") << "navy -1pt 4pt"
-                                      << "-1pt"
-                                      << "4pt"
-                                      << "0px"
-                                      << "0px" << false << "rgb(0,0,128)"
-                                      << "-1pt 4pt rgb(0,0,128)";
-        QTest::newRow("blur") << "4px 4px 5px #000"
-                              << "4px"
-                              << "4px"
-                              << "5px"
-                              << "0px" << false << "rgb(0,0,0)"
-                              << "4px 4px 5px rgb(0,0,0)";
-        QTest::newRow("blur and negative spread, rgb with blanks")
-            << "1pt 2pt 3pt -1pt rgb(10, 20, 30)"
-            << "1pt"
-            << "2pt"
-            << "3pt"
-            << "-1pt" << false << "rgb(10,20,30)"
-            << "1pt 2pt 3pt -1pt rgb(10,20,30)";
-        QTest::newRow("spread without blur") << "1px 1px 0 2px"
-                                             << "1px"
-                                             << "1px"
-                                             << "0px"
-                                             << "2px" << false << ""
-                                             << "1px 1px 0px 2px";
-        QTest::newRow("inset first") << "inset 1px 1px blue"
-                                     << "1px"
-                                     << "1px"
-                                     << "0px"
-                                     << "0px" << true << "rgb(0,0,255)"
-                                     << "inset 1px 1px rgb(0,0,255)";
-        QTest::newRow("inset last") << "1px 1px blue INSET"
-                                    << "1px"
-                                    << "1px"
-                                    << "0px"
-                                    << "0px" << true << "rgb(0,0,255)"
-                                    << "inset 1px 1px rgb(0,0,255)";
-        QTest::newRow("zero offsets") << "0 0"
-                                      << "0px"
-                                      << "0px"
-                                      << "0px"
-                                      << "0px" << false << ""
-                                      << "0px 0px";
+        // clang-format off
+        QTest::newRow("offsets only") << "2px 3px" << "2px 3px 0px 0px" << false << "" << "2px 3px";
+        QTest::newRow("colour last") << "2px 3px red" << "2px 3px 0px 0px" << false
+            << "rgb(255,0,0)" << "2px 3px rgb(255,0,0)";
+        QTest::newRow("colour first") << "navy -1pt 4pt" << "-1pt 4pt 0px 0px" << false
+            << "rgb(0,0,128)" << "-1pt 4pt rgb(0,0,128)";
+        QTest::newRow("blur") << "4px 4px 5px #000" << "4px 4px 5px 0px" << false
+            << "rgb(0,0,0)" << "4px 4px 5px rgb(0,0,0)";
+        QTest::newRow("negative spread, rgb with blanks") << "1pt 2pt 3pt -1pt rgb(10, 20, 30)"
+            << "1pt 2pt 3pt -1pt" << false << "rgb(10,20,30)" << "1pt 2pt 3pt -1pt rgb(10,20,30)";
+        QTest::newRow("spread without blur") << "1px 1px 0 2px" << "1px 1px 0px 2px" << false
+            << "" << "1px 1px 0px 2px";
+        QTest::newRow("inset first") << "inset 1px 1px blue" << "1px 1px 0px 0px" << true
+            << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
+        QTest::newRow("inset last") << "1px 1px blue INSET" << "1px 1px 0px 0px" << true
+            << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
+        QTest::newRow("zero offsets") << "0 0" << "0px 0px 0px 0px" << false << "" << "0px 0px";
         QTest::newRow("the borders dialog's form") << "0.5pt 0.5pt rgb(0,128,0)"
-                                                   << "0.5pt"
-                                                   << "0.5pt"
-                                                   << "0px"
-                                                   << "0px" << false << "rgb(0,128,0)"
-                                                   << "0.5pt 0.5pt rgb(0,128,0)";
-        QTest::newRow("translucent") << "4px 4px rgba(0, 0, 0, 0.5)"
-                                     << "4px"
-                                     << "4px"
-                                     << "0px"
-                                     << "0px" << false << "rgba(0,0,0,0.502)"
-                                     << "4px 4px rgba(0,0,0,0.502)";
-        QTest::newRow("cmyk colour") << "1mm 1mm cmyk(0,1,1,0)"
-                                     << "1mm"
-                                     << "1mm"
-                                     << "0px"
-                                     << "0px" << false << "rgb(255,0,0)"
-                                     << "1mm 1mm rgb(255,0,0)";
-        QTest::newRow("extra blanks") << "  2px \t 3px   green "
-                                      << "2px"
-                                      << "3px"
-                                      << "0px"
-                                      << "0px" << false << "rgb(0,128,0)"
-                                      << "2px 3px rgb(0,128,0)";
+            << "0.5pt 0.5pt 0px 0px" << false << "rgb(0,128,0)" << "0.5pt 0.5pt rgb(0,128,0)";
+        QTest::newRow("translucent") << "4px 4px rgba(0, 0, 0, 0.5)" << "4px 4px 0px 0px" << false
+            << "rgba(0,0,0,0.502)" << "4px 4px rgba(0,0,0,0.502)";
+        QTest::newRow("cmyk colour") << "1mm 1mm cmyk(0,1,1,0)" << "1mm 1mm 0px 0px" << false
+            << "rgb(255,0,0)" << "1mm 1mm rgb(255,0,0)";
+        QTest::newRow("extra blanks") << "  2px \t 3px   green " << "2px 3px 0px 0px" << false
+            << "rgb(0,128,0)" << "2px 3px rgb(0,128,0)";
+        // clang-format on
     }
     void boxShadowsRead()
     {
         QFETCH(QString, text);
-        QFETCH(QString, dx);
-        QFETCH(QString, dy);
-        QFETCH(QString, blur);
-        QFETCH(QString, spread);
+        QFETCH(QString, lengths);
         QFETCH(bool, inset);
         QFETCH(QString, color);
         QFETCH(QString, written);
         Xml::BoxShadow shadow;
         QVERIFY(shadow.readFromString(text));
         QVERIFY(!shadow.isNone());
-        QCOMPARE(shadow.getDx().getValueAsString().toQString(), dx);
-        QCOMPARE(shadow.getDy().getValueAsString().toQString(), dy);
-        QCOMPARE(shadow.getBlur().getValueAsString().toQString(), blur);
-        QCOMPARE(shadow.getSpread().getValueAsString().toQString(), spread);
+        const QStringList read{shadow.getDx().getValueAsString(), shadow.getDy().getValueAsString(),
+                               shadow.getBlur().getValueAsString(),
+                               shadow.getSpread().getValueAsString()};
+        QCOMPARE(read.join(QLatin1Char(' ')), lengths);
         QCOMPARE(shadow.isInset(), inset);
         QCOMPARE(shadow.getColor().isSet(), !color.isEmpty());
         if (shadow.getColor().isSet()) {
