@@ -1,0 +1,54 @@
+// Box shadows and border widths from any text: refused or read, and what is
+// read writes back text that reads back to the same text (numbers are written
+// with six decimals, so the value itself may move by less than that).
+#include "outside/xmlborderwidth.h"
+#include "outside/xmlboxshadow.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+namespace {
+
+void check(bool condition)
+{
+    if (!condition) {
+        __builtin_trap();
+    }
+}
+
+void exercise(const QString& text)
+{
+    Xml::BoxShadow shadow;
+    check(shadow.readFromString("1pt 2pt red"));
+    const Xml::BoxShadow before = shadow;
+    if (shadow.readFromString(text)) {
+        Xml::BoxShadow again;
+        check(again.readFromString(shadow.getValueAsString()));
+        check(again.getValueAsString() == shadow.getValueAsString());
+        check(shadow.isNone() || shadow.getBlur().getSize() >= 0.0);
+    } else {
+        check(shadow == before);
+    }
+
+    Xml::BorderWidth width;
+    if (Xml::BorderWidth::parseBorderWidth(width, text)) {
+        check(width.getSize() >= 0.0 && std::isfinite(width.pxSize()));
+        Xml::BorderWidth again;
+        check(Xml::BorderWidth::parseBorderWidth(again, width.getValueAsString()));
+        check(again.getValueAsString() == width.getValueAsString());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    exercise(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
+    std::u16string wide(size / 2, u'\0');
+    std::memcpy(wide.data(), data, wide.size() * sizeof(char16_t));
+    exercise(QString::fromStdU16String(wide));
+    return 0;
+}

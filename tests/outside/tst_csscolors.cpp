@@ -1,0 +1,396 @@
+// CSS and XSL-FO colour notations, the Windows colour values hosts receive,
+// optional attributes and the barcode symbology names.
+#include "outside/colorref.h"
+#include "outside/coreexception.h"
+#include "outside/xmlbarcodetype.h"
+#include "outside/xmlcolorparse.h"
+#include "outside/xmltxmlattribute.h"
+#include "testregistry.h"
+
+#include <QColor>
+#include <QSet>
+#include <QTest>
+
+using Xml::ColorParse;
+
+Q_DECLARE_METATYPE(Xml::BarcodeType)
+
+class TestCssColors : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void colourNotations_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("green");
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<int>("alpha");
+        QTest::newRow("#rrggbb") << "#ff0000" << 255 << 0 << 0 << 255;
+        QTest::newRow("#rgb, upper case") << "#0AF" << 0 << 170 << 255 << 255;
+        QTest::newRow("#rgba") << "#0f08" << 0 << 255 << 0 << 136;
+        QTest::newRow("#rrggbbaa") << "#12345678" << 0x12 << 0x34 << 0x56 << 0x78;
+        QTest::newRow("rgb, no blanks") << "rgb(255,0,0)" << 255 << 0 << 0 << 255;
+        QTest::newRow("rgb, blanks") << " rgb( 0 , 128 , 0 ) " << 0 << 128 << 0 << 255;
+        QTest::newRow("RGB in capitals") << "RGB(1,2,3)" << 1 << 2 << 3 << 255;
+        QTest::newRow("rgb percentages") << "rgb(100%, 50%, 0%)" << 255 << 128 << 0 << 255;
+        QTest::newRow("rgb clamps") << "rgb(300,-5,12.6)" << 255 << 0 << 13 << 255;
+        QTest::newRow("rgb clamps percentages") << "rgb(150%,-1%,0%)" << 255 << 0 << 0 << 255;
+        QTest::newRow("rgba") << "rgba(0,0,255,0.5)" << 0 << 0 << 255 << 128;
+        QTest::newRow("rgba, alpha clamped") << "rgba(0,0,255,7)" << 0 << 0 << 255 << 255;
+        QTest::newRow("blank-separated") << "rgb(10 20 30)" << 10 << 20 << 30 << 255;
+        QTest::newRow("blank-separated with alpha") << "rgb(0 0 255 / 50%)" << 0 << 0 << 255 << 128;
+        QTest::newRow("rgb-icc takes the fallback")
+            << "rgb-icc(255, 204, 51, #CMYK, 0, 0.2, 0.8, 0)" << 255 << 204 << 51 << 255;
+        QTest::newRow("rgb-icc with a quoted profile")
+            << "rgb-icc(10,20,30, 'my, profile', 1)" << 10 << 20 << 30 << 255;
+        QTest::newRow("cmyk red") << "cmyk(0,1,1,0)" << 255 << 0 << 0 << 255;
+        QTest::newRow("cmyk black in percent") << "cmyk(0%,0%,0%,100%)" << 0 << 0 << 0 << 255;
+        QTest::newRow("cmyk half cyan") << "cmyk(0.5,0,0,0)" << 128 << 255 << 255 << 255;
+        QTest::newRow("cmyk with key") << "CMYK(0, 0, 0, 0.2)" << 204 << 204 << 204 << 255;
+        QTest::newRow("cmyk clamps") << "cmyk(2,-1,0,0)" << 0 << 255 << 255 << 255;
+        QTest::newRow("spot colour")
+            << "spot-color('PANTONE 100 C', 0, 0, 1, 0)" << 255 << 255 << 0 << 255;
+        QTest::newRow("spot colour at half tint")
+            << "spot-color(\"Gold\", 0, 0, 1, 0, 50%)" << 255 << 255 << 128 << 255;
+        QTest::newRow("spot colour, bare name, no tint")
+            << "spot-color(Red, 0, 1, 1, 0)" << 255 << 0 << 0 << 255;
+        QTest::newRow("keyword") << "red" << 255 << 0 << 0 << 255;
+        QTest::newRow("keyword in any case") << "NaVy" << 0 << 0 << 128 << 255;
+        QTest::newRow("keyword with blanks") << "  teal\t" << 0 << 128 << 128 << 255;
+        QTest::newRow("grey spelling") << "lightslategrey" << 0x77 << 0x88 << 0x99 << 255;
+        QTest::newRow("black is a colour") << "black" << 0 << 0 << 0 << 255;
+        QTest::newRow("transparent") << "transparent" << 0 << 0 << 0 << 0;
+    }
+    void colourNotations()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, red);
+        QFETCH(int, green);
+        QFETCH(int, blue);
+        QFETCH(int, alpha);
+        const ColorParse::Result color = ColorParse::parseColor(text);
+        QVERIFY2(color.has_value(), qPrintable(text));
+        QCOMPARE(color->getR(), red);
+        QCOMPARE(color->getG(), green);
+        QCOMPARE(color->getB(), blue);
+        QCOMPARE(color->getAlpha(), alpha);
+        // The text written back reads as the same colour.
+        QVERIFY(ColorParse::parseColor(ColorParse::getColorAsString(*color)) == color);
+    }
+
+    void textThatIsNoColourGivesNoValue_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty") << "";
+        QTest::newRow("hash alone") << "#";
+        QTest::newRow("five hex digits") << "#ff000";
+        QTest::newRow("not hex") << "#gg0000";
+        QTest::newRow("Unicode hex lookalike") << QString::fromUtf8("#ff000\uFF10");
+        QTest::newRow("rgb, two numbers") << "rgb(1,2)";
+        QTest::newRow("rgb, five numbers") << "rgb(1,2,3,4,5)";
+        QTest::newRow("rgb, words") << "rgb(a,b,c)";
+        QTest::newRow("rgb, empty argument") << "rgb(1,,3)";
+        QTest::newRow("rgb unclosed") << "rgb(1,2,3";
+        QTest::newRow("rgb, text after") << "rgb(1,2,3)x";
+        QTest::newRow("blank before the parenthesis") << "rgb (1,2,3)";
+        QTest::newRow("nested parentheses") << "rgb(1,(2),3)";
+        QTest::newRow("rgb, not a number") << "rgb(nan,0,0)";
+        QTest::newRow("rgb, overflowing number") << "rgb(1e999,0,0)";
+        QTest::newRow("blank-separated, two numbers") << "rgb(1 2 / 1)";
+        QTest::newRow("rgba, bad alpha") << "rgba(1,2,3,x)";
+        QTest::newRow("cmyk, three inks") << "cmyk(0,0,0)";
+        QTest::newRow("cmyk, word") << "cmyk(0,0,0,k)";
+        QTest::newRow("rgb-icc without a profile") << "rgb-icc(1,2,3)";
+        QTest::newRow("rgb-icc, empty value") << "rgb-icc(1,2,3,#CMYK,)";
+        QTest::newRow("rgb-icc, bad fallback") << "rgb-icc(x,2,3,#CMYK)";
+        QTest::newRow("spot colour without a name") << "spot-color(,0,0,0,0)";
+        QTest::newRow("spot colour, empty quoted name") << "spot-color('',0,0,0,0)";
+        QTest::newRow("spot colour, unclosed quote") << "spot-color('x, 0,0,0,0)";
+        QTest::newRow("spot colour, missing ink") << "spot-color('x', 0, 0, 0)";
+        QTest::newRow("misspelt keyword") << "redd";
+        QTest::newRow("keyword split") << "re d";
+        QTest::newRow("keyword with a semicolon") << "blue;";
+        QTest::newRow("Kelvin sign for K") << QString::fromUtf8("\u212Ahaki");
+        QTest::newRow("newer keyword") << "rebeccapurple";
+        QTest::newRow("length") << "12pt";
+        QTest::newRow("style keyword") << "solid";
+        QTest::newRow("none") << "none";
+    }
+    void textThatIsNoColourGivesNoValue()
+    {
+        QFETCH(QString, text);
+        QVERIFY(!ColorParse::parseColor(text).has_value());
+    }
+
+    void eachParserKeepsToItsNotation()
+    {
+        QVERIFY(!ColorParse::parseRGB("#ff0000"));
+        QVERIFY(!ColorParse::parseRGB("rgb-icc(1,2,3,p)"));
+        QVERIFY(!ColorParse::parseHexaColor("red"));
+        QVERIFY(!ColorParse::parseCMYKString("rgb(1,2,3)"));
+        QVERIFY(!ColorParse::parseICCColor("rgb(1,2,3)"));
+        QVERIFY(!ColorParse::parseSpotColor("cmyk(0,0,0,0)"));
+        QVERIFY(!ColorParse::parseColorName("#000"));
+        QVERIFY(ColorParse::parseRGB("rgba(1,2,3,1)"));
+        QVERIFY(ColorParse::parseICCColor("rgb-icc(1,2,3,p)"));
+    }
+
+    void rgbIntegersCanKeepTheirLowByte_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<uint>("clamped");
+        QTest::addColumn<uint>("lowByte");
+        QTest::newRow("in range") << "rgb(1,2,3)" << uint(RGB(1, 2, 3)) << uint(RGB(1, 2, 3));
+        QTest::newRow("300") << "rgb(300,0,0)" << uint(RGB(255, 0, 0)) << uint(RGB(44, 0, 0));
+        QTest::newRow("negative and 256")
+            << "rgb(-1,256,511)" << uint(RGB(0, 255, 255)) << uint(RGB(255, 0, 255));
+        QTest::newRow("decimals are cut")
+            << "rgb(257.9,0,0)" << uint(RGB(255, 0, 0)) << uint(RGB(1, 0, 0));
+        QTest::newRow("huge") << "rgb(1e300,0,0)" << uint(RGB(255, 0, 0)) << uint(RGB(0, 0, 0));
+        QTest::newRow("percentages always clamp")
+            << "rgb(200%,0,0)" << uint(RGB(255, 0, 0)) << uint(RGB(255, 0, 0));
+    }
+    void rgbIntegersCanKeepTheirLowByte()
+    {
+        QFETCH(QString, text);
+        QFETCH(uint, clamped);
+        QFETCH(uint, lowByte);
+        QCOMPARE(uint(ColorParse::parseRGB(text)->toCOLORREF()), clamped);
+        QCOMPARE(uint(ColorParse::parseRGB(text, ColorParse::Range::LowByte)->toCOLORREF()),
+                 lowByte);
+    }
+
+    void scannedFormsOfAColourField_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("recognised");
+        QTest::addColumn<uint>("color");
+        QTest::newRow("written form") << "rgb(255,0,0)" << true << uint(RGB(255, 0, 0));
+        QTest::newRow("blanks anywhere") << "rgb( 0 , 128 , 0 )" << true << uint(RGB(0, 128, 0));
+        QTest::newRow("low byte of 300") << "rgb(300,0,0)" << true << uint(RGB(44, 0, 0));
+        QTest::newRow("minus one") << "rgb(-1,0,0)" << true << uint(RGB(255, 0, 0));
+        QTest::newRow("endless digits")
+            << "rgb(99999999999999999999,0,0)" << true << uint(RGB(255, 0, 0));
+        QTest::newRow("unclosed") << "rgb(1,2,3" << true << uint(RGB(1, 2, 3));
+        QTest::newRow("text after") << "rgb(1,2,3)garbage" << true << uint(RGB(1, 2, 3));
+        QTest::newRow("semicolons") << "10;20;30" << true << uint(RGB(10, 20, 30));
+        QTest::newRow("semicolons with blanks")
+            << " 10 ; 20 ; 30 )" << true << uint(RGB(10, 20, 30));
+        QTest::newRow("decimals") << "rgb(10.5,0,0)" << false << 0u;
+        QTest::newRow("hexadecimal") << "#ff0000" << false << 0u;
+        QTest::newRow("keyword") << "red" << false << 0u;
+        QTest::newRow("two numbers") << "rgb(1,2)" << false << 0u;
+        QTest::newRow("rgba") << "rgba(1,2,3,0.5)" << false << 0u;
+        QTest::newRow("blank before the parenthesis") << "rgb (1,2,3)" << false << 0u;
+        QTest::newRow("percentages") << "rgb(100%,0%,0%)" << false << 0u;
+        QTest::newRow("sign without digits") << "rgb(-,0,0)" << false << 0u;
+        QTest::newRow("empty") << "" << false << 0u;
+    }
+    void scannedFormsOfAColourField()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, recognised);
+        QFETCH(uint, color);
+        const ColorParse::Result result = ColorParse::scanRGBTriplet(text);
+        QCOMPARE(result.has_value(), recognised);
+        if (recognised) {
+            QCOMPARE(uint(result->toCOLORREF()), color);
+        }
+    }
+
+    void thereAre147ColourKeywords()
+    {
+        const std::vector<Core::String> names = ColorParse::colorKeywords();
+        QSet<QString> distinct;
+        for (const Core::String& name : names) {
+            distinct.insert(name.toQString());
+        }
+        QCOMPARE(int(names.size()), 147);
+        QCOMPARE(int(distinct.size()), 147);
+        QVERIFY(distinct.contains("gray") && distinct.contains("grey"));
+        QVERIFY(distinct.contains("darkslategray") && distinct.contains("darkslategrey"));
+        QVERIFY(!distinct.contains("transparent"));
+    }
+
+    void keywordsHaveTheirStandardValues()
+    {
+        // Qt carries the same SVG keyword table, written independently of ours.
+        QSet<QString> qtNames;
+        for (const QString& name : QColor::colorNames()) {
+            qtNames.insert(name);
+        }
+        qtNames.remove(QStringLiteral("transparent"));
+        QSet<QString> ours;
+        for (const Core::String& name : ColorParse::colorKeywords()) {
+            ours.insert(name.toQString());
+            const QColor expected = QColor::fromString(name.toQString());
+            const std::optional<COLORREF> color = ColorParse::lookupColorKeyword(name);
+            QVERIFY2(color.has_value(), qPrintable(name.toQString()));
+            QCOMPARE(GetRValue(*color), expected.red());
+            QCOMPARE(GetGValue(*color), expected.green());
+            QCOMPARE(GetBValue(*color), expected.blue());
+            // The written form reads back, also through a colour field's scan.
+            const Drawing::RGBColor parsed = *ColorParse::parseColorName(name);
+            QCOMPARE(ColorParse::scanRGBTriplet(ColorParse::getColorAsString(parsed)), parsed);
+        }
+        QCOMPARE(ours, qtNames);
+
+        const std::pair<const char*, COLORREF> known[] = {
+            {"aliceblue", RGB(0xF0, 0xF8, 0xFF)},
+            {"darkslategrey", RGB(0x2F, 0x4F, 0x4F)},
+            {"lightgoldenrodyellow", RGB(250, 250, 210)},
+            {"rosybrown", RGB(188, 143, 143)},
+            {"yellowgreen", RGB(0x9A, 0xCD, 0x32)},
+            {"fuchsia", RGB(255, 0, 255)},
+            {"orange", RGB(255, 165, 0)},
+            {"grey", RGB(128, 128, 128)}};
+        for (const auto& [name, value] : known) {
+            QCOMPARE(ColorParse::lookupColorKeyword(name), std::optional<COLORREF>(value));
+        }
+    }
+
+    void keywordCaseMattersOnlyWhenAsked()
+    {
+        // Colour fields match keywords exactly; CSS text in any case.
+        QCOMPARE(ColorParse::lookupColorKeyword("red", Qt::CaseSensitive),
+                 std::optional<COLORREF>(0x0000FF));
+        QVERIFY(!ColorParse::lookupColorKeyword("Red", Qt::CaseSensitive));
+        QCOMPARE(ColorParse::lookupColorKeyword("RED"), std::optional<COLORREF>(0x0000FF));
+        QVERIFY(!ColorParse::parseColorName("Transparent", Qt::CaseSensitive));
+        QVERIFY(ColorParse::parseColorName("TRANSPARENT"));
+        QVERIFY(!ColorParse::lookupColorKeyword("transparent"));
+        QVERIFY(!ColorParse::lookupColorKeyword(""));
+    }
+
+    void colourText_data()
+    {
+        QTest::addColumn<int>("red");
+        QTest::addColumn<int>("green");
+        QTest::addColumn<int>("blue");
+        QTest::addColumn<int>("alpha");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("hex");
+        // clang-format off
+        QTest::newRow("opaque") << 255 << 0 << 0 << 255 << "rgb(255,0,0)" << "#ff0000";
+        QTest::newRow("small components") << 10 << 11 << 12 << 255 << "rgb(10,11,12)" << "#0a0b0c";
+        QTest::newRow("transparent") << 0 << 0 << 0 << 0 << "transparent" << "#000000";
+        QTest::newRow("translucent") << 255 << 0 << 0 << 128 << "rgba(255,0,0,0.502)" << "#ff0000";
+        QTest::newRow("transparent red") << 255 << 0 << 0 << 0 << "rgba(255,0,0,0)" << "#ff0000";
+        // clang-format on
+    }
+    void colourText()
+    {
+        QFETCH(int, red);
+        QFETCH(int, green);
+        QFETCH(int, blue);
+        QFETCH(int, alpha);
+        QFETCH(QString, text);
+        QFETCH(QString, hex);
+        const Drawing::RGBColor color(red, green, blue, alpha);
+        QCOMPARE(ColorParse::getColorAsString(color).toQString(), text);
+        QCOMPARE(ColorParse::getColorAsHexString(color).toQString(), hex);
+        QCOMPARE(ColorParse::parseColor(text), std::optional(color));
+    }
+
+    void windowsColourValues()
+    {
+        // 0x00BBGGRR, red in the low byte, as hosts receive colours.
+        QCOMPARE(RGB(255, 0, 0), COLORREF(0x0000FF));
+        QCOMPARE(RGB(0x40, 0x80, 0xC0), COLORREF(0xC08040));
+        QCOMPARE(GetRValue(0xC08040), 0x40);
+        QCOMPARE(GetGValue(0xC08040), 0x80);
+        QCOMPARE(GetBValue(0xC08040), 0xC0);
+        QCOMPARE(RGB(300, -1, 256), RGB(44, 255, 0));
+        const Drawing::RGBColor color = Drawing::RGBColor::fromCOLORREF(0xC08040);
+        QCOMPARE(color.getR(), 0x40);
+        QCOMPARE(color.getB(), 0xC0);
+        QCOMPARE(color.toCOLORREF(), COLORREF(0xC08040));
+        // The colour type clamps instead, and keeps black apart from no colour.
+        QCOMPARE(Drawing::RGBColor(300, -1, 256).toCOLORREF(), RGB(255, 0, 255));
+        QVERIFY(ColorParse::parseColor("black").has_value());
+        QVERIFY(!ColorParse::parseColor("no colour").has_value());
+    }
+
+    void optionalAttributes()
+    {
+        Xml::TXmlAttribute<int> attribute;
+        QVERIFY(!attribute.isSet());
+        QVERIFY_THROWS_EXCEPTION(Core::Exception, attribute.getValue());
+        QCOMPARE(attribute.getValueOr(7), 7);
+        // Set to the value a default would have: still told apart from not set.
+        attribute.setValue(0);
+        QVERIFY(attribute.isSet());
+        QCOMPARE(attribute.getValue(), 0);
+        QCOMPARE(attribute.getValueOr(7), 0);
+        QVERIFY(!(attribute == Xml::TXmlAttribute<int>()));
+        attribute.reset();
+        QVERIFY(attribute == Xml::TXmlAttribute<int>());
+        const Xml::TXmlAttribute<Core::String> text(Core::String("red"));
+        QCOMPARE(text.getValue().toQString(), QStringLiteral("red"));
+    }
+
+    void barcodeSymbologies_data()
+    {
+        // Each row is named after the display name the user picks from.
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("keyword");
+        QTest::newRow("UPC-E") << 1 << QStringLiteral("UPC-E");
+        QTest::newRow("EAN-8") << 2 << QStringLiteral("EAN-8");
+        QTest::newRow("UPC-A") << 3 << QStringLiteral("UPC-A");
+        QTest::newRow("EAN-13") << 4 << QStringLiteral("EAN-13");
+        QTest::newRow("Data Matrix") << 5 << QStringLiteral("DataMatrix");
+        QTest::newRow("3 of 9") << 6 << QStringLiteral("3of9");
+        QTest::newRow("2 of 5") << 7 << QStringLiteral("2of5");
+        QTest::newRow("Postnet") << 8 << QStringLiteral("Postnet");
+        QTest::newRow("Planet") << 9 << QStringLiteral("Planet");
+        QTest::newRow("128") << 10 << QStringLiteral("Code128");
+        QTest::newRow("128 Raw") << 11 << QStringLiteral("Code128Raw");
+        QTest::newRow("128 UCC") << 12 << QStringLiteral("Code128UCC");
+        QTest::newRow("OMR") << 13 << QStringLiteral("OMR");
+        QTest::newRow("PDF417") << 14 << QStringLiteral("Pdf417");
+        QTest::newRow("Aztec") << 15 << QStringLiteral("Aztec");
+        QTest::newRow("Maxicode") << 16 << QStringLiteral("Maxicode");
+        QTest::newRow("QR Barcode") << 17 << QStringLiteral("QRBarcode");
+        QTest::newRow("Intelligent Mail") << 18 << QStringLiteral("IntelligentMail");
+    }
+    void barcodeSymbologies()
+    {
+        QFETCH(int, code);
+        QFETCH(QString, keyword);
+        const QString displayName = QString::fromUtf8(QTest::currentDataTag());
+        const Xml::BarcodeType type = Xml::BarcodeTypes::fromCode(code);
+        QCOMPARE(int(type), code);
+        QCOMPARE(Xml::BarcodeTypes::getDisplayName(type).toQString(), displayName);
+        QCOMPARE(Xml::BarcodeTypes::getKeyword(type).toQString(), keyword);
+        QCOMPARE(Xml::BarcodeTypes::fromKeyword(keyword), type);
+        QCOMPARE(Xml::BarcodeTypes::fromDisplayName(displayName), type);
+        QCOMPARE(Xml::BarcodeTypes::fromText(displayName), type);
+        QCOMPARE(Xml::BarcodeTypes::fromText(keyword), type);
+        QCOMPARE(Xml::BarcodeTypes::fromKeyword(keyword.toUpper(), Qt::CaseInsensitive), type);
+        QCOMPARE(int(Xml::BarcodeTypes::all().at(size_t(code - 1))), code);
+    }
+
+    void unknownBarcodeTextFailsCleanly()
+    {
+        using Xml::BarcodeType;
+        using Xml::BarcodeTypes;
+        QCOMPARE(int(BarcodeTypes::all().size()), 18);
+        QCOMPARE(BarcodeTypes::fromKeyword("code128"), BarcodeType::None);
+        QCOMPARE(BarcodeTypes::fromKeyword("code128", Qt::CaseInsensitive), BarcodeType::Code128);
+        QCOMPARE(BarcodeTypes::fromKeyword(""), BarcodeType::None);
+        QCOMPARE(BarcodeTypes::fromKeyword("128"), BarcodeType::None);
+        QCOMPARE(BarcodeTypes::fromDisplayName("Code128"), BarcodeType::None);
+        QCOMPARE(BarcodeTypes::fromText("Code 128"), BarcodeType::None);
+        QCOMPARE(BarcodeTypes::fromText(" 128"), BarcodeType::None);
+        for (int code : {0, 19, -1, 1000}) {
+            QCOMPARE(BarcodeTypes::fromCode(code), BarcodeType::None);
+            QVERIFY(BarcodeTypes::getKeyword(BarcodeType(code)).isEmpty());
+            QVERIFY(BarcodeTypes::getDisplayName(BarcodeType(code)).isEmpty());
+        }
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestCssColors)
+#include "tst_csscolors.moc"
