@@ -210,9 +210,9 @@ QString joinSteps(const Steps& steps, bool absolute)
     if (steps.empty()) {
         return QStringLiteral(".");
     }
-    // A relative path may not begin with "//".
+    // A relative path may not begin with "//": the dot makes it ".//x".
     if (steps.front().isEmpty()) {
-        text.prepend(u'.');
+        text.prepend(QStringLiteral("./"));
     }
     return text;
 }
