@@ -13,7 +13,8 @@ public:
     /// stored, or when the settings cannot be read.
     static UnitMeasure getGlobalUnitMeasure();
     /// Stores the unit for every later getGlobalUnitMeasure, in this process and
-    /// the next. An em is refused (false): it depends on a font, and sizes such as
-    /// a page's need an absolute unit. False also when the settings cannot be written.
+    /// the next. An em, or a number that is no unit, is refused (false): an em
+    /// depends on a font, and sizes such as a page's need an absolute unit. False
+    /// also when the settings cannot be written.
     static bool setGlobalUnitMeasure(UnitMeasure unit);
 };

@@ -94,8 +94,7 @@ bool PropertyCollection::setProperty(const EditableProperty& property, bool addI
     return setProperty(makeSmart<EditableProperty>(property), addIfMissing);
 }
 
-bool PropertyCollection::setProperty(const SmartPtr<EditableProperty>& property,
-                                     bool addIfMissing)
+bool PropertyCollection::setProperty(const SmartPtr<EditableProperty>& property, bool addIfMissing)
 {
     if (!property) {
         return false;

@@ -49,12 +49,18 @@ public:
     void setAttributeName(const Core::String& name) { m_attributeName = name; }
 
     /// The cases of a conditional value, in the order they are tried.
-    const std::vector<ConditionalValue>& getConditionalValues() const { return m_conditionalValues; }
+    const std::vector<ConditionalValue>& getConditionalValues() const
+    {
+        return m_conditionalValues;
+    }
     void setConditionalValues(const std::vector<ConditionalValue>& values)
     {
         m_conditionalValues = values;
     }
-    void addConditionalValue(const ConditionalValue& value) { m_conditionalValues.push_back(value); }
+    void addConditionalValue(const ConditionalValue& value)
+    {
+        m_conditionalValues.push_back(value);
+    }
 
     /// Whether the part of the value that its kind uses holds nothing: the text of
     /// a static value, the XPath of a dynamic one, the cases and the default of a

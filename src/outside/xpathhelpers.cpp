@@ -280,8 +280,7 @@ QString relativeBranch(const Steps& context, const QString& branch)
     return result;
 }
 
-template <class Function>
-QString forEachBranch(const QString& expression, Function function)
+template <class Function> QString forEachBranch(const QString& expression, Function function)
 {
     const QStringList branches = splitTopLevel(expression, u'|');
     if (branches.size() == 1) {
@@ -299,7 +298,8 @@ QString forEachBranch(const QString& expression, Function function)
 Core::String XPathHelpers::getRelativeXPath(const Core::String& context, const Core::String& path)
 {
     const Steps steps = contextSteps(context);
-    return forEachBranch(path, [&](const QString& branch) { return relativeBranch(steps, branch); });
+    return forEachBranch(path,
+                         [&](const QString& branch) { return relativeBranch(steps, branch); });
 }
 
 Core::String XPathHelpers::composeXPath(const Core::String& context, const Core::String& path)

@@ -27,20 +27,24 @@ private Q_SLOTS:
         const auto Static = PropertyValueType::Static;
         const auto Dynamic = PropertyValueType::Dynamic;
         const auto Conditional = PropertyValueType::Conditional;
-        QTest::newRow("static without text") << Static << "" << "" << 0 << true;
-        QTest::newRow("static with text") << Static << "a.png" << "" << 0 << false;
-        QTest::newRow("static, an old expression does not count")
-            << Static << "" << "/doc/img" << 0 << true;
-        QTest::newRow("dynamic with expression") << Dynamic << "" << "/doc/img" << 0 << false;
-        QTest::newRow("dynamic, an old text does not count") << Dynamic << "a.png" << "" << 0
-                                                             << true;
-        QTest::newRow("conditional without cases or default")
-            << Conditional << "" << "/doc/img" << 0 << true;
-        QTest::newRow("conditional with a default only") << Conditional << "a.png" << "" << 0
-                                                         << false;
-        QTest::newRow("conditional with a case only") << Conditional << "" << "" << 1 << false;
-        QTest::newRow("kind outside the enumeration")
-            << PropertyValueType(7) << "a.png" << "/doc/img" << 1 << true;
+        QTest::newRow("static without text") << Static << ""
+                                             << "" << 0 << true;
+        QTest::newRow("static with text") << Static << "a.png"
+                                          << "" << 0 << false;
+        QTest::newRow("static, an old expression does not count") << Static << ""
+                                                                  << "/doc/img" << 0 << true;
+        QTest::newRow("dynamic with expression") << Dynamic << ""
+                                                 << "/doc/img" << 0 << false;
+        QTest::newRow("dynamic, an old text does not count") << Dynamic << "a.png"
+                                                             << "" << 0 << true;
+        QTest::newRow("conditional without cases or default") << Conditional << ""
+                                                              << "/doc/img" << 0 << true;
+        QTest::newRow("conditional with a default only") << Conditional << "a.png"
+                                                         << "" << 0 << false;
+        QTest::newRow("conditional with a case only") << Conditional << ""
+                                                      << "" << 1 << false;
+        QTest::newRow("kind outside the enumeration") << PropertyValueType(7) << "a.png"
+                                                      << "/doc/img" << 1 << true;
     }
     void emptinessFollowsTheKind()
     {
@@ -157,7 +161,8 @@ private Q_SLOTS:
                 while (!reader.atEnd()) {
                     reader.readNext();
                 }
-                QVERIFY2(!reader.hasError(), qPrintable(id + QStringLiteral(": ") + reader.errorString()));
+                QVERIFY2(!reader.hasError(),
+                         qPrintable(id + QStringLiteral(": ") + reader.errorString()));
                 QVERIFY2(id.at(0).isLetter() && !id.contains(u':'), qPrintable(id));
             }
         }
@@ -168,10 +173,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("qualifiedName");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("localName");
-        QTest::newRow("prefixed") << "fo:block" << "fo" << "block";
-        QTest::newRow("unprefixed") << "block" << "" << "block";
-        QTest::newRow("first colon splits") << "a:b:c" << "a" << "b:c";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("prefixed") << "fo:block"
+                                  << "fo"
+                                  << "block";
+        QTest::newRow("unprefixed") << "block"
+                                    << ""
+                                    << "block";
+        QTest::newRow("first colon splits") << "a:b:c"
+                                            << "a"
+                                            << "b:c";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
     }
     void qualifiedNamesSplit()
     {
@@ -217,11 +230,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("id");
         QTest::addColumn<bool>("same");
-        QTest::newRow("same") << "fo:block" << "urn:fo" << "n1" << true;
-        QTest::newRow("other element") << "fo:inline" << "urn:fo" << "n1" << false;
-        QTest::newRow("other namespace") << "fo:block" << "urn:other" << "n1" << false;
-        QTest::newRow("other object of the same element") << "fo:block" << "urn:fo" << "n2"
-                                                          << false;
+        QTest::newRow("same") << "fo:block"
+                              << "urn:fo"
+                              << "n1" << true;
+        QTest::newRow("other element") << "fo:inline"
+                                       << "urn:fo"
+                                       << "n1" << false;
+        QTest::newRow("other namespace") << "fo:block"
+                                         << "urn:other"
+                                         << "n1" << false;
+        QTest::newRow("other object of the same element") << "fo:block"
+                                                          << "urn:fo"
+                                                          << "n2" << false;
     }
     void objectsAreTheSameByElementAndIdentity()
     {

@@ -75,18 +75,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("script");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("appended in order")
-            << QStringList{"a fo:x=1", "a fo:y=2", "a fo:z=3"}
-            << QStringList{"fo:x=1", "fo:y=2", "fo:z=3"};
+        QTest::newRow("appended in order") << QStringList{"a fo:x=1", "a fo:y=2", "a fo:z=3"}
+                                           << QStringList{"fo:x=1", "fo:y=2", "fo:z=3"};
         QTest::newRow("newest value wins where the name stood")
-            << QStringList{"a fo:x=1", "a fo:y=2", "a fo:x=3"}
-            << QStringList{"fo:x=3", "fo:y=2"};
+            << QStringList{"a fo:x=1", "a fo:y=2", "a fo:x=3"} << QStringList{"fo:x=3", "fo:y=2"};
         QTest::newRow("add without replacing keeps the older value")
-            << QStringList{"a fo:x=1", "A fo:x=2", "A fo:y=3"}
-            << QStringList{"fo:x=1", "fo:y=3"};
+            << QStringList{"a fo:x=1", "A fo:x=2", "A fo:y=3"} << QStringList{"fo:x=1", "fo:y=3"};
         QTest::newRow("set adds a missing name and replaces a present one")
-            << QStringList{"s fo:x=1", "s fo:y=2", "s fo:x=5"}
-            << QStringList{"fo:x=5", "fo:y=2"};
+            << QStringList{"s fo:x=1", "s fo:y=2", "s fo:x=5"} << QStringList{"fo:x=5", "fo:y=2"};
         QTest::newRow("set without adding only changes present names")
             << QStringList{"S fo:x=1", "a fo:y=2", "S fo:y=3"} << QStringList{"fo:y=3"};
         QTest::newRow("removed and added again goes to the end")
@@ -215,7 +211,8 @@ private Q_SLOTS:
         QString error;
         const auto attributes = readBack(properties.getPropertiesString(), &error);
 
-        QVERIFY2(error.isEmpty(), qPrintable(error + QStringLiteral(": ") + properties.getPropertiesString().toQString()));
+        QVERIFY2(error.isEmpty(), qPrintable(error + QStringLiteral(": ") +
+                                             properties.getPropertiesString().toQString()));
         QCOMPARE(attributes.size(), 3);
         QCOMPARE(attributes[0], qMakePair(QStringLiteral("fo:before"), QStringLiteral("1")));
         QCOMPARE(attributes[1], qMakePair(QStringLiteral("km:value"), value));
@@ -236,15 +233,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("readValue");
         QTest::addColumn<bool>("written");
-        QTest::newRow("control character dropped") << "fo:x" << "a\x01" "b\x1f" << "ab" << true;
+        QTest::newRow("control character dropped") << "fo:x"
+                                                   << "a\x01"
+                                                      "b\x1f"
+                                                   << "ab" << true;
         QTest::newRow("lone surrogate dropped")
             << "fo:x" << QString(QChar(0xD800)) + QChar(u'z') << "z" << true;
         QTest::newRow("non-character dropped") << "fo:x" << QString(QChar(0xFFFF)) << "" << true;
-        QTest::newRow("empty name skipped") << "" << "v" << "" << false;
-        QTest::newRow("blank in name skipped") << "fo:a b" << "v" << "" << false;
-        QTest::newRow("quote in name skipped") << "a\"=\"1" << "v" << "" << false;
-        QTest::newRow("two prefixes skipped") << "a:b:c" << "v" << "" << false;
-        QTest::newRow("name starting with a digit skipped") << "1a" << "v" << "" << false;
+        QTest::newRow("empty name skipped") << ""
+                                            << "v"
+                                            << "" << false;
+        QTest::newRow("blank in name skipped") << "fo:a b"
+                                               << "v"
+                                               << "" << false;
+        QTest::newRow("quote in name skipped") << "a\"=\"1"
+                                               << "v"
+                                               << "" << false;
+        QTest::newRow("two prefixes skipped") << "a:b:c"
+                                              << "v"
+                                              << "" << false;
+        QTest::newRow("name starting with a digit skipped") << "1a"
+                                                            << "v"
+                                                            << "" << false;
     }
     void propertiesStringStaysWellFormed()
     {
@@ -259,7 +269,8 @@ private Q_SLOTS:
         QString error;
         const auto attributes = readBack(properties.getPropertiesString(), &error);
 
-        QVERIFY2(error.isEmpty(), qPrintable(error + QStringLiteral(": ") + properties.getPropertiesString().toQString()));
+        QVERIFY2(error.isEmpty(), qPrintable(error + QStringLiteral(": ") +
+                                             properties.getPropertiesString().toQString()));
         QCOMPARE(attributes.size(), written ? 2 : 1);
         if (written) {
             QCOMPARE(attributes[0], qMakePair(name, readValue));
@@ -272,14 +283,13 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("right");
         QTest::addColumn<bool>("equal");
-        QTest::newRow("same order") << QStringList{"a x=1", "a y=2"}
-                                    << QStringList{"a x=1", "a y=2"} << true;
-        QTest::newRow("other order") << QStringList{"a x=1", "a y=2"}
-                                     << QStringList{"a y=2", "a x=1"} << true;
-        QTest::newRow("other value") << QStringList{"a x=1", "a y=2"}
-                                     << QStringList{"a x=1", "a y=3"} << false;
-        QTest::newRow("one more") << QStringList{"a x=1"} << QStringList{"a x=1", "a y=2"}
-                                  << false;
+        QTest::newRow("same order")
+            << QStringList{"a x=1", "a y=2"} << QStringList{"a x=1", "a y=2"} << true;
+        QTest::newRow("other order")
+            << QStringList{"a x=1", "a y=2"} << QStringList{"a y=2", "a x=1"} << true;
+        QTest::newRow("other value")
+            << QStringList{"a x=1", "a y=2"} << QStringList{"a x=1", "a y=3"} << false;
+        QTest::newRow("one more") << QStringList{"a x=1"} << QStringList{"a x=1", "a y=2"} << false;
         QTest::newRow("other name") << QStringList{"a x=1"} << QStringList{"a X=1"} << false;
         QTest::newRow("both empty") << QStringList{} << QStringList{} << true;
     }

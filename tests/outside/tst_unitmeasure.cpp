@@ -4,17 +4,16 @@
 #include "outside/unitmeasurehelper.h"
 #include "testregistry.h"
 
+#include <cmath>
 #include <QSettings>
 #include <QTest>
-#include <cmath>
 
 Q_DECLARE_METATYPE(UnitMeasure)
 
 namespace {
 
-const UnitMeasure allUnits[] = {UnitMeasure::Point,      UnitMeasure::Pixel,
-                                UnitMeasure::Inch,       UnitMeasure::Centimeter,
-                                UnitMeasure::Millimeter, UnitMeasure::Em};
+const UnitMeasure allUnits[] = {UnitMeasure::Point,      UnitMeasure::Pixel,      UnitMeasure::Inch,
+                                UnitMeasure::Centimeter, UnitMeasure::Millimeter, UnitMeasure::Em};
 
 bool closeTo(double actual, double expected)
 {
@@ -54,26 +53,26 @@ private Q_SLOTS:
         QTest::addColumn<UnitMeasure>("from");
         QTest::addColumn<UnitMeasure>("to");
         QTest::addColumn<double>("expected");
-        QTest::newRow("72 pt make an inch") << 72.0 << UnitMeasure::Point << UnitMeasure::Inch
-                                            << 1.0;
+        QTest::newRow("72 pt make an inch")
+            << 72.0 << UnitMeasure::Point << UnitMeasure::Inch << 1.0;
         QTest::newRow("letter width in points")
             << 8.5 << UnitMeasure::Inch << UnitMeasure::Point << 612.0;
         QTest::newRow("inch in centimetres")
             << 1.0 << UnitMeasure::Inch << UnitMeasure::Centimeter << 2.54;
         QTest::newRow("inch in millimetres")
             << 1.0 << UnitMeasure::Inch << UnitMeasure::Millimeter << 25.4;
-        QTest::newRow("96 px make 72 pt") << 96.0 << UnitMeasure::Pixel << UnitMeasure::Point
-                                          << 72.0;
+        QTest::newRow("96 px make 72 pt")
+            << 96.0 << UnitMeasure::Pixel << UnitMeasure::Point << 72.0;
         QTest::newRow("centimetre in millimetres")
             << 2.5 << UnitMeasure::Centimeter << UnitMeasure::Millimeter << 25.0;
         QTest::newRow("A4 height in millimetres")
             << 11.7 << UnitMeasure::Inch << UnitMeasure::Millimeter << 297.18;
         QTest::newRow("an em is 12 pt") << 2.0 << UnitMeasure::Em << UnitMeasure::Point << 24.0;
         QTest::newRow("an em is 16 px") << 1.0 << UnitMeasure::Em << UnitMeasure::Pixel << 16.0;
-        QTest::newRow("negative values convert") << -36.0 << UnitMeasure::Point
-                                                 << UnitMeasure::Inch << -0.5;
-        QTest::newRow("zero stays zero") << 0.0 << UnitMeasure::Millimeter << UnitMeasure::Em
-                                         << 0.0;
+        QTest::newRow("negative values convert")
+            << -36.0 << UnitMeasure::Point << UnitMeasure::Inch << -0.5;
+        QTest::newRow("zero stays zero")
+            << 0.0 << UnitMeasure::Millimeter << UnitMeasure::Em << 0.0;
     }
     void conversions()
     {
@@ -135,8 +134,8 @@ private Q_SLOTS:
         QCOMPARE(UnitMeasureHelper::fromCSSLength(cssUnit), unit);
         QCOMPARE(UnitMeasureHelper::getUnitName(unit).toQString(), name);
         UnitMeasure parsed = UnitMeasure::Em == unit ? UnitMeasure::Point : UnitMeasure::Em;
-        QVERIFY(UnitMeasureHelper::parseUnitName(QStringLiteral(" %1 ").arg(name.toUpper()),
-                                                 parsed));
+        QVERIFY(
+            UnitMeasureHelper::parseUnitName(QStringLiteral(" %1 ").arg(name.toUpper()), parsed));
         QCOMPARE(parsed, unit);
     }
 
@@ -172,8 +171,7 @@ private Q_SLOTS:
         QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(unit));
         QCOMPARE(GlobalUnitMeasureHelper::getGlobalUnitMeasure(), unit);
         // Stored where other programs of the family read it, as a readable name.
-        QCOMPARE(storedUnit().toString(),
-                 UnitMeasureHelper::getUnitName(unit).toQString());
+        QCOMPARE(storedUnit().toString(), UnitMeasureHelper::getUnitName(unit).toQString());
     }
 
     void emIsNoGlobalUnit()
