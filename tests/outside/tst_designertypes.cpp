@@ -1,0 +1,198 @@
+// Designer records: property values, object ids and the object information of
+// the host's document.
+#include "outside/objectid.h"
+#include "outside/propertyvalueex.h"
+#include "outside/xslfodtobjectinfo.h"
+#include "outside/xslfodtobjectinfolist.h"
+#include "testregistry.h"
+
+#include <QSet>
+#include <QTest>
+#include <QXmlStreamReader>
+
+Q_DECLARE_METATYPE(PropertyValueType)
+
+class TestDesignerTypes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void emptinessFollowsTheKind_data()
+    {
+        QTest::addColumn<PropertyValueType>("type");
+        QTest::addColumn<QString>("staticValue");
+        QTest::addColumn<QString>("dynamicValue");
+        QTest::addColumn<int>("cases");
+        QTest::addColumn<bool>("empty");
+        const auto Static = PropertyValueType::Static;
+        const auto Dynamic = PropertyValueType::Dynamic;
+        const auto Conditional = PropertyValueType::Conditional;
+        QTest::newRow("static without text") << Static << ""
+                                             << "" << 0 << true;
+        QTest::newRow("static with text") << Static << "a.png"
+                                          << "" << 0 << false;
+        QTest::newRow("static, an old expression does not count") << Static << ""
+                                                                  << "/doc/img" << 0 << true;
+        QTest::newRow("dynamic with expression") << Dynamic << ""
+                                                 << "/doc/img" << 0 << false;
+        QTest::newRow("dynamic, an old text does not count") << Dynamic << "a.png"
+                                                             << "" << 0 << true;
+        QTest::newRow("conditional without cases or default") << Conditional << ""
+                                                              << "/doc/img" << 0 << true;
+        QTest::newRow("conditional with a default only") << Conditional << "a.png"
+                                                         << "" << 0 << false;
+        QTest::newRow("conditional with a case only") << Conditional << ""
+                                                      << "" << 1 << false;
+        QTest::newRow("kind outside the enumeration") << PropertyValueType(7) << "a.png"
+                                                      << "/doc/img" << 1 << true;
+    }
+    void emptinessFollowsTheKind()
+    {
+        QFETCH(PropertyValueType, type);
+        QFETCH(QString, staticValue);
+        QFETCH(QString, dynamicValue);
+        QFETCH(int, cases);
+        QFETCH(bool, empty);
+        PropertyValueEx value("km:value", ObjectId::generate());
+        value.setType(type);
+        value.setStaticValue(staticValue);
+        value.setDynamicValue(dynamicValue);
+        for (int i = 0; i < cases; ++i) {
+            value.addConditionalValue(ConditionalValue("x", "", "/doc/flag = 1", false));
+        }
+        QCOMPARE(value.isEmpty(), empty);
+        // Exactly one kind answers, the one set.
+        QCOMPARE(value.isStatic(), type == PropertyValueType::Static);
+        QCOMPARE(value.isDynamic(), type == PropertyValueType::Dynamic);
+        QCOMPARE(value.isConditional(), type == PropertyValueType::Conditional);
+    }
+
+    void objectIdsAreUniqueXmlNames()
+    {
+        QSet<QString> seen;
+        for (int i = 0; i < 10000; ++i) {
+            const QString id = ObjectId::generate().toQString();
+            QVERIFY2(!seen.contains(id), qPrintable(id));
+            seen.insert(id);
+            if (i % 500 == 0) {
+                // As an element name and as the value of an id attribute.
+                QXmlStreamReader reader(QStringLiteral("<%1 xml:id='%1' fo:id='%1' "
+                                                       "xmlns:fo='urn:fo'/>")
+                                            .arg(id));
+                while (!reader.atEnd()) {
+                    reader.readNext();
+                }
+                QVERIFY2(!reader.hasError(),
+                         qPrintable(id + QStringLiteral(": ") + reader.errorString()));
+                QVERIFY2(id.at(0).isLetter() && !id.contains(u':'), qPrintable(id));
+            }
+        }
+    }
+
+    void qualifiedNamesSplit_data()
+    {
+        QTest::addColumn<QString>("qualifiedName");
+        QTest::addColumn<QString>("prefix");
+        QTest::addColumn<QString>("localName");
+        QTest::newRow("prefixed") << "fo:block"
+                                  << "fo"
+                                  << "block";
+        QTest::newRow("unprefixed") << "block"
+                                    << ""
+                                    << "block";
+        QTest::newRow("first colon splits") << "a:b:c"
+                                            << "a"
+                                            << "b:c";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
+    }
+    void qualifiedNamesSplit()
+    {
+        QFETCH(QString, qualifiedName);
+        QFETCH(QString, prefix);
+        QFETCH(QString, localName);
+        const XSLFO::DTObjectInfo info(qualifiedName, "http://www.w3.org/1999/XSL/Format");
+        QCOMPARE(info.getPrefix().toQString(), prefix);
+        QCOMPARE(info.getLocalName().toQString(), localName);
+        // Paths of "Apply to" are rebuilt as "/" + prefix + ":" + local name.
+        if (!prefix.isEmpty()) {
+            QCOMPARE(info.getPrefix().toQString() + u':' + info.getLocalName().toQString(),
+                     qualifiedName);
+        }
+    }
+
+    void propertiesAreFoundByLocalName()
+    {
+        XSLFO::DTObjectInfo info("fo:block", "http://www.w3.org/1999/XSL/Format");
+        info.addProperty(XSLFO::Property("border-left-width", "Border Width",
+                                         "http://www.w3.org/1999/XSL/Format", "Borders"));
+        info.addProperty(XSLFO::Property("color", "", "http://www.w3.org/1999/XSL/Format"));
+        info.addProperty(
+            XSLFO::Property("value-type", "Value Type", "http://www.varnel.com/km/1.0"));
+
+        const XSLFO::Property* width = info.getPropertyByName("border-left-width");
+        QVERIFY(width);
+        QCOMPARE(width->getDisplayName().toQString(), QStringLiteral("Border Width"));
+        QCOMPARE(width->getGroup().toQString(), QStringLiteral("Borders"));
+        // Without a display name, lists show the name itself.
+        QVERIFY(info.getPropertyByName("color"));
+        QCOMPARE(info.getPropertyByName("color")->getDisplayName().toQString(),
+                 QStringLiteral("color"));
+        QCOMPARE(info.getPropertyByName("value-type")->getNamespaceURI().toQString(),
+                 QStringLiteral("http://www.varnel.com/km/1.0"));
+        QVERIFY(!info.getPropertyByName("fo:color"));
+        QVERIFY(!info.getPropertyByName("Color"));
+    }
+
+    void objectsAreTheSameByElementAndIdentity_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("uri");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("same") << "fo:block"
+                              << "urn:fo"
+                              << "n1" << true;
+        QTest::newRow("other element") << "fo:inline"
+                                       << "urn:fo"
+                                       << "n1" << false;
+        QTest::newRow("other namespace") << "fo:block"
+                                         << "urn:other"
+                                         << "n1" << false;
+        QTest::newRow("other object of the same element") << "fo:block"
+                                                          << "urn:fo"
+                                                          << "n2" << false;
+    }
+    void objectsAreTheSameByElementAndIdentity()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, uri);
+        QFETCH(QString, id);
+        QFETCH(bool, same);
+        XSLFO::DTObjectInfo chainEntry("fo:block", "urn:fo");
+        chainEntry.setObjectId("n1");
+        chainEntry.setDisplayName("Block");
+        XSLFO::DTObjectInfo selected(name, uri);
+        selected.setObjectId(id);
+        // The shown name and the property list describe, they do not identify.
+        selected.setDisplayName("Paragraph");
+        selected.addProperty(XSLFO::Property("color", "Color", uri));
+        QCOMPARE(selected == chainEntry, same);
+    }
+
+    void objectChainHandsOutOnlyObjects()
+    {
+        auto chain = makeSmart<XSLFO::DTObjectInfoList>();
+        chain->add(makeSmart<XSLFO::DTObjectInfo>("fo:block", "urn:fo"));
+        chain->add(SmartPtr<XSLFO::DTObjectInfo>());
+        chain->add(makeSmart<XSLFO::DTObjectInfo>("fo:flow", "urn:fo"));
+        QCOMPARE(chain->count(), 2);
+        QCOMPARE(chain->get(1)->getName().toQString(), QStringLiteral("fo:flow"));
+        QVERIFY(chain->get(2).isNull());
+        QVERIFY(chain->get(-1).isNull());
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestDesignerTypes)
+#include "tst_designertypes.moc"
