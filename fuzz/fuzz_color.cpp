@@ -2,19 +2,11 @@
 // colour written back reads as the same colour.
 #include "outside/xmlcolorparse.h"
 
-#include <cstddef>
-#include <cstdint>
-#include <cstring>
-#include <string>
+#include "fuzztext.h"
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition) {
-        __builtin_trap();
-    }
-}
+using FuzzText::check;
 
 void exercise(const QString& text)
 {
@@ -42,9 +34,6 @@ void exercise(const QString& text)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    exercise(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
-    std::u16string wide(size / 2, u'\0');
-    std::memcpy(wide.data(), data, wide.size() * sizeof(char16_t));
-    exercise(QString::fromStdU16String(wide));
+    FuzzText::withEachDecoding(data, size, exercise);
     return 0;
 }

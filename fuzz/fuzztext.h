@@ -1,0 +1,30 @@
+#pragma once
+
+// Shared by the text fuzz targets: a failed law stops the run loudly, and every
+// input is read both as UTF-8 and as UTF-16, the two ways text reaches us.
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace FuzzText {
+
+inline void check(bool condition)
+{
+    if (!condition) {
+        std::abort();
+    }
+}
+
+template <class Exercise>
+void withEachDecoding(const uint8_t* data, size_t size, Exercise exercise)
+{
+    exercise(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
+    std::u16string wide(size / 2, u'\0');
+    std::memcpy(wide.data(), data, wide.size() * sizeof(char16_t));
+    exercise(QString::fromStdU16String(wide));
+}
+
+} // namespace FuzzText
