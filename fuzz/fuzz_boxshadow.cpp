@@ -1,11 +1,12 @@
 // Box shadows and border widths from any text: refused or read, and what is
 // read writes back text that reads back to the same text (numbers are written
 // with six decimals, so the value itself may move by less than that).
+#include "fuzztext.h"
+
 #include "outside/xmlborderwidth.h"
 #include "outside/xmlboxshadow.h"
 
 #include <cmath>
-#include "fuzztext.h"
 
 namespace {
 

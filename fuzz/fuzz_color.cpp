@@ -1,8 +1,8 @@
 // Colour text of any notation: each parser answers a colour or nothing, and a
 // colour written back reads as the same colour.
-#include "outside/xmlcolorparse.h"
-
 #include "fuzztext.h"
+
+#include "outside/xmlcolorparse.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // Lengths and percentages from any text: each input is refused or read, and
 // whatever is read writes back text that reads as the same value.
+#include "fuzztext.h"
+
 #include "outside/coreexception.h"
 #include "outside/xmllength.h"
 #include "outside/xmllengthorpercent.h"
 
 #include <cmath>
-#include "fuzztext.h"
 
 namespace {
 
