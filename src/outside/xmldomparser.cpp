@@ -138,11 +138,11 @@ void DomParser::parse(const QByteArray& bytes, const Core::String& name, const Q
                       bool decoded)
 {
     installSafeEntityLoader();
-    Detail::ErrorCapture capture;
     std::unique_ptr<xmlParserCtxt, ParserContextDeleter> context(xmlNewParserCtxt());
     if (!context) {
         throw Core::Exception("Cannot read XML: out of memory.");
     }
+    Detail::ErrorCapture capture(context.get());
     int options = parseOptions;
     if (decoded) {
         options |= XML_PARSE_IGNORE_ENC; // the text is UTF-8 now, whatever it says

@@ -14,8 +14,8 @@ constexpr qsizetype maxGenericLength = 4096;
 
 } // namespace
 
-ErrorCapture::ErrorCapture()
-    : m_previousStructured(xmlStructuredError), m_previousStructuredContext(xmlStructuredErrorContext),
+ErrorCapture::ErrorCapture(xmlParserCtxtPtr parser)
+    : m_parser(parser), m_previousStructured(xmlStructuredError), m_previousStructuredContext(xmlStructuredErrorContext),
       m_previousGeneric(xmlGenericError), m_previousGenericContext(xmlGenericErrorContext)
 {
     xmlSetStructuredErrorFunc(this, &ErrorCapture::onStructured);
@@ -47,6 +47,14 @@ void ErrorCapture::onStructured(void* self, xmlErrorPtr error)
     Report report;
     report.level = error->level;
     report.line = error->line;
+    // Inside an entity libxml2 counts lines of the entity's text, in a context
+    // of its own; the user needs the line of the document, where the
+    // reference stands.
+    xmlParserCtxtPtr parser = capture->m_parser;
+    if (parser && (error->ctxt != parser || parser->inputNr > 1) && parser->inputNr > 0 &&
+        parser->inputTab[0]) {
+        report.line = parser->inputTab[0]->line;
+    }
     report.message = QString::fromUtf8(error->message ? error->message : "unknown XML error").trimmed();
     capture->m_reports.push_back(std::move(report));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <libxml/parser.h>
 #include <libxml/xmlerror.h>
 #include <vector>
 
@@ -20,7 +21,9 @@ public:
         QString message; ///< without the trailing newline
     };
 
-    ErrorCapture();
+    /// `parser`, when given, is the context whose errors are reported with
+    /// the line in the document even when they arise inside an entity.
+    explicit ErrorCapture(xmlParserCtxtPtr parser = nullptr);
     ~ErrorCapture();
     ErrorCapture(const ErrorCapture&) = delete;
     ErrorCapture& operator=(const ErrorCapture&) = delete;
@@ -35,6 +38,7 @@ private:
     static void onStructured(void* self, xmlErrorPtr error);
     static void onGeneric(void* self, const char* format, ...);
 
+    xmlParserCtxtPtr m_parser;
     std::vector<Report> m_reports;
     QString m_generic;
     xmlStructuredErrorFunc m_previousStructured;

@@ -7,17 +7,15 @@
 #include "outside/xmldomparser.h"
 #include "outside/xslfonamespaces.h"
 #include "testregistry.h"
+#include "xmltestsupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 #include <csignal>
-#include <cstdio>
 #include <sys/resource.h>
-#include <unistd.h>
 
 using Core::String;
 using Xml::Attribute;
@@ -57,32 +55,6 @@ QStringList names(const std::vector<NodeType>& nodes)
         result << node.get_name().toQString();
     }
     return result;
-}
-
-// What libxml2 writes to stderr while `work` runs: the library must keep it
-// to itself and say it through exceptions instead.
-template <class Work>
-QByteArray stderrOf(Work&& work)
-{
-    QTemporaryFile sink;
-    if (!sink.open()) {
-        qFatal("cannot create a temporary file");
-    }
-    std::fflush(stderr);
-    const int saved = dup(2);
-    dup2(sink.handle(), 2);
-    try {
-        work();
-    } catch (...) {
-        dup2(saved, 2);
-        close(saved);
-        throw;
-    }
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    sink.seek(0);
-    return sink.readAll();
 }
 
 } // namespace
@@ -188,7 +160,7 @@ private Q_SLOTS:
         QFETCH(QString, xpath);
         auto document = parse(templateXml);
         QString message;
-        const QByteArray printed = stderrOf([&] {
+        const QByteArray printed = XmlTestSupport::stderrOf([&] {
             try {
                 document->getRootNode().find(xpath, templateNamespaces);
             } catch (const Core::Exception& e) {
