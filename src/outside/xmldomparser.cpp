@@ -92,16 +92,11 @@ void DomParser::parseMemory(const QByteArray& bytes, const Core::String& name)
 void DomParser::parseMemory(const Core::String& text, const Core::String& name)
 {
     m_document.reset();
-    // UTF-8 takes at most three bytes per UTF-16 unit.
-    if (qint64(text.length()) > maxInputSize / 3) {
-        const QByteArray bytes = text.toUtf8();
-        if (bytes.size() > maxInputSize) {
-            throwTooLarge(name, bytes.size());
-        }
-        parse(bytes, name, QByteArray(), true);
-        return;
+    const QByteArray bytes = text.toUtf8();
+    if (bytes.size() > maxInputSize) {
+        throwTooLarge(name, bytes.size());
     }
-    parse(text.toUtf8(), name, QByteArray(), true);
+    parse(bytes, name, QByteArray(), true);
 }
 
 void DomParser::parseMemory(const char* utf8, const Core::String& name)

@@ -182,7 +182,7 @@ struct XPathObjectDeleter
         reason = QStringLiteral("it cannot be evaluated");
     }
     throw Core::Exception(Core::String(
-        QStringLiteral("The XPath expression \"%1\" is invalid: %2").arg(xpath.toQString(), reason)));
+        QStringLiteral("Cannot evaluate the XPath expression \"%1\": %2").arg(xpath.toQString(), reason)));
 }
 
 } // namespace
