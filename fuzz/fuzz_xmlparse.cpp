@@ -32,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         reader.parseMemory(written);
     } catch (const Core::Exception& e) {
         // Our own output must always read back.
-        std::fprintf(stderr, "written document does not parse: %s\n%s\n", e.what(), written.constData());
+        std::fprintf(stderr, "written document does not parse: %s\n%s\n", e.what(),
+                     written.constData());
         std::abort();
     }
     // A removed child stays usable through its handle.

@@ -105,12 +105,14 @@ QByteArray XmlDocument::writeToBytes(bool pretty, bool withDeclaration) const
     }
     const long written = xmlSaveDoc(save, m_holder->doc());
     xmlSaveClose(save);
-    QByteArray result(reinterpret_cast<const char*>(xmlBufferContent(buffer)), xmlBufferLength(buffer));
+    QByteArray result(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
+                      xmlBufferLength(buffer));
     xmlBufferFree(buffer);
     if (written < 0) {
         const auto* error = capture.firstError();
-        throw Core::Exception(Core::String(QStringLiteral("Cannot write the XML document: %1")
-                                               .arg(error ? error->message : capture.genericText())));
+        throw Core::Exception(
+            Core::String(QStringLiteral("Cannot write the XML document: %1")
+                             .arg(error ? error->message : capture.genericText())));
     }
     return result;
 }

@@ -5,10 +5,10 @@
 #include "outside/xmlentityloader.h"
 #include "outside/xmlerrorcapture_p.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <libxml/parser.h>
 #include <memory>
+#include <QFile>
+#include <QFileInfo>
 
 namespace Xml {
 
@@ -33,7 +33,9 @@ QString sizeInMiB(qint64 bytes)
 {
     throw Core::Exception(Core::String(
         QStringLiteral("%1 is too large to read as XML (%2 MiB; the limit is %3 MiB).")
-            .arg(name.toQString(), size < 0 ? QStringLiteral("over %1").arg(sizeInMiB(DomParser::maxInputSize)) : sizeInMiB(size),
+            .arg(name.toQString(),
+                 size < 0 ? QStringLiteral("over %1").arg(sizeInMiB(DomParser::maxInputSize))
+                          : sizeInMiB(size),
                  sizeInMiB(DomParser::maxInputSize))));
 }
 
@@ -54,10 +56,12 @@ void DomParser::parseFile(const Core::String& path)
     const QString file = path.toQString();
     const QFileInfo info(file);
     if (!info.exists()) {
-        throw Core::Exception(Core::String(QStringLiteral("Cannot read the XML file \"%1\": the file does not exist.").arg(file)));
+        throw Core::Exception(Core::String(
+            QStringLiteral("Cannot read the XML file \"%1\": the file does not exist.").arg(file)));
     }
     if (info.isDir()) {
-        throw Core::Exception(Core::String(QStringLiteral("Cannot read the XML file \"%1\": it is a folder.").arg(file)));
+        throw Core::Exception(Core::String(
+            QStringLiteral("Cannot read the XML file \"%1\": it is a folder.").arg(file)));
     }
     if (info.size() > maxInputSize) {
         throwTooLarge(path, info.size());

@@ -94,11 +94,13 @@ Attribute Element::set_attribute(const Core::String& name, const Core::String& v
     if (!prefix.isEmpty()) {
         ns = xmlSearchNs(element->doc, element, xmlChars(prefix));
         if (!ns) {
-            throw Core::Exception(Core::String(QStringLiteral("The namespace prefix \"%1\" is not declared.")
-                                                   .arg(QString::fromUtf8(prefix))));
+            throw Core::Exception(
+                Core::String(QStringLiteral("The namespace prefix \"%1\" is not declared.")
+                                 .arg(QString::fromUtf8(prefix))));
         }
     }
-    xmlAttrPtr attribute = xmlSetNsProp(element, ns, xmlChars(local), xmlChars(Detail::toXmlText(value)));
+    xmlAttrPtr attribute =
+        xmlSetNsProp(element, ns, xmlChars(local), xmlChars(Detail::toXmlText(value)));
     if (!attribute) {
         throw Core::Exception("Cannot set the attribute: out of memory.");
     }
@@ -137,19 +139,22 @@ void Element::set_namespace_declaration(const Core::String& uri, const Core::Str
     if (!name.isEmpty()) {
         Detail::checkLocalName(name);
         if (name == "xmlns" || (name == "xml") != (uri == "http://www.w3.org/XML/1998/namespace")) {
-            throw Core::Exception(Core::String(
-                QStringLiteral("The prefix \"%1\" cannot be bound to \"%2\".").arg(prefix.toQString(), uri.toQString())));
+            throw Core::Exception(
+                Core::String(QStringLiteral("The prefix \"%1\" cannot be bound to \"%2\".")
+                                 .arg(prefix.toQString(), uri.toQString())));
         }
         if (href.isEmpty()) {
-            throw Core::Exception(Core::String(
-                QStringLiteral("The prefix \"%1\" needs a namespace URI.").arg(prefix.toQString())));
+            throw Core::Exception(
+                Core::String(QStringLiteral("The prefix \"%1\" needs a namespace URI.")
+                                 .arg(prefix.toQString())));
         }
         if (name == "xml") {
             return; // always declared
         }
     }
     for (xmlNsPtr ns = element->nsDef; ns; ns = ns->next) {
-        const bool samePrefix = name.isEmpty() ? !ns->prefix : xmlStrEqual(ns->prefix, xmlChars(name));
+        const bool samePrefix =
+            name.isEmpty() ? !ns->prefix : xmlStrEqual(ns->prefix, xmlChars(name));
         if (samePrefix) {
             if (!xmlStrEqual(ns->href, xmlChars(href))) {
                 xmlFree(const_cast<xmlChar*>(ns->href));
@@ -179,8 +184,9 @@ void Element::set_namespace(const Core::String& prefix)
     if (!prefix.isEmpty()) {
         ns = xmlSearchNs(element->doc, element, xmlChars(prefix.toUtf8()));
         if (!ns) {
-            throw Core::Exception(Core::String(
-                QStringLiteral("The namespace prefix \"%1\" is not declared.").arg(prefix.toQString())));
+            throw Core::Exception(
+                Core::String(QStringLiteral("The namespace prefix \"%1\" is not declared.")
+                                 .arg(prefix.toQString())));
         }
     } else {
         ns = xmlSearchNs(element->doc, element, nullptr);

@@ -15,8 +15,9 @@ constexpr qsizetype maxGenericLength = 4096;
 } // namespace
 
 ErrorCapture::ErrorCapture(xmlParserCtxtPtr parser)
-    : m_parser(parser), m_previousStructured(xmlStructuredError), m_previousStructuredContext(xmlStructuredErrorContext),
-      m_previousGeneric(xmlGenericError), m_previousGenericContext(xmlGenericErrorContext)
+    : m_parser(parser), m_previousStructured(xmlStructuredError),
+      m_previousStructuredContext(xmlStructuredErrorContext), m_previousGeneric(xmlGenericError),
+      m_previousGenericContext(xmlGenericErrorContext)
 {
     xmlSetStructuredErrorFunc(this, &ErrorCapture::onStructured);
     xmlSetGenericErrorFunc(this, &ErrorCapture::onGeneric);
@@ -55,7 +56,8 @@ void ErrorCapture::onStructured(void* self, xmlErrorPtr error)
         parser->inputTab[0]) {
         report.line = parser->inputTab[0]->line;
     }
-    report.message = QString::fromUtf8(error->message ? error->message : "unknown XML error").trimmed();
+    report.message =
+        QString::fromUtf8(error->message ? error->message : "unknown XML error").trimmed();
     capture->m_reports.push_back(std::move(report));
 }
 

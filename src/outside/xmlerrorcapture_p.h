@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <libxml/parser.h>
 #include <libxml/xmlerror.h>
+#include <QString>
 #include <vector>
 
 namespace Xml::Detail {

@@ -82,8 +82,9 @@ xmlNsPtr declaredNamespace(xmlNodePtr scope, const QByteArray& prefix)
 {
     xmlNsPtr ns = scope ? xmlSearchNs(scope->doc, scope, xmlChars(prefix)) : nullptr;
     if (!ns) {
-        throw Core::Exception(Core::String(
-            QStringLiteral("The namespace prefix \"%1\" is not declared.").arg(QString::fromUtf8(prefix))));
+        throw Core::Exception(
+            Core::String(QStringLiteral("The namespace prefix \"%1\" is not declared.")
+                             .arg(QString::fromUtf8(prefix))));
     }
     return ns;
 }
@@ -95,7 +96,8 @@ xmlNsPtr attributeNamespace(xmlNodePtr element, xmlNsPtr wanted)
     if (xmlStrEqual(wanted->href, XML_XML_NAMESPACE)) {
         return xmlSearchNs(element->doc, element, reinterpret_cast<const xmlChar*>("xml"));
     }
-    for (xmlNodePtr scope = element; scope && scope->type == XML_ELEMENT_NODE; scope = scope->parent) {
+    for (xmlNodePtr scope = element; scope && scope->type == XML_ELEMENT_NODE;
+         scope = scope->parent) {
         for (xmlNsPtr ns = scope->nsDef; ns; ns = ns->next) {
             if (ns->prefix && xmlStrEqual(ns->href, wanted->href) &&
                 xmlSearchNs(element->doc, element, ns->prefix) == ns) {
@@ -103,7 +105,8 @@ xmlNsPtr attributeNamespace(xmlNodePtr element, xmlNsPtr wanted)
             }
         }
     }
-    QByteArray prefix = wanted->prefix ? QByteArray(reinterpret_cast<const char*>(wanted->prefix)) : "ns";
+    QByteArray prefix =
+        wanted->prefix ? QByteArray(reinterpret_cast<const char*>(wanted->prefix)) : "ns";
     const QByteArray base = prefix;
     for (int i = 1; xmlSearchNs(element->doc, element, xmlChars(prefix)); ++i) {
         prefix = base + QByteArray::number(i);
@@ -128,7 +131,8 @@ void forgetIds(xmlNodePtr node)
     xmlNodePtr current = node;
     while (current) {
         if (current->type == XML_ELEMENT_NODE) {
-            for (xmlAttrPtr attribute = current->properties; attribute; attribute = attribute->next) {
+            for (xmlAttrPtr attribute = current->properties; attribute;
+                 attribute = attribute->next) {
                 if (attribute->atype == XML_ATTRIBUTE_ID) {
                     xmlRemoveID(current->doc, attribute);
                 }
@@ -181,8 +185,9 @@ struct XPathObjectDeleter
     if (reason.isEmpty()) {
         reason = QStringLiteral("it cannot be evaluated");
     }
-    throw Core::Exception(Core::String(
-        QStringLiteral("Cannot evaluate the XPath expression \"%1\": %2").arg(xpath.toQString(), reason)));
+    throw Core::Exception(
+        Core::String(QStringLiteral("Cannot evaluate the XPath expression \"%1\": %2")
+                         .arg(xpath.toQString(), reason)));
 }
 
 } // namespace
@@ -216,8 +221,8 @@ _xmlNode* Node::checkedElement(const char* operation) const
 {
     xmlNodePtr node = checkedNode();
     if (node->type != XML_ELEMENT_NODE) {
-        throw Core::Exception(Core::String(
-            QStringLiteral("Cannot %1: the node is not an element.").arg(QString::fromUtf8(operation))));
+        throw Core::Exception(Core::String(QStringLiteral("Cannot %1: the node is not an element.")
+                                               .arg(QString::fromUtf8(operation))));
     }
     return node;
 }
@@ -306,11 +311,13 @@ void Node::set_name(const Core::String& qualifiedNameText)
     if (attribute && node->parent) {
         const xmlChar* href = ns ? ns->href : nullptr;
         for (xmlAttrPtr other = node->parent->properties; other; other = other->next) {
-            const bool sameNamespace = href ? other->ns && xmlStrEqual(other->ns->href, href) : !other->ns;
+            const bool sameNamespace =
+                href ? other->ns && xmlStrEqual(other->ns->href, href) : !other->ns;
             if (reinterpret_cast<xmlNodePtr>(other) != node && sameNamespace &&
                 xmlStrEqual(other->name, xmlChars(local))) {
-                throw Core::Exception(Core::String(
-                    QStringLiteral("The element already has an attribute \"%1\".").arg(qualifiedNameText.toQString())));
+                throw Core::Exception(
+                    Core::String(QStringLiteral("The element already has an attribute \"%1\".")
+                                     .arg(qualifiedNameText.toQString())));
             }
         }
     }
@@ -446,8 +453,9 @@ std::vector<Node> Node::find(const Core::String& xpath, const NamespaceMap& name
         throwXPathError(xpath, capture);
     }
     if (result->type != XPATH_NODESET) {
-        throw Core::Exception(Core::String(
-            QStringLiteral("The XPath expression \"%1\" does not select nodes.").arg(xpath.toQString())));
+        throw Core::Exception(
+            Core::String(QStringLiteral("The XPath expression \"%1\" does not select nodes.")
+                             .arg(xpath.toQString())));
     }
     std::vector<Node> nodes;
     if (const xmlNodeSet* set = result->nodesetval) {
@@ -552,14 +560,16 @@ Core::String Node::writeToString(bool pretty) const
     if (!buffer) {
         throw Core::Exception("Cannot write the XML node: out of memory.");
     }
-    xmlSaveCtxtPtr save = xmlSaveToBuffer(buffer, "UTF-8", pretty ? XML_SAVE_FORMAT | XML_SAVE_NO_DECL : XML_SAVE_NO_DECL);
+    xmlSaveCtxtPtr save = xmlSaveToBuffer(
+        buffer, "UTF-8", pretty ? XML_SAVE_FORMAT | XML_SAVE_NO_DECL : XML_SAVE_NO_DECL);
     if (!save) {
         xmlBufferFree(buffer);
         throw Core::Exception("Cannot write the XML node.");
     }
     xmlSaveTree(save, node);
     xmlSaveClose(save);
-    QString text = QString::fromUtf8(reinterpret_cast<const char*>(xmlBufferContent(buffer)), xmlBufferLength(buffer));
+    QString text = QString::fromUtf8(reinterpret_cast<const char*>(xmlBufferContent(buffer)),
+                                     xmlBufferLength(buffer));
     xmlBufferFree(buffer);
     return text;
 }

@@ -2,8 +2,8 @@
 
 #include "outside/corestring.h"
 
-#include <QByteArray>
 #include <libxml/xmlstring.h>
+#include <QByteArray>
 #include <utility>
 
 // Conversions between Core::String and libxml2's UTF-8 strings.

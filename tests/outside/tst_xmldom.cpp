@@ -7,12 +7,12 @@
 #include "testregistry.h"
 #include "xmltestsupport.h"
 
+#include <csignal>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
 #include <sys/resource.h>
 
 using Core::String;
@@ -25,8 +25,10 @@ using Xml::XmlDocument;
 namespace {
 
 // A page template as the designer writes them: XSL-FO with designer fields.
-const char* const templateXml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" xmlns:kmb=\"http://www.varnel.com/kmb/1.0\">\n"
+const char* const templateXml =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+    "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\">\n"
     "  <fo:page-sequence master-reference=\"A4\">\n"
     "    <fo:flow flow-name=\"xsl-region-body\">\n"
     "      <fo:block id=\"b1\">Invoice <kmb:field xpath=\"/invoice/@number\"/></fo:block>\n"
@@ -36,7 +38,8 @@ const char* const templateXml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
     "  </fo:page-sequence>\n"
     "</fo:root>\n";
 
-const Xml::NamespaceMap templateNamespaces{{"fo", Xml::Namespaces::FO}, {"kmb", Xml::Namespaces::KMB}};
+const Xml::NamespaceMap templateNamespaces{{"fo", Xml::Namespaces::FO},
+                                           {"kmb", Xml::Namespaces::KMB}};
 
 SmartPtr<XmlDocument> parse(const QByteArray& text)
 {
@@ -45,8 +48,7 @@ SmartPtr<XmlDocument> parse(const QByteArray& text)
     return parser.getDocument();
 }
 
-template <class NodeType>
-QStringList names(const std::vector<NodeType>& nodes)
+template <class NodeType> QStringList names(const std::vector<NodeType>& nodes)
 {
     QStringList result;
     for (const NodeType& node : nodes) {
@@ -84,7 +86,8 @@ private Q_SLOTS:
         const Element added(blocks[2]);
         QCOMPARE(added.get_namespace_uri().toQString(), QString(Xml::Namespaces::FO));
         QCOMPARE(added.get_attribute_value("font-weight").toQString(), QStringLiteral("bold"));
-        QCOMPARE(added.get_attribute_value("xpath", Xml::Namespaces::KMB).toQString(), QStringLiteral("/invoice/total"));
+        QCOMPARE(added.get_attribute_value("xpath", Xml::Namespaces::KMB).toQString(),
+                 QStringLiteral("/invoice/total"));
         QCOMPARE(added.get_content().toQString(), QStringLiteral("Grand total"));
         QVERIFY(reread->getRootNode().find("//*[@id='b1']").empty());
     }
@@ -99,7 +102,8 @@ private Q_SLOTS:
         const QString pretty = document.writeToString(true, true);
         QVERIFY(pretty.startsWith(QStringLiteral("<?xml")));
         QVERIFY2(pretty.contains(QStringLiteral("\n  <line>\n    <item/>")), qPrintable(pretty));
-        QCOMPARE(root.get_children().at(0).writeToString().toQString(), QStringLiteral("<line><item/></line>"));
+        QCOMPARE(root.get_children().at(0).writeToString().toQString(),
+                 QStringLiteral("<line><item/></line>"));
     }
 
     void findUsesTheGivenPrefixes_data()
@@ -108,17 +112,29 @@ private Q_SLOTS:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QStringList>("expected");
         const QStringList blocks{"fo:block", "fo:block", "fo:block"};
-        QTest::newRow("descendants") << "//fo:block" << "" << blocks;
-        QTest::newRow("absolute path") << "/fo:root/fo:page-sequence/fo:flow/fo:block" << "" << blocks;
-        QTest::newRow("designer elements") << "//kmb:field" << "" << QStringList{"kmb:field", "kmb:field"};
-        QTest::newRow("attributes") << "//kmb:field/@xpath" << "" << QStringList{"xpath", "xpath"};
-        QTest::newRow("predicate") << "//fo:block[@id='b2']" << "" << QStringList{"fo:block"};
-        QTest::newRow("relative to a context") << "fo:block[kmb:field]" << "//fo:flow" << QStringList{"fo:block", "fo:block"};
-        QTest::newRow("parent step") << ".." << "//fo:flow" << QStringList{"fo:page-sequence"};
-        QTest::newRow("text nodes") << "//fo:block[@id='b1']/text()" << "" << QStringList{""};
-        QTest::newRow("nothing") << "//fo:table" << "" << QStringList{};
-        QTest::newRow("unprefixed names are in no namespace") << "//block" << "" << QStringList{};
-        QTest::newRow("document node is no node") << "/" << "" << QStringList{};
+        QTest::newRow("descendants") << "//fo:block"
+                                     << "" << blocks;
+        QTest::newRow("absolute path") << "/fo:root/fo:page-sequence/fo:flow/fo:block"
+                                       << "" << blocks;
+        QTest::newRow("designer elements") << "//kmb:field"
+                                           << "" << QStringList{"kmb:field", "kmb:field"};
+        QTest::newRow("attributes") << "//kmb:field/@xpath"
+                                    << "" << QStringList{"xpath", "xpath"};
+        QTest::newRow("predicate") << "//fo:block[@id='b2']"
+                                   << "" << QStringList{"fo:block"};
+        QTest::newRow("relative to a context")
+            << "fo:block[kmb:field]"
+            << "//fo:flow" << QStringList{"fo:block", "fo:block"};
+        QTest::newRow("parent step") << ".."
+                                     << "//fo:flow" << QStringList{"fo:page-sequence"};
+        QTest::newRow("text nodes") << "//fo:block[@id='b1']/text()"
+                                    << "" << QStringList{""};
+        QTest::newRow("nothing") << "//fo:table"
+                                 << "" << QStringList{};
+        QTest::newRow("unprefixed names are in no namespace") << "//block"
+                                                              << "" << QStringList{};
+        QTest::newRow("document node is no node") << "/"
+                                                  << "" << QStringList{};
     }
     void findUsesTheGivenPrefixes()
     {
@@ -140,7 +156,8 @@ private Q_SLOTS:
         const auto fields = document->getRootNode().find("//f:block/d:field", other);
         QCOMPARE(int(fields.size()), 2);
         QCOMPARE(fields[1].get_name().toQString(), QStringLiteral("kmb:field"));
-        QCOMPARE(Element(fields[1]).get_attribute_value("xpath").toQString(), QStringLiteral("sum(//line/@amount)"));
+        QCOMPARE(Element(fields[1]).get_attribute_value("xpath").toQString(),
+                 QStringLiteral("sum(//line/@amount)"));
     }
 
     void invalidXPathRaisesQuietly_data()
@@ -189,7 +206,8 @@ private Q_SLOTS:
         XmlDocument target;
         Element root = target.createRootNode("snippet");
         {
-            Element block(source->getRootNode().find("//fo:block[@id='b2']", templateNamespaces).at(0));
+            Element block(
+                source->getRootNode().find("//fo:block[@id='b2']", templateNamespaces).at(0));
             Attribute xpath = Element(block.get_child_elements().at(0)).get_attribute("xpath");
             Node copy = root.import_node(block);
             QCOMPARE(copy.get_name().toQString(), QStringLiteral("fo:block"));
@@ -198,17 +216,24 @@ private Q_SLOTS:
             QCOMPARE(Element(shallow).get_attribute_value("id").toQString(), QStringLiteral("b2"));
             // An attribute is copied onto the element, with its namespace.
             Element holder = root.add_child("holder");
-            QVERIFY(Attribute(holder.import_node(Element(block.get_child_elements().at(0)).get_attribute("xpath"))).isNull() == false);
-            QCOMPARE(holder.get_attribute_value("xpath").toQString(), xpath.get_value().toQString());
+            QVERIFY(Attribute(holder.import_node(
+                                  Element(block.get_child_elements().at(0)).get_attribute("xpath")))
+                        .isNull() == false);
+            QCOMPARE(holder.get_attribute_value("xpath").toQString(),
+                     xpath.get_value().toQString());
         }
         // The source goes away; the copies belong to the target alone.
         source.reset();
 
         auto reread = parse(target.writeToString().toUtf8());
-        const auto fields = reread->getRootNode().find("/snippet/fo:block/kmb:field", templateNamespaces);
+        const auto fields =
+            reread->getRootNode().find("/snippet/fo:block/kmb:field", templateNamespaces);
         QCOMPARE(int(fields.size()), 1);
-        QCOMPARE(Element(fields[0]).get_attribute_value("xpath").toQString(), QStringLiteral("sum(//line/@amount)"));
-        QCOMPARE(reread->getRootNode().find("/snippet/fo:block[2]/node()", templateNamespaces).size(), std::size_t(0));
+        QCOMPARE(Element(fields[0]).get_attribute_value("xpath").toQString(),
+                 QStringLiteral("sum(//line/@amount)"));
+        QCOMPARE(
+            reread->getRootNode().find("/snippet/fo:block[2]/node()", templateNamespaces).size(),
+            std::size_t(0));
         QCOMPARE(reread->getRootNode().find("/snippet/holder").size(), std::size_t(1));
         QCOMPARE(reread->getRootNode().find("/snippet/holder/@xpath").size(), std::size_t(1));
     }
@@ -221,7 +246,9 @@ private Q_SLOTS:
         Element b = target->getRootNode();
         b.import_node(source->getRootNode().get_attribute("k:ref-type"));
         auto reread = parse(target->writeToString().toUtf8());
-        QCOMPARE(reread->getRootNode().get_attribute_value("ref-type", Xml::Namespaces::KM).toQString(), QStringLiteral("order"));
+        QCOMPARE(
+            reread->getRootNode().get_attribute_value("ref-type", Xml::Namespaces::KM).toQString(),
+            QStringLiteral("order"));
         QVERIFY(reread->getRootNode().get_attribute("ref-type").isNull());
     }
 
@@ -264,7 +291,8 @@ private Q_SLOTS:
     void replacedContentLeavesOldChildrenSafe()
     {
         auto document = parse(templateXml);
-        Element block(document->getRootNode().find("//fo:block[@id='b1']", templateNamespaces).at(0));
+        Element block(
+            document->getRootNode().find("//fo:block[@id='b1']", templateNamespaces).at(0));
         const std::vector<Node> before = block.get_children();
         block.set_content("plain & simple");
         QCOMPARE(int(block.get_children().size()), 1);
@@ -281,14 +309,17 @@ private Q_SLOTS:
 
     void childrenComeInDocumentOrder()
     {
-        auto document = parse("<p xmlns:fo='http://www.w3.org/1999/XSL/Format'>a<fo:block/>b<!--note--><?pi data?><block/><![CDATA[<c>]]></p>");
+        auto document =
+            parse("<p xmlns:fo='http://www.w3.org/1999/XSL/Format'>a<fo:block/>b<!--note--><?pi "
+                  "data?><block/><![CDATA[<c>]]></p>");
         const auto children = document->getRootNode().get_children();
         QList<Node::Type> types;
         for (const Node& child : children) {
             types << child.getType();
         }
-        QCOMPARE(types, QList<Node::Type>({Node::Type::Text, Node::Type::Element, Node::Type::Text, Node::Type::Comment,
-                                           Node::Type::ProcessingInstruction, Node::Type::Element, Node::Type::Text}));
+        QCOMPARE(types, QList<Node::Type>({Node::Type::Text, Node::Type::Element, Node::Type::Text,
+                                           Node::Type::Comment, Node::Type::ProcessingInstruction,
+                                           Node::Type::Element, Node::Type::Text}));
         QCOMPARE(children[6].get_content().toQString(), QStringLiteral("<c>"));
         QCOMPARE(children[3].get_content().toQString(), QStringLiteral("note"));
         QCOMPARE(children[1].get_parent(), document->getRootNode());
@@ -313,12 +344,14 @@ private Q_SLOTS:
 
     void attributesKeepDocumentOrder()
     {
-        auto document = parse("<e xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" z=\"1\" b=\"2\" kmb:x=\"3\" m=\"4\"/>");
+        auto document = parse(
+            "<e xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" z=\"1\" b=\"2\" kmb:x=\"3\" m=\"4\"/>");
         Element e = document->getRootNode();
         auto attributeNames = [&] {
             QStringList result;
             for (const Attribute& attribute : e.get_attributes()) {
-                result << attribute.get_name().toQString() + u'=' + attribute.get_value().toQString();
+                result << attribute.get_name().toQString() + u'=' +
+                              attribute.get_value().toQString();
             }
             return result;
         };
@@ -328,7 +361,8 @@ private Q_SLOTS:
         e.remove_attribute("z");
         e.remove_attribute("absent");
         QCOMPARE(attributeNames(), QStringList({"b=20", "kmb:x=3", "m=4", "a=5"}));
-        QCOMPARE(e.get_attribute("x", Xml::Namespaces::KMB).get_namespace_uri().toQString(), QString(Xml::Namespaces::KMB));
+        QCOMPARE(e.get_attribute("x", Xml::Namespaces::KMB).get_namespace_uri().toQString(),
+                 QString(Xml::Namespaces::KMB));
         QCOMPARE(e.get_attribute_value("kmb:x").toQString(), QStringLiteral("3"));
         QVERIFY(e.get_attribute("x").isNull());
         QVERIFY(e.get_attribute_value("missing").isEmpty());
@@ -339,7 +373,8 @@ private Q_SLOTS:
 
     void namesFollowTheNamespacesInScope()
     {
-        auto document = parse("<data xmlns=\"urn:sample\" xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><row/></data>");
+        auto document = parse("<data xmlns=\"urn:sample\" "
+                              "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><row/></data>");
         Element data = document->getRootNode();
         QCOMPARE(data.get_name().toQString(), QStringLiteral("data"));
         QCOMPARE(data.get_namespace_uri().toQString(), QStringLiteral("urn:sample"));
@@ -356,7 +391,8 @@ private Q_SLOTS:
 
         auto reread = parse(document->writeToString().toUtf8());
         const Xml::NamespaceMap map{{"s", "urn:sample"}, {"fo", Xml::Namespaces::FO}};
-        QCOMPARE(names(reread->getRootNode().find("/s:data/*", map)), QStringList({"row", "cell", "fo:inline"}));
+        QCOMPARE(names(reread->getRootNode().find("/s:data/*", map)),
+                 QStringList({"row", "cell", "fo:inline"}));
     }
 
     void invalidNamesAreRefused_data()
@@ -407,7 +443,8 @@ private Q_SLOTS:
         Element order = reread->getRootNode();
         QCOMPARE(order.get_name().toQString(), QStringLiteral("ns:order"));
         QCOMPARE(order.get_namespace_uri().toQString(), QStringLiteral("urn:placeholder/XML"));
-        QCOMPARE(order.get_attribute_value("node-type", Xml::Namespaces::DT).toQString(), QStringLiteral("element"));
+        QCOMPARE(order.get_attribute_value("node-type", Xml::Namespaces::DT).toQString(),
+                 QStringLiteral("element"));
         QCOMPARE(int(order.get_namespace_declarations().size()), 3);
         QVERIFY(!order.get_first_child_element("ns:line").get_attribute("id").isNull());
         // Declaring a prefix again on the same element rebinds it.
@@ -419,13 +456,22 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("markup characters") << "a < b & c > \"d\" 'e'" << "a < b & c > \"d\" 'e'";
-        QTest::newRow("entity-looking text") << "&amp; &nbsp;" << "&amp; &nbsp;";
-        QTest::newRow("CDATA end") << "]]>" << "]]>";
-        QTest::newRow("accents and CJK") << QString::fromUtf8("Grüße 価格 €") << QString::fromUtf8("Grüße 価格 €");
-        QTest::newRow("outside the BMP") << QString::fromUtf8("\xF0\x9F\x93\x84 page") << QString::fromUtf8("\xF0\x9F\x93\x84 page");
-        QTest::newRow("control characters dropped") << QString("a\x01" "b\x1F" "c\tz") << "abc\tz";
-        QTest::newRow("non-characters dropped") << QString("x") + QChar(0xFFFE) + "y" << "xy";
+        QTest::newRow("markup characters") << "a < b & c > \"d\" 'e'"
+                                           << "a < b & c > \"d\" 'e'";
+        QTest::newRow("entity-looking text") << "&amp; &nbsp;"
+                                             << "&amp; &nbsp;";
+        QTest::newRow("CDATA end") << "]]>"
+                                   << "]]>";
+        QTest::newRow("accents and CJK")
+            << QString::fromUtf8("Grüße 価格 €") << QString::fromUtf8("Grüße 価格 €");
+        QTest::newRow("outside the BMP") << QString::fromUtf8("\xF0\x9F\x93\x84 page")
+                                         << QString::fromUtf8("\xF0\x9F\x93\x84 page");
+        QTest::newRow("control characters dropped") << QString("a\x01"
+                                                               "b\x1F"
+                                                               "c\tz")
+                                                    << "abc\tz";
+        QTest::newRow("non-characters dropped") << QString("x") + QChar(0xFFFE) + "y"
+                                                << "xy";
     }
     void textSurvivesWriteAndReparse()
     {
@@ -453,7 +499,8 @@ private Q_SLOTS:
         auto document = parse(templateXml);
         document->writeToFile(path);
         DomParser parser(path);
-        QCOMPARE(parser.getDocument()->getRootNode().find("//fo:block", templateNamespaces).size(), std::size_t(3));
+        QCOMPARE(parser.getDocument()->getRootNode().find("//fo:block", templateNamespaces).size(),
+                 std::size_t(3));
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"sample.xml"}));
     }
 
@@ -485,7 +532,8 @@ private Q_SLOTS:
         XmlDocument document;
         Element root = document.createRootNode("r");
         for (int i = 0; i < 2000; ++i) {
-            root.add_child("line").set_attribute("text", "a line of sample text to make the file large");
+            root.add_child("line").set_attribute("text",
+                                                 "a line of sample text to make the file large");
         }
         struct rlimit saved;
         getrlimit(RLIMIT_FSIZE, &saved);

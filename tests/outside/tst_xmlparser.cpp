@@ -11,13 +11,13 @@
 #include "testregistry.h"
 #include "xmltestsupport.h"
 
+#include <atomic>
+#include <libxml/parser.h>
+#include <libxml/xmlerror.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-#include <atomic>
-#include <libxml/parser.h>
-#include <libxml/xmlerror.h>
 #include <thread>
 
 using Core::String;
@@ -60,7 +60,8 @@ QList<QByteArray> documentsReferring(const QByteArray& url)
         "<!DOCTYPE r SYSTEM \"" + url + "/doctype.dtd\"><r/>",
         "<!DOCTYPE r [<!ENTITY % p SYSTEM \"" + url + "/pe.dtd\"> %p;]><r/>",
         "<!DOCTYPE r [<!ENTITY x SYSTEM \"" + url + "/entity.xml\">]><r>&x;</r>",
-        "<r xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include href=\"" + url + "/include.xml\"/></r>",
+        "<r xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include href=\"" + url +
+            "/include.xml\"/></r>",
         "<?xml-stylesheet href=\"" + url + "/style.xsl\"?><r/>",
     };
 }
@@ -82,9 +83,12 @@ private Q_SLOTS:
                           "</fo:inline>\n</fo:root>")
             << 3 << "Opening and ending tag mismatch: block line 2 and inline";
         QTest::newRow("empty") << QByteArray() << 1 << "Document is empty";
-        QTest::newRow("unclosed root") << QByteArray("<invoice>\n<line/>\n") << 3 << "Premature end of data";
-        QTest::newRow("undeclared prefix") << QByteArray("<r>\n<kmb:field/></r>") << 2 << "Namespace prefix kmb";
-        QTest::newRow("duplicate attribute") << QByteArray("<r a='1' a='2'/>") << 1 << "Attribute a redefined";
+        QTest::newRow("unclosed root")
+            << QByteArray("<invoice>\n<line/>\n") << 3 << "Premature end of data";
+        QTest::newRow("undeclared prefix")
+            << QByteArray("<r>\n<kmb:field/></r>") << 2 << "Namespace prefix kmb";
+        QTest::newRow("duplicate attribute")
+            << QByteArray("<r a='1' a='2'/>") << 1 << "Attribute a redefined";
         QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << 2 << "Extra content at the end";
         QTest::newRow("invalid UTF-8") << QByteArray("<r>\xC3\x28</r>") << 1 << "not proper UTF-8";
         QTest::newRow("10,000 levels deep") << deepNesting(10000) << 1 << "Excessive depth";
@@ -158,12 +162,15 @@ private Q_SLOTS:
         QTest::newRow("general entity")
             << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>");
         QTest::newRow("entity in an attribute default")
-            << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\"><!ATTLIST r a CDATA \"&x;\">]><r/>");
+            << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\"><!ATTLIST r a "
+                          "CDATA \"&x;\">]><r/>");
         QTest::newRow("parameter entity")
             << QByteArray("<!DOCTYPE r [<!ENTITY % x SYSTEM \"file:///etc/passwd\"> %x;]><r/>");
-        QTest::newRow("external DTD") << QByteArray("<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><r/>");
-        QTest::newRow("XInclude")
-            << QByteArray("<r xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include href=\"file:///etc/passwd\" parse=\"text\"/></r>");
+        QTest::newRow("external DTD")
+            << QByteArray("<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><r/>");
+        QTest::newRow("XInclude") << QByteArray(
+            "<r xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include "
+            "href=\"file:///etc/passwd\" parse=\"text\"/></r>");
     }
     void externalEntitiesAreNotSubstituted()
     {
@@ -190,7 +197,8 @@ private Q_SLOTS:
     void internalEntitiesStayReferences()
     {
         DomParser parser;
-        parser.parseMemory("<!DOCTYPE r [<!ENTITY company \"Varnel &amp; Co\">]><r>(c) &company;</r>");
+        parser.parseMemory(
+            "<!DOCTYPE r [<!ENTITY company \"Varnel &amp; Co\">]><r>(c) &company;</r>");
         Element root = parser.getDocument()->getRootNode();
         QCOMPARE(root.get_content().toQString(), QStringLiteral("(c) Varnel & Co"));
         const auto children = root.get_children();
@@ -218,7 +226,8 @@ private Q_SLOTS:
         // and entities; the loader is what keeps them local.
         Xml::installSafeEntityLoader();
         XmlTestSupport::ConnectionCounter server;
-        const int risky = XML_PARSE_DTDLOAD | XML_PARSE_NOENT | XML_PARSE_XINCLUDE | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+        const int risky = XML_PARSE_DTDLOAD | XML_PARSE_NOENT | XML_PARSE_XINCLUDE |
+                          XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
         xmlSetStructuredErrorFunc(nullptr, [](void*, xmlErrorPtr) {});
         for (const QByteArray& text : documentsReferring(server.url())) {
             xmlFreeDoc(xmlReadMemory(text.constData(), int(text.size()), nullptr, nullptr, risky));
@@ -228,7 +237,8 @@ private Q_SLOTS:
         // Local files still load.
         QTemporaryDir folder;
         writeFile(folder.filePath("names.dtd"), "<!ENTITY company \"Varnel\">");
-        writeFile(folder.filePath("sample.xml"), "<!DOCTYPE r SYSTEM \"names.dtd\"><r>&company;</r>");
+        writeFile(folder.filePath("sample.xml"),
+                  "<!DOCTYPE r SYSTEM \"names.dtd\"><r>&company;</r>");
         const QByteArray path = QFile::encodeName(folder.filePath("sample.xml"));
         xmlDocPtr document = xmlReadFile(path.constData(), nullptr, risky);
         xmlSetStructuredErrorFunc(nullptr, nullptr);
@@ -252,10 +262,12 @@ private Q_SLOTS:
         QTest::newRow("HTTPS in capitals") << QByteArray("HTTPS://example.com/x.xsd") << false;
         QTest::newRow("ftp") << QByteArray("ftp://example.com/x.xsd") << false;
         QTest::newRow("other scheme") << QByteArray("jar:file:///x.jar!/a.xsd") << false;
-        QTest::newRow("file URL of another host") << QByteArray("file://server/share/a.xsd") << false;
+        QTest::newRow("file URL of another host")
+            << QByteArray("file://server/share/a.xsd") << false;
         QTest::newRow("network share") << QByteArray("\\\\server\\share\\a.xsd") << false;
         QTest::newRow("network share with slashes") << QByteArray("//server/share/a.xsd") << false;
-        QTest::newRow("escaped network share") << QByteArray("file:///%2Fserver/share/a.xsd") << false;
+        QTest::newRow("escaped network share")
+            << QByteArray("file:///%2Fserver/share/a.xsd") << false;
         QTest::newRow("empty") << QByteArray() << false;
     }
     void onlyLocalUrlsAreLocal()
@@ -269,18 +281,24 @@ private Q_SLOTS:
     {
         // Bytes follow their declaration.
         DomParser parser;
-        parser.parseMemory(QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>caf\xE9</r>"));
-        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(), QString::fromUtf8("café"));
+        parser.parseMemory(
+            QByteArray("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>caf\xE9</r>"));
+        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(),
+                 QString::fromUtf8("café"));
         parser.parseMemory(QByteArray("\xFF\xFE<\0r\0>\0\xAC\x20<\0/\0r\0>\0", 18));
-        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(), QString::fromUtf8("€"));
+        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(),
+                 QString::fromUtf8("€"));
         // Decoded text does not: it is already UTF-16.
-        parser.parseMemory(String(QString::fromUtf8("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>café €</r>")));
-        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(), QString::fromUtf8("café €"));
+        parser.parseMemory(String(
+            QString::fromUtf8("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?><r>café €</r>")));
+        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(),
+                 QString::fromUtf8("café €"));
         // A stream is read from where it stands.
         auto stream = makeSmart<Core::IO::MemoryStream>(QByteArray("junk<r>streamed</r>"));
         stream->seek(4);
         parser.parseStream(stream);
-        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(), QStringLiteral("streamed"));
+        QCOMPARE(parser.getDocument()->getRootNode().get_content().toQString(),
+                 QStringLiteral("streamed"));
         // Whatever the document says, it is written back as UTF-8.
         const QByteArray written = parser.getDocument()->writeToBytes();
         QVERIFY(written.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
@@ -328,7 +346,8 @@ private Q_SLOTS:
                         parser.parseMemory(text, QStringLiteral("thread%1").arg(t));
                         ++wrong;
                     } catch (const Core::Exception& e) {
-                        if (!e.getMessage().startsWith(QStringLiteral("thread%1, line %2: ").arg(t).arg(line))) {
+                        if (!e.getMessage().startsWith(
+                                QStringLiteral("thread%1, line %2: ").arg(t).arg(line))) {
                             ++wrong;
                         }
                     }
@@ -347,17 +366,28 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("XSL-FO") << "http://www.w3.org/1999/XSL/Format" << "fo";
-        QTest::newRow("designer") << "http://www.varnel.com/kmb/1.0" << "kmb";
-        QTest::newRow("product family") << "http://www.varnel.com/km/1.0" << "km";
-        QTest::newRow("XSLT") << "http://www.w3.org/1999/XSL/Transform" << "xsl";
-        QTest::newRow("SVG") << "http://www.w3.org/2000/svg" << "svg";
-        QTest::newRow("chart") << "http://www.varnel.com/2008/zc" << "zc";
-        QTest::newRow("data aggregation") << "http://www.varnel.com/lfs/1.0" << "lfs";
-        QTest::newRow("data types") << "http://www.varnel.com/dt/1.0" << "dt";
-        QTest::newRow("unknown") << "urn:sample" << "";
-        QTest::newRow("case matters") << "http://www.w3.org/1999/xsl/format" << "";
-        QTest::newRow("none") << "" << "";
+        QTest::newRow("XSL-FO") << "http://www.w3.org/1999/XSL/Format"
+                                << "fo";
+        QTest::newRow("designer") << "http://www.varnel.com/kmb/1.0"
+                                  << "kmb";
+        QTest::newRow("product family") << "http://www.varnel.com/km/1.0"
+                                        << "km";
+        QTest::newRow("XSLT") << "http://www.w3.org/1999/XSL/Transform"
+                              << "xsl";
+        QTest::newRow("SVG") << "http://www.w3.org/2000/svg"
+                             << "svg";
+        QTest::newRow("chart") << "http://www.varnel.com/2008/zc"
+                               << "zc";
+        QTest::newRow("data aggregation") << "http://www.varnel.com/lfs/1.0"
+                                          << "lfs";
+        QTest::newRow("data types") << "http://www.varnel.com/dt/1.0"
+                                    << "dt";
+        QTest::newRow("unknown") << "urn:sample"
+                                 << "";
+        QTest::newRow("case matters") << "http://www.w3.org/1999/xsl/format"
+                                      << "";
+        QTest::newRow("none") << ""
+                              << "";
     }
     void usualPrefixesOfNamespaces()
     {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QByteArray>
-#include <QTemporaryFile>
 #include <arpa/inet.h>
 #include <atomic>
 #include <cstdio>
 #include <netinet/in.h>
 #include <poll.h>
+#include <QByteArray>
+#include <QTemporaryFile>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -15,8 +15,7 @@ namespace XmlTestSupport {
 
 // What is written to stderr while `work` runs. libxml2 prints its errors
 // there unless told otherwise; the library must say them through exceptions.
-template <class Work>
-QByteArray stderrOf(Work&& work)
+template <class Work> QByteArray stderrOf(Work&& work)
 {
     QTemporaryFile sink;
     if (!sink.open()) {
