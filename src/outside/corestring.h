@@ -96,6 +96,8 @@ public:
         return *this;
     }
     friend String operator+(const String& a, const String& b) { return a.m_text + b.m_text; }
+    friend String operator+(const String& a, const QString& b) { return a.m_text + b; }
+    friend String operator+(const QString& a, const String& b) { return a + b.m_text; }
     friend String operator+(const String& a, const char* b) { return a.m_text + QString::fromUtf8(b); }
     friend String operator+(const char* a, const String& b) { return QString::fromUtf8(a) + b.m_text; }
     friend String operator+(const String& a, QChar b) { return a.m_text + b; }

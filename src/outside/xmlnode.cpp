@@ -552,6 +552,30 @@ Node Node::import_node(const Node& source, bool recursive)
     return Node(m_holder, added);
 }
 
+void Node::move_after(const Node& sibling)
+{
+    xmlNodePtr node = checkedNode();
+    xmlNodePtr anchor = sibling.checkedNode();
+    if (!isChildNode(node) || !isChildNode(anchor) || !anchor->parent || node->doc != anchor->doc) {
+        throw Core::Exception("The node cannot be moved there.");
+    }
+    for (xmlNodePtr up = anchor->parent; up; up = up->parent) {
+        if (up == node) {
+            throw Core::Exception("A node cannot be moved inside itself.");
+        }
+    }
+    if (node == anchor) {
+        return;
+    }
+    // libxml2 merges a text node into a neighbouring one and frees it, which
+    // would leave handles dangling: text is not moved.
+    if (node->type == XML_TEXT_NODE || node->type == XML_CDATA_SECTION_NODE) {
+        throw Core::Exception("Text cannot be moved; move its element instead.");
+    }
+    xmlUnlinkNode(node);
+    xmlAddNextSibling(anchor, node);
+}
+
 Core::String Node::writeToString(bool pretty) const
 {
     xmlNodePtr node = checkedNode();

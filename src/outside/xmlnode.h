@@ -102,6 +102,9 @@ public:
     /// Takes `child` out of this element. Handles on it stay valid; it is
     /// freed with the document.
     void remove_child(const Node& child);
+    /// Moves this node of the same document to stand right after `sibling`
+    /// (which must have a parent), as the designer places pasted markup.
+    void move_after(const Node& sibling);
     /// Appends a copy of `node`, which may come from another document; an
     /// attribute is copied onto this element. Answers the copy.
     Node import_node(const Node& node, bool recursive = true);

@@ -1,0 +1,346 @@
+#include "templatedocument.h"
+
+#include "outside/coreexception.h"
+#include "outside/coreformat.h"
+#include "outside/corefilesystem.h"
+#include "outside/namespaces.h"
+#include "outside/xmlattribute.h"
+#include "outside/xmldomparser.h"
+#include "outside/xslfodtobjectinfolist.h"
+#include "outside/xslfonamespaces.h"
+
+namespace {
+
+// The prefixes dialogs write without declaring them.
+const char* const wrapperStart = "<kmb-insert xmlns:fo=\"http://www.w3.org/1999/XSL/Format\""
+                                 " xmlns:kmb=\"http://www.varnel.com/kmb/1.0\""
+                                 " xmlns:km=\"http://www.varnel.com/km/1.0\""
+                                 " xmlns:svg=\"http://www.w3.org/2000/svg\""
+                                 " xmlns:zc=\"http://www.varnel.com/2008/zc\">";
+
+Core::String qualifiedName(const Xml::Node& node)
+{
+    const Core::String prefix = XSLFO::getDefaultNSPrefix(node.get_namespace_uri());
+    const Core::String usedPrefix = prefix.isEmpty() ? node.get_namespace_prefix() : prefix;
+    return usedPrefix.isEmpty() ? node.get_local_name() : usedPrefix + ":" + node.get_local_name();
+}
+
+std::vector<Xml::Element> chainOf(Xml::Element element)
+{
+    std::vector<Xml::Element> chain;
+    for (; !element.isNull(); element = element.get_parent()) {
+        chain.push_back(element);
+    }
+    return chain;
+}
+
+Xml::Element firstMatching(const Xml::Element& element, const Core::String& path, const Core::String& wanted)
+{
+    const Core::String here = path + "/" + qualifiedName(element);
+    if (here == wanted) {
+        return element;
+    }
+    if (!wanted.startsWith(here + "/")) {
+        return {};
+    }
+    for (const Xml::Element& child : element.get_child_elements()) {
+        if (Xml::Element found = firstMatching(child, here, wanted); !found.isNull()) {
+            return found;
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+TemplateDocument::TemplateDocument(SmartPtr<Xml::XmlDocument> xml, Core::String path)
+    : m_xml(std::move(xml)), m_path(std::move(path))
+{
+    m_selected = root();
+    loadSample();
+}
+
+TemplateDocument::~TemplateDocument() = default;
+
+SmartPtr<TemplateDocument> TemplateDocument::load(const Core::String& path)
+{
+    Xml::DomParser parser;
+    parser.parseFile(path);
+    return SmartPtr<TemplateDocument>(
+        new TemplateDocument(parser.getDocument(), Core::IO::FileSystem::getFullPath(path)));
+}
+
+SmartPtr<TemplateDocument> TemplateDocument::fromText(const QByteArray& text, const Core::String& name)
+{
+    Xml::DomParser parser;
+    parser.parseMemory(text, name);
+    return SmartPtr<TemplateDocument>(new TemplateDocument(parser.getDocument(), Core::String()));
+}
+
+void TemplateDocument::save(const Core::String& path)
+{
+    // Not pretty-printed: the user's own layout of the markup is kept.
+    m_xml->writeToFile(path, false);
+    const Core::String full = Core::IO::FileSystem::getFullPath(path);
+    const bool moved = full != m_path;
+    m_path = full;
+    m_modified = false;
+    if (moved) {
+        loadSample(); // a relative sample path now starts from the new folder
+    }
+}
+
+Xml::Element TemplateDocument::root() const
+{
+    return m_xml->getRootNode();
+}
+
+void TemplateDocument::select(const Xml::Element& element)
+{
+    m_selected = element.isNull() ? root() : element;
+}
+
+Core::String TemplateDocument::pathOf(const Xml::Element& element)
+{
+    Core::String path;
+    for (Xml::Element up = element; !up.isNull(); up = up.get_parent()) {
+        path = "/" + qualifiedName(up) + path;
+    }
+    return path;
+}
+
+Xml::Element TemplateDocument::elementAt(const Core::String& path) const
+{
+    for (const Xml::Element& element : chainOf(m_selected)) {
+        if (pathOf(element) == path) {
+            return element;
+        }
+    }
+    const Xml::Element top = root();
+    return top.isNull() ? Xml::Element() : firstMatching(top, Core::String(), path);
+}
+
+PropertyCollection TemplateDocument::propertiesOf(const Xml::Element& element)
+{
+    PropertyCollection properties;
+    if (element.isNull()) {
+        return properties;
+    }
+    for (const Xml::Attribute& attribute : element.get_attributes()) {
+        const Core::String uri = attribute.get_namespace_uri();
+        Core::String prefix = uri.isEmpty() ? Core::String("fo") : XSLFO::getDefaultNSPrefix(uri);
+        if (prefix.isEmpty()) {
+            prefix = attribute.get_namespace_prefix();
+        }
+        properties.addProperty(EditableProperty(prefix + ":" + attribute.get_local_name(), attribute.get_value()), true);
+    }
+    return properties;
+}
+
+void TemplateDocument::applyProperties(const Core::String& path, const PropertyCollection& properties)
+{
+    Xml::Element element = elementAt(path);
+    if (element.isNull()) {
+        throw Core::Exception(Core::String("The template has no object at ") + path + ".");
+    }
+    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
+        const Core::String& name = property->getName();
+        const int colon = name.find(QChar(u':'));
+        const Core::String prefix = colon < 0 ? Core::String() : name.left(colon);
+        const Core::String local = colon < 0 ? name : name.subString(colon + 1);
+        // CSS properties are plain attributes of the formatting objects.
+        const bool plain = prefix.isEmpty() || prefix == "fo";
+        const Core::String uri = plain ? Core::String() : XSLFO::getDefaultNSUri(prefix);
+        if (!plain && uri.isEmpty()) {
+            throw Core::Exception(Core::String("Unknown namespace prefix in the property ") + name + ".");
+        }
+        if (property->getValue().isEmpty()) {
+            element.remove_attribute(local, uri);
+            continue;
+        }
+        if (!plain) {
+            root().set_namespace_declaration(uri, prefix);
+        }
+        element.set_attribute(local, property->getValue(), plain ? Core::String() : prefix);
+    }
+    markChanged();
+}
+
+Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position)
+{
+    Xml::DomParser parser;
+    parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
+    const Xml::Element wrapper = parser.getDocument()->getRootNode();
+    Xml::Element target = m_selected.isNull() ? root() : m_selected;
+    const bool inside = position == InsertPosition::Inside || target == root();
+    Xml::Element parent = inside ? target : target.get_parent();
+    Xml::Element first;
+    Xml::Node anchor = target;
+    for (const Xml::Node& piece : wrapper.get_children()) {
+        Xml::Node copy = parent.import_node(piece, true);
+        if (!inside && !copy.is_text()) {
+            copy.move_after(anchor);
+            anchor = copy;
+        }
+        if (first.isNull() && copy.is_element()) {
+            first = Xml::Element(copy);
+        }
+    }
+    markChanged();
+    return first;
+}
+
+void TemplateDocument::setValue(const Core::String& objectId, const PropertyValueEx& value)
+{
+    m_values.insert(objectId, value);
+    markChanged();
+}
+
+PropertyValueEx TemplateDocument::value(const Core::String& objectId) const
+{
+    return m_values.value(objectId, PropertyValueEx(Core::String(), objectId));
+}
+
+void TemplateDocument::loadSample()
+{
+    m_sample.reset();
+    m_sampleError = Core::String();
+    const Core::String relative = root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
+    if (relative.isEmpty()) {
+        return;
+    }
+    const Core::String folder = Core::IO::FileSystem::getDirectoryName(m_path);
+    const Core::String path = Core::IO::FileSystem::combine(folder, relative);
+    try {
+        Xml::DomParser parser;
+        parser.parseFile(path);
+        m_sample = parser.getDocument();
+    } catch (const Core::Exception& e) {
+        m_sampleError = e.getMessage();
+    }
+}
+
+void TemplateDocument::markChanged()
+{
+    m_modified = true;
+    if (m_changed) {
+        m_changed();
+    }
+}
+
+Core::String TemplateDocument::objectIdOf(const Xml::Element& element) const
+{
+    const Core::String id = element.get_attribute_value("id");
+    if (!id.isEmpty()) {
+        return id;
+    }
+    auto it = m_generatedIds.find(element.identity());
+    if (it == m_generatedIds.end()) {
+        it = m_generatedIds.insert(element.identity(), Core::String("object-") + QString::number(m_generatedIds.size() + 1));
+    }
+    return *it;
+}
+
+SmartPtr<XSLFO::DTObjectInfo> TemplateDocument::infoOf(const Xml::Element& element) const
+{
+    if (element.isNull()) {
+        return {};
+    }
+    auto info = makeSmart<XSLFO::DTObjectInfo>(qualifiedName(element), element.get_namespace_uri());
+    info->setDisplayName(element.get_local_name());
+    info->setObjectId(objectIdOf(element));
+    return info;
+}
+
+bool TemplateDocument::hasSampleData()
+{
+    // XPath editing needs the sample model, which the data pane does not
+    // provide yet: until it does, dialogs must not offer dynamic values.
+    return false;
+}
+
+SmartPtr<XSLFO::DTObjectInfo> TemplateDocument::getSelectedObjectInfo()
+{
+    return infoOf(m_selected);
+}
+
+SmartPtr<XSLFO::DTObjectInfo> TemplateDocument::getObjectInfo(const Core::String& name)
+{
+    const Xml::Element top = root();
+    if (top.isNull()) {
+        return {};
+    }
+    for (const Xml::Node& node : top.find("//*")) {
+        Xml::Element element(node);
+        if (objectIdOf(element) == name || qualifiedName(element) == name) {
+            return infoOf(element);
+        }
+    }
+    return {};
+}
+
+Core::String TemplateDocument::getSelectedObjectPath()
+{
+    return pathOf(m_selected);
+}
+
+SmartPtr<XSLFO::DTObjectInfoList> TemplateDocument::getObjectChain()
+{
+    auto list = makeSmart<XSLFO::DTObjectInfoList>();
+    for (const Xml::Element& element : chainOf(m_selected)) {
+        list->add(infoOf(element));
+    }
+    return list;
+}
+
+PropertyCollection TemplateDocument::getObjectProperties(const Core::String& path)
+{
+    return propertiesOf(elementAt(path));
+}
+
+Core::String TemplateDocument::getDocumentPath()
+{
+    return m_path;
+}
+
+SmartPtr<SampleXml> TemplateDocument::getSampleXml()
+{
+    return {};
+}
+
+std::vector<ManagedScript> TemplateDocument::getScripts()
+{
+    std::vector<ManagedScript> scripts;
+    for (const Xml::Element& element : root().get_child_elements()) {
+        if (element.get_namespace_uri() == Xml::Namespaces::KMB && element.get_local_name() == "script") {
+            scripts.emplace_back(element.get_attribute_value("prefix"), element.get_attribute_value("language"),
+                                 element.get_content());
+        }
+    }
+    return scripts;
+}
+
+std::vector<KMBVariable> TemplateDocument::getVariables()
+{
+    std::vector<KMBVariable> variables;
+    for (const Xml::Element& element : root().get_child_elements()) {
+        if (element.get_namespace_uri() == Xml::Namespaces::KMB && element.get_local_name() == "variable") {
+            variables.emplace_back(element.get_attribute_value("name"), element.get_attribute_value("select"));
+        }
+    }
+    return variables;
+}
+
+std::map<Core::String, Core::String> TemplateDocument::getNamespaces()
+{
+    std::map<Core::String, Core::String> namespaces;
+    for (const auto& declaration : root().get_namespace_declarations()) {
+        namespaces[declaration.prefix] = declaration.uri;
+    }
+    return namespaces;
+}
+
+int TemplateDocument::getXsltEngine()
+{
+    return Core::Format::parseInt(root().get_attribute_value("xslt-engine", Xml::Namespaces::KMB), 0);
+}

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "outside/idocumentinformation.h"
+#include "outside/propertyvalueex.h"
+#include "outside/xmldocument.h"
+#include "outside/xmlelement.h"
+
+#include <QHash>
+#include <functional>
+
+/// A template the designer edits: an XSL-FO document with the designer's
+/// kmb: and km: markup, loaded and saved with libxml2. It is what dialogs see
+/// through IDocumentInformation, and it applies what they return.
+///
+/// Objects are addressed by paths of qualified names from the root
+/// ("/fo:root/fo:page-sequence/fo:flow/fo:block"). Such a path names the
+/// object on the chain of the current selection first, so a dialog opened on
+/// the third block of a flow edits that block and not the first.
+class TemplateDocument : public IDocumentInformation
+{
+public:
+    enum class InsertPosition { After, Inside };
+
+    /// Reads a template; raises Core::Exception naming the file and line.
+    static SmartPtr<TemplateDocument> load(const Core::String& path);
+    static SmartPtr<TemplateDocument> fromText(const QByteArray& text, const Core::String& name);
+    ~TemplateDocument() override;
+
+    /// Writes the template atomically and makes `path` its file path.
+    void save(const Core::String& path);
+    bool isModified() const { return m_modified; }
+
+    Xml::Element root() const;
+    SmartPtr<Xml::XmlDocument> xml() const { return m_xml; }
+
+    /// The object dialogs are opened on. A null element selects the root.
+    void select(const Xml::Element& element);
+    Xml::Element selected() const { return m_selected; }
+    /// "/fo:root/.../fo:block": the path of `element` in the form dialogs use.
+    static Core::String pathOf(const Xml::Element& element);
+    /// The element a path names: on the selection's chain when it is there,
+    /// else the first in document order; null when none.
+    Xml::Element elementAt(const Core::String& path) const;
+
+    /// Properties as dialogs name them: "fo:" + attribute for plain attributes,
+    /// the usual prefix for attributes of other namespaces.
+    static PropertyCollection propertiesOf(const Xml::Element& element);
+    /// Sets each property as an attribute of the object at `path`; an empty
+    /// value removes it. Raises when there is no such object.
+    void applyProperties(const Core::String& path, const PropertyCollection& properties);
+    /// Parses `markup` (fo:, kmb:, km:, svg: prefixes may be used without
+    /// declaring them) and puts it after or inside the selected object;
+    /// answers the first element inserted (null for text only). Raises on
+    /// markup that does not parse, leaving the template unchanged.
+    Xml::Element insertMarkup(const Core::String& markup, InsertPosition position);
+
+    /// Values dialogs return for objects that are not plain attributes
+    /// (dynamic and conditional values), kept by object id.
+    void setValue(const Core::String& objectId, const PropertyValueEx& value);
+    PropertyValueEx value(const Core::String& objectId) const;
+
+    /// The sample data the template is bound to ("kmb:sample-xml" on the
+    /// root, relative to the template's folder); null when there is none.
+    SmartPtr<Xml::XmlDocument> sampleDocument() const { return m_sample; }
+    /// Why the sample could not be read; empty when it was or there is none.
+    const Core::String& sampleError() const { return m_sampleError; }
+
+    /// Called after every change, so views can refresh.
+    void setChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
+
+    /// The object's identity: its "id" attribute, or one the document gives it.
+    Core::String objectIdOf(const Xml::Element& element) const;
+    SmartPtr<XSLFO::DTObjectInfo> infoOf(const Xml::Element& element) const;
+
+    bool hasSampleData() override;
+    SmartPtr<XSLFO::DTObjectInfo> getSelectedObjectInfo() override;
+    SmartPtr<XSLFO::DTObjectInfo> getObjectInfo(const Core::String& name) override;
+    Core::String getSelectedObjectPath() override;
+    SmartPtr<XSLFO::DTObjectInfoList> getObjectChain() override;
+    PropertyCollection getObjectProperties(const Core::String& path) override;
+    Core::String getDocumentPath() override;
+    SmartPtr<SampleXml> getSampleXml() override;
+    std::vector<ManagedScript> getScripts() override;
+    std::vector<KMBVariable> getVariables() override;
+    std::map<Core::String, Core::String> getNamespaces() override;
+    int getXsltEngine() override;
+
+private:
+    TemplateDocument(SmartPtr<Xml::XmlDocument> xml, Core::String path);
+    void loadSample();
+    void markChanged();
+
+    SmartPtr<Xml::XmlDocument> m_xml;
+    Core::String m_path;
+    Xml::Element m_selected;
+    SmartPtr<Xml::XmlDocument> m_sample;
+    Core::String m_sampleError;
+    QHash<Core::String, PropertyValueEx> m_values;
+    mutable QHash<const void*, Core::String> m_generatedIds;
+    std::function<void()> m_changed;
+    bool m_modified = false;
+};
