@@ -1,4 +1,5 @@
-#include "gallerywindow.h"
+#include "bundledsamples.h"
+#include "designerwindow.h"
 #include "gallerywriter.h"
 
 #include <QApplication>
@@ -59,7 +60,11 @@ int main(int argc, char** argv)
         }
         return writeGallery(directory);
     }
-    GalleryWindow window;
+    DesignerWindow window;
+    const QString path = args.isEmpty() ? BundledSamples::install(BundledSamples::defaultFolder()) : args.first();
+    if (!path.isEmpty()) {
+        window.openTemplate(path);
+    }
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,221 @@
+#include "designerwindow.h"
+
+#include "dialogcommands.h"
+#include "frame/uiapplication.h"
+#include "frame/win32constants.h"
+#include "outlineview.h"
+#include "outside/coreexception.h"
+#include "outside/sharedfiledialogs.h"
+#include "sampletreeview.h"
+
+#include <QCloseEvent>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QStatusBar>
+
+namespace {
+
+const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Templates (*.fo *.xml);;All files (*)");
+
+} // namespace
+
+DesignerWindow::DesignerWindow(QWidget* parent)
+    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new QLabel), m_sample(new SampleTreeView),
+      m_result(new QPlainTextEdit)
+{
+    m_preview->setAlignment(Qt::AlignCenter);
+    m_preview->setObjectName(QStringLiteral("preview"));
+    auto* previewArea = new QScrollArea;
+    previewArea->setWidget(m_preview);
+    previewArea->setWidgetResizable(true);
+    previewArea->setBackgroundRole(QPalette::Dark);
+    setCentralWidget(previewArea);
+
+    auto addDock = [this](QWidget* widget, const QString& title, const QString& name, Qt::DockWidgetArea area) {
+        auto* dock = new QDockWidget(title, this);
+        dock->setObjectName(name);
+        dock->setWidget(widget);
+        addDockWidget(area, dock);
+    };
+    addDock(m_outline, tr("Outline"), QStringLiteral("outlineDock"), Qt::LeftDockWidgetArea);
+    addDock(m_sample, tr("Sample Data"), QStringLiteral("sampleDock"), Qt::RightDockWidgetArea);
+    m_result->setReadOnly(true);
+    m_result->setObjectName(QStringLiteral("result"));
+    addDock(m_result, tr("Dialog Result"), QStringLiteral("resultDock"), Qt::BottomDockWidgetArea);
+
+    connect(m_outline, &OutlineView::elementSelected, this, [this](const Xml::Element& element) {
+        if (m_document) {
+            m_document->select(element);
+            statusBar()->showMessage(m_document->getSelectedObjectPath());
+        }
+    });
+    createMenus();
+    resize(1200, 800);
+    updateTitle();
+}
+
+DesignerWindow::~DesignerWindow() = default;
+
+void DesignerWindow::createMenus()
+{
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Open..."), QKeySequence::Open, this, &DesignerWindow::onOpen);
+    file->addAction(tr("&Save"), QKeySequence::Save, this, &DesignerWindow::onSave);
+    file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &DesignerWindow::onSaveAs);
+    file->addSeparator();
+    file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+    const std::pair<DialogCommand::Menu, QString> menus[] = {
+        {DialogCommand::Menu::Format, tr("F&ormat")}, {DialogCommand::Menu::Insert, tr("&Insert")},
+        {DialogCommand::Menu::Data, tr("&Data")},     {DialogCommand::Menu::Page, tr("&Page")},
+        {DialogCommand::Menu::Document, tr("Do&cument")}};
+    const std::vector<DialogCommand> commands = DialogCommands::all();
+    for (const auto& [kind, title] : menus) {
+        QMenu* menu = nullptr;
+        for (const DialogCommand& command : commands) {
+            if (command.menu != kind) {
+                continue;
+            }
+            if (!menu) {
+                menu = menuBar()->addMenu(title);
+            }
+            QAction* action = menu->addAction(command.text);
+            action->setObjectName(command.className);
+            connect(action, &QAction::triggered, this, [this, run = command.run] {
+                try {
+                    run(*this);
+                } catch (const Core::Exception& e) {
+                    UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
+                }
+                refresh();
+            });
+        }
+    }
+}
+
+bool DesignerWindow::openTemplate(const QString& path)
+{
+    try {
+        m_document = TemplateDocument::load(path);
+    } catch (const Core::Exception& e) {
+        addMessage(e.getMessage());
+        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
+        return false;
+    }
+    if (!m_document->sampleError().isEmpty()) {
+        addMessage(m_document->sampleError());
+    }
+    refresh();
+    return true;
+}
+
+void DesignerWindow::refresh()
+{
+    if (!m_document) {
+        m_outline->clear();
+        m_sample->showSample({}, QString());
+        updateTitle();
+        return;
+    }
+    m_outline->showTemplate(m_document->root(), m_document->selected());
+    m_sample->showSample(m_document->sampleDocument(), m_document->sampleError());
+    updateTitle();
+}
+
+void DesignerWindow::showResult(const QString& title, const QString& text)
+{
+    m_result->setPlainText(title + QStringLiteral("\n\n") + text);
+}
+
+void DesignerWindow::addMessage(const QString& message)
+{
+    m_messages << message;
+    statusBar()->showMessage(message);
+}
+
+void DesignerWindow::updateTitle()
+{
+    const QString name = m_document && !m_document->getDocumentPath().isEmpty()
+                             ? QFileInfo(m_document->getDocumentPath().toQString()).fileName()
+                             : tr("Untitled");
+    setWindowTitle(tr("%1[*] - uieditor designer").arg(name));
+    setWindowModified(m_document && m_document->isModified());
+}
+
+void DesignerWindow::onOpen()
+{
+    if (!mayDiscardChanges()) {
+        return;
+    }
+    const Core::String path = SharedUI::FileDialogs::getOpenFileName(this, tr("Open Template"), QString(), tr(templateFilter));
+    if (!path.isEmpty()) {
+        openTemplate(path);
+    }
+}
+
+bool DesignerWindow::onSave()
+{
+    if (!m_document) {
+        return false;
+    }
+    if (m_document->getDocumentPath().isEmpty()) {
+        return onSaveAs();
+    }
+    try {
+        m_document->save(m_document->getDocumentPath());
+    } catch (const Core::Exception& e) {
+        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
+        return false;
+    }
+    updateTitle();
+    return true;
+}
+
+bool DesignerWindow::onSaveAs()
+{
+    if (!m_document) {
+        return false;
+    }
+    const Core::String path = SharedUI::FileDialogs::getSaveFileName(this, tr("Save Template As"),
+                                                                     m_document->getDocumentPath(), tr(templateFilter), ".fo");
+    if (path.isEmpty()) {
+        return false;
+    }
+    try {
+        m_document->save(path);
+    } catch (const Core::Exception& e) {
+        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
+        return false;
+    }
+    refresh();
+    return true;
+}
+
+bool DesignerWindow::mayDiscardChanges()
+{
+    if (!m_document || !m_document->isModified()) {
+        return true;
+    }
+    switch (UIApplication::MessageBoxW(tr("The template has changed. Save the changes?"),
+                                       Win32::MB_YESNOCANCEL | Win32::MB_ICONQUESTION)) {
+    case Win32::IDYES:
+        return onSave();
+    case Win32::IDNO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DesignerWindow::closeEvent(QCloseEvent* event)
+{
+    if (mayDiscardChanges()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}

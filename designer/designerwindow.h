@@ -1,0 +1,55 @@
+#pragma once
+
+#include "templatedocument.h"
+
+#include <QMainWindow>
+
+class OutlineView;
+class QLabel;
+class QPlainTextEdit;
+class SampleTreeView;
+
+/// The designer: the template's outline, its preview, the sample data and
+/// what the last dialog returned; menus open every dialog of the library on
+/// the selected object.
+class DesignerWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit DesignerWindow(QWidget* parent = nullptr);
+    ~DesignerWindow() override;
+
+    /// Opens a template; on failure the message is shown and false answered.
+    bool openTemplate(const QString& path);
+    SmartPtr<TemplateDocument> document() const { return m_document; }
+
+    /// Shows what a dialog returned (markup or properties) in the result pane.
+    void showResult(const QString& title, const QString& text);
+    /// Messages collected while working (files that could not be read...).
+    const QStringList& messages() const { return m_messages; }
+    void addMessage(const QString& message);
+
+    /// Reloads the views after the document changed.
+    void refresh();
+    /// The outline, for selecting objects as a user would.
+    OutlineView* outline() const { return m_outline; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createMenus();
+    void onOpen();
+    bool onSave();
+    bool onSaveAs();
+    bool mayDiscardChanges();
+    void updateTitle();
+
+    SmartPtr<TemplateDocument> m_document;
+    OutlineView* m_outline;
+    QLabel* m_preview;
+    SampleTreeView* m_sample;
+    QPlainTextEdit* m_result;
+    QStringList m_messages;
+};

@@ -1,0 +1,68 @@
+#include "outlineview.h"
+
+#include <QHeaderView>
+
+namespace {
+constexpr int elementRole = Qt::UserRole + 1;
+}
+
+OutlineView::OutlineView(QWidget* parent) : QTreeWidget(parent)
+{
+    setColumnCount(2);
+    setHeaderLabels({tr("Object"), tr("Identifier")});
+    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    setUniformRowHeights(true);
+    connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
+        if (current) {
+            Q_EMIT elementSelected(elementOf(current));
+        }
+    });
+}
+
+void OutlineView::showTemplate(const Xml::Element& root, const Xml::Element& selected)
+{
+    const QSignalBlocker blocker(this);
+    clear();
+    m_elements.clear();
+    if (!root.isNull()) {
+        addElement(nullptr, root, selected);
+    }
+    expandToDepth(3);
+}
+
+QTreeWidgetItem* OutlineView::addElement(QTreeWidgetItem* parent, const Xml::Element& element,
+                                         const Xml::Element& selected)
+{
+    auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(this);
+    item->setText(0, element.get_name());
+    item->setText(1, element.get_attribute_value("id"));
+    item->setData(0, elementRole, qulonglong(m_elements.size()));
+    m_elements.push_back(element);
+    if (element == selected) {
+        setCurrentItem(item);
+    }
+    for (const Xml::Element& child : element.get_child_elements()) {
+        addElement(item, child, selected);
+    }
+    return item;
+}
+
+Xml::Element OutlineView::elementOf(QTreeWidgetItem* item) const
+{
+    if (!item) {
+        return {};
+    }
+    const size_t index = item->data(0, elementRole).toULongLong();
+    return index < m_elements.size() ? m_elements[index] : Xml::Element();
+}
+
+bool OutlineView::selectElement(const Xml::Element& element)
+{
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+        if (elementOf(*it) == element) {
+            setCurrentItem(*it);
+            return true;
+        }
+    }
+    return false;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "outside/xmlelement.h"
+
+#include <QTreeWidget>
+
+/// The template's objects as a tree; picking one makes it the object the
+/// dialogs are opened on.
+class OutlineView : public QTreeWidget
+{
+    Q_OBJECT
+
+public:
+    explicit OutlineView(QWidget* parent = nullptr);
+
+    /// Rebuilds the tree from `root`, keeping `selected` selected.
+    void showTemplate(const Xml::Element& root, const Xml::Element& selected);
+    Xml::Element elementOf(QTreeWidgetItem* item) const;
+    /// Selects the item of `element`; false when it is not in the tree.
+    bool selectElement(const Xml::Element& element);
+
+Q_SIGNALS:
+    void elementSelected(const Xml::Element& element);
+
+private:
+    QTreeWidgetItem* addElement(QTreeWidgetItem* parent, const Xml::Element& element, const Xml::Element& selected);
+
+    std::vector<Xml::Element> m_elements;
+};
