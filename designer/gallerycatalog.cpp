@@ -1,5 +1,6 @@
 #include "gallerycatalog.h"
 
+#include "expandersamples.h"
 #include "frame/logdlg.h"
 
 std::vector<GalleryEntry> GalleryCatalog::entries()
@@ -10,6 +11,15 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         log->addMessage("invoice.xml: loaded 42 lines");
                         log->addMessage("invoice.xsd, line 17: the type \"Money\" is not defined");
                         return std::unique_ptr<QWidget>(std::move(log));
+                    }});
+    list.push_back({QStringLiteral("DialogExpander"), [] {
+                        return std::unique_ptr<QWidget>(std::make_unique<ExpanderSampleDlg>(1));
+                    }});
+    list.push_back({QStringLiteral("DialogExpanderFolded"), [] {
+                        return std::unique_ptr<QWidget>(std::make_unique<ExpanderSampleDlg>(0));
+                    }});
+    list.push_back({QStringLiteral("TextPanel"), [] {
+                        return std::unique_ptr<QWidget>(std::make_unique<TextPanelSampleDlg>());
                     }});
     return list;
 }
