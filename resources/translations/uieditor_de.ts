@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>DesignerWindow</name>
+        <message>
+            <source>Templates (*.fo *.xml);;All files (*)</source>
+            <translation>Vorlagen (*.fo *.xml);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>Outline</source>
+            <translation>Gliederung</translation>
+        </message>
+        <message>
+            <source>Sample Data</source>
+            <translation>Beispieldaten</translation>
+        </message>
+        <message>
+            <source>Dialog Result</source>
+            <translation>Dialogergebnis</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Datei</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>Ö&amp;ffnen...</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Speichern</translation>
+        </message>
+        <message>
+            <source>Save &amp;As...</source>
+            <translation>Speichern &amp;unter...</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Beenden</translation>
+        </message>
+        <message>
+            <source>F&amp;ormat</source>
+            <translation>F&amp;ormat</translation>
+        </message>
+        <message>
+            <source>&amp;Insert</source>
+            <translation>&amp;Einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;Data</source>
+            <translation>D&amp;aten</translation>
+        </message>
+        <message>
+            <source>&amp;Page</source>
+            <translation>S&amp;eite</translation>
+        </message>
+        <message>
+            <source>Do&amp;cument</source>
+            <translation>Do&amp;kument</translation>
+        </message>
+        <message>
+            <source>Untitled</source>
+            <translation>Unbenannt</translation>
+        </message>
+        <message>
+            <source>%1[*] - uieditor designer</source>
+            <translation>%1[*] - uieditor-Designer</translation>
+        </message>
+        <message>
+            <source>Open Template</source>
+            <translation>Vorlage öffnen</translation>
+        </message>
+        <message>
+            <source>Save Template As</source>
+            <translation>Vorlage speichern unter</translation>
+        </message>
+        <message>
+            <source>The template has changed. Save the changes?</source>
+            <translation>Die Vorlage wurde geändert. Änderungen speichern?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogCommands</name>
+        <message>
+            <source>&amp;Log...</source>
+            <translation>&amp;Protokoll...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExpanderSampleDlg</name>
+        <message>
+            <source>Insert Building Block</source>
+            <translation>Baustein einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;File:</source>
+            <translation>&amp;Datei:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse...</source>
+            <translation>&amp;Durchsuchen...</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDlg</name>
         <message>
             <source>Log</source>
@@ -21,6 +146,51 @@
                 <numerusform>%n Meldung</numerusform>
                 <numerusform>%n Meldungen</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>OutlineView</name>
+        <message>
+            <source>Object</source>
+            <translation>Objekt</translation>
+        </message>
+        <message>
+            <source>Identifier</source>
+            <translation>Kennung</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleTreeView</name>
+        <message>
+            <source>Node</source>
+            <translation>Knoten</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>No sample data</source>
+            <translation>Keine Beispieldaten</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextPanelSampleDlg</name>
+        <message>
+            <source>Text Panels</source>
+            <translation>Textfelder</translation>
+        </message>
+        <message>
+            <source>Sample text</source>
+            <translation>Beispieltext</translation>
+        </message>
+        <message>
+            <source>No preview available</source>
+            <translation>Keine Vorschau verfügbar</translation>
+        </message>
+        <message>
+            <source>The text stays centred on one line</source>
+            <translation>Der Text bleibt mittig auf einer Zeile</translation>
         </message>
     </context>
 </TS>

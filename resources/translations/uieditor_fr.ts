@@ -2,6 +2,131 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>DesignerWindow</name>
+        <message>
+            <source>Templates (*.fo *.xml);;All files (*)</source>
+            <translation>Modèles (*.fo *.xml);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>Outline</source>
+            <translation>Structure</translation>
+        </message>
+        <message>
+            <source>Sample Data</source>
+            <translation>Données d'exemple</translation>
+        </message>
+        <message>
+            <source>Dialog Result</source>
+            <translation>Résultat du dialogue</translation>
+        </message>
+        <message>
+            <source>&amp;File</source>
+            <translation>&amp;Fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Open...</source>
+            <translation>&amp;Ouvrir...</translation>
+        </message>
+        <message>
+            <source>&amp;Save</source>
+            <translation>&amp;Enregistrer</translation>
+        </message>
+        <message>
+            <source>Save &amp;As...</source>
+            <translation>Enregistrer &amp;sous...</translation>
+        </message>
+        <message>
+            <source>&amp;Quit</source>
+            <translation>&amp;Quitter</translation>
+        </message>
+        <message>
+            <source>F&amp;ormat</source>
+            <translation>F&amp;ormat</translation>
+        </message>
+        <message>
+            <source>&amp;Insert</source>
+            <translation>&amp;Insertion</translation>
+        </message>
+        <message>
+            <source>&amp;Data</source>
+            <translation>&amp;Données</translation>
+        </message>
+        <message>
+            <source>&amp;Page</source>
+            <translation>&amp;Page</translation>
+        </message>
+        <message>
+            <source>Do&amp;cument</source>
+            <translation>Do&amp;cument</translation>
+        </message>
+        <message>
+            <source>Untitled</source>
+            <translation>Sans titre</translation>
+        </message>
+        <message>
+            <source>%1[*] - uieditor designer</source>
+            <translation>%1[*] - Concepteur uieditor</translation>
+        </message>
+        <message>
+            <source>Open Template</source>
+            <translation>Ouvrir un modèle</translation>
+        </message>
+        <message>
+            <source>Save Template As</source>
+            <translation>Enregistrer le modèle sous</translation>
+        </message>
+        <message>
+            <source>The template has changed. Save the changes?</source>
+            <translation>Le modèle a été modifié. Enregistrer les modifications ?</translation>
+        </message>
+    </context>
+    <context>
+        <name>DialogCommands</name>
+        <message>
+            <source>&amp;Log...</source>
+            <translation>&amp;Journal...</translation>
+        </message>
+    </context>
+    <context>
+        <name>ExpanderSampleDlg</name>
+        <message>
+            <source>Insert Building Block</source>
+            <translation>Insérer un bloc de construction</translation>
+        </message>
+        <message>
+            <source>&amp;File:</source>
+            <translation>&amp;Fichier :</translation>
+        </message>
+        <message>
+            <source>&amp;Browse...</source>
+            <translation>&amp;Parcourir...</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
         <name>LogDlg</name>
         <message>
             <source>Log</source>
@@ -21,6 +146,51 @@
                 <numerusform>%n message</numerusform>
                 <numerusform>%n messages</numerusform>
             </translation>
+        </message>
+    </context>
+    <context>
+        <name>OutlineView</name>
+        <message>
+            <source>Object</source>
+            <translation>Objet</translation>
+        </message>
+        <message>
+            <source>Identifier</source>
+            <translation>Identifiant</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleTreeView</name>
+        <message>
+            <source>Node</source>
+            <translation>Nœud</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>No sample data</source>
+            <translation>Aucune donnée d'exemple</translation>
+        </message>
+    </context>
+    <context>
+        <name>TextPanelSampleDlg</name>
+        <message>
+            <source>Text Panels</source>
+            <translation>Panneaux de texte</translation>
+        </message>
+        <message>
+            <source>Sample text</source>
+            <translation>Exemple de texte</translation>
+        </message>
+        <message>
+            <source>No preview available</source>
+            <translation>Aucun aperçu disponible</translation>
+        </message>
+        <message>
+            <source>The text stays centred on one line</source>
+            <translation>Le texte reste centré sur une ligne</translation>
         </message>
     </context>
 </TS>

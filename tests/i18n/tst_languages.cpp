@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QXmlStreamReader>
 
 class TestLanguages : public QObject
 {
@@ -66,6 +67,36 @@ private Q_SLOTS:
             sameAsEnglish += table.text(id, Core::Language::French) == english;
         }
         QVERIFY2(sameAsEnglish < ids.size() / 10, qPrintable(QString::number(sameAsEnglish)));
+    }
+
+    void everyFormAndCodeTextIsTranslated()
+    {
+        // A text added without its German and French translation shows up in
+        // English in the middle of a translated dialog.
+        for (const char* language : {"de", "fr"}) {
+            QFile file(qEnvironmentVariable("UIEDITOR_TRANSLATIONS_DIR") + QStringLiteral("/uieditor_%1.ts").arg(QLatin1String(language)));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+            QXmlStreamReader reader(&file);
+            QString source;
+            int messages = 0;
+            while (!reader.atEnd()) {
+                reader.readNext();
+                if (!reader.isStartElement()) {
+                    continue;
+                }
+                if (reader.name() == u"source") {
+                    source = reader.readElementText();
+                } else if (reader.name() == u"translation") {
+                    const bool unfinished = reader.attributes().value(QStringLiteral("type")) == u"unfinished";
+                    const QString text = reader.readElementText(QXmlStreamReader::IncludeChildElements);
+                    QVERIFY2(!unfinished && !text.trimmed().isEmpty(),
+                             qPrintable(QStringLiteral("%1: \"%2\" is not translated").arg(QLatin1String(language), source)));
+                    ++messages;
+                }
+            }
+            QVERIFY(!reader.hasError());
+            QVERIFY(messages > 0);
+        }
     }
 
     void messagesSpeakTheRunningLanguage()
