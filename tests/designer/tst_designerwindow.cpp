@@ -1,0 +1,114 @@
+// The designer as a person uses it: the sample opens, picking an object in the
+// outline makes it the one dialogs work on, menus open the dialogs.
+#include "bundledsamples.h"
+#include "designerwindow.h"
+#include "frame/logdlg.h"
+#include "modalanswerer.h"
+#include "recordingmessageboxfactory.h"
+#include "outlineview.h"
+#include "testregistry.h"
+
+#include <QAction>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& id)
+{
+    for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+        if ((*it)->text(1) == id) {
+            return *it;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestDesignerWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bundledSampleOpensWithItsData()
+    {
+        QTemporaryDir dir;
+        const QString path = BundledSamples::install(dir.path());
+        QVERIFY(!path.isEmpty());
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(path));
+        window.show();
+        QVERIFY(window.windowTitle().startsWith(QLatin1String("invoice-template.fo")));
+        QVERIFY(window.document()->sampleError().isEmpty());
+        QVERIFY(window.messages().isEmpty());
+
+        // Installing again keeps the user's edited copy.
+        QFile edited(path);
+        QVERIFY(edited.open(QIODevice::Append));
+        edited.write("<!-- mine -->\n");
+        edited.close();
+        BundledSamples::install(dir.path());
+        QFile again(path);
+        QVERIFY(again.open(QIODevice::ReadOnly));
+        QVERIFY(again.readAll().contains("<!-- mine -->"));
+    }
+
+    void outlineSelectsTheObjectDialogsWorkOn()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        window.show();
+        QTreeWidgetItem* payment = findItem(window.outline(), QStringLiteral("payment"));
+        QVERIFY2(payment, "the outline lists objects with their identifiers");
+        window.outline()->scrollToItem(payment);
+        QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {},
+                          window.outline()->visualItemRect(payment).center());
+        QCOMPARE(window.document()->getSelectedObjectInfo()->getObjectId().toQString(), QStringLiteral("payment"));
+        QCOMPARE(window.document()->getSelectedObjectPath().toQString(),
+                 QStringLiteral("/fo:root/fo:page-sequence/fo:flow/fo:block"));
+    }
+
+    void menuOpensTheLogWithTheDesignersMessages()
+    {
+        QTemporaryDir dir;
+        const QString path = BundledSamples::install(dir.path());
+        QFile::remove(dir.filePath(QStringLiteral("invoice.xml")));
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(path));
+        window.show();
+        QCOMPARE(window.messages().size(), 1); // the missing sample data
+        auto* action = window.menuBar()->findChild<QAction*>(QStringLiteral("LogDlg"));
+        QVERIFY2(action, "Document menu entry for the log not found");
+        TestSupport::ModalAnswerer answer;
+        int shown = -1;
+        answer.onNext<LogDlg>([&shown](LogDlg* log) {
+            shown = log->messageCount();
+            log->reject();
+        });
+        action->trigger();
+        QVERIFY(answer.handled());
+        QCOMPARE(shown, 1);
+    }
+
+    void brokenTemplateIsReportedAndNothingOpens()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("broken.fo"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block></fo:root>");
+        file.close();
+        TestSupport::RecordingMessageBoxFactory messages;
+        DesignerWindow window;
+        QVERIFY(!window.openTemplate(path));
+        QCOMPARE(messages.count(), 1);
+        QVERIFY(messages.last().text.contains(QLatin1String("broken.fo")));
+        QVERIFY(window.document().isNull());
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestDesignerWindow)
+#include "tst_designerwindow.moc"
