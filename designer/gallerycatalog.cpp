@@ -1,5 +1,6 @@
 #include "gallerycatalog.h"
 
+#include "controlssheet.h"
 #include "frame/logdlg.h"
 
 std::vector<GalleryEntry> GalleryCatalog::entries()
@@ -11,5 +12,7 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         log->addMessage("invoice.xsd, line 17: the type \"Money\" is not defined");
                         return std::unique_ptr<QWidget>(std::move(log));
                     }});
+    list.push_back({QStringLiteral("ControlsSheet"),
+                    [] { return std::unique_ptr<QWidget>(std::make_unique<ControlsSheet>()); }});
     return list;
 }
