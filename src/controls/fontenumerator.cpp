@@ -2,10 +2,9 @@
 
 #include <QFontDatabase>
 
-FontEnumerator::FontEnumerator(bool fixedPitchOnly, bool reserved)
-    : m_fixedPitchOnly(fixedPitchOnly), m_reserved(reserved)
-{
-}
+// The second flag only ever reached a reserved argument of the system's
+// enumeration; there is nothing for it to change here.
+FontEnumerator::FontEnumerator(bool fixedPitchOnly, bool) : m_fixedPitchOnly(fixedPitchOnly) {}
 
 FontEnumerator::~FontEnumerator() = default;
 

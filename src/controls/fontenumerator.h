@@ -40,6 +40,5 @@ protected:
 
 private:
     bool m_fixedPitchOnly;
-    bool m_reserved;
     Families m_fonts;
 };
