@@ -3,12 +3,10 @@
 #include "controls/fontcombobox.h"
 #include "controls/fontenumerator.h"
 #include "controls/simplecombobox.h"
-#include "fieldwindow.h"
 #include "testregistry.h"
 
 #include <QFontDatabase>
 #include <QSet>
-#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -165,20 +163,6 @@ private Q_SLOTS:
         combo.selectByData(select);
         QCOMPARE(combo.currentText(), selected);
         QCOMPARE(combo.currentIndex() < 0, selected.isEmpty());
-    }
-
-    void theUserPicksAnEntryWithTheKeyboard()
-    {
-        FieldWindow<SimpleComboBox> w;
-        w.field->setStringsAndData({{0, "Regular"}, {1, "Italic"}, {0x10000, "Bold"}}, 0);
-        w.field->initializeItems();
-        QVERIFY(w.show());
-        QSignalSpy activated(w.field, &QComboBox::activated);
-        w.field->setFocus();
-        QTest::keyClick(w.field, Qt::Key_Down);
-        QTest::keyClick(w.field, Qt::Key_Down);
-        QCOMPARE(activated.count(), 2);
-        QCOMPARE(w.field->currentData().toInt(), 0x10000);
     }
 };
 
