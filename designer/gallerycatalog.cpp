@@ -1,5 +1,6 @@
 #include "gallerycatalog.h"
 
+#include "controlssheet.h"
 #include "expandersamples.h"
 #include "frame/logdlg.h"
 
@@ -12,6 +13,8 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         log->addMessage("invoice.xsd, line 17: the type \"Money\" is not defined");
                         return std::unique_ptr<QWidget>(std::move(log));
                     }});
+    list.push_back({QStringLiteral("ControlsSheet"),
+                    [] { return std::unique_ptr<QWidget>(std::make_unique<ControlsSheet>()); }});
     list.push_back({QStringLiteral("DialogExpander"), [] {
                         return std::unique_ptr<QWidget>(std::make_unique<ExpanderSampleDlg>(1));
                     }});

@@ -1,0 +1,3 @@
+#include "controls/numbereditor.h"
+
+NumberEditor::NumberEditor(QWidget* parent) : NumberEdit(parent) {}

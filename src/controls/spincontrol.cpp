@@ -1,0 +1,3 @@
+#include "controls/spincontrol.h"
+
+SpinControl::SpinControl(QWidget* parent) : SpinButtonCtrl(parent) {}

@@ -1,0 +1,3 @@
+#include "controls/unitcombo.h"
+
+UnitCombo::UnitCombo(QWidget* parent) : UnitComboBox(parent) {}

@@ -1,0 +1,387 @@
+// The colour field: the swatch following what is typed, the colour read back
+// in every notation, and the colour dialog answered from the test.
+#include "controls/colorctrl.h"
+#include "fieldwindow.h"
+#include "modalanswerer.h"
+#include "testregistry.h"
+
+#include <QColorDialog>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using Window = FieldWindow<ColorCtrl>;
+
+QColor colorOf(COLORREF color)
+{
+    return QColor(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+// What the user sees in the middle of the swatch.
+QColor paintedSwatch(ColorCtrl* field)
+{
+    const QImage image = field->grab().toImage();
+    const QPoint middle = field->swatchRect().center();
+    const qreal ratio = image.devicePixelRatio();
+    return image.pixelColor(QPoint(int(middle.x() * ratio), int(middle.y() * ratio)));
+}
+
+void typeReplacing(ColorCtrl* field, const QString& text)
+{
+    field->setFocus();
+    field->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(field, Qt::Key_Backspace);
+    } else {
+        QTest::keyClicks(field, text);
+    }
+}
+
+} // namespace
+
+class TestColorCtrl : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aNewFieldIsEmptyWithAWhiteSwatch()
+    {
+        Window w;
+        QVERIFY(w.show());
+        QVERIFY(w.field->text().isEmpty());
+        QVERIFY(w.field->isColorEmpty());
+        QVERIFY(!w.field->isGradient());
+        QCOMPARE(paintedSwatch(w.field), QColor(Qt::white));
+        QCOMPARE(w.field->getColor(), COLORREF(0));
+    }
+
+    void theSwatchFollowsTheTypedText_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QColor>("swatch");
+        QTest::addColumn<QColor>("read");
+        const QColor navy(0, 0, 128);
+        QTest::newRow("keyword") << "red" << QColor(255, 0, 0) << QColor(255, 0, 0);
+        QTest::newRow("keyword in capitals is not matched") << "Red" << navy << QColor(255, 0, 0);
+        QTest::newRow("grey spelling")
+            << "lightgrey" << QColor(211, 211, 211) << QColor(211, 211, 211);
+        QTest::newRow("rgb with blanks")
+            << "rgb( 0 , 128 , 0 )" << QColor(0, 128, 0) << QColor(0, 128, 0);
+        QTest::newRow("hexadecimal: swatch unchanged, read as red")
+            << "#ff0000" << navy << QColor(255, 0, 0);
+        QTest::newRow("cmyk: swatch unchanged") << "cmyk(0,1,1,0)" << navy << QColor(255, 0, 0);
+        QTest::newRow("300 keeps its low 8 bits in the swatch")
+            << "rgb(300,0,0)" << QColor(44, 0, 0) << QColor(255, 0, 0);
+        QTest::newRow("semicolon triplet") << "12;34;56)" << QColor(12, 34, 56) << QColor(0, 0, 0);
+        QTest::newRow("no colour at all") << "hello" << navy << QColor(0, 0, 0);
+    }
+
+    void theSwatchFollowsTheTypedText()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QColor, swatch);
+        QFETCH(QColor, read);
+        Window w;
+        QVERIFY(w.show());
+        w.field->setColor("navy");
+        QCOMPARE(paintedSwatch(w.field), QColor(0, 0, 128));
+        QSignalSpy changed(w.field, &QLineEdit::textChanged);
+        typeReplacing(w.field, typed);
+        QCOMPARE(w.field->text(), typed);
+        QVERIFY(!w.field->isColorEmpty());
+        QCOMPARE(colorOf(w.field->swatchColor()), swatch);
+        QCOMPARE(paintedSwatch(w.field), swatch);
+        QCOMPARE(colorOf(w.field->getColor()), read);
+        QCOMPARE(changed.count(), typed.size());
+    }
+
+    void clearingTheTextEmptiesTheField()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setColor("olive");
+        w.field->setGradient("linear-gradient(red, blue)");
+        QVERIFY(w.field->isGradient());
+        typeReplacing(w.field, QString());
+        QVERIFY(w.field->text().isEmpty());
+        QVERIFY(w.field->isColorEmpty());
+        QVERIFY(!w.field->isGradient());
+        QCOMPARE(paintedSwatch(w.field), QColor(Qt::white));
+    }
+
+    void gradientKeepsTheLastColour()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setColor("teal");
+        w.field->setGradient("linear-gradient(red, blue)");
+        w.field->setText("Gradient");
+        QVERIFY(w.field->isGradient());
+        QCOMPARE(w.field->getGradient().toQString(), QStringLiteral("linear-gradient(red, blue)"));
+        QCOMPARE(paintedSwatch(w.field), QColor(0, 128, 128));
+        // A colour typed over it ends the gradient.
+        typeReplacing(w.field, "blue");
+        QVERIFY(!w.field->isGradient());
+        QCOMPARE(paintedSwatch(w.field), QColor(0, 0, 255));
+    }
+
+    void aGradientSetOnAnEmptyFieldIsNoLongerEmpty()
+    {
+        ColorCtrl field;
+        field.setGradient("radial-gradient(white, black)");
+        field.setText("Gradient");
+        QVERIFY(field.isGradient());
+        QVERIFY(!field.isColorEmpty());
+        // Typing "Gradient" alone into an empty field marks it without a colour.
+        ColorCtrl typed;
+        typed.setText("Gradient");
+        QVERIFY(typed.isGradient());
+        QVERIFY(typed.isColorEmpty());
+    }
+
+    void setColorWritesRgbText_data()
+    {
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QColor>("read");
+        QTest::addColumn<bool>("swatchEmpty");
+        QTest::newRow("name") << "navy"
+                              << "rgb(0,0,128)" << QColor(0, 0, 128) << false;
+        QTest::newRow("rgb with blanks") << "rgb( 1 , 2 , 3 )"
+                                         << "rgb(1,2,3)" << QColor(1, 2, 3) << false;
+        QTest::newRow("low 8 bits") << "rgb(256,257,-1)"
+                                    << "rgb(0,1,255)" << QColor(0, 1, 255) << false;
+        QTest::newRow("not for the swatch: written as given, swatch stays empty")
+            << "#00ff00"
+            << "#00ff00" << QColor(0, 255, 0) << true;
+        QTest::newRow("empty clears") << ""
+                                      << "" << QColor(0, 0, 0) << true;
+    }
+
+    void setColorWritesRgbText()
+    {
+        QFETCH(QString, given);
+        QFETCH(QString, written);
+        QFETCH(QColor, read);
+        QFETCH(bool, swatchEmpty);
+        ColorCtrl field;
+        field.setColor(Core::String(given));
+        QCOMPARE(field.text(), written);
+        QCOMPARE(colorOf(field.getColor()), read);
+        QCOMPARE(field.isColorEmpty(), swatchEmpty);
+    }
+
+    void setColorFromAColourValue()
+    {
+        ColorCtrl field;
+        field.setColor(COLORREF(0x0000FF));
+        QCOMPARE(field.text(), QStringLiteral("rgb(255,0,0)"));
+        field.setColor(RGB(1, 2, 3));
+        QCOMPARE(field.text(), QStringLiteral("rgb(1,2,3)"));
+        QCOMPARE(field.swatchColor(), RGB(1, 2, 3));
+    }
+
+    void getColorReadsEveryNotation_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("read");
+        QTest::newRow("rgb-icc fallback")
+            << "rgb-icc(255, 204, 51, #CMYK, 0, 0.2, 0.8, 0)" << QColor(255, 204, 51);
+        QTest::newRow("spot colour") << "spot-color('Gold', 0, 0, 1, 0)" << QColor(255, 255, 0);
+        QTest::newRow("rgb percentages") << "rgb(100%, 0%, 0%)" << QColor(255, 0, 0);
+        QTest::newRow("rgb clamps for the CSS reading") << "rgb(300,0,0)" << QColor(255, 0, 0);
+        QTest::newRow("#rgb") << "#0f0" << QColor(0, 255, 0);
+        QTest::newRow("name in any case") << "NaVy" << QColor(0, 0, 128);
+        QTest::newRow("nothing readable is black") << "sky blue" << QColor(0, 0, 0);
+    }
+
+    void getColorReadsEveryNotation()
+    {
+        QFETCH(QString, text);
+        QFETCH(QColor, read);
+        ColorCtrl field;
+        field.setText(text);
+        QCOMPARE(colorOf(field.getColor()), read);
+    }
+
+    void toRGBColorKnowsKeywordsAndTriplets_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<uint>("color");
+        QTest::newRow("aliceblue") << "aliceblue" << true << uint(RGB(240, 248, 255));
+        QTest::newRow("yellowgreen") << "yellowgreen" << true << uint(RGB(154, 205, 50));
+        QTest::newRow("gray") << "gray" << true << uint(RGB(128, 128, 128));
+        QTest::newRow("grey") << "grey" << true << uint(RGB(128, 128, 128));
+        QTest::newRow("capitals") << "Navy" << false << 0u;
+        QTest::newRow("leading blank") << " red" << false << 0u;
+        QTest::newRow("transparent is no keyword here") << "transparent" << false << 0u;
+        QTest::newRow("rgb") << "rgb(1,2,3)" << true << uint(RGB(1, 2, 3));
+        QTest::newRow("rgb, blanks everywhere")
+            << "rgb(  4 ,5,  6  )" << true << uint(RGB(4, 5, 6));
+        QTest::newRow("rgb without closing") << "rgb(7,8,9" << true << uint(RGB(7, 8, 9));
+        QTest::newRow("rgb in capitals") << "RGB(1,2,3)" << false << 0u;
+        QTest::newRow("two numbers") << "rgb(1,2)" << false << 0u;
+        QTest::newRow("semicolons") << "1;2;3)" << true << uint(RGB(1, 2, 3));
+        QTest::newRow("negative keeps low bits") << "rgb(-1,0,0)" << true << uint(RGB(255, 0, 0));
+        // 10^20 - 1 is 255 modulo 256.
+        QTest::newRow("huge keeps low bits")
+            << "rgb(99999999999999999999,0,0)" << true << uint(RGB(255, 0, 0));
+        QTest::newRow("percentages") << "rgb(50%,0,0)" << false << 0u;
+        QTest::newRow("empty") << "" << false << 0u;
+    }
+
+    void toRGBColorKnowsKeywordsAndTriplets()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, known);
+        QFETCH(uint, color);
+        const COLORREF untouched = 0xABCDEF;
+        COLORREF result = untouched;
+        QCOMPARE(ColorCtrl::ToRGBColor(text, result), known);
+        QCOMPARE(uint(result), known ? color : uint(untouched));
+    }
+
+    void theDialogOpensPreselectedAndSetsTheChosenColour()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setColor("navy");
+        QSignalSpy changed(w.field, &QLineEdit::textChanged);
+        TestSupport::ModalAnswerer answer;
+        QColor preselected;
+        bool toolkitDialog = false;
+        answer.onNext<QColorDialog>([&](QColorDialog* dialog) {
+            preselected = dialog->currentColor();
+            toolkitDialog = dialog->testOption(QColorDialog::DontUseNativeDialog);
+            dialog->setCurrentColor(QColor(10, 20, 30));
+            dialog->accept();
+        });
+        w.after->setFocus();
+        QTest::mouseClick(w.field, Qt::LeftButton, {}, w.field->dropDownButtonRect().center());
+        QVERIFY(answer.handled());
+        QCOMPARE(preselected, QColor(0, 0, 128));
+        QVERIFY(toolkitDialog);
+        QCOMPARE(w.field->text(), QStringLiteral("rgb(10,20,30)"));
+        QCOMPARE(w.field->getColor(), RGB(10, 20, 30));
+        QCOMPARE(paintedSwatch(w.field), QColor(10, 20, 30));
+        QCOMPARE(changed.count(), 1);
+        // The click gave the field the focus before the dialog took it.
+        QCOMPARE(w.window->focusWidget(), w.field);
+    }
+
+    void cancellingTheDialogChangesNothing()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setText("rgb(1,2,3)");
+        QSignalSpy changed(w.field, &QLineEdit::textChanged);
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<QColorDialog>([](QColorDialog* dialog) {
+            dialog->setCurrentColor(Qt::yellow);
+            dialog->reject();
+        });
+        QTest::mouseClick(w.field, Qt::LeftButton, {}, w.field->dropDownButtonRect().center());
+        QVERIFY(answer.handled());
+        QCOMPARE(w.field->text(), QStringLiteral("rgb(1,2,3)"));
+        QCOMPARE(changed.count(), 0);
+        QCOMPARE(paintedSwatch(w.field), QColor(1, 2, 3));
+    }
+
+    void theKeyboardOpensTheDialogToo_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::NoModifier);
+        QTest::newRow("Alt+Down") << int(Qt::Key_Down) << int(Qt::AltModifier);
+    }
+
+    void theKeyboardOpensTheDialogToo()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        Window w;
+        QVERIFY(w.show());
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<QColorDialog>([](QColorDialog* dialog) {
+            dialog->setCurrentColor(QColor(200, 100, 0));
+            dialog->accept();
+        });
+        w.field->setFocus();
+        QTest::keyClick(w.field, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QVERIFY(answer.handled());
+        QCOMPARE(w.field->text(), QStringLiteral("rgb(200,100,0)"));
+    }
+
+    void aClickOnTheSwatchOnlyFocuses()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setText("red");
+        w.after->setFocus();
+        TestSupport::ModalAnswerer answer(300);
+        answer.onNext<QColorDialog>([](QColorDialog* dialog) { dialog->reject(); });
+        QTest::mouseClick(w.field, Qt::LeftButton, {}, w.field->swatchAreaRect().center());
+        QVERIFY(w.field->hasFocus());
+        QTest::qWait(400);
+        QVERIFY(!answer.handled());
+        QCOMPARE(w.field->text(), QStringLiteral("red"));
+    }
+
+    void typedTextStaysClearOfSwatchAndButton()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setText("mediumaquamarine mediumaquamarine");
+        const auto cursor = [&] {
+            return w.field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        };
+        w.field->setFocus();
+        w.field->setCursorPosition(0);
+        // The cursor's rectangle is centred on the caret.
+        QVERIFY(cursor().center().x() > w.field->swatchAreaRect().right());
+        w.field->end(false);
+        QVERIFY(cursor().center().x() < w.field->dropDownButtonRect().left());
+        // Without the margins the caret would stand in the swatch.
+        w.field->setTextMargins(0, 0, 0, 0);
+        w.field->home(false);
+        QVERIFY(cursor().center().x() < w.field->swatchRect().right());
+    }
+
+    void theArrowLooksHotWhileFocused()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.after->setFocus();
+        const QRect button = w.field->dropDownButtonRect();
+        const QImage cold = w.field->grab(button).toImage();
+        w.field->setFocus();
+        const QImage hot = w.field->grab(button).toImage();
+        QVERIFY(cold != hot);
+        w.after->setFocus();
+        QCOMPARE(w.field->grab(button).toImage(), cold);
+    }
+
+    void createPlacesAnEmptyFieldInItsParent()
+    {
+        QWidget parent;
+        parent.resize(300, 100);
+        auto* field = new ColorCtrl;
+        field->setText("red");
+        QVERIFY(field->Create(QRect(10, 20, 150, 24), &parent));
+        parent.show();
+        QCOMPARE(field->parentWidget(), &parent);
+        QCOMPARE(field->geometry(), QRect(10, 20, 150, 24));
+        QVERIFY(field->isVisible());
+        QVERIFY(field->text().isEmpty());
+        QVERIFY(field->isColorEmpty());
+        QCOMPARE(field->property("controlId").toInt(), 0);
+        ColorCtrl orphan;
+        QVERIFY(!orphan.Create(QRect(0, 0, 10, 10), nullptr));
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestColorCtrl)
+#include "tst_colorctrl.moc"

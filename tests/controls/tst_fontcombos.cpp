@@ -1,0 +1,170 @@
+// Font families listed once each and sorted, the fixed-pitch filter, and the
+// combo of texts with integer data.
+#include "controls/fontcombobox.h"
+#include "controls/fontenumerator.h"
+#include "controls/simplecombobox.h"
+#include "testregistry.h"
+
+#include <QFontDatabase>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// Feeds families as the system would report them.
+class ReportedFonts : public FontEnumerator
+{
+public:
+    using FontEnumerator::FontEnumerator;
+    void report(const QString& family, bool fixedPitch) { OnEnumFontFamily(family, fixedPitch); }
+};
+
+QStringList itemsOf(const QComboBox& combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) {
+        items << combo.itemText(i);
+    }
+    return items;
+}
+
+bool installed(const QString& family)
+{
+    return QFontDatabase::families().contains(family);
+}
+
+} // namespace
+
+class TestFontCombos : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void aFamilyReportedTwiceIsListedOnce()
+    {
+        ReportedFonts fonts;
+        fonts.report("Liberation Sans", false);
+        fonts.report("DejaVu Sans", false);
+        fonts.report("Liberation Sans", false); // once per writing system
+        fonts.report("Amiri", false);
+        QStringList listed;
+        for (const Core::String& family : fonts.getFonts()) {
+            listed << family.toQString();
+        }
+        QCOMPARE(listed, (QStringList{"Amiri", "DejaVu Sans", "Liberation Sans"}));
+    }
+
+    void fixedPitchOnlySkipsProportionalFaces()
+    {
+        ReportedFonts fonts(true, true);
+        fonts.report("DejaVu Sans", false);
+        fonts.report("DejaVu Sans Mono", true);
+        QCOMPARE(int(fonts.getFonts().size()), 1);
+        QCOMPARE(fonts.getFonts().begin()->toQString(), QStringLiteral("DejaVu Sans Mono"));
+    }
+
+    void installedFamiliesAreFound()
+    {
+        if (!installed("DejaVu Sans") || !installed("DejaVu Sans Mono")) {
+            QSKIP("the DejaVu fonts are not installed");
+        }
+        FontEnumerator all;
+        all.loadFonts();
+        QVERIFY(all.getFonts().count("DejaVu Sans"));
+        QVERIFY(all.getFonts().count("DejaVu Sans Mono"));
+        FontEnumerator fixed(true, false);
+        fixed.loadFonts();
+        QVERIFY(fixed.getFonts().count("DejaVu Sans Mono"));
+        QVERIFY(!fixed.getFonts().count("DejaVu Sans"));
+        QVERIFY(fixed.getFonts().size() < all.getFonts().size());
+    }
+
+    void theComboListsEachFamilyOnceInReadingOrder()
+    {
+        FontComboBox combo;
+        const QStringList items = itemsOf(combo);
+        QVERIFY(items.size() > 0);
+        QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), items.size());
+        FontEnumerator fonts;
+        fonts.loadFonts();
+        QCOMPARE(items.size(), int(fonts.getFonts().size()));
+        for (int i = 1; i < items.size(); ++i) {
+            QVERIFY2(items[i - 1].compare(items[i], Qt::CaseInsensitive) <= 0 ||
+                         items[i - 1].localeAwareCompare(items[i]) <= 0,
+                     qPrintable(items[i - 1] + QStringLiteral(" / ") + items[i]));
+        }
+    }
+
+    void aComboThatHoldsEntriesGetsNoFontNames()
+    {
+        FontComboBox combo;
+        combo.clear();
+        combo.addItem("Template font");
+        combo.initialize();
+        QCOMPARE(itemsOf(combo), QStringList{"Template font"});
+    }
+
+    void aFormCanAskForFixedPitchOnly()
+    {
+        if (!installed("DejaVu Sans") || !installed("DejaVu Sans Mono")) {
+            QSKIP("the DejaVu fonts are not installed");
+        }
+        FontComboBox combo;
+        QVERIFY(combo.findText("DejaVu Sans", Qt::MatchExactly) >= 0);
+        QVERIFY(combo.setProperty("fixedPitchOnly", true));
+        QVERIFY(combo.findText("DejaVu Sans", Qt::MatchExactly) < 0);
+        QVERIFY(combo.findText("DejaVu Sans Mono", Qt::MatchExactly) >= 0);
+        FontComboBox fixed(true, false);
+        QCOMPARE(itemsOf(fixed), itemsOf(combo));
+    }
+
+    void aFamilyIsSelectedByItsBeginning()
+    {
+        // The font dialog selects the first entry beginning with the family
+        // name: the list must be there before the dialog is shown.
+        if (!installed("DejaVu Sans Mono")) {
+            QSKIP("the DejaVu fonts are not installed");
+        }
+        FontComboBox combo;
+        const int index = combo.findText("DejaVu Sans M", Qt::MatchStartsWith);
+        QVERIFY(index >= 0);
+        QCOMPARE(combo.itemText(index), QStringLiteral("DejaVu Sans Mono"));
+    }
+
+    void simpleComboListsByAscendingData()
+    {
+        SimpleComboBox combo;
+        combo.setStringsAndData({{72, "72"}, {8, "8"}, {12, "12"}, {0x10000, "Bold"}}, 12);
+        QCOMPARE(combo.count(), 0);
+        combo.initializeItems();
+        QCOMPARE(itemsOf(combo), (QStringList{"8", "12", "72", "Bold"}));
+        QCOMPARE(combo.itemData(3).toInt(), 0x10000);
+        QCOMPARE(combo.currentText(), QStringLiteral("12"));
+    }
+
+    void selectByData_data()
+    {
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<int>("select");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("initial not listed: nothing selected") << 13 << 13 << "";
+        QTest::newRow("a listed value") << 12 << 72 << "72";
+        QTest::newRow("an unlisted value clears the selection") << 12 << 9 << "";
+    }
+
+    void selectByData()
+    {
+        QFETCH(int, initial);
+        QFETCH(int, select);
+        QFETCH(QString, selected);
+        SimpleComboBox combo;
+        combo.setStringsAndData({{8, "8"}, {12, "12"}, {72, "72"}}, initial);
+        combo.initializeItems();
+        combo.selectByData(select);
+        QCOMPARE(combo.currentText(), selected);
+        QCOMPARE(combo.currentIndex() < 0, selected.isEmpty());
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestFontCombos)
+#include "tst_fontcombos.moc"

@@ -1,0 +1,260 @@
+// The host's twin of the length field: where it behaves differently from
+// LengthOrPercentCtrl, and that the shared behaviour holds for it too.
+#include "controls/lengthorpercentctrl.h"
+#include "controls/lengthorpercenteditor.h"
+#include "controls/numbereditor.h"
+#include "controls/spincontrol.h"
+#include "controls/unitcombo.h"
+#include "fieldwindow.h"
+#include "outside/globalunitmeasurehelper.h"
+#include "testregistry.h"
+
+#include <QAbstractItemView>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+using Window = FieldWindow<LengthOrPercentEditor>;
+
+void pickUnit(QComboBox* units, const QString& text)
+{
+    QTest::mouseClick(units, Qt::LeftButton);
+    QTRY_VERIFY(units->view()->isVisible());
+    const int target = units->findText(text);
+    QVERIFY2(target >= 0, qPrintable(text));
+    int current = units->view()->currentIndex().row();
+    for (; current < target; ++current) {
+        QTest::keyClick(units->view(), Qt::Key_Down);
+    }
+    for (; current > target; --current) {
+        QTest::keyClick(units->view(), Qt::Key_Up);
+    }
+    QTest::keyClick(units->view(), Qt::Key_Return);
+    QTRY_VERIFY(!units->view()->isVisible());
+}
+
+} // namespace
+
+class TestLengthOrPercentEditor : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Point));
+    }
+
+    void cleanup() { GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Point); }
+
+    void hasItsOwnChildrenAndNoEm()
+    {
+        LengthOrPercentEditor editor(true, false, true);
+        QVERIFY(qobject_cast<NumberEditor*>(editor.numberEdit()));
+        QVERIFY(qobject_cast<SpinControl*>(editor.spinButton()));
+        QVERIFY(qobject_cast<UnitCombo*>(editor.unitList()));
+        QStringList units;
+        for (int i = 0; i < editor.unitList()->count(); ++i) {
+            units << editor.unitList()->itemText(i);
+        }
+        QCOMPARE(units, (QStringList{"%", "in", "mm", "cm", "pt", "px"}));
+    }
+
+    void showsWholeNumbersWithinAStep_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("2.54cm") << "2.54cm"
+                                << "2.54";
+        QTest::newRow("2.05cm is within a step of 2") << "2.05cm"
+                                                      << "2";
+        QTest::newRow("1.5in") << "1.5in"
+                               << "1.50";
+        QTest::newRow("-1.96cm") << "-1.96cm"
+                                 << "-2";
+        QTest::newRow("12.4pt is always whole") << "12.4pt"
+                                                << "12";
+        QTest::newRow("12.5pt rounds half up") << "12.5pt"
+                                               << "13";
+        QTest::newRow("7.6mm") << "7.6mm"
+                               << "8";
+        QTest::newRow("50.5%") << "50.5%"
+                               << "51";
+        QTest::newRow("2em steps by one") << "2.3em"
+                                          << "2";
+    }
+
+    void showsWholeNumbersWithinAStep()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, shown);
+        LengthOrPercentEditor editor(true, false, true);
+        editor.setValue(Core::String(value));
+        QCOMPARE(editor.numberEdit()->text(), shown);
+    }
+
+    void numberTakesThreeFifthsOfTheWidth()
+    {
+        Window w(true, false, true);
+        w.window->resize(600, 140);
+        QVERIFY(w.show());
+        QTRY_VERIFY(w.field->width() > 400);
+        const int number =
+            w.field->spinButton()->geometry().right() - w.field->numberEdit()->geometry().left();
+        const int units = w.field->unitList()->width();
+        QVERIFY2(qAbs(number * 2 - units * 3) < w.field->width() / 20,
+                 qPrintable(QStringLiteral("%1 : %2").arg(number).arg(units)));
+
+        // The control gives the unit list only what it needs.
+        FieldWindow<LengthOrPercentCtrl> ctrl(true, false, true);
+        ctrl.window->resize(600, 140);
+        QVERIFY(ctrl.show());
+        QVERIFY(ctrl.field->unitList()->width() < ctrl.field->width() / 4);
+    }
+
+    void pickingAUnitKeepsTheNumberAndTheText()
+    {
+        Window w(true, false, true);
+        QVERIFY(w.show());
+        w.field->setValue(Core::String("72pt"));
+        QSignalSpy modified(w.field, &LengthOrPercentEditor::lengthOrPercentModified);
+        w.after->setFocus();
+        pickUnit(w.field->unitList(), QStringLiteral("in"));
+        QCOMPARE(modified.count(), 1);
+        QCOMPARE(modified.at(0).at(0).value<LengthOrPercentEditor*>(), w.field);
+        QCOMPARE(modified.at(0).at(1).value<Xml::LengthOrPercent>().getValueAsString().toQString(),
+                 QStringLiteral("72in"));
+        QCOMPARE(w.field->numberEdit()->text(), QStringLiteral("72"));
+        QCOMPARE(w.field->unitList()->currentText(), QStringLiteral("in"));
+
+        pickUnit(w.field->unitList(), QStringLiteral("%"));
+        QCOMPARE(w.field->getValueAsString().toQString(), QStringLiteral("72%"));
+    }
+
+    void getValueCommitsTheEditWithoutNotifying()
+    {
+        Window w;
+        QVERIFY(w.show());
+        w.field->setValue(Core::String("5pt"));
+        QSignalSpy modified(w.field, &LengthOrPercentEditor::lengthOrPercentModified);
+        w.field->numberEdit()->setFocus();
+        w.field->numberEdit()->clear();
+        QTest::keyClicks(w.field->numberEdit(), "15");
+        QCOMPARE(w.field->getValue().getValueAsString().toQString(), QStringLiteral("15pt"));
+        QCOMPARE(modified.count(), 0);
+        w.field->numberEdit()->clear();
+        QTest::keyClicks(w.field->numberEdit(), "16");
+        QCOMPARE(w.field->getValueAsString().toQString(), QStringLiteral("16pt"));
+        QCOMPARE(modified.count(), 0);
+        // The control, given the same typing, still answers its committed value.
+        FieldWindow<LengthOrPercentCtrl> ctrl;
+        QVERIFY(ctrl.show());
+        ctrl.field->setValue(Core::String("5pt"));
+        ctrl.field->numberEdit()->setFocus();
+        ctrl.field->numberEdit()->clear();
+        QTest::keyClicks(ctrl.field->numberEdit(), "15");
+        QCOMPARE(ctrl.field->getValueAsString().toQString(), QStringLiteral("5pt"));
+    }
+
+    void assigningKeepsTheNumber_data()
+    {
+        QTest::addColumn<bool>("notify");
+        QTest::addColumn<QString>("shownAfter");
+        QTest::addColumn<QString>("unitAfter");
+        QTest::addColumn<int>("notifications");
+        QTest::newRow("with notify the display stays") << true << "72"
+                                                       << "pt" << 1;
+        QTest::newRow("without, it is shown") << false << "72"
+                                              << "in" << 0;
+    }
+
+    void assigningKeepsTheNumber()
+    {
+        QFETCH(bool, notify);
+        QFETCH(QString, shownAfter);
+        QFETCH(QString, unitAfter);
+        QFETCH(int, notifications);
+        LengthOrPercentEditor editor(false, true, true);
+        editor.setValue(Core::String("72pt"));
+        QSignalSpy modified(&editor, &LengthOrPercentEditor::lengthOrPercentModified);
+        editor.setAssignedLengthOrPercent(Xml::Length(0.0, Xml::Length::In), notify, true);
+        QCOMPARE(modified.count(), notifications);
+        QCOMPARE(editor.numberEdit()->text(), shownAfter);
+        QCOMPARE(editor.unitList()->currentText(), unitAfter);
+        QCOMPARE(editor.getValueAsString().toQString(), QStringLiteral("72in"));
+    }
+
+    void assigningWithoutConvertTakesTheValue()
+    {
+        LengthOrPercentEditor editor(true, false, true);
+        editor.setAssignedLengthOrPercent(Xml::LengthOrPercent(0.125), false, false);
+        QCOMPARE(editor.numberEdit()->text(), QStringLiteral("13"));
+        QCOMPARE(editor.unitList()->currentText(), QStringLiteral("%"));
+    }
+
+    void aUnitNotOfferedSelectsNoEntry()
+    {
+        // Even though the preferred unit is offered.
+        LengthOrPercentEditor editor;
+        editor.setValue(Core::String("2cm"));
+        QCOMPARE(editor.unitList()->currentIndex(), -1);
+        editor.setValue(Core::String("2em"));
+        QCOMPARE(editor.unitList()->currentIndex(), -1);
+    }
+
+    void startsAtZeroPixelsWhateverThePreferredUnit()
+    {
+        QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Centimeter));
+        LengthOrPercentEditor editor(false, true, true);
+        QCOMPARE(editor.getValueAsString().toQString(), QStringLiteral("0px"));
+        QCOMPARE(editor.unitList()->currentText(), QStringLiteral("px"));
+    }
+
+    void stepsByTheTwinsStep_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("stepped");
+        QTest::newRow("cm by a tenth") << "2cm"
+                                       << "2.1cm";
+        QTest::newRow("em by one (no fine steps)") << "2em"
+                                                   << "3em";
+        QTest::newRow("percent by one point") << "10%"
+                                              << "11%";
+    }
+
+    void stepsByTheTwinsStep()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, stepped);
+        Window w(true, false, true);
+        QVERIFY(w.show());
+        w.field->setValue(Core::String(value));
+        QSignalSpy modified(w.field, &LengthOrPercentEditor::lengthOrPercentModified);
+        w.field->numberEdit()->setFocus();
+        QTest::keyClick(w.field->numberEdit(), Qt::Key_Up);
+        QCOMPARE(modified.count(), 1);
+        QCOMPARE(w.field->getValueAsString().toQString(), stepped);
+    }
+
+    void sharesTheKeyboardAndFilter()
+    {
+        Window w;
+        QVERIFY(w.show());
+        QSignalSpy modified(w.field, &LengthOrPercentEditor::lengthOrPercentModified);
+        w.field->numberEdit()->setFocus();
+        w.field->numberEdit()->clear();
+        QTest::keyClicks(w.field->numberEdit(), "-3x");
+        QCOMPARE(w.field->numberEdit()->text(), QStringLiteral("3"));
+        QTest::keyClick(w.field->numberEdit(), Qt::Key_Tab);
+        QVERIFY(w.field->unitList()->hasFocus());
+        QCOMPARE(modified.count(), 1);
+        QTest::keyClick(w.field->unitList(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(w.field->numberEdit()->hasFocus());
+        QTest::keyClick(w.field->numberEdit(), Qt::Key_Enter);
+        QCOMPARE(modified.count(), 2);
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestLengthOrPercentEditor)
+#include "tst_lengthorpercenteditor.moc"
