@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>ColorCtrl</name>
+        <message>
+            <source>Choose a colour</source>
+            <translation>Farbe auswählen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ControlsSheet</name>
+        <message>
+            <source>Common controls</source>
+            <translation>Allgemeine Steuerelemente</translation>
+        </message>
+        <message>
+            <source>Lengths</source>
+            <translation>Längen</translation>
+        </message>
+        <message>
+            <source>Points and pixels:</source>
+            <translation>Punkt und Pixel:</translation>
+        </message>
+        <message>
+            <source>Decimals:</source>
+            <translation>Dezimalstellen:</translation>
+        </message>
+        <message>
+            <source>With percent:</source>
+            <translation>Mit Prozent:</translation>
+        </message>
+        <message>
+            <source>All units, negatives allowed:</source>
+            <translation>Alle Einheiten, negative Werte erlaubt:</translation>
+        </message>
+        <message>
+            <source>Disabled:</source>
+            <translation>Deaktiviert:</translation>
+        </message>
+        <message>
+            <source>Host's length editor:</source>
+            <translation>Längeneditor der Anwendung:</translation>
+        </message>
+        <message>
+            <source>Colours</source>
+            <translation>Farben</translation>
+        </message>
+        <message>
+            <source>No colour:</source>
+            <translation>Keine Farbe:</translation>
+        </message>
+        <message>
+            <source>Colour keyword:</source>
+            <translation>Farbname:</translation>
+        </message>
+        <message>
+            <source>Chosen colour:</source>
+            <translation>Gewählte Farbe:</translation>
+        </message>
+        <message>
+            <source>Gradient:</source>
+            <translation>Farbverlauf:</translation>
+        </message>
+        <message>
+            <source>Fonts</source>
+            <translation>Schriften</translation>
+        </message>
+        <message>
+            <source>Font family:</source>
+            <translation>Schriftfamilie:</translation>
+        </message>
+        <message>
+            <source>Fixed pitch only:</source>
+            <translation>Nur feste Zeichenbreite:</translation>
+        </message>
+        <message>
+            <source>Font style:</source>
+            <translation>Schriftschnitt:</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>Größe:</translation>
+        </message>
+        <message>
+            <source>Buttons: normal, hot, disabled</source>
+            <translation>Schaltflächen: normal, hervorgehoben, deaktiviert</translation>
+        </message>
+    </context>
+    <context>
         <name>DesignerWindow</name>
         <message>
             <source>Templates (*.fo *.xml);;All files (*)</source>
@@ -124,6 +210,17 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>LengthOrPercentBase</name>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Einheit</translation>
         </message>
     </context>
     <context>

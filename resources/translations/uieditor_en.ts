@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>ColorCtrl</name>
+        <message>
+            <source>Choose a colour</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ControlsSheet</name>
+        <message>
+            <source>Common controls</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lengths</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Points and pixels:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Decimals:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>With percent:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>All units, negatives allowed:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Disabled:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Host's length editor:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Colours</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No colour:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Colour keyword:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Chosen colour:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Gradient:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fonts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font family:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fixed pitch only:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font style:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Buttons: normal, hot, disabled</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>DesignerWindow</name>
         <message>
             <source>Templates (*.fo *.xml);;All files (*)</source>
@@ -123,6 +209,17 @@
         </message>
         <message>
             <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>LengthOrPercentBase</name>
+        <message>
+            <source>Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Unit</source>
             <translation type="unfinished" />
         </message>
     </context>

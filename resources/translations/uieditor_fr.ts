@@ -2,6 +2,92 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>ColorCtrl</name>
+        <message>
+            <source>Choose a colour</source>
+            <translation>Choisir une couleur</translation>
+        </message>
+    </context>
+    <context>
+        <name>ControlsSheet</name>
+        <message>
+            <source>Common controls</source>
+            <translation>Contrôles communs</translation>
+        </message>
+        <message>
+            <source>Lengths</source>
+            <translation>Longueurs</translation>
+        </message>
+        <message>
+            <source>Points and pixels:</source>
+            <translation>Points et pixels :</translation>
+        </message>
+        <message>
+            <source>Decimals:</source>
+            <translation>Décimales :</translation>
+        </message>
+        <message>
+            <source>With percent:</source>
+            <translation>Avec pourcentage :</translation>
+        </message>
+        <message>
+            <source>All units, negatives allowed:</source>
+            <translation>Toutes les unités, valeurs négatives admises :</translation>
+        </message>
+        <message>
+            <source>Disabled:</source>
+            <translation>Désactivé :</translation>
+        </message>
+        <message>
+            <source>Host's length editor:</source>
+            <translation>Éditeur de longueur de l'application :</translation>
+        </message>
+        <message>
+            <source>Colours</source>
+            <translation>Couleurs</translation>
+        </message>
+        <message>
+            <source>No colour:</source>
+            <translation>Aucune couleur :</translation>
+        </message>
+        <message>
+            <source>Colour keyword:</source>
+            <translation>Nom de couleur :</translation>
+        </message>
+        <message>
+            <source>Chosen colour:</source>
+            <translation>Couleur choisie :</translation>
+        </message>
+        <message>
+            <source>Gradient:</source>
+            <translation>Dégradé :</translation>
+        </message>
+        <message>
+            <source>Fonts</source>
+            <translation>Polices</translation>
+        </message>
+        <message>
+            <source>Font family:</source>
+            <translation>Famille de police :</translation>
+        </message>
+        <message>
+            <source>Fixed pitch only:</source>
+            <translation>Chasse fixe uniquement :</translation>
+        </message>
+        <message>
+            <source>Font style:</source>
+            <translation>Style de police :</translation>
+        </message>
+        <message>
+            <source>Size:</source>
+            <translation>Taille :</translation>
+        </message>
+        <message>
+            <source>Buttons: normal, hot, disabled</source>
+            <translation>Boutons : normal, actif, désactivé</translation>
+        </message>
+    </context>
+    <context>
         <name>DesignerWindow</name>
         <message>
             <source>Templates (*.fo *.xml);;All files (*)</source>
@@ -124,6 +210,17 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
+        <name>LengthOrPercentBase</name>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Unit</source>
+            <translation>Unité</translation>
         </message>
     </context>
     <context>
