@@ -1,0 +1,172 @@
+#include "outside/xmldomparser.h"
+
+#include "outside/coreexception.h"
+#include "outside/corefilestream.h"
+#include "outside/xmlentityloader.h"
+#include "outside/xmlerrorcapture_p.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <libxml/parser.h>
+#include <memory>
+
+namespace Xml {
+
+namespace {
+
+// No network, nothing substituted or loaded from outside the text (no NOENT,
+// DTDLOAD, DTDATTR, XINCLUDE) and libxml2's limits kept (no HUGE). Big line
+// numbers so that errors and get_line() stay right past line 65535.
+constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_BIG_LINES;
+
+struct ParserContextDeleter
+{
+    void operator()(xmlParserCtxtPtr context) const { xmlFreeParserCtxt(context); }
+};
+
+QString sizeInMiB(qint64 bytes)
+{
+    return QString::number((bytes + 1024 * 1024 - 1) / (1024 * 1024));
+}
+
+[[noreturn]] void throwTooLarge(const Core::String& name, qint64 size)
+{
+    throw Core::Exception(Core::String(
+        QStringLiteral("%1 is too large to read as XML (%2 MiB; the limit is %3 MiB).")
+            .arg(name.toQString(), size < 0 ? QStringLiteral("over %1").arg(sizeInMiB(DomParser::maxInputSize)) : sizeInMiB(size),
+                 sizeInMiB(DomParser::maxInputSize))));
+}
+
+} // namespace
+
+DomParser::DomParser() = default;
+
+DomParser::DomParser(const Core::String& path)
+{
+    parseFile(path);
+}
+
+DomParser::~DomParser() = default;
+
+void DomParser::parseFile(const Core::String& path)
+{
+    m_document.reset();
+    const QString file = path.toQString();
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        throw Core::Exception(Core::String(QStringLiteral("Cannot read the XML file \"%1\": the file does not exist.").arg(file)));
+    }
+    if (info.isDir()) {
+        throw Core::Exception(Core::String(QStringLiteral("Cannot read the XML file \"%1\": it is a folder.").arg(file)));
+    }
+    if (info.size() > maxInputSize) {
+        throwTooLarge(path, info.size());
+    }
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        throw Core::Exception(Core::String(
+            QStringLiteral("Cannot read the XML file \"%1\": %2").arg(file, input.errorString())));
+    }
+    // The file may have grown since it was measured: read no more than allowed.
+    const QByteArray bytes = input.read(maxInputSize + 1);
+    if (bytes.size() > maxInputSize) {
+        throwTooLarge(path, -1);
+    }
+    if (input.error() != QFileDevice::NoError) {
+        throw Core::Exception(Core::String(
+            QStringLiteral("Cannot read the XML file \"%1\": %2").arg(file, input.errorString())));
+    }
+    // The file's own path is its base URL: relative references resolve beside it.
+    parse(bytes, path, QFile::encodeName(info.absoluteFilePath()), false);
+}
+
+void DomParser::parseMemory(const QByteArray& bytes, const Core::String& name)
+{
+    m_document.reset();
+    if (bytes.size() > maxInputSize) {
+        throwTooLarge(name, bytes.size());
+    }
+    parse(bytes, name, QByteArray(), false);
+}
+
+void DomParser::parseMemory(const Core::String& text, const Core::String& name)
+{
+    m_document.reset();
+    const QByteArray bytes = text.toUtf8();
+    if (bytes.size() > maxInputSize) {
+        throwTooLarge(name, bytes.size());
+    }
+    parse(bytes, name, QByteArray(), true);
+}
+
+void DomParser::parseMemory(const char* utf8, const Core::String& name)
+{
+    parseMemory(QByteArray(utf8 ? utf8 : ""), name);
+}
+
+void DomParser::parseStream(const SmartPtr<Core::IO::Stream>& stream)
+{
+    m_document.reset();
+    Core::IO::Stream& source = *stream;
+    Core::String name("<stream>");
+    QByteArray url;
+    if (const auto* file = dynamic_cast<const Core::IO::FileStream*>(stream.get())) {
+        name = file->path();
+        url = QFile::encodeName(QFileInfo(file->path().toQString()).absoluteFilePath());
+    }
+    QByteArray bytes;
+    char chunk[64 * 1024];
+    for (;;) {
+        const qint64 got = source.read(chunk, sizeof chunk);
+        if (got <= 0) {
+            break;
+        }
+        if (bytes.size() + got > maxInputSize) {
+            throwTooLarge(name, -1);
+        }
+        bytes.append(chunk, got);
+    }
+    parse(bytes, name, url, false);
+}
+
+void DomParser::parse(const QByteArray& bytes, const Core::String& name, const QByteArray& url,
+                      bool decoded)
+{
+    installSafeEntityLoader();
+    std::unique_ptr<xmlParserCtxt, ParserContextDeleter> context(xmlNewParserCtxt());
+    if (!context) {
+        throw Core::Exception("Cannot read XML: out of memory.");
+    }
+    Detail::ErrorCapture capture(context.get());
+    int options = parseOptions;
+    if (decoded) {
+        options |= XML_PARSE_IGNORE_ENC; // the text is UTF-8 now, whatever it says
+    }
+    xmlDocPtr document = xmlCtxtReadMemory(context.get(), bytes.constData(), int(bytes.size()),
+                                           url.isEmpty() ? nullptr : url.constData(),
+                                           decoded ? "UTF-8" : nullptr, options);
+    // A namespace error leaves a document behind but makes the text unusable
+    // for XPath and templates: refuse it like any other error.
+    const auto* error = capture.firstError();
+    if (document && !error && context->wellFormed) {
+        m_document = SmartPtr<XmlDocument>(new XmlDocument(document));
+        return;
+    }
+    xmlFreeDoc(document);
+    QString message;
+    int line = 0;
+    if (error) {
+        message = error->message;
+        line = error->line;
+    } else if (const xmlError* last = xmlCtxtGetLastError(context.get()); last && last->message) {
+        message = QString::fromUtf8(last->message).trimmed();
+        line = last->line;
+    } else {
+        message = QStringLiteral("The text is not well-formed XML.");
+    }
+    const QString where = line > 0 ? QStringLiteral("%1, line %2: ").arg(name.toQString()).arg(line)
+                                   : QStringLiteral("%1: ").arg(name.toQString());
+    throw Core::Exception(Core::String(where + message));
+}
+
+} // namespace Xml

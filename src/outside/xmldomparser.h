@@ -1,0 +1,53 @@
+#pragma once
+
+#include "outside/corestream.h"
+#include "outside/corestring.h"
+#include "outside/smartptr.h"
+#include "outside/xmldocument.h"
+#include "uieditor_export.h"
+
+#include <QByteArray>
+
+namespace Xml {
+
+/// Reads XML text into an XmlDocument.
+///
+/// Parsing is safe on any input: no network access, no external entities or
+/// DTDs loaded, entities left unexpanded, libxml2's own limits on depth and
+/// entity growth kept, and inputs above maxInputSize refused. Every failure
+/// raises Core::Exception with a message that names the source and the line,
+/// "invoice.xml, line 12: Opening and ending tag mismatch: block line 10 and inline",
+/// and leaves the parser without a document.
+class UIEDITOR_EXPORT DomParser
+{
+public:
+    /// Bigger inputs are refused; no sample or template comes near it.
+    static constexpr qint64 maxInputSize = qint64(256) * 1024 * 1024;
+
+    DomParser();
+    /// Parses the file at `path` at once.
+    explicit DomParser(const Core::String& path);
+    ~DomParser();
+
+    void parseFile(const Core::String& path);
+    /// Bytes in any encoding the text declares (UTF-8 by default). `name`
+    /// stands for the source in messages.
+    void parseMemory(const QByteArray& bytes, const Core::String& name = "<memory>");
+    /// Text already decoded: an encoding named in its declaration is ignored.
+    void parseMemory(const Core::String& text, const Core::String& name = "<memory>");
+    void parseMemory(const char* utf8, const Core::String& name = "<memory>");
+    /// Everything from the stream's position to its end. A file stream's path
+    /// names the source in messages.
+    void parseStream(const SmartPtr<Core::IO::Stream>& stream);
+
+    /// The document of the last successful parse, null otherwise.
+    SmartPtr<XmlDocument> getDocument() const { return m_document; }
+
+private:
+    void parse(const QByteArray& bytes, const Core::String& name, const QByteArray& url,
+               bool decoded);
+
+    SmartPtr<XmlDocument> m_document;
+};
+
+} // namespace Xml
