@@ -8,6 +8,7 @@
 
 #include <zint.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Fo {
@@ -36,6 +37,11 @@ QString digitsOnly(const QString& value)
 QString withoutCheckDigit(const QString& digits, int fullLength)
 {
     return digits.size() == fullLength ? digits.left(fullLength - 1) : digits;
+}
+
+bool isAllDigits(const QString& value)
+{
+    return std::all_of(value.begin(), value.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
 QByteArray fromHex(const QString& value)
@@ -107,7 +113,7 @@ std::shared_ptr<Barcode> Barcode::encode(const Options& options)
     case BarcodeType::Ean8:
         symbol->symbology = BARCODE_EANX;
         value = withoutCheckDigit(digitsOnly(value), 8);
-        if (value.size() != 7) {
+        if (value.size() != 7 && isAllDigits(value)) {
             throw Core::Exception(QStringLiteral("EAN-8 takes 7 digits and a check digit."));
         }
         break;
@@ -118,7 +124,7 @@ std::shared_ptr<Barcode> Barcode::encode(const Options& options)
     case BarcodeType::Ean13:
         symbol->symbology = BARCODE_EANX;
         value = withoutCheckDigit(digitsOnly(value), 13);
-        if (value.size() != 12) {
+        if (value.size() != 12 && isAllDigits(value)) {
             throw Core::Exception(QStringLiteral("EAN-13 takes 12 digits and a check digit."));
         }
         break;

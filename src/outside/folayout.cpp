@@ -253,7 +253,11 @@ void Paragraph::addObject(const Node* node, InlineContext* context)
             ch = cw / ratio;
         }
     }
-    if (cw < 0 && ch < 0) {
+    if (node->image && !node->image->isValid()) {
+        // Nothing to show: the viewport stays, empty.
+        cw = std::max(vw, 0.0);
+        ch = std::max(vh, 0.0);
+    } else if (cw < 0 && ch < 0) {
         cw = iw;
         ch = ih;
     } else if (cw < 0) {
@@ -759,10 +763,12 @@ void FlowCursor::pushBlock(const Node* node, double parentLeft, double parentWid
     start.style = &s;
     start.x = contentLeft - pl - bl;
     start.width = frame.width + pl + bl + pr + br;
-    start.space = s.spaceBefore + s.margin[Top].resolve(parentWidth);
+    start.space = s.spaceBefore;
+    start.margin = s.margin[Top].resolve(parentWidth);
     start.edge = s.borderWidth(Top) + paddingOf(s, Top, parentWidth);
     frame.start = std::move(start);
-    frame.endSpace = s.spaceAfter + s.margin[Bottom].resolve(parentWidth);
+    frame.endSpace = s.spaceAfter;
+    frame.endMargin = s.margin[Bottom].resolve(parentWidth);
     frame.endEdge = s.borderWidth(Bottom) + paddingOf(s, Bottom, parentWidth);
     m_stack.push_back(std::move(frame));
 }
@@ -790,7 +796,8 @@ void FlowCursor::pushListItem(const Node* item, const Node* list, double parentL
     start.style = &s;
     start.x = left;
     start.width = width;
-    start.space = s.spaceBefore + s.margin[Top].resolve(parentWidth);
+    start.space = s.spaceBefore;
+    start.margin = s.margin[Top].resolve(parentWidth);
     m_pending.push_back(start);
 
     Slice content;
@@ -814,7 +821,8 @@ void FlowCursor::pushListItem(const Node* item, const Node* list, double parentL
 
     Slice end = start;
     end.kind = Slice::BlockEnd;
-    end.space = s.spaceAfter + s.margin[Bottom].resolve(parentWidth);
+    end.space = s.spaceAfter;
+    end.margin = s.margin[Bottom].resolve(parentWidth);
     m_pending.push_back(end);
 }
 
@@ -918,6 +926,7 @@ bool FlowCursor::next(Slice& out)
             end.node = frame.node;
             end.style = &style;
             end.space = frame.endSpace;
+            end.margin = frame.endMargin;
             end.edge = frame.endEdge;
             m_pending.push_back(std::move(end));
             if (style.breakAfter != Break::Auto) {
@@ -944,6 +953,7 @@ void Placer::placeStarts()
         if (m_y > m_top) {
             m_y += space;
         }
+        m_y += start.margin;
         m_pendingSpace = 0.0;
         PaintItem item;
         item.kind = PaintItem::Box;
@@ -977,7 +987,7 @@ bool Placer::place(Slice& slice, bool force)
                 y += space;
             }
             space = 0.0;
-            y += start.edge;
+            y += start.margin + start.edge;
         }
         if (y > m_top) {
             y += space;
@@ -1004,12 +1014,14 @@ bool Placer::place(Slice& slice, bool force)
     case Slice::BlockEnd:
         placeStarts();
         m_y += slice.edge;
+        const double endOfBox = m_y;
+        m_y += slice.margin;
         if (!m_open.empty()) {
             const OpenBox box = m_open.back();
             m_open.pop_back();
             if (box.item >= 0 && size_t(box.item) < m_out.size()) {
                 QRectF& rect = m_out[size_t(box.item)].rect;
-                rect.setBottom(m_y);
+                rect.setBottom(endOfBox);
             }
         }
         m_pendingSpace = std::max(m_pendingSpace, slice.space);

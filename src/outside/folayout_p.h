@@ -40,7 +40,8 @@ struct Slice
     const Style* style = nullptr;
     double x = 0.0;     ///< border box, area coordinates
     double width = 0.0; ///< border box
-    double space = 0.0; ///< space before (starts) or after (ends)
+    double space = 0.0; ///< space before (starts) or after (ends), dropped at an area's top
+    double margin = 0.0; ///< margin before (starts) or after (ends), always kept
     double edge = 0.0;  ///< border and padding at this end
     double height = 0.0;
     std::vector<PaintItem> items; ///< content, relative to the slice's top
@@ -76,6 +77,7 @@ private:
         double width = 0.0;
         Slice start; ///< the box's start, fixed when the frame is pushed
         double endSpace = 0.0;
+        double endMargin = 0.0;
         double endEdge = 0.0;
         std::unique_ptr<TableLayout> table;
     };

@@ -531,7 +531,8 @@ bool TableLayout::next(Slice& out)
         out.style = &s;
         out.x = m_left;
         out.width = m_width;
-        out.space = s.spaceBefore + s.margin[Top].resolve(m_width);
+        out.space = s.spaceBefore;
+        out.margin = s.margin[Top].resolve(m_width);
         out.edge = m_collapse ? 0.0 : s.borderWidth(Top) + pad(s, Top, m_width);
         m_stage = 1;
         return true;
@@ -573,7 +574,8 @@ bool TableLayout::next(Slice& out)
         out.kind = Slice::BlockEnd;
         out.node = m_table;
         out.style = &s;
-        out.space = s.spaceAfter + s.margin[Bottom].resolve(m_width);
+        out.space = s.spaceAfter;
+        out.margin = s.margin[Bottom].resolve(m_width);
         out.edge = m_collapse ? 0.0 : m_spacingV + pad(s, Bottom, m_width) + s.borderWidth(Bottom);
         m_stage = 3;
         return true;
