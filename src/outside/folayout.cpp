@@ -53,6 +53,7 @@ struct Atom
     const Node* node = nullptr;
     const Style* style = nullptr;
     const FontInfo* font = nullptr;
+    const FontInfo* decorationFont = nullptr; ///< small capitals keep the full-size lines
     InlineContext* context = nullptr;
     QString text;
     double width = 0.0;
@@ -114,6 +115,7 @@ void Paragraph::flushWord(QString& word, const Style& style, InlineContext* cont
             atom.style = &style;
             atom.context = context;
             atom.font = lower ? small : normal;
+            atom.decorationFont = normal;
             atom.text = lower ? word.mid(start, end - start).toUpper() : word.mid(start, end - start);
             atom.width = atom.font->width(atom.text);
             atom.breakAfter = end == word.size() && breakAfter;
@@ -627,6 +629,7 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
             item.kind = PaintItem::Text;
             item.style = a.style;
             item.font = a.font;
+            item.decorationFont = a.decorationFont;
             item.node = a.context ? a.context->node : nullptr;
             item.text = a.text;
             item.pageNumber = a.pageNumber;

@@ -34,6 +34,7 @@ struct PaintItem
     const Style* style = nullptr;
     const Node* node = nullptr;
     const FontInfo* font = nullptr;
+    const FontInfo* decorationFont = nullptr; ///< when decorations follow another font
     QString text;
     /// Borders resolved between neighbouring cells (collapsed tables).
     std::shared_ptr<const std::array<BorderSide, 4>> borders;

@@ -98,39 +98,39 @@ void drawSide(QPainter& p, const QRectF& outer, const QRectF& inner, int side, c
         return;
     case BorderStyle::Dotted:
     case BorderStyle::Dashed: {
+        // Along the middle of the side, from corner to corner, spaced evenly
+        // so that both ends get a whole dot or dash.
         const QRectF mid = between(outer, inner, 0.5);
-        QLineF line;
-        switch (side) {
-        case Top:
-            line = QLineF(outer.left(), mid.top(), outer.right(), mid.top());
-            break;
-        case Bottom:
-            line = QLineF(outer.left(), mid.bottom(), outer.right(), mid.bottom());
-            break;
-        case Left:
-            line = QLineF(mid.left(), outer.top(), mid.left(), outer.bottom());
-            break;
-        default:
-            line = QLineF(mid.right(), outer.top(), mid.right(), outer.bottom());
-            break;
+        const bool horizontal = side == Top || side == Bottom;
+        const double fixed = side == Top ? mid.top() : side == Bottom ? mid.bottom() : side == Left ? mid.left() : mid.right();
+        if (border.style == BorderStyle::Dotted) {
+            const double from = horizontal ? mid.left() : mid.top();
+            const double to = horizontal ? mid.right() : mid.bottom();
+            const double length = std::max(0.0, to - from);
+            const int gaps = std::max(1, int(std::lround(length / (2.0 * w))));
+            p.setPen(Qt::NoPen);
+            p.setBrush(color);
+            for (int k = 0; k <= gaps && k <= 100000; ++k) {
+                const double at = from + length * k / gaps;
+                p.drawEllipse(horizontal ? QPointF(at, fixed) : QPointF(fixed, at), w / 2.0, w / 2.0);
+            }
+            return;
         }
+        const double from = horizontal ? outer.left() : outer.top();
+        const double to = horizontal ? outer.right() : outer.bottom();
+        const double length = std::max(0.0, to - from);
+        const int dashes = std::max(1, int(std::lround((length + w) / (3.0 * w))));
+        const double k = length / (dashes * 2.0 * w + (dashes - 1) * w);
         p.save();
         QPainterPath clip;
         clip.addPolygon(sidePolygon(outer, inner, side));
         p.setClipPath(clip, Qt::IntersectClip);
         QPen pen(color, w);
-        if (border.style == BorderStyle::Dotted) {
-            pen.setCapStyle(Qt::RoundCap);
-            pen.setDashPattern({0.001, 2.0});
-            // Start half a dot in, so the first dot is whole.
-            line.setP1(line.pointAt(w / 2.0 / std::max(line.length(), 1e-6)));
-        } else {
-            pen.setCapStyle(Qt::FlatCap);
-            pen.setDashPattern({3.0, 2.0});
-        }
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern({2.0 * k, 1.0 * k});
         p.setPen(pen);
         p.setBrush(Qt::NoBrush);
-        p.drawLine(line);
+        p.drawLine(horizontal ? QLineF(from, fixed, to, fixed) : QLineF(fixed, from, fixed, to));
         p.restore();
         return;
     }
@@ -336,12 +336,13 @@ void paintText(QPainter& painter, const PaintItem& item, double deviceScale)
     if (item.text.endsWith(u' ')) {
         x2 -= f.spaceWidth + item.wordSpacing;
     }
-    const double t = f.lineWidth;
-    drawDecoration(painter, s.underline, x1, x2, item.baseline + f.underlinePos + t / 2, t,
+    const FontInfo& d = item.decorationFont ? *item.decorationFont : f;
+    const double t = d.lineWidth;
+    drawDecoration(painter, s.underline, x1, x2, item.baseline + d.underlinePos + t / 2, t,
                    s.underlineColor.isValid() ? s.underlineColor : s.color);
-    drawDecoration(painter, s.overline, x1, x2, item.baseline - f.ascent + t, t,
+    drawDecoration(painter, s.overline, x1, x2, item.baseline - d.ascent + t, t,
                    s.overlineColor.isValid() ? s.overlineColor : s.color);
-    drawDecoration(painter, s.lineThrough, x1, x2, item.baseline - f.strikeOutPos, t,
+    drawDecoration(painter, s.lineThrough, x1, x2, item.baseline - d.strikeOutPos, t,
                    s.lineThroughColor.isValid() ? s.lineThroughColor : s.color);
 }
 

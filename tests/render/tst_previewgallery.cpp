@@ -89,8 +89,15 @@ private Q_SLOTS:
         QVERIFY(engine.hasPage(0));
         const QImage page = renderPage(engine);
         QVERIFY(inkIn(page, page.rect()) > 100);
+        // Written at twice the size, so that details can be seen.
+        QImage large(page.size() * 2, QImage::Format_ARGB32);
+        large.fill(Qt::white);
+        QPainter painter(&large);
+        painter.scale(2, 2);
+        engine.renderPageStaticPreviewMode(painter, 0);
+        painter.end();
         const QString file = QDir(m_folder).filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
-        QVERIFY(page.save(file));
+        QVERIFY(large.save(file));
     }
 
 private:
