@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+#include <mutex>
+
 #include <cmath>
 
 namespace Fo {
@@ -68,6 +70,26 @@ QStringList FontCache::families(const QString& fontFamily)
     return list;
 }
 
+namespace {
+
+/// Fonts outlive documents: a process-wide table spares every preview the
+/// font look-up, which costs more than laying out a small page. Bounded, so
+/// documents asking for endless sizes cannot grow it without end.
+struct SharedFonts
+{
+    std::mutex mutex;
+    std::unordered_map<QString, std::shared_ptr<const FontInfo>> fonts;
+    static constexpr size_t limit = 512;
+};
+
+SharedFonts& sharedFonts()
+{
+    static SharedFonts shared;
+    return shared;
+}
+
+} // namespace
+
 const FontInfo* FontCache::get(const Style& style, double scale)
 {
     if (scale == 1.0) {
@@ -85,22 +107,33 @@ const FontInfo* FontCache::get(const Style& style, double scale)
                             .arg(style.wordSpacing);
     auto it = m_byKey.find(key);
     if (it == m_byKey.end()) {
-        QFont font;
-        font.setFamilies(families(style.fontFamily));
-        font.setPointSizeF(px * 0.75);
-        font.setWeight(QFont::Weight(std::clamp(style.fontWeight, 100, 900)));
-        font.setItalic(style.italic);
-        // Unhinted outlines keep advances proportional, so a page measured at
-        // 96 dpi paints the same at any preview scale.
-        font.setHintingPreference(QFont::PreferNoHinting);
-        font.setKerning(true);
-        if (style.letterSpacing != 0.0) {
-            font.setLetterSpacing(QFont::AbsoluteSpacing, style.letterSpacing);
+        SharedFonts& shared = sharedFonts();
+        std::lock_guard<std::mutex> lock(shared.mutex);
+        auto found = shared.fonts.find(key);
+        if (found == shared.fonts.end()) {
+            QFont font;
+            font.setFamilies(families(style.fontFamily));
+            font.setPointSizeF(px * 0.75);
+            font.setWeight(QFont::Weight(std::clamp(style.fontWeight, 100, 900)));
+            font.setItalic(style.italic);
+            // Unhinted outlines keep advances proportional, so a page measured at
+            // 96 dpi paints the same at any preview scale.
+            font.setHintingPreference(QFont::PreferNoHinting);
+            font.setKerning(true);
+            if (style.letterSpacing != 0.0) {
+                font.setLetterSpacing(QFont::AbsoluteSpacing, style.letterSpacing);
+            }
+            if (style.wordSpacing != 0.0) {
+                font.setWordSpacing(style.wordSpacing);
+            }
+            auto info = std::make_shared<const FontInfo>(font);
+            if (shared.fonts.size() < SharedFonts::limit) {
+                shared.fonts.emplace(key, info);
+            }
+            it = m_byKey.emplace(key, std::move(info)).first;
+        } else {
+            it = m_byKey.emplace(key, found->second).first;
         }
-        if (style.wordSpacing != 0.0) {
-            font.setWordSpacing(style.wordSpacing);
-        }
-        it = m_byKey.emplace(key, std::make_unique<FontInfo>(font)).first;
     }
     if (scale == 1.0) {
         m_byStyle.emplace(&style, it->second.get());

@@ -41,7 +41,7 @@ public:
 
 private:
     std::unordered_map<const Style*, const FontInfo*> m_byStyle;
-    std::unordered_map<QString, std::unique_ptr<FontInfo>> m_byKey;
+    std::unordered_map<QString, std::shared_ptr<const FontInfo>> m_byKey;
 };
 
 } // namespace Fo
