@@ -17,10 +17,11 @@ private Q_SLOTS:
     void loadLayOutAndPaint_data()
     {
         QTest::addColumn<QString>("markup");
-        QTest::newRow("borders preview")
-            << PreviewSamples::borders("", "fo:border-style=\"solid\" fo:border-width=\"1px\" fo:border-color=\"red\" "
-                                           "fo:padding-left=\"4px\" fo:background-color=\"rgb(255,255,204)\"",
-                                       "");
+        QTest::newRow("borders preview") << PreviewSamples::borders(
+            "",
+            "fo:border-style=\"solid\" fo:border-width=\"1px\" fo:border-color=\"red\" "
+            "fo:padding-left=\"4px\" fo:background-color=\"rgb(255,255,204)\"",
+            "");
         QTest::newRow("3x3 table preview") << PreviewSamples::table();
     }
     void loadLayOutAndPaint()
@@ -28,7 +29,8 @@ private Q_SLOTS:
         QFETCH(QString, markup);
         QImage image(250, 265, QImage::Format_ARGB32_Premultiplied);
         int pages = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             ViewEngine engine;
             engine.loadBuffer(markup);
             image.fill(Qt::white);
@@ -45,7 +47,8 @@ private Q_SLOTS:
     {
         const QString markup = PreviewSamples::table();
         int boxes = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             ViewEngine engine;
             engine.loadBuffer(markup);
             boxes += int(engine.getPageBoxes(0).size());

@@ -66,8 +66,8 @@ void StaticPreview::paint(QPainter& dc, const QRect& rect, bool frame, bool shri
         dc.setFont(parentWidget() ? parentWidget()->font() : font());
         dc.setPen(Qt::black);
         const QString text = m_engine.getLastError();
-        const QRect measured =
-            dc.fontMetrics().boundingRect(QRect(0, 0, rect.width(), 100000), Qt::TextWordWrap | Qt::AlignHCenter, text);
+        const QRect measured = dc.fontMetrics().boundingRect(
+            QRect(0, 0, rect.width(), 100000), Qt::TextWordWrap | Qt::AlignHCenter, text);
         const QRect area = rect.translated(0, (rect.height() - measured.height()) / 2);
         dc.drawText(area, Qt::TextWordWrap | Qt::AlignHCenter | Qt::AlignTop, text);
         dc.restore();
@@ -111,29 +111,30 @@ void StaticPreview::paint(QPainter& dc, const QRect& rect, bool frame, bool shri
 
 Core::String StaticPreview::wrapFragment(const Core::String& markup)
 {
-    Core::StringFormatStream stream(
-        "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>\n"
-        "<kmb:document xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
-        "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-        "xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
-        "xmlns:km=\"http://www.varnel.com/km/1.0\" fo:font-size=\"12pt\" fo:font-family=\"Times\">\n"
-        "<fo:layout-master-set>\n"
-        "<fo:simple-page-master master-name=\"all-pages\" page-height=\"{0}px\" page-width=\"{1}px\">\n"
-        "<fo:region-body region-name=\"xsl-region-body\"/>\n"
-        "</fo:simple-page-master>\n"
-        "</fo:layout-master-set>\n"
-        "<fo:page-sequence master-reference=\"all-pages\">\n"
-        "<fo:flow flow-name=\"xsl-region-body\">\n"
-        "{2}\n"
-        "</fo:flow>\n"
-        "</fo:page-sequence>\n"
-        "</kmb:document>\n");
+    Core::StringFormatStream stream("<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>\n"
+                                    "<kmb:document xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
+                                    "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+                                    "xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+                                    "xmlns:km=\"http://www.varnel.com/km/1.0\" "
+                                    "fo:font-size=\"12pt\" fo:font-family=\"Times\">\n"
+                                    "<fo:layout-master-set>\n"
+                                    "<fo:simple-page-master master-name=\"all-pages\" "
+                                    "page-height=\"{0}px\" page-width=\"{1}px\">\n"
+                                    "<fo:region-body region-name=\"xsl-region-body\"/>\n"
+                                    "</fo:simple-page-master>\n"
+                                    "</fo:layout-master-set>\n"
+                                    "<fo:page-sequence master-reference=\"all-pages\">\n"
+                                    "<fo:flow flow-name=\"xsl-region-body\">\n"
+                                    "{2}\n"
+                                    "</fo:flow>\n"
+                                    "</fo:page-sequence>\n"
+                                    "</kmb:document>\n");
     stream << 152 << 200 << markup;
     return stream.toString();
 }
 
-void StaticPreview::renderXmlToDC(const Core::String& markup, bool isFullDocument, QPainter& dc, const QRect& rect,
-                                  bool shrink, bool frame)
+void StaticPreview::renderXmlToDC(const Core::String& markup, bool isFullDocument, QPainter& dc,
+                                  const QRect& rect, bool shrink, bool frame)
 {
     StaticPreview preview(true);
     preview.openFromString(isFullDocument ? markup : wrapFragment(markup));

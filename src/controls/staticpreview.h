@@ -29,8 +29,8 @@ public:
     /// Draws a document into any painter within `rect`. A fragment
     /// (`isFullDocument` false) is first wrapped into a 200 × 152 pixel page
     /// of 12pt Times. Waits, boundedly, for the load to end before drawing.
-    static void renderXmlToDC(const Core::String& markup, bool isFullDocument, QPainter& dc, const QRect& rect,
-                              bool shrink, bool frame);
+    static void renderXmlToDC(const Core::String& markup, bool isFullDocument, QPainter& dc,
+                              const QRect& rect, bool shrink, bool frame);
     /// The document renderXmlToDC makes of a fragment.
     static Core::String wrapFragment(const Core::String& markup);
 

@@ -52,7 +52,8 @@ QByteArray fromHex(const QString& value)
             continue;
         }
         if (!isxdigit(c.toLatin1()) || c.unicode() > 127) {
-            throw Core::Exception(QStringLiteral("The value is not hexadecimal: \"%1\"").arg(value.left(64)));
+            throw Core::Exception(
+                QStringLiteral("The value is not hexadecimal: \"%1\"").arg(value.left(64)));
         }
         hex += c.toLatin1();
     }
@@ -79,7 +80,8 @@ std::shared_ptr<Barcode> Barcode::encode(const Options& options)
         for (int i = 0; i < n; ++i) {
             const QChar c = options.value[i];
             if (c != u'0' && c != u'1') {
-                throw Core::Exception(QStringLiteral("Invalid character in data (\"0\" and \"1\" only)"));
+                throw Core::Exception(
+                    QStringLiteral("Invalid character in data (\"0\" and \"1\" only)"));
             }
             if (c == u'1') {
                 barcode->m_rects.emplace_back(i * 4.0, 0.0, 2.0, 40.0);
@@ -197,7 +199,8 @@ std::shared_ptr<Barcode> Barcode::encode(const Options& options)
         throw Core::Exception(QStringLiteral("Input too long"));
     }
     const int result = ZBarcode_Encode_and_Buffer_Vector(
-        symbol.get(), reinterpret_cast<const unsigned char*>(data.constData()), int(data.size()), rotation);
+        symbol.get(), reinterpret_cast<const unsigned char*>(data.constData()), int(data.size()),
+        rotation);
     if (result >= ZINT_ERROR || !symbol->vector) {
         QString message = QString::fromUtf8(symbol->errtxt).trimmed();
         if (message.isEmpty()) {
@@ -217,8 +220,9 @@ std::shared_ptr<Barcode> Barcode::encode(const Options& options)
         barcode->m_circles.push_back({QPointF(c->x, c->y), c->diameter, c->width, c->colour != 0});
     }
     for (const zint_vector_string* s = vector->strings; s; s = s->next) {
-        barcode->m_texts.push_back({QPointF(s->x, s->y), s->fsize, s->halign, s->rotation,
-                                    QString::fromUtf8(reinterpret_cast<const char*>(s->text), s->length)});
+        barcode->m_texts.push_back(
+            {QPointF(s->x, s->y), s->fsize, s->halign, s->rotation,
+             QString::fromUtf8(reinterpret_cast<const char*>(s->text), s->length)});
     }
     return barcode;
 }

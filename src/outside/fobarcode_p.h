@@ -24,11 +24,11 @@ public:
     {
         Xml::BarcodeType type = Xml::BarcodeType::None;
         QString value;
-        bool hexValue = false;   ///< the value is hexadecimal bytes (PDF417)
-        bool drawText = true;    ///< human-readable text under linear symbols
-        int rotation = 0;        ///< 0, 90, 180 or 270, clockwise
-        bool checksum = false;   ///< 2 of 5: add a check digit
-        bool extended = false;   ///< 3 of 9: full ASCII
+        bool hexValue = false; ///< the value is hexadecimal bytes (PDF417)
+        bool drawText = true;  ///< human-readable text under linear symbols
+        int rotation = 0;      ///< 0, 90, 180 or 270, clockwise
+        bool checksum = false; ///< 2 of 5: add a check digit
+        bool extended = false; ///< 3 of 9: full ASCII
     };
 
     /// Encodes the value. Raises Core::Exception with zint's message when the

@@ -24,8 +24,8 @@ const QPaintDevice* device96()
 QString mapFamily(const QString& name)
 {
     const QString lower = name.toLower();
-    if (lower == QLatin1String("times") || lower == QLatin1String("times new roman") || lower == QLatin1String("serif") ||
-        lower == QLatin1String("times-roman")) {
+    if (lower == QLatin1String("times") || lower == QLatin1String("times new roman") ||
+        lower == QLatin1String("serif") || lower == QLatin1String("times-roman")) {
         return QStringLiteral("Liberation Serif");
     }
     if (lower == QLatin1String("arial") || lower == QLatin1String("helvetica") ||
@@ -57,7 +57,8 @@ QStringList FontCache::families(const QString& fontFamily)
     QStringList list;
     for (QString part : fontFamily.split(u',', Qt::SkipEmptyParts)) {
         part = part.trimmed();
-        if (part.size() >= 2 && (part.front() == u'"' || part.front() == u'\'') && part.back() == part.front()) {
+        if (part.size() >= 2 && (part.front() == u'"' || part.front() == u'\'') &&
+            part.back() == part.front()) {
             part = part.mid(1, part.size() - 2);
         }
         if (!part.isEmpty()) {

@@ -23,7 +23,8 @@ QString unwrapUrl(QString value)
         const qsizetype close = value.lastIndexOf(u')');
         value = value.mid(4, close > 4 ? close - 4 : -1).trimmed();
     }
-    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front()) {
+    if (value.size() >= 2 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front()) {
         value = value.mid(1, value.size() - 2);
     }
     return value;
@@ -32,8 +33,9 @@ QString unwrapUrl(QString value)
 bool looksLikeBase64(const QByteArray& bytes)
 {
     for (char c : bytes) {
-        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+' ||
-                        c == '/' || c == '=' || c == '\n' || c == '\r' || c == ' ' || c == '-' || c == '_';
+        const bool ok = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                        (c >= '0' && c <= '9') || c == '+' || c == '/' || c == '=' || c == '\n' ||
+                        c == '\r' || c == ' ' || c == '-' || c == '_';
         if (!ok) {
             return false;
         }
@@ -83,7 +85,8 @@ std::shared_ptr<Image> Image::fromSvg(const QByteArray& bytes)
         if (size.isEmpty()) {
             size = renderer->viewBoxF().size();
         }
-        if (!size.isValid() || size.isEmpty() || !std::isfinite(size.width()) || !std::isfinite(size.height())) {
+        if (!size.isValid() || size.isEmpty() || !std::isfinite(size.width()) ||
+            !std::isfinite(size.height())) {
             size = QSizeF(100, 100);
         }
         image->m_size = size.boundedTo(QSizeF(maxSide, maxSide));
@@ -108,7 +111,8 @@ std::shared_ptr<Image> Image::fromBytes(const QByteArray& bytes)
         return image;
     }
     QImage raster;
-    if (!reader.read(&raster) || raster.isNull() || raster.width() > maxSide || raster.height() > maxSide) {
+    if (!reader.read(&raster) || raster.isNull() || raster.width() > maxSide ||
+        raster.height() > maxSide) {
         return image;
     }
     // Resolution: what the file says, 96 dpi when it says nothing sensible.

@@ -66,7 +66,8 @@ struct Atom
 class Paragraph
 {
 public:
-    Paragraph(LayoutContext& context, const Style& blockStyle, double left, double width, bool firstOfBlock)
+    Paragraph(LayoutContext& context, const Style& blockStyle, double left, double width,
+              bool firstOfBlock)
         : m_context(context), m_block(blockStyle), m_left(left), m_width(std::max(width, 0.0)),
           m_firstOfBlock(firstOfBlock)
     {
@@ -76,10 +77,13 @@ public:
     void layout(std::deque<Slice>& out);
 
 private:
-    void addText(const QString& text, const Style& style, InlineContext* context, bool pageNumber = false);
-    void flushWord(QString& word, const Style& style, InlineContext* context, bool breakAfter, bool pageNumber);
+    void addText(const QString& text, const Style& style, InlineContext* context,
+                 bool pageNumber = false);
+    void flushWord(QString& word, const Style& style, InlineContext* context, bool breakAfter,
+                   bool pageNumber);
     void addObject(const Node* node, InlineContext* context);
-    void finishLine(size_t begin, size_t end, bool firstLine, bool lastLine, std::deque<Slice>& out);
+    void finishLine(size_t begin, size_t end, bool firstLine, bool lastLine,
+                    std::deque<Slice>& out);
     bool splitWord(size_t index, double room);
 
     LayoutContext& m_context;
@@ -93,8 +97,8 @@ private:
     std::deque<InlineContext> m_contexts;
 };
 
-void Paragraph::flushWord(QString& word, const Style& style, InlineContext* context, bool breakAfter,
-                          bool pageNumber)
+void Paragraph::flushWord(QString& word, const Style& style, InlineContext* context,
+                          bool breakAfter, bool pageNumber)
 {
     if (word.isEmpty()) {
         return;
@@ -116,7 +120,8 @@ void Paragraph::flushWord(QString& word, const Style& style, InlineContext* cont
             atom.context = context;
             atom.font = lower ? small : normal;
             atom.decorationFont = normal;
-            atom.text = lower ? word.mid(start, end - start).toUpper() : word.mid(start, end - start);
+            atom.text =
+                lower ? word.mid(start, end - start).toUpper() : word.mid(start, end - start);
             atom.width = atom.font->width(atom.text);
             atom.breakAfter = end == word.size() && breakAfter;
             m_atoms.push_back(std::move(atom));
@@ -138,7 +143,8 @@ void Paragraph::flushWord(QString& word, const Style& style, InlineContext* cont
     word.clear();
 }
 
-void Paragraph::addText(const QString& input, const Style& style, InlineContext* context, bool pageNumber)
+void Paragraph::addText(const QString& input, const Style& style, InlineContext* context,
+                        bool pageNumber)
 {
     QString text = input;
     switch (style.textTransform) {
@@ -236,7 +242,8 @@ void Paragraph::addObject(const Node* node, InlineContext* context)
         cw = s.contentWidth->isPercent ? iw * s.contentWidth->value / 100.0 : s.contentWidth->value;
     }
     if (s.contentHeight) {
-        ch = s.contentHeight->isPercent ? ih * s.contentHeight->value / 100.0 : s.contentHeight->value;
+        ch = s.contentHeight->isPercent ? ih * s.contentHeight->value / 100.0
+                                        : s.contentHeight->value;
     }
     // Barcodes have no size of their own worth keeping: they fill their viewport.
     const bool fitWidth = s.scaleToFitWidth || (node->barcode && cw < 0 && ch < 0 && vw >= 0);
@@ -452,7 +459,8 @@ void Paragraph::layout(std::deque<Slice>& out)
     }
 }
 
-void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLine, std::deque<Slice>& out)
+void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLine,
+                           std::deque<Slice>& out)
 {
     // Trailing blanks and the break that ended the line take no room.
     size_t lastContent = begin;
@@ -491,9 +499,10 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
     }
     TextAlign align = m_block.textAlign;
     if (lastLine || forcedBreak) {
-        align = m_block.textAlignLast == TextAlign::Relevant
-                    ? (m_block.textAlign == TextAlign::Justify ? TextAlign::Start : m_block.textAlign)
-                    : m_block.textAlignLast;
+        align =
+            m_block.textAlignLast == TextAlign::Relevant
+                ? (m_block.textAlign == TextAlign::Justify ? TextAlign::Start : m_block.textAlign)
+                : m_block.textAlignLast;
     }
     double offset = 0.0;
     double perSpace = 0.0;
@@ -535,7 +544,8 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
         case Atom::BoxEnd: {
             const Style& s = *a.style;
             above = a.context->font->ascent + paddingOf(s, Top, m_width) + s.borderWidth(Top);
-            below = a.context->font->descent + paddingOf(s, Bottom, m_width) + s.borderWidth(Bottom);
+            below =
+                a.context->font->descent + paddingOf(s, Bottom, m_width) + s.borderWidth(Bottom);
             break;
         }
         case Atom::Break:
@@ -578,7 +588,8 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
             if (!c->decorated) {
                 continue;
             }
-            auto it = std::find_if(boxes.begin(), boxes.end(), [c](const Extent& e) { return e.context == c; });
+            auto it = std::find_if(boxes.begin(), boxes.end(),
+                                   [c](const Extent& e) { return e.context == c; });
             if (it == boxes.end()) {
                 boxes.push_back({c, left, right, false, false});
                 it = boxes.end() - 1;
@@ -597,9 +608,10 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
               [](const Extent& a, const Extent& b) { return a.context->index < b.context->index; });
     for (const Extent& e : boxes) {
         const Style& s = *e.context->style;
-        const double top = baseline - e.context->font->ascent - paddingOf(s, Top, m_width) - s.borderWidth(Top);
-        const double bottom =
-            baseline + e.context->font->descent + paddingOf(s, Bottom, m_width) + s.borderWidth(Bottom);
+        const double top =
+            baseline - e.context->font->ascent - paddingOf(s, Top, m_width) - s.borderWidth(Top);
+        const double bottom = baseline + e.context->font->descent + paddingOf(s, Bottom, m_width) +
+                              s.borderWidth(Bottom);
         PaintItem item;
         item.kind = PaintItem::Box;
         item.role = PaintItem::Inline;
@@ -614,10 +626,11 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
     for (size_t u = 0; u < used.size(); ++u) {
         const Atom& a = m_atoms[used[u]];
         if (a.kind == Atom::Word || a.kind == Atom::Space) {
-            const bool mergeable = !slice.items.empty() && slice.items.back().kind == PaintItem::Text &&
-                                   slice.items.back().font == a.font && slice.items.back().style == a.style &&
-                                   !slice.items.back().pageNumber && !a.pageNumber &&
-                                   slice.items.back().node == (a.context ? a.context->node : nullptr);
+            const bool mergeable =
+                !slice.items.empty() && slice.items.back().kind == PaintItem::Text &&
+                slice.items.back().font == a.font && slice.items.back().style == a.style &&
+                !slice.items.back().pageNumber && !a.pageNumber &&
+                slice.items.back().node == (a.context ? a.context->node : nullptr);
             const double w = a.width + (a.kind == Atom::Space ? perSpace : 0.0);
             if (mergeable) {
                 PaintItem& run = slice.items.back();
@@ -635,7 +648,8 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
             item.pageNumber = a.pageNumber;
             item.wordSpacing = perSpace;
             item.baseline = baseline;
-            item.rect = QRectF(xs[u], baseline - a.font->ascent, w, a.font->ascent + a.font->descent);
+            item.rect =
+                QRectF(xs[u], baseline - a.font->ascent, w, a.font->ascent + a.font->descent);
             slice.items.push_back(std::move(item));
         } else if (a.kind == Atom::Object && a.node) {
             const Style& s = *a.style;
@@ -646,7 +660,8 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
                 item.node = a.node;
                 item.font = a.font;
                 item.baseline = baseline;
-                item.rect = QRectF(xs[u], baseline - a.font->ascent, a.width, a.font->ascent + a.font->descent);
+                item.rect = QRectF(xs[u], baseline - a.font->ascent, a.width,
+                                   a.font->ascent + a.font->descent);
                 slice.items.push_back(std::move(item));
                 continue;
             }
@@ -672,8 +687,8 @@ void Paragraph::finishLine(size_t begin, size_t end, bool firstLine, bool lastLi
             item.node = a.node;
             // The content sits centred in its viewport when the two differ.
             item.rect = QRectF(cl + std::max(0.0, (viewportW - a.contentWidth) / 2.0),
-                               ct + std::max(0.0, (viewportH - a.contentHeight) / 2.0), a.contentWidth,
-                               a.contentHeight);
+                               ct + std::max(0.0, (viewportH - a.contentHeight) / 2.0),
+                               a.contentWidth, a.contentHeight);
             item.baseline = baseline;
             slice.items.push_back(std::move(item));
         }
@@ -693,7 +708,8 @@ bool LayoutContext::hasBlockContent(const Node* node)
     }
     bool result = false;
     for (const Node* child : node->children) {
-        if (child->isBlockLevel() || (child->kind == NodeKind::Transparent && hasBlockContent(child))) {
+        if (child->isBlockLevel() ||
+            (child->kind == NodeKind::Transparent && hasBlockContent(child))) {
             result = true;
             break;
         }
@@ -739,18 +755,21 @@ FlowCursor::FlowCursor(LayoutContext& context, const Node* container, double wid
 
 FlowCursor::~FlowCursor() = default;
 
-void FlowCursor::pushBlock(const Node* node, double parentLeft, double parentWidth, PaintItem::Role role)
+void FlowCursor::pushBlock(const Node* node, double parentLeft, double parentWidth,
+                           PaintItem::Role role)
 {
     const Style& s = *node->style;
     const double ml = s.margin[Left].resolve(parentWidth);
     const double mr = s.margin[Right].resolve(parentWidth);
     const double bl = s.borderWidth(Left), br = s.borderWidth(Right);
     const double pl = paddingOf(s, Left, parentWidth), pr = paddingOf(s, Right, parentWidth);
-    double contentLeft = s.startIndent ? s.startIndent->resolve(m_referenceWidth) : parentLeft + ml + bl + pl;
+    double contentLeft =
+        s.startIndent ? s.startIndent->resolve(m_referenceWidth) : parentLeft + ml + bl + pl;
     double contentRight = s.endIndent ? m_referenceWidth - s.endIndent->resolve(m_referenceWidth)
                                       : parentLeft + parentWidth - mr - br - pr;
     if (s.width) {
-        contentRight = contentLeft + s.width->resolve(parentWidth) - (s.width->isPercent ? bl + br + pl + pr : 0.0);
+        contentRight = contentLeft + s.width->resolve(parentWidth) -
+                       (s.width->isPercent ? bl + br + pl + pr : 0.0);
     }
     Frame frame;
     frame.node = node;
@@ -776,7 +795,8 @@ void FlowCursor::pushBlock(const Node* node, double parentLeft, double parentWid
     m_stack.push_back(std::move(frame));
 }
 
-void FlowCursor::pushListItem(const Node* item, const Node* list, double parentLeft, double parentWidth)
+void FlowCursor::pushListItem(const Node* item, const Node* list, double parentLeft,
+                              double parentWidth)
 {
     const Style& s = *item->style;
     const double left = parentLeft + s.margin[Left].resolve(parentWidth);
@@ -831,7 +851,8 @@ void FlowCursor::pushListItem(const Node* item, const Node* list, double parentL
 
 void FlowCursor::buildParagraph(Frame& frame, size_t begin, size_t end)
 {
-    Paragraph paragraph(m_context, *frame.node->style, frame.left, frame.width, frame.firstParagraph);
+    Paragraph paragraph(m_context, *frame.node->style, frame.left, frame.width,
+                        frame.firstParagraph);
     for (size_t i = begin; i < end; ++i) {
         paragraph.gather(frame.node->children[i], nullptr);
     }
@@ -899,12 +920,14 @@ bool FlowCursor::next(Slice& out)
                 Frame tableFrame;
                 tableFrame.node = child;
                 tableFrame.started = true;
-                tableFrame.table = std::make_unique<TableLayout>(m_context, child, left, width, m_referenceWidth);
+                tableFrame.table =
+                    std::make_unique<TableLayout>(m_context, child, left, width, m_referenceWidth);
                 m_stack.push_back(std::move(tableFrame));
                 break;
             }
             case NodeKind::ListItem:
-                pushListItem(child, parentNode->kind == NodeKind::ListBlock ? parentNode : nullptr, left, width);
+                pushListItem(child, parentNode->kind == NodeKind::ListBlock ? parentNode : nullptr,
+                             left, width);
                 break;
             case NodeKind::TableColumn:
                 break;
@@ -945,7 +968,8 @@ bool FlowCursor::next(Slice& out)
 // ---------------------------------------------------------------- placer
 
 Placer::Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber)
-    : m_out(out), m_left(left), m_top(top), m_bottom(top + height), m_y(top), m_pageNumber(pageNumber)
+    : m_out(out), m_left(left), m_top(top), m_bottom(top + height), m_y(top),
+      m_pageNumber(pageNumber)
 {
 }
 
@@ -966,8 +990,8 @@ void Placer::placeStarts()
         item.node = start.node;
         item.rect = QRectF(m_left + start.x, m_y, start.width, 0.0);
         m_out.push_back(std::move(item));
-        m_open.push_back({start.node, start.style, start.role, start.noBorders, start.x, start.width,
-                          int(m_out.size()) - 1});
+        m_open.push_back({start.node, start.style, start.role, start.noBorders, start.x,
+                          start.width, int(m_out.size()) - 1});
         m_y += start.edge;
     }
     m_pendingStarts.clear();
@@ -1069,7 +1093,8 @@ void Placer::resume(State state)
     m_pendingStarts = std::move(state.pendingStarts);
 }
 
-double stackContent(LayoutContext& context, const Node* container, double width, std::vector<PaintItem>& out)
+double stackContent(LayoutContext& context, const Node* container, double width,
+                    std::vector<PaintItem>& out)
 {
     if (context.depth > maxNesting) {
         return 0.0;
@@ -1091,13 +1116,15 @@ double stackContent(LayoutContext& context, const Node* container, double width,
 
 // ---------------------------------------------------------------- pages
 
-Paginator::Paginator(const Document& document, FontCache& fonts) : m_document(document), m_context{fonts, 1, 0, {}}
+Paginator::Paginator(const Document& document, FontCache& fonts)
+    : m_document(document), m_context{fonts, 1, 0, {}}
 {
 }
 
 Paginator::~Paginator() = default;
 
-void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area, const Style& regionStyle)
+void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area,
+                             const Style& regionStyle)
 {
     const size_t first = page.items.size();
     FlowCursor cursor(m_context, content, area.width(), false);
@@ -1144,7 +1171,8 @@ bool Paginator::nextPage(Page& page)
     const PageSequence& sequence = sequences[m_sequence];
     ++m_pageNumber;
     m_context.pageNumber = m_pageNumber;
-    const PageMaster* master = m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, false);
+    const PageMaster* master =
+        m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, false);
     if (!master) {
         m_done = true;
         return false;
@@ -1154,19 +1182,23 @@ bool Paginator::nextPage(Page& page)
     page.number = m_pageNumber;
 
     const QRectF p = QRectF(0, 0, master->width, master->height)
-                         .adjusted(master->margin[Left], master->margin[Top], -master->margin[Right],
-                                   -master->margin[Bottom]);
+                         .adjusted(master->margin[Left], master->margin[Top],
+                                   -master->margin[Right], -master->margin[Bottom]);
     const auto& regions = master->regions;
-    const auto extentOf = [&](RegionIndex r) { return regions[size_t(r)].present ? regions[size_t(r)].extent : 0.0; };
+    const auto extentOf = [&](RegionIndex r) {
+        return regions[size_t(r)].present ? regions[size_t(r)].extent : 0.0;
+    };
     QRectF rects[5];
-    rects[Body] = p.adjusted(regions[Body].margin[Left], regions[Body].margin[Top], -regions[Body].margin[Right],
-                             -regions[Body].margin[Bottom]);
+    rects[Body] = p.adjusted(regions[Body].margin[Left], regions[Body].margin[Top],
+                             -regions[Body].margin[Right], -regions[Body].margin[Bottom]);
     const bool beforeWins = regions[Before].present && regions[Before].precedence;
     const bool afterWins = regions[After].present && regions[After].precedence;
     rects[Before] = QRectF(beforeWins ? p.left() : p.left() + extentOf(Start), p.top(),
-                           beforeWins ? p.width() : p.width() - extentOf(Start) - extentOf(End), extentOf(Before));
-    rects[After] = QRectF(afterWins ? p.left() : p.left() + extentOf(Start), p.bottom() - extentOf(After),
-                          afterWins ? p.width() : p.width() - extentOf(Start) - extentOf(End), extentOf(After));
+                           beforeWins ? p.width() : p.width() - extentOf(Start) - extentOf(End),
+                           extentOf(Before));
+    rects[After] = QRectF(
+        afterWins ? p.left() : p.left() + extentOf(Start), p.bottom() - extentOf(After),
+        afterWins ? p.width() : p.width() - extentOf(Start) - extentOf(End), extentOf(After));
     const double sideTop = p.top() + (beforeWins ? extentOf(Before) : 0.0);
     const double sideBottom = p.bottom() - (afterWins ? extentOf(After) : 0.0);
     rects[Start] = QRectF(p.left(), sideTop, extentOf(Start), sideBottom - sideTop);
@@ -1175,7 +1207,8 @@ bool Paginator::nextPage(Page& page)
     const auto contentOf = [](const Region& region, const QRectF& r) {
         const Style& s = *region.style;
         const double w = r.width();
-        return r.adjusted(s.borderWidth(Left) + paddingOf(s, Left, w), s.borderWidth(Top) + paddingOf(s, Top, w),
+        return r.adjusted(s.borderWidth(Left) + paddingOf(s, Left, w),
+                          s.borderWidth(Top) + paddingOf(s, Top, w),
                           -s.borderWidth(Right) - paddingOf(s, Right, w),
                           -s.borderWidth(Bottom) - paddingOf(s, Bottom, w));
     };
@@ -1214,8 +1247,8 @@ bool Paginator::nextPage(Page& page)
     }
     bool finished = false;
     for (int c = 0; c < columns && !finished; ++c) {
-        Placer placer(page.items, area.left() + c * (columnWidth + gap), area.top(), std::max(0.0, area.height()),
-                      m_pageNumber);
+        Placer placer(page.items, area.left() + c * (columnWidth + gap), area.top(),
+                      std::max(0.0, area.height()), m_pageNumber);
         placer.resume(std::move(m_state));
         m_state = Placer::State();
         if (m_carry) {

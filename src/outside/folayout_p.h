@@ -38,11 +38,11 @@ struct Slice
     bool noBorders = false;
     const Node* node = nullptr;
     const Style* style = nullptr;
-    double x = 0.0;     ///< border box, area coordinates
-    double width = 0.0; ///< border box
-    double space = 0.0; ///< space before (starts) or after (ends), dropped at an area's top
+    double x = 0.0;      ///< border box, area coordinates
+    double width = 0.0;  ///< border box
+    double space = 0.0;  ///< space before (starts) or after (ends), dropped at an area's top
     double margin = 0.0; ///< margin before (starts) or after (ends), always kept
-    double edge = 0.0;  ///< border and padding at this end
+    double edge = 0.0;   ///< border and padding at this end
     double height = 0.0;
     std::vector<PaintItem> items; ///< content, relative to the slice's top
     /// Rows placed again at the top of the next area when a table breaks here.
@@ -144,13 +144,15 @@ private:
 
 /// Lays out the children of a container (a cell, a list item part) at a
 /// width without breaks. Answers the height used; items are relative to (0, 0).
-double stackContent(LayoutContext& context, const Node* container, double width, std::vector<PaintItem>& out);
+double stackContent(LayoutContext& context, const Node* container, double width,
+                    std::vector<PaintItem>& out);
 
 /// Hands out a table's slices: its start, its row groups, its end.
 class TableLayout
 {
 public:
-    TableLayout(LayoutContext& context, const Node* table, double left, double width, double referenceWidth);
+    TableLayout(LayoutContext& context, const Node* table, double left, double width,
+                double referenceWidth);
     ~TableLayout();
     bool next(Slice& out);
 
@@ -166,7 +168,7 @@ private:
     struct Part
     {
         const Node* node = nullptr;
-        int kind = 1; ///< 0 header, 1 body, 2 footer
+        int kind = 1;                      ///< 0 header, 1 body, 2 footer
         std::vector<const Node*> rowNodes; ///< may hold nulls for rows without an element
         std::vector<PlacedCell> cells;
         std::vector<std::vector<int>> grid; ///< cell index per row and column, -1 when empty
@@ -208,7 +210,8 @@ public:
     bool nextPage(Page& page);
 
 private:
-    void layoutStatic(Page& page, const Node* content, const QRectF& area, const Style& regionStyle);
+    void layoutStatic(Page& page, const Node* content, const QRectF& area,
+                      const Style& regionStyle);
 
     const Document& m_document;
     LayoutContext m_context;

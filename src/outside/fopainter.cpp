@@ -17,13 +17,14 @@ namespace {
 
 QColor shade(const QColor& c, double factor)
 {
-    return QColor::fromRgbF(float(c.redF() * factor), float(c.greenF() * factor), float(c.blueF() * factor),
-                            float(c.alphaF()));
+    return QColor::fromRgbF(float(c.redF() * factor), float(c.greenF() * factor),
+                            float(c.blueF() * factor), float(c.alphaF()));
 }
 
 QColor tint(const QColor& c, double amount)
 {
-    return QColor::fromRgbF(float(c.redF() + (1 - c.redF()) * amount), float(c.greenF() + (1 - c.greenF()) * amount),
+    return QColor::fromRgbF(float(c.redF() + (1 - c.redF()) * amount),
+                            float(c.greenF() + (1 - c.greenF()) * amount),
                             float(c.blueF() + (1 - c.blueF()) * amount), float(c.alphaF()));
 }
 
@@ -58,8 +59,8 @@ void fillBand(QPainter& p, const QRectF& outer, const QRectF& inner, int side, d
     p.drawPolygon(sidePolygon(between(outer, inner, t0), between(outer, inner, t1), side));
 }
 
-void drawSide(QPainter& p, const QRectF& outer, const QRectF& inner, int side, const BorderSide& border,
-              const QColor& color)
+void drawSide(QPainter& p, const QRectF& outer, const QRectF& inner, int side,
+              const BorderSide& border, const QColor& color)
 {
     const double w = border.width;
     // Top and left are lit from above-left; bottom and right are in shadow.
@@ -102,7 +103,10 @@ void drawSide(QPainter& p, const QRectF& outer, const QRectF& inner, int side, c
         // so that both ends get a whole dot or dash.
         const QRectF mid = between(outer, inner, 0.5);
         const bool horizontal = side == Top || side == Bottom;
-        const double fixed = side == Top ? mid.top() : side == Bottom ? mid.bottom() : side == Left ? mid.left() : mid.right();
+        const double fixed = side == Top      ? mid.top()
+                             : side == Bottom ? mid.bottom()
+                             : side == Left   ? mid.left()
+                                              : mid.right();
         if (border.style == BorderStyle::Dotted) {
             const double from = horizontal ? mid.left() : mid.top();
             const double to = horizontal ? mid.right() : mid.bottom();
@@ -112,7 +116,8 @@ void drawSide(QPainter& p, const QRectF& outer, const QRectF& inner, int side, c
             p.setBrush(color);
             for (int k = 0; k <= gaps && k <= 100000; ++k) {
                 const double at = from + length * k / gaps;
-                p.drawEllipse(horizontal ? QPointF(at, fixed) : QPointF(fixed, at), w / 2.0, w / 2.0);
+                p.drawEllipse(horizontal ? QPointF(at, fixed) : QPointF(fixed, at), w / 2.0,
+                              w / 2.0);
             }
             return;
         }
@@ -149,7 +154,8 @@ void drawBorders(QPainter& painter, const QRectF& rect, const std::array<BorderS
     if (!any) {
         return;
     }
-    const QRectF outer = centred ? rect.adjusted(-w[Left] / 2, -w[Top] / 2, w[Right] / 2, w[Bottom] / 2) : rect;
+    const QRectF outer =
+        centred ? rect.adjusted(-w[Left] / 2, -w[Top] / 2, w[Right] / 2, w[Bottom] / 2) : rect;
     const QRectF inner = outer.adjusted(w[Left], w[Top], -w[Right], -w[Bottom]);
     for (int s = 0; s < 4; ++s) {
         if (w[size_t(s)] > 0) {
@@ -171,23 +177,28 @@ void drawBackgroundImage(QPainter& painter, const Style& style, const QRectF& bo
     if (size.width() < 0.01 || size.height() < 0.01) {
         return;
     }
-    const double x = box.left() + (style.backgroundPosH.isPercent
-                                       ? (box.width() - size.width()) * style.backgroundPosH.value / 100.0
-                                       : style.backgroundPosH.value);
-    const double y = box.top() + (style.backgroundPosV.isPercent
-                                      ? (box.height() - size.height()) * style.backgroundPosV.value / 100.0
-                                      : style.backgroundPosV.value);
+    const double x =
+        box.left() + (style.backgroundPosH.isPercent
+                          ? (box.width() - size.width()) * style.backgroundPosH.value / 100.0
+                          : style.backgroundPosH.value);
+    const double y =
+        box.top() + (style.backgroundPosV.isPercent
+                         ? (box.height() - size.height()) * style.backgroundPosV.value / 100.0
+                         : style.backgroundPosV.value);
     painter.save();
     painter.setClipRect(box, Qt::IntersectClip);
-    const bool repeatX = style.backgroundRepeat == Repeat::Repeat || style.backgroundRepeat == Repeat::RepeatX;
-    const bool repeatY = style.backgroundRepeat == Repeat::Repeat || style.backgroundRepeat == Repeat::RepeatY;
+    const bool repeatX =
+        style.backgroundRepeat == Repeat::Repeat || style.backgroundRepeat == Repeat::RepeatX;
+    const bool repeatY =
+        style.backgroundRepeat == Repeat::Repeat || style.backgroundRepeat == Repeat::RepeatY;
     if (!repeatX && !repeatY) {
         image->paint(painter, QRectF(QPointF(x, y), size));
         painter.restore();
         return;
     }
     // Tiles through a texture brush: one draw however many tiles there are.
-    const QSize tileSize(std::max(1, int(std::ceil(size.width()))), std::max(1, int(std::ceil(size.height()))));
+    const QSize tileSize(std::max(1, int(std::ceil(size.width()))),
+                         std::max(1, int(std::ceil(size.height()))));
     if (tileSize.width() > 4096 || tileSize.height() > 4096) {
         image->paint(painter, QRectF(QPointF(x, y), size));
         painter.restore();
@@ -215,14 +226,16 @@ void drawBackgroundImage(QPainter& painter, const Style& style, const QRectF& bo
     painter.restore();
 }
 
-void drawShadow(QPainter& painter, const Style& style, const QRectF& border, const QRectF& paddingBox)
+void drawShadow(QPainter& painter, const Style& style, const QRectF& border,
+                const QRectF& paddingBox)
 {
     const Shadow& sh = style.shadow;
     const QColor color = sh.color.isValid() ? sh.color : style.color;
     painter.save();
     painter.setPen(Qt::NoPen);
     if (!sh.inset) {
-        const QRectF r = border.translated(sh.dx, sh.dy).adjusted(-sh.spread, -sh.spread, sh.spread, sh.spread);
+        const QRectF r =
+            border.translated(sh.dx, sh.dy).adjusted(-sh.spread, -sh.spread, sh.spread, sh.spread);
         if (sh.blur <= 0.5) {
             painter.setBrush(color);
             painter.drawRect(r);
@@ -234,14 +247,16 @@ void drawShadow(QPainter& painter, const Style& style, const QRectF& border, con
             painter.setBrush(layer);
             for (int i = 0; i < steps; ++i) {
                 const double grow = sh.blur / 2.0 - sh.blur * i / steps;
-                painter.drawRoundedRect(r.adjusted(-grow, -grow, grow, grow), sh.blur / 2.0, sh.blur / 2.0);
+                painter.drawRoundedRect(r.adjusted(-grow, -grow, grow, grow), sh.blur / 2.0,
+                                        sh.blur / 2.0);
             }
         }
     } else {
         QPainterPath path;
         path.addRect(paddingBox);
         QPainterPath hole;
-        hole.addRect(paddingBox.translated(sh.dx, sh.dy).adjusted(sh.spread, sh.spread, -sh.spread, -sh.spread));
+        hole.addRect(paddingBox.translated(sh.dx, sh.dy)
+                         .adjusted(sh.spread, sh.spread, -sh.spread, -sh.spread));
         painter.setClipRect(paddingBox, Qt::IntersectClip);
         painter.setBrush(color);
         painter.drawPath(path.subtracted(hole));
@@ -258,8 +273,9 @@ void paintBox(QPainter& painter, const PaintItem& item)
     std::array<BorderSide, 4> sides = item.borders ? *item.borders : s.border;
     std::array<QColor, 4> colors;
     for (int i = 0; i < 4; ++i) {
-        colors[size_t(i)] = item.borders ? (sides[size_t(i)].color.isValid() ? sides[size_t(i)].color : s.color)
-                                         : s.borderColor(i);
+        colors[size_t(i)] =
+            item.borders ? (sides[size_t(i)].color.isValid() ? sides[size_t(i)].color : s.color)
+                         : s.borderColor(i);
     }
     if (item.noBorders) {
         for (BorderSide& side : sides) {
@@ -301,8 +317,8 @@ QFont fontFor(const FontInfo& info, double deviceScale, double extraWordSpacing)
     return font;
 }
 
-void drawDecoration(QPainter& painter, Decoration decoration, double x1, double x2, double y, double thickness,
-                    const QColor& color)
+void drawDecoration(QPainter& painter, Decoration decoration, double x1, double x2, double y,
+                    double thickness, const QColor& color)
 {
     if (decoration == Decoration::None || x2 <= x1) {
         return;
@@ -352,7 +368,8 @@ void paintLeader(QPainter& painter, const PaintItem& item)
     if (!node || (!node->leaderDots && !node->leaderRule)) {
         return;
     }
-    const double y = node->leaderRule ? item.baseline - item.font->ascent / 3.0 : item.baseline - 1.0;
+    const double y =
+        node->leaderRule ? item.baseline - item.font->ascent / 3.0 : item.baseline - 1.0;
     QPen pen(item.style->color, node->leaderRule ? 1.0 : 1.2);
     if (node->leaderDots) {
         pen.setCapStyle(Qt::RoundCap);
@@ -395,7 +412,8 @@ void paintPage(QPainter& painter, const Page& page)
             break;
         case PaintItem::Barcode:
             if (item.node && item.node->barcode) {
-                item.node->barcode->paint(painter, item.rect, item.style ? item.style->color : QColor(Qt::black));
+                item.node->barcode->paint(painter, item.rect,
+                                          item.style ? item.style->color : QColor(Qt::black));
             }
             break;
         case PaintItem::Leader:

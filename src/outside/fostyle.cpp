@@ -145,11 +145,13 @@ PropInfo lookup(const QString& fullName)
         t.insert("border-width", {Prop::BorderWidthAll, 0, 2});
         t.insert("border-style", {Prop::BorderStyleAll, 0, 2});
         t.insert("border-color", {Prop::BorderColorAll, 0, 2});
-        for (const char* side : {"top", "right", "bottom", "left", "before", "after", "start", "end"}) {
+        for (const char* side :
+             {"top", "right", "bottom", "left", "before", "after", "start", "end"}) {
             const QString s = QString::fromLatin1(side);
             const int index = sideFromName(s);
             // Relative names refine the absolute ones in our only writing mode.
-            const int relative = (s == "before" || s == "after" || s == "start" || s == "end") ? 1 : 0;
+            const int relative =
+                (s == "before" || s == "after" || s == "start" || s == "end") ? 1 : 0;
             t.insert("margin-" + s, {Prop::MarginSide, index, 3});
             t.insert("padding-" + s, {Prop::PaddingSide, index, 3 + relative});
             t.insert("padding-" + s + ".length", {Prop::PaddingSide, index, 3 + relative});
@@ -387,8 +389,8 @@ double fontSizeKeyword(QStringView v, double parent, bool& ok)
 {
     ok = true;
     static const std::pair<const char16_t*, double> sizes[] = {
-        {u"xx-small", 9}, {u"x-small", 10}, {u"small", 13}, {u"medium", 16},
-        {u"large", 18}, {u"x-large", 24}, {u"xx-large", 32}};
+        {u"xx-small", 9}, {u"x-small", 10}, {u"small", 13},   {u"medium", 16},
+        {u"large", 18},   {u"x-large", 24}, {u"xx-large", 32}};
     for (const auto& [name, px] : sizes) {
         if (v == QStringView(name)) {
             return px;
@@ -484,7 +486,8 @@ void applyOne(Style& s, const Style& parent, const PropInfo& info, const QString
                     s.fontSize = std::clamp(length->resolve(parent.fontSize), 0.1, 10000.0);
                     QString family;
                     for (size_t j = i + 1; j < parts.size(); ++j) {
-                        family += (family.isEmpty() ? QString() : QStringLiteral(" ")) + parts[j].toString();
+                        family += (family.isEmpty() ? QString() : QStringLiteral(" ")) +
+                                  parts[j].toString();
                     }
                     if (!family.isEmpty()) {
                         s.fontFamily = family;
@@ -667,7 +670,8 @@ void applyOne(Style& s, const Style& parent, const PropInfo& info, const QString
     case Prop::Padding: {
         std::vector<std::optional<LengthPct>> values;
         for (QStringView t : tokens(v)) {
-            values.push_back(t == u"auto" ? std::optional<LengthPct>(LengthPct{}) : StyleResolver::parseLengthPct(t, fs));
+            values.push_back(t == u"auto" ? std::optional<LengthPct>(LengthPct{})
+                                          : StyleResolver::parseLengthPct(t, fs));
         }
         expandFour(values, info.prop == Prop::Margin ? s.margin : s.padding);
         return;
@@ -753,7 +757,8 @@ void applyOne(Style& s, const Style& parent, const PropInfo& info, const QString
         }
         const QStringView chosen = parts.size() >= 2 ? parts[1] : parts[0];
         if (auto l = StyleResolver::parseLength(chosen, fs)) {
-            (info.prop == Prop::SpaceBefore ? s.spaceBefore : s.spaceAfter) = std::clamp(*l, -1e6, 1e6);
+            (info.prop == Prop::SpaceBefore ? s.spaceBefore : s.spaceAfter) =
+                std::clamp(*l, -1e6, 1e6);
         }
         return;
     }
@@ -799,7 +804,8 @@ void applyOne(Style& s, const Style& parent, const PropInfo& info, const QString
             return;
         }
         auto h = parsePosition(parts[0], fs, true);
-        auto vv = parts.size() > 1 ? parsePosition(parts[1], fs, false) : std::optional<LengthPct>(LengthPct{50, true});
+        auto vv = parts.size() > 1 ? parsePosition(parts[1], fs, false)
+                                   : std::optional<LengthPct>(LengthPct{50, true});
         if (h && vv) {
             s.backgroundPosH = *h;
             s.backgroundPosV = *vv;
@@ -932,10 +938,11 @@ std::optional<QColor> StyleResolver::parseColor(QStringView text)
 std::optional<BorderStyle> StyleResolver::parseBorderStyle(QStringView v)
 {
     static const std::pair<const char16_t*, BorderStyle> styles[] = {
-        {u"none", BorderStyle::None},     {u"hidden", BorderStyle::Hidden}, {u"solid", BorderStyle::Solid},
-        {u"dotted", BorderStyle::Dotted}, {u"dashed", BorderStyle::Dashed}, {u"double", BorderStyle::Double},
-        {u"groove", BorderStyle::Groove}, {u"ridge", BorderStyle::Ridge},   {u"inset", BorderStyle::Inset},
-        {u"outset", BorderStyle::Outset}};
+        {u"none", BorderStyle::None},     {u"hidden", BorderStyle::Hidden},
+        {u"solid", BorderStyle::Solid},   {u"dotted", BorderStyle::Dotted},
+        {u"dashed", BorderStyle::Dashed}, {u"double", BorderStyle::Double},
+        {u"groove", BorderStyle::Groove}, {u"ridge", BorderStyle::Ridge},
+        {u"inset", BorderStyle::Inset},   {u"outset", BorderStyle::Outset}};
     for (const auto& [name, style] : styles) {
         if (v == QStringView(name)) {
             return style;

@@ -45,7 +45,10 @@ struct BorderSide
     double width = 3.0; ///< "medium" until given; only counts when the style is visible
     QColor color;       ///< invalid: the text colour
 
-    bool visible() const { return style != BorderStyle::None && style != BorderStyle::Hidden && width > 0; }
+    bool visible() const
+    {
+        return style != BorderStyle::None && style != BorderStyle::Hidden && width > 0;
+    }
     double effectiveWidth() const { return visible() ? width : 0.0; }
 };
 
@@ -110,8 +113,8 @@ struct Style : InheritedProps
     std::optional<LengthPct> endIndent;
     double spaceBefore = 0.0;
     double spaceAfter = 0.0;
-    QColor backgroundColor; ///< invalid: none
-    QString backgroundImage; ///< the raw value, url(...) or data
+    QColor backgroundColor;                  ///< invalid: none
+    QString backgroundImage;                 ///< the raw value, url(...) or data
     std::shared_ptr<const Image> background; ///< read when the document loads
     Repeat backgroundRepeat = Repeat::Repeat;
     LengthPct backgroundPosH{0, true};

@@ -61,7 +61,8 @@ BorderSide winner(const std::vector<BorderSide>& candidates)
             continue;
         }
         if (!have || c.width > best.width + 1e-9 ||
-            (std::abs(c.width - best.width) <= 1e-9 && styleRank(c.style) > styleRank(best.style))) {
+            (std::abs(c.width - best.width) <= 1e-9 &&
+             styleRank(c.style) > styleRank(best.style))) {
             best = c;
             have = true;
         }
@@ -87,8 +88,10 @@ void collectCells(const Node* node, std::vector<const Node*>& out)
 
 } // namespace
 
-TableLayout::TableLayout(LayoutContext& context, const Node* table, double left, double width, double referenceWidth)
-    : m_context(context), m_table(table), m_style(*table->style), m_collapse(table->style->borderCollapse)
+TableLayout::TableLayout(LayoutContext& context, const Node* table, double left, double width,
+                         double referenceWidth)
+    : m_context(context), m_table(table), m_style(*table->style),
+      m_collapse(table->style->borderCollapse)
 {
     collectParts();
     const Style& s = m_style;
@@ -101,10 +104,13 @@ TableLayout::TableLayout(LayoutContext& context, const Node* table, double left,
         m_spacingH = s.borderSpacingH;
         m_spacingV = s.borderSpacingV;
     }
-    const double frameLeft = m_collapse ? 0.0 : s.borderWidth(Left) + pad(s, Left, width) + m_spacingH;
-    const double frameRight = m_collapse ? 0.0 : s.borderWidth(Right) + pad(s, Right, width) + m_spacingH;
+    const double frameLeft =
+        m_collapse ? 0.0 : s.borderWidth(Left) + pad(s, Left, width) + m_spacingH;
+    const double frameRight =
+        m_collapse ? 0.0 : s.borderWidth(Right) + pad(s, Right, width) + m_spacingH;
     m_gridLeft = m_left + frameLeft;
-    const double grid = std::max(0.0, m_width - frameLeft - frameRight - m_spacingH * std::max(0, m_columns - 1));
+    const double grid =
+        std::max(0.0, m_width - frameLeft - frameRight - m_spacingH * std::max(0, m_columns - 1));
 
     // Column widths: fixed ones first, the rest shared by proportion.
     std::vector<std::optional<LengthPct>> fixed(static_cast<size_t>(m_columns));
@@ -143,8 +149,9 @@ TableLayout::TableLayout(LayoutContext& context, const Node* table, double left,
     const double remaining = std::max(0.0, grid - fixedSum);
     double x = m_gridLeft;
     for (int i = 0; i < m_columns; ++i) {
-        const double w = fixed[size_t(i)] ? std::max(0.0, fixed[size_t(i)]->resolve(grid))
-                                          : (factorSum > 0 ? remaining * factor[size_t(i)] / factorSum : 0.0);
+        const double w = fixed[size_t(i)]
+                             ? std::max(0.0, fixed[size_t(i)]->resolve(grid))
+                             : (factorSum > 0 ? remaining * factor[size_t(i)] / factorSum : 0.0);
         m_columnX.push_back(x);
         m_columnWidth.push_back(w);
         x += w + m_spacingH;
@@ -218,7 +225,12 @@ void TableLayout::collectParts()
         case NodeKind::TableHeader:
         case NodeKind::TableFooter:
         case NodeKind::TableBody: {
-            RawPart part{c, c->kind == NodeKind::TableHeader ? 0 : c->kind == NodeKind::TableFooter ? 2 : 1, {}, {}};
+            RawPart part{c,
+                         c->kind == NodeKind::TableHeader   ? 0
+                         : c->kind == NodeKind::TableFooter ? 2
+                                                            : 1,
+                         {},
+                         {}};
             addRows(part, c);
             raw.push_back(std::move(part));
             break;
@@ -309,11 +321,13 @@ void TableLayout::placeCells(Part& part, const std::vector<std::vector<const Nod
     }
 }
 
-std::array<BorderSide, 4> TableLayout::resolveBorders(const Part& part, const PlacedCell& cell) const
+std::array<BorderSide, 4> TableLayout::resolveBorders(const Part& part,
+                                                      const PlacedCell& cell) const
 {
     const size_t partIndex = size_t(&part - m_parts.data());
     const int rows = int(part.grid.size());
-    const Style* rowStyle = part.rowNodes[size_t(cell.row)] ? part.rowNodes[size_t(cell.row)]->style : nullptr;
+    const Style* rowStyle =
+        part.rowNodes[size_t(cell.row)] ? part.rowNodes[size_t(cell.row)]->style : nullptr;
     const Node* lastRowNode = part.rowNodes[size_t(cell.row + cell.rowSpan - 1)];
     const Style* lastRowStyle = lastRowNode ? lastRowNode->style : nullptr;
     const Style* partStyle = part.node ? part.node->style : nullptr;
@@ -389,7 +403,8 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
 {
     const int count = last - first + 1;
     std::vector<double> heights(size_t(count), 0.0);
-    const double gridRight = m_columnX.empty() ? m_gridLeft : m_columnX.back() + m_columnWidth.back();
+    const double gridRight =
+        m_columnX.empty() ? m_gridLeft : m_columnX.back() + m_columnWidth.back();
     for (int r = first; r <= last; ++r) {
         const Node* row = part.rowNodes[size_t(r)];
         if (row && row->style->height) {
@@ -431,7 +446,8 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
         }
         const double pl = pad(s, Left, layout.width), pr = pad(s, Right, layout.width);
         const double pt = pad(s, Top, layout.width), pb = pad(s, Bottom, layout.width);
-        const double contentWidth = std::max(0.0, layout.width - layout.inset[Left] - layout.inset[Right] - pl - pr);
+        const double contentWidth =
+            std::max(0.0, layout.width - layout.inset[Left] - layout.inset[Right] - pl - pr);
         layout.contentHeight = stackContent(m_context, cell.node, contentWidth, layout.items);
         layout.needed = layout.contentHeight + pt + pb + layout.inset[Top] + layout.inset[Bottom];
         if (s.height) {
@@ -483,7 +499,8 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
         item.noBorders = true;
         item.style = row->style;
         item.node = row;
-        item.rect = QRectF(m_gridLeft, tops[size_t(r - first)], gridRight - m_gridLeft, heights[size_t(r - first)]);
+        item.rect = QRectF(m_gridLeft, tops[size_t(r - first)], gridRight - m_gridLeft,
+                           heights[size_t(r - first)]);
         slice.items.push_back(std::move(item));
     }
     for (CellLayout& c : cells) {

@@ -24,7 +24,8 @@ QString utf8(const xmlChar* text)
 
 bool inNamespace(const xmlNode* node, const char* uri)
 {
-    return node->ns && node->ns->href && std::strcmp(reinterpret_cast<const char*>(node->ns->href), uri) == 0;
+    return node->ns && node->ns->href &&
+           std::strcmp(reinterpret_cast<const char*>(node->ns->href), uri) == 0;
 }
 
 bool isFo(const xmlNode* node, const char* localName = nullptr)
@@ -40,8 +41,9 @@ QString attribute(const xmlNode* element, const char* name, const char* uri = Xm
         if (std::strcmp(reinterpret_cast<const char*>(a->name), name) != 0) {
             continue;
         }
-        const bool nsOk = !a->ns || (uri && a->ns->href &&
-                                     std::strcmp(reinterpret_cast<const char*>(a->ns->href), uri) == 0);
+        const bool nsOk =
+            !a->ns || (uri && a->ns->href &&
+                       std::strcmp(reinterpret_cast<const char*>(a->ns->href), uri) == 0);
         if (nsOk && a->children) {
             xmlChar* value = xmlNodeListGetString(element->doc, a->children, 1);
             const QString text = utf8(value);
@@ -149,18 +151,20 @@ Document::Document(xmlNode* root, const QString& basePath) : m_basePath(basePath
     for (const PageSequence& sequence : m_sequences) {
         if (m_masters.count(sequence.masterReference) == 0 &&
             m_sequenceMasters.count(sequence.masterReference) == 0) {
-            throw Core::Exception(
-                QStringLiteral("The page master \"%1\" is not defined.").arg(sequence.masterReference));
+            throw Core::Exception(QStringLiteral("The page master \"%1\" is not defined.")
+                                      .arg(sequence.masterReference));
         }
     }
     for (const auto& [name, master] : m_sequenceMasters) {
         for (const SubSequence& sub : master.subSequences) {
             if (sub.kind != SubSequence::Alternatives && m_masters.count(sub.master) == 0) {
-                throw Core::Exception(QStringLiteral("The page master \"%1\" is not defined.").arg(sub.master));
+                throw Core::Exception(
+                    QStringLiteral("The page master \"%1\" is not defined.").arg(sub.master));
             }
             for (const PageCondition& c : sub.alternatives) {
                 if (m_masters.count(c.master) == 0) {
-                    throw Core::Exception(QStringLiteral("The page master \"%1\" is not defined.").arg(c.master));
+                    throw Core::Exception(
+                        QStringLiteral("The page master \"%1\" is not defined.").arg(c.master));
                 }
             }
         }
@@ -194,8 +198,9 @@ const Style* Document::styleFor(xmlNode* element, const Style* parent)
     thread_local std::vector<PropertyText> props;
     props.clear();
     for (const xmlAttr* a = element->properties; a; a = a->next) {
-        const bool foProperty = !a->ns || (a->ns->href && std::strcmp(reinterpret_cast<const char*>(a->ns->href),
-                                                                      Xml::Namespaces::FO) == 0);
+        const bool foProperty =
+            !a->ns || (a->ns->href && std::strcmp(reinterpret_cast<const char*>(a->ns->href),
+                                                  Xml::Namespaces::FO) == 0);
         if (!foProperty || !a->children) {
             continue;
         }
@@ -206,7 +211,8 @@ const Style* Document::styleFor(xmlNode* element, const Style* parent)
     if (props.empty()) {
         return inheritedStyle(parent);
     }
-    Style& style = m_styles.emplace_back(StyleResolver::compute(*parent, props.data(), int(props.size())));
+    Style& style =
+        m_styles.emplace_back(StyleResolver::compute(*parent, props.data(), int(props.size())));
     if (!style.backgroundImage.isEmpty()) {
         style.background = loadImage(style.backgroundImage);
     }
@@ -246,9 +252,9 @@ void Document::readMasters(xmlNode* set)
                     sub.maximumRepeats = positiveInt(attribute(s, "maximum-repeats"), -1, 1000000);
                     for (xmlNode* a = s->children; a; a = a->next) {
                         if (isFo(a, "conditional-page-master-reference")) {
-                            sub.alternatives.push_back({attribute(a, "master-reference"), attribute(a, "page-position"),
-                                                        attribute(a, "odd-or-even"),
-                                                        attribute(a, "blank-or-not-blank")});
+                            sub.alternatives.push_back(
+                                {attribute(a, "master-reference"), attribute(a, "page-position"),
+                                 attribute(a, "odd-or-even"), attribute(a, "blank-or-not-blank")});
                         }
                     }
                     if (sub.alternatives.empty()) {
@@ -272,14 +278,19 @@ void Document::readSimpleMaster(xmlNode* element)
     master.name = attribute(element, "master-name");
     const Style* style = styleFor(element, m_rootStyle);
     const double fs = style->fontSize;
-    master.width = std::clamp(lengthOr(attribute(element, "page-width"), master.width, fs), 1.0, 100000.0);
-    master.height = std::clamp(lengthOr(attribute(element, "page-height"), master.height, fs), 1.0, 100000.0);
+    master.width =
+        std::clamp(lengthOr(attribute(element, "page-width"), master.width, fs), 1.0, 100000.0);
+    master.height =
+        std::clamp(lengthOr(attribute(element, "page-height"), master.height, fs), 1.0, 100000.0);
     for (int side = 0; side < 4; ++side) {
-        master.margin[size_t(side)] = std::clamp(style->margin[size_t(side)].resolve(master.width), -1e5, 1e5);
+        master.margin[size_t(side)] =
+            std::clamp(style->margin[size_t(side)].resolve(master.width), -1e5, 1e5);
     }
-    static const std::pair<const char*, RegionIndex> regionNames[] = {
-        {"region-body", Body}, {"region-before", Before}, {"region-after", After},
-        {"region-start", Start}, {"region-end", End}};
+    static const std::pair<const char*, RegionIndex> regionNames[] = {{"region-body", Body},
+                                                                      {"region-before", Before},
+                                                                      {"region-after", After},
+                                                                      {"region-start", Start},
+                                                                      {"region-end", End}};
     static const char* defaultNames[] = {"xsl-region-body", "xsl-region-before", "xsl-region-after",
                                          "xsl-region-start", "xsl-region-end"};
     for (xmlNode* c = element->children; c; c = c->next) {
@@ -297,11 +308,12 @@ void Document::readSimpleMaster(xmlNode* element)
             region.extent = std::clamp(lengthOr(attribute(c, "extent"), 0.0, fs), 0.0, 100000.0);
             region.precedence = attribute(c, "precedence") == QLatin1String("true");
             region.columnCount = positiveInt(attribute(c, "column-count"), 1, 100);
-            region.columnGap = std::clamp(lengthOr(attribute(c, "column-gap"), 16.0, fs), 0.0, 100000.0);
+            region.columnGap =
+                std::clamp(lengthOr(attribute(c, "column-gap"), 16.0, fs), 0.0, 100000.0);
             if (index == Body) {
                 for (int side = 0; side < 4; ++side) {
-                    region.margin[size_t(side)] =
-                        std::clamp(region.style->margin[size_t(side)].resolve(master.width), -1e5, 1e5);
+                    region.margin[size_t(side)] = std::clamp(
+                        region.style->margin[size_t(side)].resolve(master.width), -1e5, 1e5);
                 }
             }
         }
@@ -319,13 +331,15 @@ void Document::readSequence(xmlNode* element)
     PageSequence sequence;
     sequence.masterReference = attribute(element, "master-reference");
     sequence.style = styleFor(element, m_rootStyle);
-    sequence.initialPageNumber = positiveInt(attribute(element, "initial-page-number"), 0, 1000000000);
+    sequence.initialPageNumber =
+        positiveInt(attribute(element, "initial-page-number"), 0, 1000000000);
     for (xmlNode* c = element->children; c; c = c->next) {
         const bool flow = isFo(c, "flow");
         if (!flow && !isFo(c, "static-content")) {
             continue;
         }
-        Node* node = newNode(NodeKind::Block, styleFor(c, sequence.style), flow ? "flow" : "static-content");
+        Node* node =
+            newNode(NodeKind::Block, styleFor(c, sequence.style), flow ? "flow" : "static-content");
         buildChildren(c, node, false);
         QString name = attribute(c, "flow-name");
         if (flow) {
@@ -389,9 +403,12 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             {"list-item-label", NodeKind::ListLabel},
             {"list-item-body", NodeKind::ListBody},
         };
-        static const char* skipped[] = {"footnote-body", "marker", "retrieve-marker", "retrieve-table-marker",
-                                        "initial-property-set", "title", "bookmark-tree", "declarations",
-                                        "multi-toggle", "change-bar-begin", "change-bar-end"};
+        static const char* skipped[] = {"footnote-body",        "marker",
+                                        "retrieve-marker",      "retrieve-table-marker",
+                                        "initial-property-set", "title",
+                                        "bookmark-tree",        "declarations",
+                                        "multi-toggle",         "change-bar-begin",
+                                        "change-bar-end"};
         for (const char* skip : skipped) {
             if (name == QLatin1String(skip)) {
                 return nullptr;
@@ -409,7 +426,8 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             text->text = attribute(element, "character").left(1);
             return text;
         }
-        if (name == QLatin1String("page-number-citation") || name == QLatin1String("page-number-citation-last")) {
+        if (name == QLatin1String("page-number-citation") ||
+            name == QLatin1String("page-number-citation-last")) {
             Node* text = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
             text->text = QStringLiteral("#");
             return text;
@@ -435,27 +453,32 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             if (length.isEmpty()) {
                 length = attribute(element, "leader-length");
             }
-            node->leaderLength = std::clamp(lengthOr(length, 16.0, node->style->fontSize), 0.0, 100000.0);
+            node->leaderLength =
+                std::clamp(lengthOr(length, 16.0, node->style->fontSize), 0.0, 100000.0);
             return node;
         }
         case NodeKind::PageNumber:
             return node;
         case NodeKind::TableColumn: {
             node->columnNumber = positiveInt(attribute(element, "column-number"), 0, 1000);
-            node->columnsRepeated = positiveInt(attribute(element, "number-columns-repeated"), 1, 1000);
-            node->columnsSpanned = positiveInt(attribute(element, "number-columns-spanned"), 1, 1000);
+            node->columnsRepeated =
+                positiveInt(attribute(element, "number-columns-repeated"), 1, 1000);
+            node->columnsSpanned =
+                positiveInt(attribute(element, "number-columns-spanned"), 1, 1000);
             const QString width = attribute(element, "column-width");
             if (width.startsWith(QLatin1String("proportional-column-width("))) {
                 bool ok = false;
                 const double factor = width.mid(26).chopped(1).trimmed().toDouble(&ok);
                 node->proportionalWidth = ok && factor > 0 && factor < 1e6 ? factor : 1.0;
-            } else if (auto w = StyleResolver::parseLengthPct(width, node->style->fontSize); w && w->value >= 0) {
+            } else if (auto w = StyleResolver::parseLengthPct(width, node->style->fontSize);
+                       w && w->value >= 0) {
                 node->columnWidth = *w;
             }
             return node;
         }
         case NodeKind::TableCell:
-            node->columnsSpanned = positiveInt(attribute(element, "number-columns-spanned"), 1, 1000);
+            node->columnsSpanned =
+                positiveInt(attribute(element, "number-columns-spanned"), 1, 1000);
             node->rowsSpanned = positiveInt(attribute(element, "number-rows-spanned"), 1, 10000);
             node->columnNumber = positiveInt(attribute(element, "column-number"), 0, 1000);
             node->startsRow = attribute(element, "starts-row") == QLatin1String("true");
@@ -465,9 +488,11 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
         case NodeKind::ListBlock: {
             const double fs = node->style->fontSize;
             node->provisionalDistance = std::clamp(
-                lengthOr(attribute(element, "provisional-distance-between-starts"), 32.0, fs), 0.0, 100000.0);
-            node->provisionalSeparation = std::clamp(
-                lengthOr(attribute(element, "provisional-label-separation"), 8.0, fs), 0.0, 100000.0);
+                lengthOr(attribute(element, "provisional-distance-between-starts"), 32.0, fs), 0.0,
+                100000.0);
+            node->provisionalSeparation =
+                std::clamp(lengthOr(attribute(element, "provisional-label-separation"), 8.0, fs),
+                           0.0, 100000.0);
             buildChildren(element, node, true);
             return node;
         }
@@ -488,7 +513,8 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
     if (inNamespace(element, Xml::Namespaces::KM)) {
         if (name == QLatin1String("barcode")) {
             Barcode::Options options;
-            options.type = Xml::BarcodeTypes::fromKeyword(attribute(element, "type", Xml::Namespaces::KM));
+            options.type =
+                Xml::BarcodeTypes::fromKeyword(attribute(element, "type", Xml::Namespaces::KM));
             Node* node = newNode(NodeKind::Barcode, styleFor(element, parentStyle), name);
             if (options.type == Xml::BarcodeType::None) {
                 node->kind = NodeKind::Placeholder;
@@ -496,12 +522,15 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
                 return node;
             }
             options.value = attribute(element, "value", Xml::Namespaces::KM);
-            options.drawText = attribute(element, "draw-text", Xml::Namespaces::KM) != QLatin1String("false");
+            options.drawText =
+                attribute(element, "draw-text", Xml::Namespaces::KM) != QLatin1String("false");
             options.rotation = attribute(element, "rotation", Xml::Namespaces::KM).toInt();
-            options.hexValue =
-                attribute(element, "value-type", Xml::Namespaces::KM).compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
-            options.checksum = attribute(element, "include-checksum", Xml::Namespaces::KM) == QLatin1String("true");
-            options.extended = attribute(element, "extended", Xml::Namespaces::KM) == QLatin1String("true");
+            options.hexValue = attribute(element, "value-type", Xml::Namespaces::KM)
+                                   .compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+            options.checksum = attribute(element, "include-checksum", Xml::Namespaces::KM) ==
+                               QLatin1String("true");
+            options.extended =
+                attribute(element, "extended", Xml::Namespaces::KM) == QLatin1String("true");
             try {
                 node->barcode = Barcode::encode(options);
             } catch (const Core::Exception& e) {
@@ -518,7 +547,8 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
         Node* node = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
         const QString text = textContent(element).simplified();
         const QString xpath = attribute(element, "xpath", Xml::Namespaces::KMB);
-        node->text = !text.isEmpty() ? text : QStringLiteral("[%1]").arg(xpath.isEmpty() ? name : xpath);
+        node->text =
+            !text.isEmpty() ? text : QStringLiteral("[%1]").arg(xpath.isEmpty() ? name : xpath);
         return node;
     }
 
@@ -554,12 +584,14 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
     if (!hasChildElements(element) && element->children == nullptr) {
         return nullptr;
     }
-    buildChildren(element, node, parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
-                                     parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock);
+    buildChildren(element, node,
+                  parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
+                      parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock);
     return node;
 }
 
-const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber, bool lastPage) const
+const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber,
+                                      bool lastPage) const
 {
     if (auto it = m_masters.find(sequence.masterReference); it != m_masters.end()) {
         return &it->second;

@@ -61,7 +61,7 @@ struct Node
     double proportionalWidth = 0.0; ///< proportional-column-width(n)
     std::optional<LengthPct> columnWidth;
     // Lists
-    double provisionalDistance = 32.0; ///< 24pt
+    double provisionalDistance = 32.0;  ///< 24pt
     double provisionalSeparation = 8.0; ///< 6pt
     // Leaders
     double leaderLength = 16.0;
@@ -110,7 +110,7 @@ enum RegionIndex { Body = 0, Before = 1, After = 2, Start = 3, End = 4 };
 struct PageMaster
 {
     QString name;
-    double width = 816.0; ///< 8.5in
+    double width = 816.0;   ///< 8.5in
     double height = 1056.0; ///< 11in
     std::array<double, 4> margin{};
     std::array<Region, 5> regions{};

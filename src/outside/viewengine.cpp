@@ -57,8 +57,8 @@ struct ViewEngine::Private
         return index < int(pages.size());
     }
 
-    void load(const std::function<void(Xml::DomParser&)>& parse, const QString& basePath, quint64 size,
-              IProgressMonitor* monitor)
+    void load(const std::function<void(Xml::DomParser&)>& parse, const QString& basePath,
+              quint64 size, IProgressMonitor* monitor)
     {
         reset();
         status = StatusLoading;
@@ -114,8 +114,8 @@ void ViewEngine::loadFile(const Core::String& path, IProgressMonitor* monitor)
             quint64(std::max<qint64>(0, info.size())), monitor);
 }
 
-void ViewEngine::loadBuffer(const Core::String& markup, const Core::String& basePath, IProgressMonitor* monitor,
-                            bool synchronous)
+void ViewEngine::loadBuffer(const Core::String& markup, const Core::String& basePath,
+                            IProgressMonitor* monitor, bool synchronous)
 {
     Q_UNUSED(synchronous);
     if (markup.trimmed().isEmpty()) {

@@ -16,15 +16,15 @@ class QPainter;
 struct UIEDITOR_EXPORT ViewLayoutBox
 {
     enum class Kind {
-        Region,   ///< a page region; `text` is its region name
-        Block,    ///< a block, list item or flow
-        Inline,   ///< the part of a bordered or padded inline on one line
+        Region, ///< a page region; `text` is its region name
+        Block,  ///< a block, list item or flow
+        Inline, ///< the part of a bordered or padded inline on one line
         Table,
         TableRow,
         TableCell,
-        Object,   ///< the border box of a bordered image or barcode
-        Text,     ///< a run of text on one line; `text` holds it
-        Image,    ///< an image's content rectangle (empty box when unreadable)
+        Object, ///< the border box of a bordered image or barcode
+        Text,   ///< a run of text on one line; `text` holds it
+        Image,  ///< an image's content rectangle (empty box when unreadable)
         Barcode,
         Leader,
     };
@@ -44,10 +44,10 @@ class UIEDITOR_EXPORT ViewEngine
 {
 public:
     enum Status {
-        StatusEmpty = 0,   ///< nothing loaded (or an empty buffer)
+        StatusEmpty = 0, ///< nothing loaded (or an empty buffer)
         StatusLoading = 1,
         StatusReady = 2,
-        StatusError = 4,   ///< the last load failed; getLastError says why
+        StatusError = 4, ///< the last load failed; getLastError says why
     };
 
     ViewEngine();

@@ -12,15 +12,19 @@
 namespace RenderTest {
 
 /// A document with one simple page master; `flow` is the flow's content.
-inline QString document(const QString& flow, int width = 400, int height = 300, const QString& body = QString(),
-                        const QString& root = QStringLiteral("font-family=\"Times\" font-size=\"12pt\""))
+inline QString
+document(const QString& flow, int width = 400, int height = 300, const QString& body = QString(),
+         const QString& root = QStringLiteral("font-family=\"Times\" font-size=\"12pt\""))
 {
-    return QStringLiteral("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-                          "xmlns:km=\"http://www.varnel.com/km/1.0\" xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" %5>"
-                          "<fo:layout-master-set><fo:simple-page-master master-name=\"p\" page-width=\"%1px\" "
-                          "page-height=\"%2px\"><fo:region-body %3/></fo:simple-page-master></fo:layout-master-set>"
-                          "<fo:page-sequence master-reference=\"p\"><fo:flow flow-name=\"xsl-region-body\">%4"
-                          "</fo:flow></fo:page-sequence></fo:root>")
+    return QStringLiteral(
+               "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+               "xmlns:km=\"http://www.varnel.com/km/1.0\" "
+               "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" %5>"
+               "<fo:layout-master-set><fo:simple-page-master master-name=\"p\" page-width=\"%1px\" "
+               "page-height=\"%2px\"><fo:region-body "
+               "%3/></fo:simple-page-master></fo:layout-master-set>"
+               "<fo:page-sequence master-reference=\"p\"><fo:flow flow-name=\"xsl-region-body\">%4"
+               "</fo:flow></fo:page-sequence></fo:root>")
         .arg(width)
         .arg(height)
         .arg(body, flow, root);

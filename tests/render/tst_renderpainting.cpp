@@ -15,18 +15,20 @@ namespace {
 QImage paintBlock(const QString& attributes, const QString& basePath = QString())
 {
     ViewEngine engine;
-    engine.loadBuffer(document(QStringLiteral("<fo:block width=\"100px\" %1><fo:block line-height=\"60px\">"
-                                              "&#xA0;</fo:block></fo:block>")
-                                   .arg(attributes),
-                               200, 140, QStringLiteral("margin=\"20px\"")),
-                      basePath);
+    engine.loadBuffer(
+        document(QStringLiteral("<fo:block width=\"100px\" %1><fo:block line-height=\"60px\">"
+                                "&#xA0;</fo:block></fo:block>")
+                     .arg(attributes),
+                 200, 140, QStringLiteral("margin=\"20px\"")),
+        basePath);
     return renderPage(engine);
 }
 
 bool isColor(const QImage& image, int x, int y, const QColor& color, int tolerance = 8)
 {
     const QColor c = image.pixelColor(x, y);
-    return std::abs(c.red() - color.red()) <= tolerance && std::abs(c.green() - color.green()) <= tolerance &&
+    return std::abs(c.red() - color.red()) <= tolerance &&
+           std::abs(c.green() - color.green()) <= tolerance &&
            std::abs(c.blue() - color.blue()) <= tolerance;
 }
 
@@ -42,7 +44,7 @@ private Q_SLOTS:
         const QImage image = paintBlock("border=\"4px solid rgb(255,0,0)\"");
         QVERIFY(isColor(image, 21, 50, Qt::red));   // left side
         QVERIFY(isColor(image, 70, 21, Qt::red));   // top side
-        QVERIFY(isColor(image, 126, 50, Qt::red)); // right side: the width is the content width
+        QVERIFY(isColor(image, 126, 50, Qt::red));  // right side: the width is the content width
         QVERIFY(isColor(image, 70, 85, Qt::red));   // bottom side (20 + 4 + 60 + 1)
         QVERIFY(isColor(image, 70, 50, Qt::white)); // inside
         QVERIFY(isColor(image, 18, 50, Qt::white)); // outside
@@ -70,7 +72,8 @@ private Q_SLOTS:
         for (int x = 20; x < 120; ++x) {
             (isInk(image.pixel(x, 23)) ? ink : blank) += 1;
         }
-        QVERIFY2(ink > 15 && blank > 15, qPrintable(QStringLiteral("%1 inked, %2 blank").arg(ink).arg(blank)));
+        QVERIFY2(ink > 15 && blank > 15,
+                 qPrintable(QStringLiteral("%1 inked, %2 blank").arg(ink).arg(blank)));
         // Only the top side was asked for.
         QCOMPARE(inkIn(image, QRect(20, 30, 5, 40)), 0);
     }
@@ -86,7 +89,8 @@ private Q_SLOTS:
     {
         QFETCH(QString, style);
         QFETCH(bool, topDarkerThanBottom);
-        const QImage image = paintBlock(QStringLiteral("border=\"6px %1 rgb(0,160,0)\"").arg(style));
+        const QImage image =
+            paintBlock(QStringLiteral("border=\"6px %1 rgb(0,160,0)\"").arg(style));
         const int top = image.pixelColor(70, 22).green();
         const int bottom = image.pixelColor(70, 20 + 6 + 60 + 3).green();
         QVERIFY2(top != bottom, qPrintable(QString::number(top)));
@@ -147,8 +151,10 @@ private Q_SLOTS:
             }
         }
         QVERIFY(tile.save(dir.filePath("tile.png")));
-        const QImage image = paintBlock(
-            QStringLiteral("background-image=\"url(tile.png)\" background-repeat=\"%1\"").arg(repeat), dir.path());
+        const QImage image =
+            paintBlock(QStringLiteral("background-image=\"url(tile.png)\" background-repeat=\"%1\"")
+                           .arg(repeat),
+                       dir.path());
         QVERIFY(isColor(image, 22, 22, Qt::red));
         QCOMPARE(isColor(image, 52, 22, Qt::red), alongX);
         QCOMPARE(isColor(image, 22, 52, Qt::red), alongY);
@@ -161,10 +167,11 @@ private Q_SLOTS:
         QImage tile(10, 10, QImage::Format_RGB32);
         tile.fill(Qt::red);
         QVERIFY(tile.save(dir.filePath("tile.png")));
-        const QImage image = paintBlock("background-image=\"url(tile.png)\" background-repeat=\"no-repeat\" "
-                                        "background-position-horizontal=\"100%\" "
-                                        "background-position-vertical=\"30px\"",
-                                        dir.path());
+        const QImage image =
+            paintBlock("background-image=\"url(tile.png)\" background-repeat=\"no-repeat\" "
+                       "background-position-horizontal=\"100%\" "
+                       "background-position-vertical=\"30px\"",
+                       dir.path());
         QVERIFY(isColor(image, 115, 55, Qt::red));
         QVERIFY(isColor(image, 115, 45, Qt::white));
         QVERIFY(isColor(image, 25, 55, Qt::white));
@@ -172,9 +179,10 @@ private Q_SLOTS:
 
     void designerGradientFillsTheBox()
     {
-        const QImage image = paintBlock(QStringLiteral("background-image=\"%1\" background-repeat=\"no-repeat\" "
-                                                       "background-size=\"100%\"")
-                                            .arg(PreviewSamples::gradient()));
+        const QImage image =
+            paintBlock(QStringLiteral("background-image=\"%1\" background-repeat=\"no-repeat\" "
+                                      "background-size=\"100%\"")
+                           .arg(PreviewSamples::gradient()));
         const QColor light = image.pixelColor(22, 22);
         const QColor dark = image.pixelColor(117, 77);
         QVERIFY2(isInk(dark.rgb()), "the gradient reaches the far corner");
@@ -183,7 +191,8 @@ private Q_SLOTS:
 
     void boxShadowFallsBesideTheBox()
     {
-        const QImage image = paintBlock("border=\"1px solid black\" box-shadow=\"6px 6px rgb(0,0,0)\"");
+        const QImage image =
+            paintBlock("border=\"1px solid black\" box-shadow=\"6px 6px rgb(0,0,0)\"");
         // Right of the box and below it, offset by 6 pixels.
         QVERIFY(isColor(image, 124, 50, Qt::black));
         QVERIFY(isColor(image, 70, 85, Qt::black));
@@ -195,10 +204,12 @@ private Q_SLOTS:
         ViewEngine plain;
         plain.loadBuffer(document("<fo:block font-size=\"20px\">Text</fo:block>"));
         ViewEngine underlined;
-        underlined.loadBuffer(document("<fo:block font-size=\"20px\" text-underline-style=\"solid\">Text</fo:block>"));
+        underlined.loadBuffer(document(
+            "<fo:block font-size=\"20px\" text-underline-style=\"solid\">Text</fo:block>"));
         const QRectF r = textBox(plain, 0, "Text").rect;
         const QRect below(int(r.left()), int(r.bottom() - 5), int(r.width()), 6);
-        QVERIFY(inkIn(renderPage(underlined), below) > inkIn(renderPage(plain), below) + int(r.width() / 2));
+        QVERIFY(inkIn(renderPage(underlined), below) >
+                inkIn(renderPage(plain), below) + int(r.width() / 2));
     }
 };
 

@@ -94,7 +94,8 @@ private Q_SLOTS:
         QWidget parent;
         StaticPreview* preview = new StaticPreview(true, &parent);
         preview->resize(300, 200);
-        preview->openFromString("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>");
+        preview->openFromString(
+            "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>");
         QVERIFY(preview->isLoaded());
         QCOMPARE(preview->getViewEngine().getStatus(), 4);
         const QImage image = grab(*preview);
@@ -134,8 +135,8 @@ private Q_SLOTS:
         QImage image(300, 300, QImage::Format_RGB32);
         image.fill(Qt::green);
         QPainter painter(&image);
-        StaticPreview::renderXmlToDC("<fo:block font-size=\"30px\">Hi</fo:block>", false, painter, QRect(0, 0, 300, 300),
-                                     false, true);
+        StaticPreview::renderXmlToDC("<fo:block font-size=\"30px\">Hi</fo:block>", false, painter,
+                                     QRect(0, 0, 300, 300), false, true);
         painter.end();
         QCOMPARE(image.pixelColor(0, 0), QColor(Qt::black));
         QCOMPARE(image.pixelColor(5, 5), QColor(128, 128, 128));
@@ -146,7 +147,8 @@ private Q_SLOTS:
         QCOMPARE(image.pixelColor(150, 74), QColor(Qt::black));
         QCOMPARE(image.pixelColor(150, 225), QColor(Qt::black));
         QVERIFY(RenderTest::inkIn(image, QRect(52, 76, 60, 40)) > 20);
-        QVERIFY(StaticPreview::wrapFragment("<x/>").contains("page-height=\"152px\" page-width=\"200px\""));
+        QVERIFY(StaticPreview::wrapFragment("<x/>").contains(
+            "page-height=\"152px\" page-width=\"200px\""));
     }
 
     void fullDocumentIsUsedUnchanged()
@@ -154,8 +156,8 @@ private Q_SLOTS:
         QImage image(300, 300, QImage::Format_RGB32);
         image.fill(Qt::green);
         QPainter painter(&image);
-        StaticPreview::renderXmlToDC(RenderTest::document("<fo:block>x</fo:block>", 100, 80), true, painter,
-                                     QRect(0, 0, 300, 300), false, false);
+        StaticPreview::renderXmlToDC(RenderTest::document("<fo:block>x</fo:block>", 100, 80), true,
+                                     painter, QRect(0, 0, 300, 300), false, false);
         painter.end();
         QCOMPARE(image.pixelColor(0, 0), QColor(128, 128, 128));
         QCOMPARE(image.pixelColor(100, 150), QColor(Qt::black));

@@ -19,7 +19,8 @@ bool near(double a, double b, double tolerance = 0.05)
     return std::abs(a - b) <= tolerance;
 }
 
-QString numberedBlocks(int count, const QString& attributes = QStringLiteral("line-height=\"20px\""))
+QString numberedBlocks(int count,
+                       const QString& attributes = QStringLiteral("line-height=\"20px\""))
 {
     QString flow;
     for (int i = 0; i < count; ++i) {
@@ -42,13 +43,17 @@ private Q_SLOTS:
         QTest::newRow("borders preview") << PreviewSamples::borders("", "", "") << QSizeF(250, 265);
         QTest::newRow("font preview") << PreviewSamples::font("") << QSizeF(660, 120);
         QTest::newRow("paragraph preview") << PreviewSamples::paragraph("") << QSizeF(360, 120);
-        QTest::newRow("barcode preview") << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
+        QTest::newRow("barcode preview")
+            << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
         QTest::newRow("A4 in millimetres")
-            << QStringLiteral("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
-                              "<fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" page-height=\"297mm\">"
-                              "<fo:region-body/></fo:simple-page-master></fo:layout-master-set>"
-                              "<fo:page-sequence master-reference=\"a4\"><fo:flow flow-name=\"xsl-region-body\">"
-                              "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>")
+            << QStringLiteral(
+                   "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
+                   "<fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" "
+                   "page-height=\"297mm\">"
+                   "<fo:region-body/></fo:simple-page-master></fo:layout-master-set>"
+                   "<fo:page-sequence master-reference=\"a4\"><fo:flow "
+                   "flow-name=\"xsl-region-body\">"
+                   "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>")
             << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
     }
     void pageSizeFollowsTheMaster()
@@ -60,7 +65,8 @@ private Q_SLOTS:
         QCOMPARE(engine.getStatus(), int(ViewEngine::StatusReady));
         QCOMPARE(engine.getPageCount(), 1);
         const QSizeF actual = engine.getPageSize(0);
-        QVERIFY2(near(actual.width(), size.width(), 0.01) && near(actual.height(), size.height(), 0.01),
+        QVERIFY2(near(actual.width(), size.width(), 0.01) &&
+                     near(actual.height(), size.height(), 0.01),
                  qPrintable(QStringLiteral("%1 x %2").arg(actual.width()).arg(actual.height())));
         QVERIFY(engine.getPageSize(1).isEmpty());
     }
@@ -69,9 +75,10 @@ private Q_SLOTS:
     {
         // GIVEN a block with margin, border and padding in a body with a margin
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block margin=\"5px\" border=\"3px solid black\" "
-                                                  "padding=\"7px\" line-height=\"20px\">Hello</fo:block>"),
-                                   400, 300, QStringLiteral("margin=\"10px\"")));
+        engine.loadBuffer(
+            document(QStringLiteral("<fo:block margin=\"5px\" border=\"3px solid black\" "
+                                    "padding=\"7px\" line-height=\"20px\">Hello</fo:block>"),
+                     400, 300, QStringLiteral("margin=\"10px\"")));
         // THEN the border box sits inside the margins and the text inside border and padding
         const auto blocks = boxesOf(engine, 0, Kind::Block);
         const auto it = std::find_if(blocks.begin(), blocks.end(),
@@ -98,9 +105,10 @@ private Q_SLOTS:
     void spaceBeforeIsDroppedAtThePageTopButMarginsStay()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block space-before=\"30px\" line-height=\"20px\">A</fo:block>"
-                                                  "<fo:block space-before=\"30px\" line-height=\"20px\">B</fo:block>"
-                                                  "<fo:block margin-top=\"7px\" line-height=\"20px\">C</fo:block>")));
+        engine.loadBuffer(document(
+            QStringLiteral("<fo:block space-before=\"30px\" line-height=\"20px\">A</fo:block>"
+                           "<fo:block space-before=\"30px\" line-height=\"20px\">B</fo:block>"
+                           "<fo:block margin-top=\"7px\" line-height=\"20px\">C</fo:block>")));
         QVERIFY(near(textBox(engine, 0, "A").rect.center().y(), 10));
         QVERIFY(near(textBox(engine, 0, "B").rect.center().y(), 60));
         QVERIFY(near(textBox(engine, 0, "C").rect.center().y(), 87));
@@ -111,14 +119,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attributes");
         QTest::addColumn<QString>("edge");
         QTest::addColumn<double>("expected");
-        QTest::newRow("start") << "" << "left" << 10.0;
-        QTest::newRow("center") << "text-align=\"center\"" << "center" << 200.0;
-        QTest::newRow("end") << "text-align=\"end\"" << "right" << 390.0;
-        QTest::newRow("right") << "text-align=\"right\"" << "right" << 390.0;
-        QTest::newRow("start indent") << "start-indent=\"30px\"" << "left" << 40.0;
-        QTest::newRow("text indent") << "text-indent=\"25px\"" << "left" << 35.0;
-        QTest::newRow("margin and padding") << "margin-left=\"4px\" padding-left=\"6px\"" << "left" << 20.0;
-        QTest::newRow("end indent, end aligned") << "end-indent=\"50px\" text-align=\"end\"" << "right" << 340.0;
+        QTest::newRow("start") << ""
+                               << "left" << 10.0;
+        QTest::newRow("center") << "text-align=\"center\""
+                                << "center" << 200.0;
+        QTest::newRow("end") << "text-align=\"end\""
+                             << "right" << 390.0;
+        QTest::newRow("right") << "text-align=\"right\""
+                               << "right" << 390.0;
+        QTest::newRow("start indent") << "start-indent=\"30px\""
+                                      << "left" << 40.0;
+        QTest::newRow("text indent") << "text-indent=\"25px\""
+                                     << "left" << 35.0;
+        QTest::newRow("margin and padding") << "margin-left=\"4px\" padding-left=\"6px\""
+                                            << "left" << 20.0;
+        QTest::newRow("end indent, end aligned") << "end-indent=\"50px\" text-align=\"end\""
+                                                 << "right" << 340.0;
     }
     void horizontalPlacement()
     {
@@ -126,11 +142,13 @@ private Q_SLOTS:
         QFETCH(QString, edge);
         QFETCH(double, expected);
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block %1>Placed</fo:block>").arg(attributes), 400, 300,
-                                   QStringLiteral("margin=\"10px\"")));
+        engine.loadBuffer(document(QStringLiteral("<fo:block %1>Placed</fo:block>").arg(attributes),
+                                   400, 300, QStringLiteral("margin=\"10px\"")));
         const QRectF r = textBox(engine, 0, "Placed").rect;
         QVERIFY(!r.isEmpty());
-        const double actual = edge == "left" ? r.left() : edge == "right" ? r.right() : r.center().x();
+        const double actual = edge == "left"    ? r.left()
+                              : edge == "right" ? r.right()
+                                                : r.center().x();
         QVERIFY2(near(actual, expected, 0.5), qPrintable(QString::number(actual)));
     }
 
@@ -144,7 +162,8 @@ private Q_SLOTS:
         QVERIFY(texts.size() >= 3);
         for (size_t i = 0; i + 1 < texts.size(); ++i) {
             QVERIFY2(near(texts[i].rect.left(), 0, 0.01), "every line starts at the start edge");
-            QVERIFY2(near(texts[i].rect.right(), 200, 0.5), qPrintable(QString::number(texts[i].rect.right())));
+            QVERIFY2(near(texts[i].rect.right(), 200, 0.5),
+                     qPrintable(QString::number(texts[i].rect.right())));
         }
         QVERIFY(texts.back().rect.right() < 199);
     }
@@ -152,10 +171,11 @@ private Q_SLOTS:
     void longTextWrapsWithinTheWidth()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block line-height=\"20px\">%1 Unbreakableverylongwordthatcannotfit"
-                                                  "</fo:block>")
-                                       .arg(QStringLiteral("word ").repeated(30)),
-                                   120, 600));
+        engine.loadBuffer(document(
+            QStringLiteral("<fo:block line-height=\"20px\">%1 Unbreakableverylongwordthatcannotfit"
+                           "</fo:block>")
+                .arg(QStringLiteral("word ").repeated(30)),
+            120, 600));
         const auto texts = boxesOf(engine, 0, Kind::Text);
         QVERIFY(texts.size() > 5);
         double top = -1;
@@ -180,7 +200,8 @@ private Q_SLOTS:
     void breakBeforePageStartsANewPage()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block>One</fo:block><fo:block break-before=\"page\">Two</fo:block>")));
+        engine.loadBuffer(document(QStringLiteral(
+            "<fo:block>One</fo:block><fo:block break-before=\"page\">Two</fo:block>")));
         QCOMPARE(engine.getPageCount(), 2);
         QVERIFY(!textBox(engine, 1, "Two").text.isEmpty());
     }
@@ -202,13 +223,16 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not well-formed") << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"
-                                         << "line 1";
+        QTest::newRow("not well-formed")
+            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"
+            << "line 1";
         QTest::newRow("no page sequence")
-            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"
+            << "<fo:root "
+               "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"
             << "page-sequence";
         QTest::newRow("unknown master")
-            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence master-reference=\"x\">"
+            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence "
+               "master-reference=\"x\">"
                "<fo:flow/></fo:page-sequence></fo:root>"
             << "\"x\"";
     }
@@ -222,7 +246,8 @@ private Q_SLOTS:
         RecordingMonitor monitor;
         engine.loadBuffer(markup, "", &monitor);
         QCOMPARE(engine.getStatus(), 4);
-        QVERIFY2(engine.getLastError().toQString().contains(message), qPrintable(engine.getLastError().toQString()));
+        QVERIFY2(engine.getLastError().toQString().contains(message),
+                 qPrintable(engine.getLastError().toQString()));
         QCOMPARE(monitor.begins, 1);
         QCOMPARE(monitor.ends, 1);
         QCOMPARE(engine.getPageCount(), 0);
@@ -244,11 +269,11 @@ private Q_SLOTS:
     void unknownElementsAndPropertiesAreSkipped()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(
-            QStringLiteral("<fo:block border-style=\"wiggly\" frobnicate=\"3\" color=\"nonsense\">Kept "
-                           "<x:thing xmlns:x=\"urn:x\">inner text</x:thing> "
-                           "<kmb:field kmb:xpath=\"/order/name\"/> <km:object-3d/></fo:block>"
-                           "<fo:float><fo:block>floated</fo:block></fo:float>")));
+        engine.loadBuffer(document(QStringLiteral(
+            "<fo:block border-style=\"wiggly\" frobnicate=\"3\" color=\"nonsense\">Kept "
+            "<x:thing xmlns:x=\"urn:x\">inner text</x:thing> "
+            "<kmb:field kmb:xpath=\"/order/name\"/> <km:object-3d/></fo:block>"
+            "<fo:float><fo:block>floated</fo:block></fo:float>")));
         QCOMPARE(engine.getStatus(), int(ViewEngine::StatusReady));
         const QString all = pageText(engine, 0);
         QVERIFY2(all.contains("Kept inner text [/order/name] [object-3d]"), qPrintable(all));
@@ -258,9 +283,10 @@ private Q_SLOTS:
     void unreadableImageLeavesAnEmptyBox()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block line-height=\"10px\"><fo:external-graphic "
-                                                  "src=\"url(/nonexistent/picture.png)\" width=\"40px\" "
-                                                  "height=\"30px\"/>after</fo:block>")));
+        engine.loadBuffer(
+            document(QStringLiteral("<fo:block line-height=\"10px\"><fo:external-graphic "
+                                    "src=\"url(/nonexistent/picture.png)\" width=\"40px\" "
+                                    "height=\"30px\"/>after</fo:block>")));
         QCOMPARE(engine.getStatus(), int(ViewEngine::StatusReady));
         const auto images = boxesOf(engine, 0, Kind::Image);
         QCOMPARE(int(images.size()), 1);
@@ -278,9 +304,10 @@ private Q_SLOTS:
         QVERIFY(red.save(dir.filePath("red.png")));
         ViewEngine engine;
         // A relative path starts from the base path.
-        engine.loadBuffer(document(QStringLiteral("<fo:block><fo:external-graphic src=\"url('red.png')\"/></fo:block>"
-                                                  "<fo:block><fo:external-graphic src=\"red.png\" "
-                                                  "content-width=\"40px\"/></fo:block>")),
+        engine.loadBuffer(document(QStringLiteral(
+                              "<fo:block><fo:external-graphic src=\"url('red.png')\"/></fo:block>"
+                              "<fo:block><fo:external-graphic src=\"red.png\" "
+                              "content-width=\"40px\"/></fo:block>")),
                           dir.path());
         const auto images = boxesOf(engine, 0, Kind::Image);
         QCOMPARE(int(images.size()), 2);
@@ -299,14 +326,16 @@ private Q_SLOTS:
             engine.loadBuffer(PreviewSamples::barcode("EAN-13", "abc"), "", &monitor);
             QFAIL("an EAN-13 of letters was accepted");
         } catch (const Core::Exception& e) {
-            QVERIFY2(e.getMessage().contains("Invalid character"), qPrintable(e.getMessage().toQString()));
+            QVERIFY2(e.getMessage().contains("Invalid character"),
+                     qPrintable(e.getMessage().toQString()));
         }
         QCOMPARE(monitor.ends, 1);
         QCOMPARE(engine.getStatus(), 4);
         QVERIFY(!engine.getLastError().isEmpty());
-        QVERIFY_THROWS_EXCEPTION(Core::Exception, engine.loadBuffer(PreviewSamples::barcode("Code128", "")));
         QVERIFY_THROWS_EXCEPTION(Core::Exception,
-                                 engine.loadBuffer(PreviewSamples::barcode("Pdf417", "4G", true, 0, true)));
+                                 engine.loadBuffer(PreviewSamples::barcode("Code128", "")));
+        QVERIFY_THROWS_EXCEPTION(Core::Exception, engine.loadBuffer(PreviewSamples::barcode(
+                                                      "Pdf417", "4G", true, 0, true)));
     }
 
     void everySymbologyDrawsItsDefaultValue_data()
@@ -314,7 +343,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("value");
         for (const auto& c : PreviewSamples::barcodeCases) {
-            QTest::newRow(c.keyword) << QString::fromLatin1(c.keyword) << QString::fromLatin1(c.value);
+            QTest::newRow(c.keyword)
+                << QString::fromLatin1(c.keyword) << QString::fromLatin1(c.value);
         }
     }
     void everySymbologyDrawsItsDefaultValue()
@@ -328,7 +358,8 @@ private Q_SLOTS:
         QCOMPARE(int(codes.size()), 1);
         const QRectF r = codes[0].rect;
         // Within the padded block, no higher than the 175 pixels asked for.
-        QVERIFY2(r.width() > 10 && r.height() > 10, qPrintable(QStringLiteral("%1x%2").arg(r.width()).arg(r.height())));
+        QVERIFY2(r.width() > 10 && r.height() > 10,
+                 qPrintable(QStringLiteral("%1x%2").arg(r.width()).arg(r.height())));
         QVERIFY(r.left() >= 10 - 0.01 && r.right() <= 530 + 0.01);
         QVERIFY(r.height() <= 175.01);
         const QImage page = renderPage(engine);
@@ -352,10 +383,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("table");
         QTest::addColumn<QList<double>>("lefts");
         QTest::addColumn<QList<double>>("widths");
-        const QString cells = QStringLiteral("<fo:table-body><fo:table-row><fo:table-cell><fo:block>a</fo:block>"
-                                             "</fo:table-cell><fo:table-cell><fo:block>b</fo:block></fo:table-cell>"
-                                             "<fo:table-cell><fo:block>c</fo:block></fo:table-cell></fo:table-row>"
-                                             "</fo:table-body></fo:table>");
+        const QString cells =
+            QStringLiteral("<fo:table-body><fo:table-row><fo:table-cell><fo:block>a</fo:block>"
+                           "</fo:table-cell><fo:table-cell><fo:block>b</fo:block></fo:table-cell>"
+                           "<fo:table-cell><fo:block>c</fo:block></fo:table-cell></fo:table-row>"
+                           "</fo:table-body></fo:table>");
         QTest::newRow("fixed and proportional")
             << QStringLiteral("<fo:table><fo:table-column column-width=\"100px\"/><fo:table-column "
                               "column-width=\"proportional-column-width(1)\"/><fo:table-column "
@@ -366,11 +398,12 @@ private Q_SLOTS:
             << QStringLiteral("<fo:table>") + cells << QList<double>{0, 400.0 / 3, 800.0 / 3}
             << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
         QTest::newRow("separate with spacing")
-            << QStringLiteral("<fo:table border-collapse=\"separate\" border-spacing=\"4px\">") + cells
+            << QStringLiteral("<fo:table border-collapse=\"separate\" border-spacing=\"4px\">") +
+                   cells
             << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
-        QTest::newRow("percent width")
-            << QStringLiteral("<fo:table width=\"50%\">") + cells << QList<double>{0, 200.0 / 3, 400.0 / 3}
-            << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
+        QTest::newRow("percent width") << QStringLiteral("<fo:table width=\"50%\">") + cells
+                                       << QList<double>{0, 200.0 / 3, 400.0 / 3}
+                                       << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
     }
     void tableColumnsShareTheWidth()
     {
@@ -383,8 +416,12 @@ private Q_SLOTS:
         const auto cells = boxesOf(engine, 0, Kind::TableCell);
         QCOMPARE(int(cells.size()), 3);
         for (int i = 0; i < 3; ++i) {
-            QVERIFY2(near(cells[size_t(i)].rect.left(), lefts[i], 0.01) && near(cells[size_t(i)].rect.width(), widths[i], 0.01),
-                     qPrintable(QStringLiteral("cell %1: %2 + %3").arg(i).arg(cells[size_t(i)].rect.left()).arg(cells[size_t(i)].rect.width())));
+            QVERIFY2(near(cells[size_t(i)].rect.left(), lefts[i], 0.01) &&
+                         near(cells[size_t(i)].rect.width(), widths[i], 0.01),
+                     qPrintable(QStringLiteral("cell %1: %2 + %3")
+                                    .arg(i)
+                                    .arg(cells[size_t(i)].rect.left())
+                                    .arg(cells[size_t(i)].rect.width())));
         }
     }
 
@@ -393,7 +430,8 @@ private Q_SLOTS:
         ViewEngine engine;
         engine.loadBuffer(document(QStringLiteral(
             "<fo:table><fo:table-body><fo:table-row display-align=\"center\">"
-            "<fo:table-cell padding=\"2px\"><fo:block line-height=\"20px\">one</fo:block></fo:table-cell>"
+            "<fo:table-cell padding=\"2px\"><fo:block "
+            "line-height=\"20px\">one</fo:block></fo:table-cell>"
             "<fo:table-cell padding=\"2px\"><fo:block line-height=\"20px\">two</fo:block>"
             "<fo:block line-height=\"20px\">lines</fo:block></fo:table-cell>"
             "</fo:table-row></fo:table-body></fo:table>")));
@@ -409,20 +447,24 @@ private Q_SLOTS:
     {
         QString rows;
         for (int i = 0; i < 10; ++i) {
-            rows += QStringLiteral("<fo:table-row><fo:table-cell><fo:block line-height=\"20px\">Row %1</fo:block>"
-                                   "</fo:table-cell></fo:table-row>")
-                        .arg(i);
+            rows +=
+                QStringLiteral(
+                    "<fo:table-row><fo:table-cell><fo:block line-height=\"20px\">Row %1</fo:block>"
+                    "</fo:table-cell></fo:table-row>")
+                    .arg(i);
         }
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:table><fo:table-header><fo:table-row><fo:table-cell>"
-                                                  "<fo:block line-height=\"20px\">Head</fo:block></fo:table-cell>"
-                                                  "</fo:table-row></fo:table-header><fo:table-body>%1"
-                                                  "</fo:table-body></fo:table>")
-                                       .arg(rows),
-                                   200, 100));
+        engine.loadBuffer(
+            document(QStringLiteral("<fo:table><fo:table-header><fo:table-row><fo:table-cell>"
+                                    "<fo:block line-height=\"20px\">Head</fo:block></fo:table-cell>"
+                                    "</fo:table-row></fo:table-header><fo:table-body>%1"
+                                    "</fo:table-body></fo:table>")
+                         .arg(rows),
+                     200, 100));
         QCOMPARE(engine.getPageCount(), 3);
         for (int page = 0; page < 3; ++page) {
-            QVERIFY2(near(textBox(engine, page, "Head").rect.center().y(), 10), qPrintable(QString::number(page)));
+            QVERIFY2(near(textBox(engine, page, "Head").rect.center().y(), 10),
+                     qPrintable(QString::number(page)));
         }
         QVERIFY(near(textBox(engine, 1, "Row 4").rect.center().y(), 30));
     }
@@ -430,12 +472,14 @@ private Q_SLOTS:
     void collapsedBordersPaintOnTheGridLines()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral(
-            "<fo:table border=\"4px solid rgb(255,0,0)\"><fo:table-body><fo:table-row>"
-            "<fo:table-cell border=\"2px solid rgb(0,0,255)\"><fo:block line-height=\"40px\">a</fo:block>"
-            "</fo:table-cell><fo:table-cell><fo:block>b</fo:block></fo:table-cell>"
-            "</fo:table-row></fo:table-body></fo:table>"),
-                                   400, 300, QStringLiteral("margin=\"10px\"")));
+        engine.loadBuffer(
+            document(QStringLiteral(
+                         "<fo:table border=\"4px solid rgb(255,0,0)\"><fo:table-body><fo:table-row>"
+                         "<fo:table-cell border=\"2px solid rgb(0,0,255)\"><fo:block "
+                         "line-height=\"40px\">a</fo:block>"
+                         "</fo:table-cell><fo:table-cell><fo:block>b</fo:block></fo:table-cell>"
+                         "</fo:table-row></fo:table-body></fo:table>"),
+                     400, 300, QStringLiteral("margin=\"10px\"")));
         const QImage page = renderPage(engine);
         // The wider table border wins on the outside, the cell's own between the cells.
         QCOMPARE(page.pixelColor(11, 30), QColor(255, 0, 0));
@@ -451,7 +495,8 @@ private Q_SLOTS:
             "<fo:list-item-label><fo:block>1.</fo:block></fo:list-item-label>"
             "<fo:list-item-body><fo:block>First</fo:block></fo:list-item-body></fo:list-item>"
             "<fo:list-item><fo:list-item-label><fo:block>2.</fo:block></fo:list-item-label>"
-            "<fo:list-item-body><fo:block>Second</fo:block></fo:list-item-body></fo:list-item></fo:list-block>")));
+            "<fo:list-item-body><fo:block>Second</fo:block></fo:list-item-body></fo:list-item></"
+            "fo:list-block>")));
         QVERIFY(near(textBox(engine, 0, "1.").rect.left(), 0));
         QVERIFY(near(textBox(engine, 0, "First").rect.left(), 50));
         QVERIFY(textBox(engine, 0, "Second").rect.top() > textBox(engine, 0, "First").rect.top());
@@ -460,8 +505,9 @@ private Q_SLOTS:
     void borderedInlineWrapsItsText()
     {
         ViewEngine engine;
-        engine.loadBuffer(document(QStringLiteral("<fo:block>ab <fo:inline border=\"2px solid red\" padding=\"3px\">"
-                                                  "cd</fo:inline> ef</fo:block>")));
+        engine.loadBuffer(document(
+            QStringLiteral("<fo:block>ab <fo:inline border=\"2px solid red\" padding=\"3px\">"
+                           "cd</fo:inline> ef</fo:block>")));
         const auto inlines = boxesOf(engine, 0, Kind::Inline);
         QCOMPARE(int(inlines.size()), 1);
         const QRectF cd = textBox(engine, 0, "cd").rect;
@@ -487,21 +533,28 @@ private Q_SLOTS:
         QCOMPARE(regions.value("xsl-region-after"), QRectF(40, 360, 220, 30));
         QCOMPARE(regions.value("xsl-region-start"), QRectF(10, 50, 30, 340));
         QCOMPARE(regions.value("xsl-region-end"), QRectF(260, 50, 30, 340));
-        QVERIFY(regions.value("xsl-region-after").contains(textBox(engine, 0, "Page").rect.center()));
+        QVERIFY(
+            regions.value("xsl-region-after").contains(textBox(engine, 0, "Page").rect.center()));
         QVERIFY(!textBox(engine, 0, "1").text.isEmpty());
     }
 
     void pageNumbersCountThePages()
     {
         ViewEngine engine;
-        engine.loadBuffer(QStringLiteral(
-            "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
-            "<fo:simple-page-master master-name=\"p\" page-width=\"200px\" page-height=\"100px\">"
-            "<fo:region-body margin-top=\"20px\"/><fo:region-before extent=\"20px\"/></fo:simple-page-master>"
-            "</fo:layout-master-set><fo:page-sequence master-reference=\"p\" initial-page-number=\"7\">"
-            "<fo:static-content flow-name=\"xsl-region-before\"><fo:block>No <fo:page-number/></fo:block>"
-            "</fo:static-content><fo:flow flow-name=\"xsl-region-body\">%1</fo:flow></fo:page-sequence></fo:root>")
-                              .arg(numberedBlocks(6)));
+        engine.loadBuffer(
+            QStringLiteral(
+                "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
+                "<fo:simple-page-master master-name=\"p\" page-width=\"200px\" "
+                "page-height=\"100px\">"
+                "<fo:region-body margin-top=\"20px\"/><fo:region-before "
+                "extent=\"20px\"/></fo:simple-page-master>"
+                "</fo:layout-master-set><fo:page-sequence master-reference=\"p\" "
+                "initial-page-number=\"7\">"
+                "<fo:static-content flow-name=\"xsl-region-before\"><fo:block>No "
+                "<fo:page-number/></fo:block>"
+                "</fo:static-content><fo:flow "
+                "flow-name=\"xsl-region-body\">%1</fo:flow></fo:page-sequence></fo:root>")
+                .arg(numberedBlocks(6)));
         QCOMPARE(engine.getPageCount(), 2);
         QVERIFY2(pageText(engine, 0).startsWith("No 7"), qPrintable(pageText(engine, 0)));
         QVERIFY2(pageText(engine, 1).startsWith("No 8"), qPrintable(pageText(engine, 1)));
@@ -521,19 +574,26 @@ private Q_SLOTS:
     void pageSequenceMasterPicksFirstAndRest()
     {
         ViewEngine engine;
-        engine.loadBuffer(QStringLiteral(
-            "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
-            "<fo:simple-page-master master-name=\"first\" page-width=\"300px\" page-height=\"100px\">"
-            "<fo:region-body/></fo:simple-page-master>"
-            "<fo:simple-page-master master-name=\"rest\" page-width=\"200px\" page-height=\"100px\">"
-            "<fo:region-body/></fo:simple-page-master>"
-            "<fo:page-sequence-master master-name=\"set\"><fo:repeatable-page-master-alternatives>"
-            "<fo:conditional-page-master-reference master-reference=\"first\" page-position=\"first\"/>"
-            "<fo:conditional-page-master-reference master-reference=\"rest\"/>"
-            "</fo:repeatable-page-master-alternatives></fo:page-sequence-master></fo:layout-master-set>"
-            "<fo:page-sequence master-reference=\"set\"><fo:flow flow-name=\"xsl-region-body\">%1</fo:flow>"
-            "</fo:page-sequence></fo:root>")
-                              .arg(numberedBlocks(12)));
+        engine.loadBuffer(
+            QStringLiteral(
+                "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
+                "<fo:simple-page-master master-name=\"first\" page-width=\"300px\" "
+                "page-height=\"100px\">"
+                "<fo:region-body/></fo:simple-page-master>"
+                "<fo:simple-page-master master-name=\"rest\" page-width=\"200px\" "
+                "page-height=\"100px\">"
+                "<fo:region-body/></fo:simple-page-master>"
+                "<fo:page-sequence-master "
+                "master-name=\"set\"><fo:repeatable-page-master-alternatives>"
+                "<fo:conditional-page-master-reference master-reference=\"first\" "
+                "page-position=\"first\"/>"
+                "<fo:conditional-page-master-reference master-reference=\"rest\"/>"
+                "</fo:repeatable-page-master-alternatives></fo:page-sequence-master></"
+                "fo:layout-master-set>"
+                "<fo:page-sequence master-reference=\"set\"><fo:flow "
+                "flow-name=\"xsl-region-body\">%1</fo:flow>"
+                "</fo:page-sequence></fo:root>")
+                .arg(numberedBlocks(12)));
         QCOMPARE(engine.getPageCount(), 3);
         QCOMPARE(engine.getPageSize(0), QSizeF(300, 100));
         QCOMPARE(engine.getPageSize(1), QSizeF(200, 100));
@@ -544,11 +604,15 @@ private Q_SLOTS:
     {
         ViewEngine engine;
         engine.loadBuffer(QStringLiteral(
-            "<kmb:document xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-            "fo:font-size=\"12pt\" fo:font-family=\"Times\"><fo:layout-master-set><fo:simple-page-master "
+            "<kmb:document xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
+            "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+            "fo:font-size=\"12pt\" "
+            "fo:font-family=\"Times\"><fo:layout-master-set><fo:simple-page-master "
             "master-name=\"all-pages\" page-height=\"152px\" page-width=\"200px\"><fo:region-body "
-            "region-name=\"xsl-region-body\"/></fo:simple-page-master></fo:layout-master-set><fo:page-sequence "
-            "master-reference=\"all-pages\"><fo:flow flow-name=\"xsl-region-body\"><fo:block>Wrapped</fo:block>"
+            "region-name=\"xsl-region-body\"/></fo:simple-page-master></"
+            "fo:layout-master-set><fo:page-sequence "
+            "master-reference=\"all-pages\"><fo:flow "
+            "flow-name=\"xsl-region-body\"><fo:block>Wrapped</fo:block>"
             "</fo:flow></fo:page-sequence></kmb:document>"));
         QCOMPARE(engine.getStatus(), int(ViewEngine::StatusReady));
         const ViewLayoutBox text = textBox(engine, 0, "Wrapped");
