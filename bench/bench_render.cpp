@@ -1,0 +1,61 @@
+// The preview path of the formatting dialogs: load, lay out and paint page 0
+// of a preview document into a 250 x 265 image, as StaticPreview does on
+// every change. Run offscreen:
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_render -median 15
+#include "outside/viewengine.h"
+#include "previewsamples.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTest>
+
+class BenchRender : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void loadLayOutAndPaint_data()
+    {
+        QTest::addColumn<QString>("markup");
+        QTest::newRow("borders preview") << PreviewSamples::borders(
+            "",
+            "fo:border-style=\"solid\" fo:border-width=\"1px\" fo:border-color=\"red\" "
+            "fo:padding-left=\"4px\" fo:background-color=\"rgb(255,255,204)\"",
+            "");
+        QTest::newRow("3x3 table preview") << PreviewSamples::table();
+    }
+    void loadLayOutAndPaint()
+    {
+        QFETCH(QString, markup);
+        QImage image(250, 265, QImage::Format_ARGB32_Premultiplied);
+        int pages = 0;
+        QBENCHMARK
+        {
+            ViewEngine engine;
+            engine.loadBuffer(markup);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            if (engine.hasPage(0)) {
+                engine.renderPageStaticPreviewMode(painter, 0);
+                ++pages;
+            }
+        }
+        QVERIFY(pages > 0);
+    }
+
+    void layOutOnly()
+    {
+        const QString markup = PreviewSamples::table();
+        int boxes = 0;
+        QBENCHMARK
+        {
+            ViewEngine engine;
+            engine.loadBuffer(markup);
+            boxes += int(engine.getPageBoxes(0).size());
+        }
+        QVERIFY(boxes > 0);
+    }
+};
+
+QTEST_MAIN(BenchRender)
+#include "bench_render.moc"

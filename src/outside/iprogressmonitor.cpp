@@ -1,0 +1,3 @@
+#include "outside/iprogressmonitor.h"
+
+IProgressMonitor::~IProgressMonitor() = default;
