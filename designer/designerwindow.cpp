@@ -7,11 +7,11 @@
 #include "outside/coreexception.h"
 #include "outside/sharedfiledialogs.h"
 #include "sampletreeview.h"
+#include "templatepreview.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
@@ -24,14 +24,13 @@ const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Template
 } // namespace
 
 DesignerWindow::DesignerWindow(QWidget* parent)
-    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new QLabel), m_sample(new SampleTreeView),
+    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview), m_sample(new SampleTreeView),
       m_result(new QPlainTextEdit)
 {
-    m_preview->setAlignment(Qt::AlignCenter);
     m_preview->setObjectName(QStringLiteral("preview"));
     auto* previewArea = new QScrollArea;
     previewArea->setWidget(m_preview);
-    previewArea->setWidgetResizable(true);
+    previewArea->setAlignment(Qt::AlignHCenter);
     previewArea->setBackgroundRole(QPalette::Dark);
     setCentralWidget(previewArea);
 
@@ -40,9 +39,11 @@ DesignerWindow::DesignerWindow(QWidget* parent)
         dock->setObjectName(name);
         dock->setWidget(widget);
         addDockWidget(area, dock);
+        return dock;
     };
-    addDock(m_outline, tr("Outline"), QStringLiteral("outlineDock"), Qt::LeftDockWidgetArea);
-    addDock(m_sample, tr("Sample Data"), QStringLiteral("sampleDock"), Qt::RightDockWidgetArea);
+    QDockWidget* outlineDock = addDock(m_outline, tr("Outline"), QStringLiteral("outlineDock"), Qt::LeftDockWidgetArea);
+    QDockWidget* sampleDock = addDock(m_sample, tr("Sample Data"), QStringLiteral("sampleDock"), Qt::RightDockWidgetArea);
+    resizeDocks({outlineDock, sampleDock}, {340, 320}, Qt::Horizontal);
     m_result->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("result"));
     addDock(m_result, tr("Dialog Result"), QStringLiteral("resultDock"), Qt::BottomDockWidgetArea);
@@ -117,11 +118,13 @@ void DesignerWindow::refresh()
 {
     if (!m_document) {
         m_outline->clear();
+        m_preview->showDocument(nullptr);
         m_sample->showSample({}, QString());
         updateTitle();
         return;
     }
     m_outline->showTemplate(m_document->root(), m_document->selected());
+    m_preview->showDocument(m_document.get());
     m_sample->showSample(m_document->sampleDocument(), m_document->sampleError());
     updateTitle();
 }

@@ -5,9 +5,9 @@
 #include <QMainWindow>
 
 class OutlineView;
-class QLabel;
 class QPlainTextEdit;
 class SampleTreeView;
+class TemplatePreview;
 
 /// The designer: the template's outline, its preview, the sample data and
 /// what the last dialog returned; menus open every dialog of the library on
@@ -34,6 +34,7 @@ public:
     void refresh();
     /// The outline, for selecting objects as a user would.
     OutlineView* outline() const { return m_outline; }
+    TemplatePreview* preview() const { return m_preview; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -48,7 +49,7 @@ private:
 
     SmartPtr<TemplateDocument> m_document;
     OutlineView* m_outline;
-    QLabel* m_preview;
+    TemplatePreview* m_preview;
     SampleTreeView* m_sample;
     QPlainTextEdit* m_result;
     QStringList m_messages;

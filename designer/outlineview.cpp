@@ -10,7 +10,7 @@ OutlineView::OutlineView(QWidget* parent) : QTreeWidget(parent)
 {
     setColumnCount(2);
     setHeaderLabels({tr("Object"), tr("Identifier")});
-    header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setUniformRowHeights(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (current) {

@@ -488,6 +488,17 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
     Slice slice;
     slice.kind = Slice::Content;
     slice.height = y;
+    // A header, body or footer paints its background behind all its rows.
+    if (part.node && count > 0) {
+        PaintItem section;
+        section.kind = PaintItem::Box;
+        section.role = PaintItem::Row;
+        section.noBorders = true;
+        section.style = part.node->style;
+        section.node = part.node;
+        section.rect = QRectF(m_gridLeft, tops[0], gridRight - m_gridLeft, y - tops[0]);
+        slice.items.push_back(std::move(section));
+    }
     for (int r = first; r <= last; ++r) {
         const Node* row = part.rowNodes[size_t(r)];
         if (!row) {

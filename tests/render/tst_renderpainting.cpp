@@ -126,6 +126,29 @@ private Q_SLOTS:
         QVERIFY(isColor(image, 131, 50, Qt::white));
     }
 
+    void tableSectionsPaintTheirBackground()
+    {
+        // The colour sits on the header and the footer, not on their rows or cells.
+        ViewEngine engine;
+        engine.loadBuffer(RenderTest::document(
+            "<fo:table width=\"200px\"><fo:table-column column-width=\"200px\"/>"
+            "<fo:table-header background-color=\"rgb(0,0,255)\"><fo:table-row><fo:table-cell>"
+            "<fo:block>&#160;</fo:block></fo:table-cell></fo:table-row></fo:table-header>"
+            "<fo:table-footer background-color=\"rgb(255,0,0)\"><fo:table-row><fo:table-cell>"
+            "<fo:block>&#160;</fo:block></fo:table-cell></fo:table-row></fo:table-footer>"
+            "<fo:table-body><fo:table-row><fo:table-cell><fo:block>&#160;</fo:block></fo:table-cell>"
+            "</fo:table-row></fo:table-body></fo:table>"));
+        const auto cells = RenderTest::boxesOf(engine, 0, ViewLayoutBox::Kind::TableCell);
+        QCOMPARE(int(cells.size()), 3);
+        const QImage image = RenderTest::renderPage(engine);
+        const QPoint header = cells[0].rect.center().toPoint();
+        const QPoint body = cells[1].rect.center().toPoint();
+        const QPoint footer = cells[2].rect.center().toPoint();
+        QVERIFY(isColor(image, header.x(), header.y(), QColor(0, 0, 255)));
+        QVERIFY(isColor(image, body.x(), body.y(), Qt::white));
+        QVERIFY(isColor(image, footer.x(), footer.y(), QColor(255, 0, 0)));
+    }
+
     void backgroundImageRepeatsAsAsked_data()
     {
         QTest::addColumn<QString>("repeat");

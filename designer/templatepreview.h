@@ -1,0 +1,35 @@
+#pragma once
+
+#include "outside/viewengine.h"
+
+#include <QWidget>
+
+class TemplateDocument;
+
+/// The live preview of the template: its pages one below the other, drawn
+/// by the library's renderer, or the renderer's error text when the markup
+/// cannot be laid out.
+class TemplatePreview : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TemplatePreview(QWidget* parent = nullptr);
+
+    /// Renders `document` again; a null document clears the preview.
+    void showDocument(TemplateDocument* document);
+    /// Pages shown at most, so a runaway template cannot stall the designer.
+    static constexpr int maxPages = 20;
+    int pageCount() const { return int(m_pageSizes.size()); }
+    QString errorText() const { return m_error; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    ViewEngine m_engine;
+    std::vector<QSizeF> m_pageSizes;
+    QString m_error;
+};
