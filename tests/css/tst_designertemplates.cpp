@@ -1,0 +1,293 @@
+// The designer-template list and the predefined table formats behind it. The
+// formats are read by the insert-table dialog as plain text (Part 7.1): it
+// looks for "<fo:table-header>", "<fo:table-footer>" and "<fo:table-body>",
+// takes the first three cells of each section's first row and fills their
+// "<fo:block>". These tests hold every format to that, and to readable text.
+//
+// ctest runs this class in English, German and French: the display names
+// follow the session's language.
+#include "css/designertemplates.h"
+#include "outside/coreapplication.h"
+#include "outside/coreexception.h"
+#include "outside/coretextreader.h"
+#include "outside/xmlcolorparse.h"
+#include "testregistry.h"
+
+#include <cmath>
+#include <QTest>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString FoNamespace = QStringLiteral("http://www.w3.org/1999/XSL/Format");
+
+QString listOf(const std::vector<DesignerTemplate>& templates)
+{
+    QStringList list;
+    for (const auto& [display, value] : templates) {
+        list << display.toQString() + QLatin1Char('=') + value.toQString();
+    }
+    return list.join(QLatin1Char(';'));
+}
+
+std::vector<DesignerTemplate> templatesOf(const QString& text, const QString& language)
+{
+    DesignerTemplateConfiguration configuration;
+    configuration.parse(text);
+    return GetDesignerTemplates(configuration, language);
+}
+
+QString templateText(const Core::String& name)
+{
+    Core::IO::TextReader reader(GetTemplateContent(name), Core::IO::TextEncoding::Utf8);
+    return reader.readToEnd().toQString();
+}
+
+double luminance(const Drawing::RGBColor& color)
+{
+    const auto channel = [](int value) {
+        const double c = value / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(color.getR()) + 0.7152 * channel(color.getG()) +
+           0.0722 * channel(color.getB());
+}
+
+double contrast(const Drawing::RGBColor& a, const Drawing::RGBColor& b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The cell texts the dialog would take: the first three cells after the first
+// row of the section, whole, as Part 7.1 locates them.
+QStringList sectionCells(const QString& table, const QString& section)
+{
+    const qsizetype start = table.indexOf(QStringLiteral("<fo:table-%1>").arg(section));
+    if (start < 0) {
+        return {};
+    }
+    const qsizetype row = table.indexOf(QStringLiteral("<fo:table-row"), start);
+    QStringList cells;
+    qsizetype from = row;
+    for (int i = 0; i < 3 && from >= 0; ++i) {
+        const qsizetype open = table.indexOf(QStringLiteral("<fo:table-cell"), from);
+        const qsizetype close = table.indexOf(QStringLiteral("</fo:table-cell>"), open);
+        if (open < 0 || close < 0) {
+            break;
+        }
+        cells << table.mid(open, close + 16 - open);
+        from = close;
+    }
+    return cells;
+}
+
+} // namespace
+
+class TestDesignerTemplates : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void configurationLinesAreKeysAndValues()
+    {
+        DesignerTemplateConfiguration configuration;
+        configuration.parse("# comment=not an entry\r\n"
+                            "  template.A = a.fo  \r"
+                            "=no key\n"
+                            "no equals\n"
+                            "\n"
+                            "template.B=\n"
+                            "x # y = b=c # d\r\n");
+        QStringList entries;
+        for (const auto& [key, value] : configuration.getEntries()) {
+            entries << key.toQString() + QLatin1Char('|') + value.toQString();
+        }
+        QCOMPARE(entries, QStringList({"template.A|a.fo", "template.B|", "x # y|b=c # d"}));
+    }
+
+    void displayNamesFollowTheLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("English ignores every language entry")
+            << "en"
+            << "Blue=blue.fo;Grid=grid.fo;Plain=plain.fo";
+        QTest::newRow("German") << "de"
+                                << "Blau=blue.fo;Raster neu=grid.fo;Plain=plain.fo";
+        QTest::newRow("French, an empty name falls back")
+            << "fr"
+            << "Bleu=blue.fo;Grid=grid.fo;Plain=plain.fo";
+    }
+    void displayNamesFollowTheLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, expected);
+        const QString config = QStringLiteral("template.Blue=blue.fo\n"
+                                              "de:Blue=Blau\n"
+                                              "DE:Grid=Raster\n"
+                                              "de:Grid=Raster neu\n" // a later entry wins
+                                              "fr:Blue=Bleu\n"
+                                              "fr:Grid=\n"
+                                              ":Plain=ignored\n"
+                                              "en:Plain=ignored in English\n"
+                                              "template.Grid=grid.fo\n"
+                                              "template.Plain=plain.fo\n"
+                                              "template.Empty=\n");
+        QCOMPARE(listOf(templatesOf(config, language)), expected);
+    }
+
+    void libraryTemplatesSpeakTheSessionLanguage()
+    {
+        const std::vector<DesignerTemplate> templates = GetDesignerTemplates();
+        QVERIFY2(templates.size() >= 6, qPrintable(listOf(templates)));
+        const QString language = Core::Application::getCurrentLanguage().getName().toQString();
+        const QString expectedLanguage = qEnvironmentVariable("UIEDITOR_EXPECTED_LANGUAGE", "en");
+        QCOMPARE(language, expectedLanguage);
+        const QString first = language == QLatin1String("de")   ? QStringLiteral("Klassisch Blau")
+                              : language == QLatin1String("fr") ? QStringLiteral("Bleu classique")
+                                                                : QStringLiteral("Classic Blue");
+        QCOMPARE(templates.front().first.toQString(), first);
+        const std::vector<DesignerTemplate> english = GetDesignerTemplates(
+            DesignerTemplateConfiguration(Core::Application::loadFileFromResources(
+                "DesktopDesignerTemplates.config", "Config")),
+            "en");
+        QCOMPARE(english.size(), templates.size());
+        for (std::size_t i = 0; i < templates.size(); ++i) {
+            QCOMPARE(templates[i].second, english[i].second);
+            // Every format has its own name in every language.
+            QCOMPARE(language == QLatin1String("en"), templates[i].first == english[i].first);
+        }
+    }
+
+    void unknownTemplateRaises()
+    {
+        QVERIFY_THROWS_EXCEPTION(Core::Exception, GetTemplateContent("no-such-table.fo"));
+        QVERIFY_THROWS_EXCEPTION(Core::Exception,
+                                 GetTemplateContent("../config/DesktopDesignerTemplates.config"));
+    }
+
+    void everyFormatIsWellFormedXslFo_data()
+    {
+        QTest::addColumn<QString>("resource");
+        for (const auto& [display, value] : GetDesignerTemplates()) {
+            QTest::newRow(qPrintable(value.toQString())) << value.toQString();
+        }
+    }
+    void everyFormatIsWellFormedXslFo()
+    {
+        QFETCH(QString, resource);
+        QXmlStreamReader reader(templateText(resource));
+        QStringList sections;
+        bool rootSeen = false;
+        while (!reader.atEnd()) {
+            if (reader.readNext() != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            if (!rootSeen) {
+                QCOMPARE(reader.name().toString(), QStringLiteral("root"));
+                QCOMPARE(reader.namespaceUri().toString(), FoNamespace);
+                rootSeen = true;
+            }
+            const QString name = reader.name().toString();
+            if (name.startsWith(QLatin1String("table-")) && name != QLatin1String("table-column") &&
+                name != QLatin1String("table-row") && name != QLatin1String("table-cell")) {
+                sections << name;
+            }
+            QCOMPARE(reader.namespaceUri().toString(), FoNamespace);
+        }
+        QVERIFY2(!reader.hasError(), qPrintable(reader.errorString()));
+        // XSL-FO puts the footer before the body.
+        QCOMPARE(sections, QStringList({"table-header", "table-footer", "table-body"}));
+    }
+
+    void everyFormatFitsTheInsertTableDialog_data() { everyFormatIsWellFormedXslFo_data(); }
+    void everyFormatFitsTheInsertTableDialog()
+    {
+        QFETCH(QString, resource);
+        const QString text = templateText(resource);
+        const qsizetype start = text.indexOf(QStringLiteral("<fo:table"));
+        const qsizetype end = text.indexOf(QStringLiteral("</fo:table>"));
+        QVERIFY(start >= 0 && end > start);
+        QVERIFY(text.mid(start).startsWith(QStringLiteral("<fo:table ")));
+        const QString table = text.mid(start, end + 11 - start);
+        for (const QString section : {"header", "footer", "body"}) {
+            const QStringList cells = sectionCells(table, section);
+            QCOMPARE(cells.size(), 3);
+            for (const QString& cell : cells) {
+                QVERIFY2(cell.contains(QStringLiteral("<fo:block>")) &&
+                             cell.contains(QStringLiteral("</fo:block>")),
+                         qPrintable(cell));
+            }
+            // First, middle and last column look different.
+            const auto attributesOf = [](const QString& cell) {
+                return cell.left(cell.indexOf(u'>'));
+            };
+            QVERIFY2(attributesOf(cells[0]) != attributesOf(cells[1]) &&
+                         attributesOf(cells[1]) != attributesOf(cells[2]) &&
+                         attributesOf(cells[0]) != attributesOf(cells[2]),
+                     qPrintable(section));
+        }
+    }
+
+    void everyFormatHasReadableText_data() { everyFormatIsWellFormedXslFo_data(); }
+    void everyFormatHasReadableText()
+    {
+        QFETCH(QString, resource);
+        QXmlStreamReader reader(templateText(resource));
+        // The colour and background in force at each open element.
+        QList<QPair<QString, QString>> stack{
+            {QStringLiteral("#000000"), QStringLiteral("#FFFFFF")}};
+        int blocks = 0;
+        bool headerSeen = false;
+        bool inHeader = false;
+        while (!reader.atEnd()) {
+            const QXmlStreamReader::TokenType token = reader.readNext();
+            if (token == QXmlStreamReader::EndElement) {
+                inHeader = inHeader && reader.name() != QLatin1String("table-header");
+                stack.removeLast();
+                continue;
+            }
+            if (token != QXmlStreamReader::StartElement) {
+                continue;
+            }
+            const QXmlStreamAttributes attributes = reader.attributes();
+            QPair<QString, QString> current = stack.last();
+            if (attributes.hasAttribute(QStringLiteral("color"))) {
+                current.first = attributes.value(QStringLiteral("color")).toString();
+            }
+            if (attributes.hasAttribute(QStringLiteral("background-color"))) {
+                current.second = attributes.value(QStringLiteral("background-color")).toString();
+            }
+            stack.append(current);
+            inHeader = inHeader || reader.name() == QLatin1String("table-header");
+            if (reader.name() != QLatin1String("block")) {
+                continue;
+            }
+            const auto text = Xml::ColorParse::parseColor(current.first);
+            const auto background = Xml::ColorParse::parseColor(current.second);
+            QVERIFY2(text && background,
+                     qPrintable(current.first + QLatin1Char('/') + current.second));
+            const double ratio = contrast(*text, *background);
+            // WCAG AA for normal text.
+            QVERIFY2(
+                ratio >= 4.5,
+                qPrintable(
+                    QStringLiteral("%1 on %2: %3").arg(current.first, current.second).arg(ratio)));
+            if (inHeader) {
+                headerSeen = true;
+                // A strong header: a background that stands out from white paper.
+                QVERIFY2(contrast(*background, Drawing::RGBColor(255, 255, 255)) >= 4.5,
+                         qPrintable(current.second));
+            }
+            ++blocks;
+        }
+        QVERIFY(!reader.hasError());
+        QVERIFY(headerSeen);
+        QVERIFY(blocks >= 15);
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestDesignerTemplates)
+#include "tst_designertemplates.moc"

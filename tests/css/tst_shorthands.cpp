@@ -1,0 +1,335 @@
+// Shorthands and longhands of borders, padding and margin, as the property
+// dialogs expand them on the way in and collapse them on the way out.
+#include "css/shorthandhelper.h"
+#include "frame/moduleconstants.h"
+#include "testregistry.h"
+
+#include <QTest>
+
+namespace {
+
+using Entries = QList<QPair<QString, QString>>;
+
+PropertyCollection collection(const Entries& entries)
+{
+    PropertyCollection properties;
+    for (const auto& [name, value] : entries) {
+        properties.addProperty(EditableProperty(name, value), true);
+    }
+    return properties;
+}
+
+// "name=value" pairs in collection order: the order is part of the behaviour.
+QString listOf(const PropertyCollection& properties)
+{
+    QStringList list;
+    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
+        list << property->getName().toQString() + QLatin1Char('=') +
+                    property->getValue().toQString();
+    }
+    return list.join(QLatin1Char(';'));
+}
+
+QString expanded(const Entries& entries)
+{
+    PropertyCollection properties = collection(entries);
+    ShorthandHelper::expandShorthands(properties);
+    return listOf(properties);
+}
+
+QString collapsed(const Entries& entries)
+{
+    PropertyCollection properties = collection(entries);
+    ShorthandHelper::collapseShorthands(properties);
+    return listOf(properties);
+}
+
+QString sides(const QString& pattern, const QString& left, const QString& right, const QString& top,
+              const QString& bottom)
+{
+    return pattern.arg(QStringLiteral("left")) + QLatin1Char('=') + left + QLatin1Char(';') +
+           pattern.arg(QStringLiteral("right")) + QLatin1Char('=') + right + QLatin1Char(';') +
+           pattern.arg(QStringLiteral("top")) + QLatin1Char('=') + top + QLatin1Char(';') +
+           pattern.arg(QStringLiteral("bottom")) + QLatin1Char('=') + bottom;
+}
+
+} // namespace
+
+class TestShorthandHelper : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void sideConstants()
+    {
+        QCOMPARE(ShorthandHelper::Left.toQString(), QStringLiteral("left"));
+        QCOMPARE(ShorthandHelper::Right.toQString(), QStringLiteral("right"));
+        QCOMPARE(ShorthandHelper::Top.toQString(), QStringLiteral("top"));
+        QCOMPARE(ShorthandHelper::Bottom.toQString(), QStringLiteral("bottom"));
+        QCOMPARE(ModuleConstants::sideNames(),
+                 (std::vector<Core::String>{ShorthandHelper::Left, ShorthandHelper::Right,
+                                            ShorthandHelper::Top, ShorthandHelper::Bottom}));
+    }
+
+    void expandDistributesValuesOverTheSides_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one value")
+            << "fo:padding"
+            << "1pt"
+            << "fo:padding-left=1pt;fo:padding-right=1pt;fo:padding-top=1pt;fo:padding-bottom=1pt";
+        QTest::newRow("two values")
+            << "fo:margin"
+            << "1pt 2%"
+            << "fo:margin-top=1pt;fo:margin-bottom=1pt;fo:margin-left=2%;fo:margin-right=2%";
+        QTest::newRow("three values")
+            << "fo:padding"
+            << "1pt 2pt 3pt"
+            << "fo:padding-top=1pt;fo:padding-left=2pt;fo:padding-right=2pt;fo:padding-bottom=3pt";
+        QTest::newRow("four values") << "fo:border-width"
+                                     << "1pt 2pt 3pt 4pt"
+                                     << "fo:border-top-width=1pt;fo:border-right-width=2pt;fo:"
+                                        "border-bottom-width=3pt;fo:border-left-width=4pt";
+        QTest::newRow("only four tokens are read")
+            << "fo:padding"
+            << "1pt 2pt 3pt 4pt 5pt"
+            << "fo:padding-top=1pt;fo:padding-right=2pt;fo:padding-bottom=3pt;fo:padding-left=4pt";
+        QTest::newRow("tokens that are no length are dropped")
+            << "fo:margin"
+            << "0 auto"
+            << "fo:margin-left=0;fo:margin-right=0;fo:margin-top=0;fo:margin-bottom=0";
+        QTest::newRow("colours with functions and blanks")
+            << "fo:border-color"
+            << "rgb(255, 0, 0)  #00f"
+            << "fo:border-top-color=rgb(255, 0, 0);fo:border-bottom-color=rgb(255, 0, 0);"
+               "fo:border-left-color=#00f;fo:border-right-color=#00f";
+        QTest::newRow("styles") << "fo:border-style"
+                                << "solid dashed"
+                                << "fo:border-top-style=solid;fo:border-bottom-style=solid;fo:"
+                                   "border-left-style=dashed;fo:border-right-style=dashed";
+        // "none" has style index 0 in the borders record, so it is no style here.
+        QTest::newRow("border-style none gives nothing") << "fo:border-style"
+                                                         << "none"
+                                                         << "";
+        QTest::newRow("empty value removes the shorthand") << "fo:padding"
+                                                           << ""
+                                                           << "";
+        QTest::newRow("blank value removes the shorthand") << "fo:margin"
+                                                           << "   "
+                                                           << "";
+        QTest::newRow("nothing of the kind removes the shorthand") << "fo:border-color"
+                                                                   << "1pt solid"
+                                                                   << "";
+    }
+    void expandDistributesValuesOverTheSides()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        QCOMPARE(expanded({{name, value}}), expected);
+    }
+
+    void expandBorderSetsEverySide_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        const QString all = QStringLiteral(
+            "fo:border-left-color=red;fo:border-left-style=solid;fo:border-left-width=1pt;"
+            "fo:border-right-color=red;fo:border-right-style=solid;fo:border-right-width=1pt;"
+            "fo:border-top-color=red;fo:border-top-style=solid;fo:border-top-width=1pt;"
+            "fo:border-bottom-color=red;fo:border-bottom-style=solid;fo:border-bottom-width=1pt");
+        QTest::newRow("any order of the three parts") << "fo:border"
+                                                      << "solid 1pt red" << all;
+        QTest::newRow("same in the usual order") << "fo:border"
+                                                 << "1pt solid red" << all;
+        QTest::newRow("only three tokens are read")
+            << "fo:border"
+            << "1pt solid rgb(0, 0, 255) dashed" << QString(all).replace("red", "rgb(0, 0, 255)");
+        QTest::newRow("one side, no colour")
+            << "fo:border-left"
+            << "2pt dotted"
+            << "fo:border-left-style=dotted;fo:border-left-width=2pt";
+        QTest::newRow("none is a style keyword in a border") << "fo:border-top"
+                                                             << "none"
+                                                             << "fo:border-top-style=none";
+        QTest::newRow("keywords are compared exactly") << "fo:border-bottom"
+                                                       << "SOLID 1pt"
+                                                       << "fo:border-bottom-width=1pt";
+        QTest::newRow("a later token of a kind wins")
+            << "fo:border-right"
+            << "red blue 1pt"
+            << "fo:border-right-color=blue;fo:border-right-width=1pt";
+    }
+    void expandBorderSetsEverySide()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        QCOMPARE(expanded({{name, value}}), expected);
+    }
+
+    void expandReplacesLonghandsInPlaceAndKeepsTheRest()
+    {
+        QCOMPARE(expanded({{"fo:padding-left", "9pt"},
+                           {"fo:padding", "1pt"},
+                           {"fo:color", "red"},
+                           {"padding", "3pt"}}),
+                 QStringLiteral("fo:padding-left=1pt;fo:color=red;padding=3pt;fo:padding-right=1pt;"
+                                "fo:padding-top=1pt;fo:padding-bottom=1pt"));
+        // A later shorthand of the same family wins over an earlier one.
+        QCOMPARE(expanded({{"fo:border-width", "1pt"}, {"fo:border-left", "5pt"}}),
+                 sides("fo:border-%1-width", "5pt", "1pt", "1pt", "1pt"));
+    }
+
+    void collapseWritesTheShortestSideForm_data()
+    {
+        QTest::addColumn<QString>("top");
+        QTest::addColumn<QString>("right");
+        QTest::addColumn<QString>("bottom");
+        QTest::addColumn<QString>("left");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("all equal") << "1pt"
+                                   << "1pt"
+                                   << "1pt"
+                                   << "1pt"
+                                   << "fo:padding=1pt";
+        QTest::newRow("pairs") << "1pt"
+                               << "2pt"
+                               << "1pt"
+                               << "2pt"
+                               << "fo:padding=1pt 2pt";
+        QTest::newRow("three distinct values give four") << "1pt"
+                                                         << "2pt"
+                                                         << "3pt"
+                                                         << "2pt"
+                                                         << "fo:padding=1pt 2pt 3pt 2pt";
+        QTest::newRow("text comparison, not numeric") << "1pt"
+                                                      << "1.0pt"
+                                                      << "1pt"
+                                                      << "1.0pt"
+                                                      << "fo:padding=1pt 1.0pt";
+        QTest::newRow("a missing side keeps the longhands")
+            << "1pt"
+            << "1pt"
+            << ""
+            << "1pt"
+            << "fo:padding-top=1pt;fo:padding-right=1pt;fo:padding-left=1pt";
+    }
+    void collapseWritesTheShortestSideForm()
+    {
+        QFETCH(QString, top);
+        QFETCH(QString, right);
+        QFETCH(QString, bottom);
+        QFETCH(QString, left);
+        QFETCH(QString, expected);
+        Entries entries;
+        for (const auto& [side, value] :
+             Entries{{"top", top}, {"right", right}, {"bottom", bottom}, {"left", left}}) {
+            if (!value.isEmpty()) {
+                entries.append({QStringLiteral("fo:padding-") + side, value});
+            }
+        }
+        QCOMPARE(collapsed(entries), expected);
+    }
+
+    void collapseBorder_data()
+    {
+        QTest::addColumn<QString>("expandFrom");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("uniform border") << "fo:border=1pt solid red"
+                                        << "fo:border=1pt solid red";
+        QTest::newRow("uniform without colour ends in a blank") << "fo:border=1pt solid"
+                                                                << "fo:border=1pt solid ";
+        QTest::newRow("none is no single style, so it stays apart")
+            << "fo:border=1pt none red"
+            << "fo:border-style=none;fo:border=1pt red";
+        QTest::newRow("a family with several values stays beside fo:border")
+            << "fo:border=1pt solid;fo:border-color=red blue"
+            << "fo:border-color=red blue;fo:border=1pt solid ";
+        QTest::newRow("one side only collapses into its own shorthand")
+            << "fo:border-left=2pt dashed green"
+            << "fo:border-left=2pt dashed green";
+        QTest::newRow("sides in the order top, right, bottom, left")
+            << "fo:border-left=1pt solid;fo:border-top=2pt dotted"
+            << "fo:border-top=2pt dotted ;fo:border-left=1pt solid ";
+        QTest::newRow("a side with only a style") << "fo:border-top-style=double"
+                                                  << "fo:border-top= double ";
+    }
+    void collapseBorder()
+    {
+        QFETCH(QString, expandFrom);
+        QFETCH(QString, expected);
+        Entries entries;
+        for (const QString& entry : expandFrom.split(QLatin1Char(';'))) {
+            entries.append(
+                {entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1)});
+        }
+        PropertyCollection properties = collection(entries);
+        ShorthandHelper::expandShorthands(properties);
+        ShorthandHelper::collapseShorthands(properties);
+        QCOMPARE(listOf(properties), expected);
+    }
+
+    void collapseLeavesIncompleteMarginsAndOtherProperties()
+    {
+        QCOMPARE(collapsed({{"fo:margin-top", "1pt"},
+                            {"fo:margin-left", "1pt"},
+                            {"fo:margin-right", "1pt"},
+                            {"fo:color", "red"}}),
+                 QStringLiteral(
+                     "fo:margin-top=1pt;fo:margin-left=1pt;fo:margin-right=1pt;fo:color=red"));
+    }
+
+    void expandCollapseExpandIsStable_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("padding, four") << "fo:padding"
+                                       << "1pt 2pt 3pt 4pt";
+        QTest::newRow("padding, three") << "fo:padding"
+                                        << "1pt 2pt 3pt";
+        QTest::newRow("margin, two") << "fo:margin"
+                                     << "5% 1cm";
+        QTest::newRow("border") << "fo:border"
+                                << "0.5pt dashed #336699";
+        QTest::newRow("border colours") << "fo:border-color"
+                                        << "red green blue black";
+        QTest::newRow("border widths") << "fo:border-width"
+                                       << "1pt 2pt";
+        QTest::newRow("one side") << "fo:border-bottom"
+                                  << "3pt double rgb(1, 2, 3)";
+    }
+    void expandCollapseExpandIsStable()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        PropertyCollection once = collection({{name, value}});
+        ShorthandHelper::expandShorthands(once);
+        PropertyCollection again = once;
+        ShorthandHelper::collapseShorthands(again);
+        ShorthandHelper::expandShorthands(again);
+        QVERIFY2(again == once, qPrintable(listOf(again) + QStringLiteral(" vs ") + listOf(once)));
+    }
+
+    void removeDefaultValuesDropsZerosOfUnprefixedNames()
+    {
+        PropertyCollection properties = collection({{"margin", "0pt"},
+                                                    {"padding-top", ""},
+                                                    {"fo:margin", "0pt"},
+                                                    {"padding-left", "0%"},
+                                                    {"padding-right", "2pt"},
+                                                    {"margin-top", "auto"},
+                                                    {"margin-left", "0"},
+                                                    {"margin-bottom", "-0.0mm"},
+                                                    {"color", ""}});
+        ShorthandHelper::removeDefaultValues(properties);
+        QCOMPARE(listOf(properties),
+                 QStringLiteral("fo:margin=0pt;padding-right=2pt;margin-top=auto;color="));
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestShorthandHelper)
+#include "tst_shorthands.moc"
