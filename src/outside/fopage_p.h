@@ -20,7 +20,7 @@ struct PaintItem
 {
     enum Kind : unsigned char { Box, Text, Image, Barcode, Leader };
     /// What a box stands for (tests and hosts read the layout through it).
-    enum Role : unsigned char { Region, Block, Inline, Table, Row, Cell, Object };
+    enum Role : unsigned char { Region, Block, Inline, Table, Section, Row, Cell, Object };
 
     Kind kind = Box;
     Role role = Block;

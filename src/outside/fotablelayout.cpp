@@ -492,7 +492,7 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
     if (part.node && count > 0) {
         PaintItem section;
         section.kind = PaintItem::Box;
-        section.role = PaintItem::Row;
+        section.role = PaintItem::Section;
         section.noBorders = true;
         section.style = part.node->style;
         section.node = part.node;

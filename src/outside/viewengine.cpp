@@ -201,6 +201,9 @@ std::vector<ViewLayoutBox> ViewEngine::getPageBoxes(int page)
             case Fo::PaintItem::Table:
                 box.kind = ViewLayoutBox::Kind::Table;
                 break;
+            case Fo::PaintItem::Section:
+                box.kind = ViewLayoutBox::Kind::TableSection;
+                break;
             case Fo::PaintItem::Row:
                 box.kind = ViewLayoutBox::Kind::TableRow;
                 break;

@@ -20,6 +20,7 @@ struct UIEDITOR_EXPORT ViewLayoutBox
         Block,  ///< a block, list item or flow
         Inline, ///< the part of a bordered or padded inline on one line
         Table,
+        TableSection, ///< the rows of a table header, body or footer on one page
         TableRow,
         TableCell,
         Object, ///< the border box of a bordered image or barcode
