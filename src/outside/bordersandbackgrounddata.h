@@ -3,7 +3,7 @@
 #include "outside/corestring.h"
 #include "uieditor_export.h"
 
-/// The borders-and-background record of the designer types library (Part 1.2).
+/// The borders-and-background record the designer hands between its dialogs.
 /// So far it carries its style table, which the shorthand helper consults; the
 /// record's fields arrive with the borders and background dialog.
 class UIEDITOR_EXPORT BordersAndBackgroundData

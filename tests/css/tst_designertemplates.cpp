@@ -1,5 +1,5 @@
 // The designer-template list and the predefined table formats behind it. The
-// formats are read by the insert-table dialog as plain text (Part 7.1): it
+// formats are read by the insert-table dialog as plain text: it
 // looks for "<fo:table-header>", "<fo:table-footer>" and "<fo:table-body>",
 // takes the first three cells of each section's first row and fills their
 // "<fo:block>". These tests hold every format to that, and to readable text.
@@ -61,7 +61,7 @@ double contrast(const Drawing::RGBColor& a, const Drawing::RGBColor& b)
 }
 
 // The cell texts the dialog would take: the first three cells after the first
-// row of the section, whole, as Part 7.1 locates them.
+// row of the section, whole, as the dialog locates them.
 QStringList sectionCells(const QString& table, const QString& section)
 {
     const qsizetype start = table.indexOf(QStringLiteral("<fo:table-%1>").arg(section));
