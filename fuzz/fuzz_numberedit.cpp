@@ -2,6 +2,8 @@
 // stepped, or given to setValue. The number read is finite and bounded, a
 // positive-only field never commits a negative number, and what the edit
 // shows after a commit reads back as the committed value.
+#include "fuzztext.h"
+
 #include "controls/lengthorpercentctrl.h"
 #include "controls/lengthorpercenteditor.h"
 #include "controls/numberedit.h"
@@ -17,28 +19,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-// The widgets need an application; the fuzzer has no display. It is never
-// destroyed: tearing Qt down among the static destructors at exit crashes
-// inside Qt, far from anything under test.
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_numberedit";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        new QApplication(argc, argv);
-    }
-}
+using FuzzText::check;
 
 double numberOf(const Xml::LengthOrPercent& value)
 {
@@ -164,7 +145,7 @@ extern "C" const char* __lsan_default_suppressions()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
+    FuzzText::ensureApplication();
     const int unitChoice = size > 0 ? data[0] : 0;
     exercise(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)), unitChoice);
     std::u16string wide(size / 2, u'\0');

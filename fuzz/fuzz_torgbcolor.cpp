@@ -1,6 +1,8 @@
 // Any text as a colour field's colour: ToRGBColor answers a colour or leaves
 // its output alone, the field writes what it recognises as rgb() text that it
 // recognises again, and text it does not know leaves the swatch as it was.
+#include "fuzztext.h"
+
 #include "controls/colorctrl.h"
 
 #include <cstddef>
@@ -11,28 +13,7 @@
 
 namespace {
 
-void check(bool condition)
-{
-    if (!condition) {
-        __builtin_trap();
-    }
-}
-
-// The field needs an application; the fuzzer has no display. It is never
-// destroyed: tearing Qt down among the static destructors at exit crashes
-// inside Qt, far from anything under test.
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "fuzz_torgbcolor";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        }
-        new QApplication(argc, argv);
-    }
-}
+using FuzzText::check;
 
 void exercise(const QString& text)
 {
@@ -86,10 +67,7 @@ extern "C" const char* __lsan_default_suppressions()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    ensureApplication();
-    exercise(QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)));
-    std::u16string wide(size / 2, u'\0');
-    std::memcpy(wide.data(), data, wide.size() * sizeof(char16_t));
-    exercise(QString::fromStdU16String(wide));
+    FuzzText::ensureApplication();
+    FuzzText::withEachDecoding(data, size, exercise);
     return 0;
 }

@@ -2,6 +2,7 @@
 
 // Shared by the text fuzz targets: a failed law stops the run loudly, and every
 // input is read both as UTF-8 and as UTF-16, the two ways text reaches us.
+#include <QApplication>
 #include <QString>
 #include <cstddef>
 #include <cstdint>
@@ -15,6 +16,22 @@ inline void check(bool condition)
 {
     if (!condition) {
         std::abort();
+    }
+}
+
+/// Targets that drive widgets need an application, offscreen. It is never
+/// destroyed: tearing Qt down among the static destructors at exit crashes
+/// inside Qt, far from anything under test.
+inline void ensureApplication()
+{
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    if (!QApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        new QApplication(argc, argv);
     }
 }
 

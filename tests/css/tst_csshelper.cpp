@@ -6,6 +6,7 @@
 #include "css/stylesheetfile.h"
 #include "css/stylesheettext.h"
 #include "outside/coreexception.h"
+#include "propertytestsupport.h"
 #include "testregistry.h"
 
 #include <QDir>
@@ -18,6 +19,9 @@
 #include <unistd.h>
 
 Q_DECLARE_METATYPE(PropertyCollection)
+
+using TestSupport::collection;
+using TestSupport::listOf;
 
 namespace {
 
@@ -34,26 +38,6 @@ bool writeBytes(const QString& path, const QByteArray& bytes)
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
-}
-
-PropertyCollection collection(std::initializer_list<std::pair<const char*, const char*>> entries)
-{
-    PropertyCollection properties;
-    for (const auto& [name, value] : entries) {
-        properties.addProperty(EditableProperty(name, value), true);
-    }
-    return properties;
-}
-
-// "name=value" pairs in collection order.
-QString listOf(const PropertyCollection& properties)
-{
-    QStringList list;
-    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
-        list << property->getName().toQString() + QLatin1Char('=') +
-                    property->getValue().toQString();
-    }
-    return list.join(QLatin1Char(';'));
 }
 
 QByteArray encoded(const QString& text, QStringConverter::Encoding encoding, bool bom)

@@ -2,33 +2,17 @@
 // dialogs expand them on the way in and collapse them on the way out.
 #include "css/shorthandhelper.h"
 #include "frame/moduleconstants.h"
+#include "propertytestsupport.h"
 #include "testregistry.h"
 
 #include <QTest>
 
+using TestSupport::collection;
+using TestSupport::listOf;
+
 namespace {
 
 using Entries = QList<QPair<QString, QString>>;
-
-PropertyCollection collection(const Entries& entries)
-{
-    PropertyCollection properties;
-    for (const auto& [name, value] : entries) {
-        properties.addProperty(EditableProperty(name, value), true);
-    }
-    return properties;
-}
-
-// "name=value" pairs in collection order: the order is part of the behaviour.
-QString listOf(const PropertyCollection& properties)
-{
-    QStringList list;
-    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
-        list << property->getName().toQString() + QLatin1Char('=') +
-                    property->getValue().toQString();
-    }
-    return list.join(QLatin1Char(';'));
-}
 
 QString expanded(const Entries& entries)
 {

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "outside/propertycollection.h"
+
+#include <QList>
+#include <QPair>
+#include <QStringList>
+
+namespace TestSupport {
+
+/// A collection with these properties, in this order.
+inline PropertyCollection collection(const QList<QPair<QString, QString>>& entries)
+{
+    PropertyCollection properties;
+    for (const auto& [name, value] : entries) {
+        properties.addProperty(EditableProperty(name, value), true);
+    }
+    return properties;
+}
+
+/// "name=value" pairs in collection order, separated by ";": the order is
+/// part of what the helpers promise.
+inline QString listOf(const PropertyCollection& properties)
+{
+    QStringList list;
+    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
+        list << property->getName().toQString() + QLatin1Char('=') + property->getValue().toQString();
+    }
+    return list.join(QLatin1Char(';'));
+}
+
+} // namespace TestSupport
