@@ -3,6 +3,8 @@
 // A window holding a field between two ordinary edits, shown and active, so
 // that focus moves, Tab and focus loss behave as in a dialog.
 #include <memory>
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
@@ -36,3 +38,22 @@ public:
     Field* field;
     QLineEdit* after;
 };
+
+// Opens the unit list with a click and picks the entry with the arrow keys
+// and Enter, as a person does.
+inline void pickUnit(QComboBox* units, const QString& text)
+{
+    QTest::mouseClick(units, Qt::LeftButton);
+    QTRY_VERIFY(units->view()->isVisible());
+    const int target = units->findText(text);
+    QVERIFY2(target >= 0, qPrintable(text));
+    int current = units->view()->currentIndex().row();
+    for (; current < target; ++current) {
+        QTest::keyClick(units->view(), Qt::Key_Down);
+    }
+    for (; current > target; --current) {
+        QTest::keyClick(units->view(), Qt::Key_Up);
+    }
+    QTest::keyClick(units->view(), Qt::Key_Return);
+    QTRY_VERIFY(!units->view()->isVisible());
+}

@@ -35,25 +35,6 @@ QStringList unitTexts(const QComboBox* units)
     return texts;
 }
 
-// Opens the list with a click and picks the entry with the arrow keys and
-// Enter, as a person does.
-void pickUnit(QComboBox* units, const QString& text)
-{
-    QTest::mouseClick(units, Qt::LeftButton);
-    QTRY_VERIFY(units->view()->isVisible());
-    const int target = units->findText(text);
-    QVERIFY2(target >= 0, qPrintable(text));
-    int current = units->view()->currentIndex().row();
-    for (; current < target; ++current) {
-        QTest::keyClick(units->view(), Qt::Key_Down);
-    }
-    for (; current > target; --current) {
-        QTest::keyClick(units->view(), Qt::Key_Up);
-    }
-    QTest::keyClick(units->view(), Qt::Key_Return);
-    QTRY_VERIFY(!units->view()->isVisible());
-}
-
 QString valueText(const LengthOrPercentCtrl* field)
 {
     return field->getValueAsString().toQString();

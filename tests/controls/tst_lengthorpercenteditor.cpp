@@ -17,23 +17,6 @@ namespace {
 
 using Window = FieldWindow<LengthOrPercentEditor>;
 
-void pickUnit(QComboBox* units, const QString& text)
-{
-    QTest::mouseClick(units, Qt::LeftButton);
-    QTRY_VERIFY(units->view()->isVisible());
-    const int target = units->findText(text);
-    QVERIFY2(target >= 0, qPrintable(text));
-    int current = units->view()->currentIndex().row();
-    for (; current < target; ++current) {
-        QTest::keyClick(units->view(), Qt::Key_Down);
-    }
-    for (; current > target; --current) {
-        QTest::keyClick(units->view(), Qt::Key_Up);
-    }
-    QTest::keyClick(units->view(), Qt::Key_Return);
-    QTRY_VERIFY(!units->view()->isVisible());
-}
-
 } // namespace
 
 class TestLengthOrPercentEditor : public QObject
