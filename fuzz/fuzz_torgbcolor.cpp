@@ -52,7 +52,8 @@ void exercise(const QString& text)
         check(field.getColor() == color);
         check(field.text().startsWith(QLatin1String("rgb(")));
     } else {
-        check(field.text() == text);
+        // A line edit keeps at most maxLength() characters of what it is given.
+        check(field.text() == text.left(field.maxLength()));
     }
 }
 

@@ -6,15 +6,17 @@
 #include <QString>
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
 namespace FuzzText {
 
-inline void check(bool condition)
+inline void check(bool condition, const char* file = __builtin_FILE(), int line = __builtin_LINE())
 {
     if (!condition) {
+        std::fprintf(stderr, "law broken at %s:%d\n", file, line);
         std::abort();
     }
 }

@@ -32,19 +32,20 @@ for target in "$build"/fuzz/fuzz_*; do
     fi
     corpus="$ROOT/fuzz/corpus/$name"
     work="$(mktemp -d)"
+    log="$(mktemp)" # not in $work: libFuzzer reads every file there as an input
     mkdir -p "$corpus"
     dict=()
     [ -f "$ROOT/fuzz/$name.dict" ] && dict=(-dict="$ROOT/fuzz/$name.dict")
     echo "== $name: ${seconds}s"
     # New inputs go to a scratch folder: the stored corpus stays as committed.
     if ! "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
-        -artifact_prefix="$work/" -print_final_stats=1 "${dict[@]}" "$work" "$corpus" 2>"$work/log"; then
-        tail -n 40 "$work/log"
+        -artifact_prefix="$work/" -print_final_stats=1 "${dict[@]}" "$work" "$corpus" 2>"$log"; then
+        tail -n 40 "$log"
         echo "!! $name failed; the input is in $work" >&2
         status=1
         continue
     fi
-    grep -E '^stat::number_of_executed_units|^Done' "$work/log" || true
-    rm -rf "$work"
+    grep -E '^stat::number_of_executed_units|^Done' "$log" || true
+    rm -rf "$work" "$log"
 done
 exit $status
