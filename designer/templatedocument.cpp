@@ -54,7 +54,7 @@ Xml::Element firstMatching(const Xml::Element& element, const Core::String& path
 } // namespace
 
 TemplateDocument::TemplateDocument(SmartPtr<Xml::XmlDocument> xml, Core::String path)
-    : m_xml(std::move(xml)), m_path(std::move(path))
+    : m_xml(std::move(xml)), m_path(std::move(path)), m_sample(makeSmart<SampleXml>())
 {
     m_selected = root();
     loadSample();
@@ -203,21 +203,21 @@ PropertyValueEx TemplateDocument::value(const Core::String& objectId) const
 
 void TemplateDocument::loadSample()
 {
-    m_sample.reset();
-    m_sampleError = Core::String();
     const Core::String relative = root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
     if (relative.isEmpty()) {
+        m_sample->load(Core::String(), DatasourceType::XmlFile);
         return;
     }
     const Core::String folder = Core::IO::FileSystem::getDirectoryName(m_path);
     const Core::String path = Core::IO::FileSystem::combine(folder, relative);
-    try {
-        Xml::DomParser parser;
-        parser.parseFile(path);
-        m_sample = parser.getDocument();
-    } catch (const Core::Exception& e) {
-        m_sampleError = e.getMessage();
+    const Core::String extension = Core::IO::FileSystem::getExtension(path).toLower();
+    DatasourceType type = DatasourceType::XmlFile;
+    if (extension == ".lfa") {
+        type = DatasourceType::DataAggregationFile;
+    } else if (extension == ".xsd") {
+        type = DatasourceType::XsdFile;
     }
+    m_sample->load(path, type);
 }
 
 void TemplateDocument::markChanged()
@@ -254,9 +254,7 @@ SmartPtr<XSLFO::DTObjectInfo> TemplateDocument::infoOf(const Xml::Element& eleme
 
 bool TemplateDocument::hasSampleData()
 {
-    // XPath editing needs the sample model, which the data pane does not
-    // provide yet: until it does, dialogs must not offer dynamic values.
-    return false;
+    return !m_sample->getXmlDocument().isNull();
 }
 
 SmartPtr<XSLFO::DTObjectInfo> TemplateDocument::getSelectedObjectInfo()
@@ -305,7 +303,7 @@ Core::String TemplateDocument::getDocumentPath()
 
 SmartPtr<SampleXml> TemplateDocument::getSampleXml()
 {
-    return {};
+    return hasSampleData() ? m_sample : SmartPtr<SampleXml>();
 }
 
 std::vector<ManagedScript> TemplateDocument::getScripts()

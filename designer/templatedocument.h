@@ -1,5 +1,7 @@
 #pragma once
 
+#include "xml/samplexml.h"
+
 #include "outside/idocumentinformation.h"
 #include "outside/propertyvalueex.h"
 #include "outside/xmldocument.h"
@@ -61,9 +63,9 @@ public:
 
     /// The sample data the template is bound to ("kmb:sample-xml" on the
     /// root, relative to the template's folder); null when there is none.
-    SmartPtr<Xml::XmlDocument> sampleDocument() const { return m_sample; }
+    SmartPtr<Xml::XmlDocument> sampleDocument() const { return m_sample->getXmlDocument(); }
     /// Why the sample could not be read; empty when it was or there is none.
-    const Core::String& sampleError() const { return m_sampleError; }
+    Core::String sampleError() const { return m_sample->getLastError(); }
 
     /// Called after every change, so views can refresh.
     void setChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
@@ -93,8 +95,7 @@ private:
     SmartPtr<Xml::XmlDocument> m_xml;
     Core::String m_path;
     Xml::Element m_selected;
-    SmartPtr<Xml::XmlDocument> m_sample;
-    Core::String m_sampleError;
+    SmartPtr<SampleXml> m_sample;
     QHash<Core::String, PropertyValueEx> m_values;
     mutable QHash<const void*, Core::String> m_generatedIds;
     std::function<void()> m_changed;
