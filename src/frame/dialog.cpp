@@ -18,14 +18,22 @@ int Dialog::DoModal()
     return exec();
 }
 
-QWidget* Dialog::control(int id) const
+QWidget* Dialog::findControl(const QWidget* root, int id)
 {
-    const QList<QWidget*> widgets = findChildren<QWidget*>();
+    const QList<QWidget*> widgets = root->findChildren<QWidget*>();
     for (QWidget* widget : widgets) {
         const QVariant value = widget->property("controlId");
         if (value.isValid() && value.toInt() == id) {
             return widget;
         }
+    }
+    return nullptr;
+}
+
+QWidget* Dialog::control(int id) const
+{
+    if (QWidget* found = findControl(this, id)) {
+        return found;
     }
     if (id == Win32::IDOK || id == Win32::IDCANCEL) {
         const QList<QDialogButtonBox*> boxes = findChildren<QDialogButtonBox*>();

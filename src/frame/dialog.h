@@ -30,6 +30,8 @@ public:
     {
         return qobject_cast<T*>(control(id));
     }
+    /// The first child of `root` whose "controlId" property is `id`; null when none.
+    static QWidget* findControl(const QWidget* root, int id);
 
     void accept() override;
     void reject() override;
