@@ -57,18 +57,18 @@ void readWidth(const Core::String& text, Xml::BorderWidth& width)
 
 void readShadow(const Core::String& text, BordersAndBackgroundData& data)
 {
-    // A colour the shadow reader does not know still shows as typed.
+    // A shadow the reader does not take (a colour notation it does not know)
+    // still shows its last word as the colour, as typed.
     const int blank = text.findLast(QChar(u' '));
     Core::String color = text.subString(blank + 1);
     Xml::BoxShadow shadow;
     if (shadow.readFromString(text)) {
         data.setShadowDx(shadow.getDx());
         data.setShadowDy(shadow.getDy());
-        if (shadow.getColor().isSet()) {
-            color = Xml::ColorParse::getColorAsString(shadow.getColor().getValue());
-        } else if (shadow.isNone()) {
-            color = Core::String(); // "none" is no colour, and no shadow to write back
-        }
+        // A shadow read without a colour ("2px 2px", "none") has none to show:
+        // its last word is an offset or the keyword.
+        color = shadow.getColor().isSet() ? Xml::ColorParse::getColorAsString(shadow.getColor().getValue())
+                                          : Core::String();
     }
     data.setShadowColor(color);
 }
