@@ -1,7 +1,10 @@
 #include "dialogcommands.h"
 
 #include "designerwindow.h"
+#include "dialogs/format/bordersbackgrounddlg.h"
 #include "frame/logdlg.h"
+#include "frame/uiapplication.h"
+#include "frame/win32constants.h"
 
 #include <QCoreApplication>
 
@@ -21,11 +24,44 @@ void showLog(DesignerWindow& window)
     log.DoModal();
 }
 
+// The formatting dialogs work on the selected object of the open template.
+SmartPtr<TemplateDocument> openDocument(DesignerWindow& window)
+{
+    SmartPtr<TemplateDocument> document = window.document();
+    if (document.isNull()) {
+        UIApplication::MessageBoxW(Tr::tr("Open a template first."), Win32::MB_ICONINFORMATION);
+    }
+    return document;
+}
+
+void editBordersAndBackground(DesignerWindow& window)
+{
+    const SmartPtr<TemplateDocument> document = openDocument(window);
+    if (document.isNull()) {
+        return;
+    }
+    BordersBackgroundDlg dialog(SmartPtr<IDocumentInformation>(document), &window);
+    if (dialog.DoModal() != QDialog::Accepted || dialog.getCurrentPath().isEmpty()) {
+        return;
+    }
+    const PropertyCollection properties = dialog.getCurrentProperties();
+    // The dialog returns the object's whole property set with the shorthands
+    // it expanded left out: they must go from the template too.
+    document->applyProperties(dialog.getCurrentPath(), properties, TemplateDocument::ApplyMode::Replace);
+    QStringList lines;
+    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
+        lines << property->getName().toQString() + QStringLiteral(" = ") + property->getValue().toQString();
+    }
+    window.showResult(dialog.getCurrentPath(), lines.join(QLatin1Char('\n')));
+}
+
 } // namespace
 
 std::vector<DialogCommand> DialogCommands::all()
 {
     return {
+        {DialogCommand::Menu::Format, Tr::tr("&Borders and Background..."), QStringLiteral("BordersBackgroundDlg"),
+         editBordersAndBackground},
         {DialogCommand::Menu::Document, Tr::tr("&Log..."), QStringLiteral("LogDlg"), showLog},
     };
 }

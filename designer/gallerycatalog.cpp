@@ -1,8 +1,43 @@
 #include "gallerycatalog.h"
 
 #include "controlssheet.h"
+#include "dialogs/format/bordersbackgrounddlg.h"
 #include "expandersamples.h"
 #include "frame/logdlg.h"
+#include "templatedocument.h"
+
+#include <QFile>
+#include <QTabWidget>
+
+namespace {
+
+// The bundled invoice with the bold "Total" line of the totals block selected,
+// so that "Apply to" shows a real chain (flow, the totals block, the line).
+SmartPtr<TemplateDocument> invoiceWithTotalSelected()
+{
+    QFile file(QStringLiteral(":/designer/samples/invoice-template.fo"));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    SmartPtr<TemplateDocument> document = TemplateDocument::fromText(file.readAll(), "invoice-template.fo");
+    const auto totals = document->root().find("//*[@id='totals']");
+    if (!totals.empty()) {
+        const std::vector<Xml::Element> lines = Xml::Element(totals.front()).get_child_elements();
+        if (!lines.empty()) {
+            document->select(lines.back());
+        }
+    }
+    return document;
+}
+
+std::unique_ptr<QWidget> bordersBackground(int tab)
+{
+    auto dialog = std::make_unique<BordersBackgroundDlg>(SmartPtr<IDocumentInformation>(invoiceWithTotalSelected()));
+    dialog->control<QTabWidget>(4061)->setCurrentIndex(tab);
+    return dialog;
+}
+
+} // namespace
 
 std::vector<GalleryEntry> GalleryCatalog::entries()
 {
@@ -13,6 +48,9 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         log->addMessage("invoice.xsd, line 17: the type \"Money\" is not defined");
                         return std::unique_ptr<QWidget>(std::move(log));
                     }});
+    list.push_back({QStringLiteral("BordersBackgroundDlg"), [] { return bordersBackground(0); }});
+    list.push_back({QStringLiteral("BordersBackgroundDlgBackground"), [] { return bordersBackground(1); }});
+    list.push_back({QStringLiteral("BordersBackgroundDlgPadding"), [] { return bordersBackground(2); }});
     list.push_back({QStringLiteral("ControlsSheet"),
                     [] { return std::unique_ptr<QWidget>(std::make_unique<ControlsSheet>()); }});
     list.push_back({QStringLiteral("DialogExpander"), [] {

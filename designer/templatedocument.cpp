@@ -25,6 +25,18 @@ Core::String qualifiedName(const Xml::Node& node)
     return usedPrefix.isEmpty() ? node.get_local_name() : usedPrefix + ":" + node.get_local_name();
 }
 
+// The name dialogs give an attribute: "fo:" + name for plain attributes, the
+// usual prefix for other namespaces.
+Core::String propertyName(const Xml::Attribute& attribute)
+{
+    const Core::String uri = attribute.get_namespace_uri();
+    Core::String prefix = uri.isEmpty() ? Core::String("fo") : XSLFO::getDefaultNSPrefix(uri);
+    if (prefix.isEmpty()) {
+        prefix = attribute.get_namespace_prefix();
+    }
+    return prefix + ":" + attribute.get_local_name();
+}
+
 std::vector<Xml::Element> chainOf(Xml::Element element)
 {
     std::vector<Xml::Element> chain;
@@ -127,24 +139,35 @@ PropertyCollection TemplateDocument::propertiesOf(const Xml::Element& element)
         return properties;
     }
     for (const Xml::Attribute& attribute : element.get_attributes()) {
-        const Core::String uri = attribute.get_namespace_uri();
-        Core::String prefix = uri.isEmpty() ? Core::String("fo") : XSLFO::getDefaultNSPrefix(uri);
-        if (prefix.isEmpty()) {
-            prefix = attribute.get_namespace_prefix();
-        }
-        properties.addProperty(EditableProperty(prefix + ":" + attribute.get_local_name(), attribute.get_value()), true);
+        properties.addProperty(EditableProperty(propertyName(attribute), attribute.get_value()), true);
     }
     return properties;
 }
 
-void TemplateDocument::applyProperties(const Core::String& path, const PropertyCollection& properties)
+void TemplateDocument::applyProperties(const Core::String& path, const PropertyCollection& properties,
+                                       ApplyMode mode)
 {
     Xml::Element element = elementAt(path);
     if (element.isNull()) {
         throw Core::Exception(Core::String("The template has no object at ") + path + ".");
     }
+    struct Change
+    {
+        Core::String local;
+        Core::String uri;
+        Core::String prefix;
+        Core::String value;
+    };
+    // Every name is checked before anything changes, so a refused collection
+    // leaves the object as it was.
+    const PropertyCollection before = propertiesOf(element);
+    std::vector<Change> changes;
     for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
         const Core::String& name = property->getName();
+        if (mode == ApplyMode::Replace && before.getPropertyValue(name) == property->getValue() &&
+            !property->getValue().isEmpty()) {
+            continue; // unchanged, whatever namespace it is in
+        }
         const int colon = name.find(QChar(u':'));
         const Core::String prefix = colon < 0 ? Core::String() : name.left(colon);
         const Core::String local = colon < 0 ? name : name.subString(colon + 1);
@@ -154,14 +177,24 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
         if (!plain && uri.isEmpty()) {
             throw Core::Exception(Core::String("Unknown namespace prefix in the property ") + name + ".");
         }
-        if (property->getValue().isEmpty()) {
-            element.remove_attribute(local, uri);
+        changes.push_back({local, uri, plain ? Core::String() : prefix, property->getValue()});
+    }
+    if (mode == ApplyMode::Replace) {
+        for (const Xml::Attribute& attribute : element.get_attributes()) {
+            if (!properties.containsProperty(propertyName(attribute))) {
+                element.remove_attribute(attribute.get_local_name(), attribute.get_namespace_uri());
+            }
+        }
+    }
+    for (const Change& change : changes) {
+        if (change.value.isEmpty()) {
+            element.remove_attribute(change.local, change.uri);
             continue;
         }
-        if (!plain) {
-            root().set_namespace_declaration(uri, prefix);
+        if (!change.prefix.isEmpty()) {
+            root().set_namespace_declaration(change.uri, change.prefix);
         }
-        element.set_attribute(local, property->getValue(), plain ? Core::String() : prefix);
+        element.set_attribute(change.local, change.value, change.prefix);
     }
     markChanged();
 }

@@ -47,9 +47,22 @@ public:
     /// Properties as dialogs name them: "fo:" + attribute for plain attributes,
     /// the usual prefix for attributes of other namespaces.
     static PropertyCollection propertiesOf(const Xml::Element& element);
+    /// How applyProperties treats the attributes a collection does not name.
+    enum class ApplyMode {
+        /// They stay: the collection holds only what a dialog changed.
+        Merge,
+        /// They go: the collection is the object's whole property set, as the
+        /// formatting dialogs return it. A shorthand ("padding") that the
+        /// dialog expanded into longhands must not stay beside them, or a
+        /// longhand the dialog removed would come back through it.
+        Replace
+    };
     /// Sets each property as an attribute of the object at `path`; an empty
-    /// value removes it. Raises when there is no such object.
-    void applyProperties(const Core::String& path, const PropertyCollection& properties);
+    /// value removes it. Raises when there is no such object, or when a
+    /// property to set has a prefix of no known namespace; the object is then
+    /// left unchanged.
+    void applyProperties(const Core::String& path, const PropertyCollection& properties,
+                         ApplyMode mode = ApplyMode::Merge);
     /// Parses `markup` (fo:, kmb:, km:, svg: prefixes may be used without
     /// declaring them) and puts it after or inside the selected object;
     /// answers the first element inserted (null for text only). Raises on

@@ -1,7 +1,10 @@
 // The designer as a person uses it: the sample opens, picking an object in the
 // outline makes it the one dialogs work on, menus open the dialogs.
 #include "bundledsamples.h"
+#include "controls/lengthorpercentctrl.h"
 #include "designerwindow.h"
+#include "dialogdriver.h"
+#include "dialogs/format/bordersbackgrounddlg.h"
 #include "frame/logdlg.h"
 #include "modalanswerer.h"
 #include "recordingmessageboxfactory.h"
@@ -10,7 +13,10 @@
 #include "testregistry.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -24,6 +30,19 @@ QTreeWidgetItem* findItem(QTreeWidget* tree, const QString& id)
         }
     }
     return nullptr;
+}
+
+void selectInOutline(DesignerWindow& window, const QString& id)
+{
+    QTreeWidgetItem* item = findItem(window.outline(), id);
+    QVERIFY2(item, qPrintable(id));
+    window.outline()->scrollToItem(item);
+    QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {}, window.outline()->visualItemRect(item).center());
+}
+
+QString attributesOf(const Xml::Element& element)
+{
+    return TemplateDocument::propertiesOf(element).getPropertiesString().toQString();
 }
 
 } // namespace
@@ -101,6 +120,53 @@ private Q_SLOTS:
         action->trigger();
         QVERIFY(answer.handled());
         QCOMPARE(shown, 1);
+    }
+
+    void formatMenuAppliesBordersAndBackground()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        window.show();
+        selectInOutline(window, QStringLiteral("payment"));
+        auto* action = window.menuBar()->findChild<QAction*>(QStringLiteral("BordersBackgroundDlg"));
+        QVERIFY2(action, "Format menu entry for borders and background not found");
+
+        // Cancelled after an edit, the template stays as it was.
+        const QString before = attributesOf(window.document()->selected());
+        TestSupport::ModalAnswerer cancel;
+        cancel.onNext<BordersBackgroundDlg>([](BordersBackgroundDlg* dialog) {
+            TestSupport::pickEntry(dialog->control<QComboBox>(12920), QStringLiteral("Dotted"));
+            dialog->reject();
+        });
+        action->trigger();
+        QVERIFY(cancel.handled());
+        QCOMPARE(attributesOf(window.document()->selected()), before);
+        QVERIFY(!window.document()->isModified());
+
+        // The payment block has padding="6pt"; its left padding is taken away.
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<BordersBackgroundDlg>([](BordersBackgroundDlg* dialog) {
+            TestSupport::pickEntry(dialog->control<QComboBox>(12920), QStringLiteral("Dashed"));
+            TestSupport::typeLength(dialog->control<LengthOrPercentCtrl>(12924), QStringLiteral("2"));
+            TestSupport::typeLength(dialog->control<LengthOrPercentCtrl>(4252), QStringLiteral("0"));
+            QTest::mouseClick(dialog->control<QPushButton>(1), Qt::LeftButton);
+        });
+        action->trigger();
+        QVERIFY(answer.handled());
+
+        const Xml::Element payment = window.document()->selected();
+        QCOMPARE(payment.get_attribute_value("id").toQString(), QStringLiteral("payment"));
+        QCOMPARE(payment.get_attribute_value("border-left-style").toQString(), QStringLiteral("dashed"));
+        QCOMPARE(payment.get_attribute_value("border-left-width").toQString(), QStringLiteral("2px"));
+        QCOMPARE(payment.get_attribute_value("background-color").toQString(), QStringLiteral("#eef3f8"));
+        QCOMPARE(payment.get_attribute_value("padding-top").toQString(), QStringLiteral("6pt"));
+        // The shorthand would bring the removed left padding back.
+        QVERIFY(payment.get_attribute("padding").isNull());
+        QVERIFY(payment.get_attribute("padding-left").isNull());
+        QVERIFY(window.document()->isModified());
+        const auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("result"));
+        QVERIFY(result->toPlainText().contains(QLatin1String("fo:border-left-style = dashed")));
     }
 
     void brokenTemplateIsReportedAndNothingOpens()
