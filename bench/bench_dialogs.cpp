@@ -1,0 +1,86 @@
+// How long a user waits for a dialog: from constructing it until its window,
+// and for the formatting dialogs their first preview, have been painted.
+// QColorDialog, which opens in about the time a user does not notice, is the
+// yardstick. Run offscreen with the median of several runs:
+//   QT_QPA_PLATFORM=offscreen build/bench/bench_dialogs -median 21
+#include "dialogs/format/bordersbackgrounddlg.h"
+#include "controls/staticpreview.h"
+#include "templatedocument.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QElapsedTimer>
+#include <QTest>
+
+namespace {
+
+// Notes when `watched` has been painted: the event loop turn that delivered
+// the paint event has finished painting by the time it returns.
+class PaintWatcher : public QObject
+{
+public:
+    explicit PaintWatcher(QWidget* watched) { watched->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+bool waitUntilPainted(const PaintWatcher& watcher)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!watcher.painted && timer.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+    return watcher.painted;
+}
+
+} // namespace
+
+class BenchDialogs : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bordersBackgroundOnTheInvoice()
+    {
+        // The bold total line of the invoice: a block inside a block of the flow.
+        auto document = TemplateDocument::load(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
+        const auto totals = document->root().find("//*[@id='totals']");
+        QVERIFY(!totals.empty());
+        document->select(Xml::Element(totals.front()).get_child_elements().back());
+        bool painted = true;
+        QBENCHMARK
+        {
+            BordersBackgroundDlg dialog{SmartPtr<IDocumentInformation>(document)};
+            PaintWatcher watcher(dialog.preview());
+            dialog.show();
+            painted = painted && waitUntilPainted(watcher);
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
+    void colorDialogForComparison()
+    {
+        bool painted = true;
+        QBENCHMARK
+        {
+            QColorDialog dialog(Qt::red);
+            dialog.setOption(QColorDialog::DontUseNativeDialog);
+            PaintWatcher watcher(&dialog);
+            dialog.show();
+            painted = painted && waitUntilPainted(watcher);
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+};
+
+QTEST_MAIN(BenchDialogs)
+#include "bench_dialogs.moc"
