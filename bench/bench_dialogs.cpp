@@ -3,8 +3,8 @@
 // QColorDialog, which opens in about the time a user does not notice, is the
 // yardstick. Run offscreen with the median of several runs:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_dialogs -median 21
-#include "dialogs/format/bordersbackgrounddlg.h"
 #include "controls/staticpreview.h"
+#include "dialogs/format/bordersbackgrounddlg.h"
 #include "templatedocument.h"
 
 #include <QApplication>
@@ -50,7 +50,8 @@ private Q_SLOTS:
     void bordersBackgroundOnTheInvoice()
     {
         // The bold total line of the invoice: a block inside a block of the flow.
-        auto document = TemplateDocument::load(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
+        auto document =
+            TemplateDocument::load(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
         const auto totals = document->root().find("//*[@id='totals']");
         QVERIFY(!totals.empty());
         document->select(Xml::Element(totals.front()).get_child_elements().back());

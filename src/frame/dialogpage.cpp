@@ -4,7 +4,8 @@
 
 #include <QVariant>
 
-DialogPage::DialogPage(unsigned templateId, QWidget* parent) : QWidget(parent), m_templateId(templateId)
+DialogPage::DialogPage(unsigned templateId, QWidget* parent)
+    : QWidget(parent), m_templateId(templateId)
 {
     setProperty("templateId", templateId);
 }

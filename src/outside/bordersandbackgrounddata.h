@@ -67,9 +67,15 @@ public:
     RepeatMode getRepeatMode() const { return m_repeatMode; }
     void setRepeatMode(RepeatMode mode) { m_repeatMode = mode; }
     const Xml::LengthOrPercent& getPositionHorizontal() const { return m_positionHorizontal; }
-    void setPositionHorizontal(const Xml::LengthOrPercent& position) { m_positionHorizontal = position; }
+    void setPositionHorizontal(const Xml::LengthOrPercent& position)
+    {
+        m_positionHorizontal = position;
+    }
     const Xml::LengthOrPercent& getPositionVertical() const { return m_positionVertical; }
-    void setPositionVertical(const Xml::LengthOrPercent& position) { m_positionVertical = position; }
+    void setPositionVertical(const Xml::LengthOrPercent& position)
+    {
+        m_positionVertical = position;
+    }
 
     const Xml::LengthOrPercent& getPadding(Side side) const { return m_paddings[side]; }
     void setPadding(Side side, const Xml::LengthOrPercent& padding) { m_paddings[side] = padding; }
@@ -79,7 +85,8 @@ public:
     const Core::String& getElementName() const { return m_elementName; }
     void setElementName(const Core::String& name) { m_elementName = name; }
 
-    friend bool operator==(const BordersAndBackgroundData&, const BordersAndBackgroundData&) = default;
+    friend bool operator==(const BordersAndBackgroundData&,
+                           const BordersAndBackgroundData&) = default;
 
 private:
     std::array<int, SideCount> m_styles{};

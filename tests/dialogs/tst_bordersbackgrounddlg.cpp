@@ -33,7 +33,8 @@ QList<QPair<QString, QString>> pairs(const QStringList& assignments)
 {
     QList<QPair<QString, QString>> list;
     for (const QString& assignment : assignments) {
-        list.append({assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1)});
+        list.append(
+            {assignment.section(QLatin1Char('='), 0, 0), assignment.section(QLatin1Char('='), 1)});
     }
     return list;
 }
@@ -83,9 +84,10 @@ int pixelsOf(const QImage& image, QRgb color)
 // The base64 text of a gradient as the designer stores it.
 QString gradientData()
 {
-    return QString::fromLatin1(QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><!-- default svg gradient -->"
-                                          "<linearGradient id=\"g\"/></svg>")
-                                   .toBase64());
+    return QString::fromLatin1(
+        QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\"><!-- default svg gradient -->"
+                   "<linearGradient id=\"g\"/></svg>")
+            .toBase64());
 }
 
 // Top, right, bottom, left: the rows of the borders page.
@@ -101,7 +103,10 @@ class TestBordersBackgroundDlg : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Point)); }
+    void initTestCase()
+    {
+        QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Point));
+    }
 
     void applyToListsTheObjectsFromTheFlowDown()
     {
@@ -166,8 +171,10 @@ private Q_SLOTS:
         QCOMPARE(valueOf(dialog, "fo:border-top-width"), QStringLiteral("3px"));
         // The other sides stay without a border, and without a zero width.
         for (const char* side : {"left", "right", "bottom"}) {
-            QVERIFY(!dialog.getCurrentProperties().containsProperty(QStringLiteral("fo:border-%1-style").arg(side)));
-            QVERIFY(!dialog.getCurrentProperties().containsProperty(QStringLiteral("fo:border-%1-width").arg(side)));
+            QVERIFY(!dialog.getCurrentProperties().containsProperty(
+                QStringLiteral("fo:border-%1-style").arg(side)));
+            QVERIFY(!dialog.getCurrentProperties().containsProperty(
+                QStringLiteral("fo:border-%1-width").arg(side)));
         }
         // A width on a side without a style is kept: only 0px goes.
         TestSupport::typeLength(dialog.control<LengthOrPercentCtrl>(LeftWidth), "2");
@@ -216,36 +223,45 @@ private Q_SLOTS:
             << QStringList{"fo:border-style"};
         QTest::newRow("border shorthand")
             << QStringList{"fo:border=2pt dashed blue"}
-            << QStringList{"fo:border-top-style=dashed", "fo:border-top-width=2pt", "fo:border-top-color=blue"}
+            << QStringList{"fo:border-top-style=dashed", "fo:border-top-width=2pt",
+                           "fo:border-top-color=blue"}
             << QStringList{"fo:border"};
         QTest::newRow("none style drops a zero width")
             << QStringList{"fo:border-left-style=none", "fo:border-left-width=0px"} << QStringList{}
             << QStringList{"fo:border-left-style", "fo:border-left-width"};
         QTest::newRow("shadow offsets below one point and no colour")
-            << QStringList{"fo:box-shadow=0.5pt 0.5pt"} << QStringList{} << QStringList{"fo:box-shadow"};
+            << QStringList{"fo:box-shadow=0.5pt 0.5pt"} << QStringList{}
+            << QStringList{"fo:box-shadow"};
         QTest::newRow("shadow without a colour")
-            << QStringList{"fo:box-shadow=2px 3px"} << QStringList{"fo:box-shadow=2px 3px "} << QStringList{};
+            << QStringList{"fo:box-shadow=2px 3px"} << QStringList{"fo:box-shadow=2px 3px "}
+            << QStringList{};
         QTest::newRow("shadow with a colour")
-            << QStringList{"fo:box-shadow=2px 3px rgb(255, 0, 0)"} << QStringList{"fo:box-shadow=2px 3px rgb(255,0,0)"}
-            << QStringList{};
+            << QStringList{"fo:box-shadow=2px 3px rgb(255, 0, 0)"}
+            << QStringList{"fo:box-shadow=2px 3px rgb(255,0,0)"} << QStringList{};
         QTest::newRow("image path too short to keep")
-            << QStringList{"fo:background-image=url(a.png)"} << QStringList{} << QStringList{"fo:background-image"};
-        QTest::newRow("image")
-            << QStringList{"fo:background-image=url(img/logo.png)", "fo:background-repeat=repeat-y"}
-            << QStringList{"fo:background-image=url(img/logo.png)", "fo:background-repeat=repeat-y"} << QStringList{};
-        QTest::newRow("gradient")
-            << QStringList{"fo:background-image=url(data:," + gradientData() + ")"}
-            << QStringList{"fo:background-image=data:," + gradientData(), "fo:background-repeat=no-repeat",
-                           "fo:background-size=100%"}
-            << QStringList{};
+            << QStringList{"fo:background-image=url(a.png)"} << QStringList{}
+            << QStringList{"fo:background-image"};
+        QTest::newRow("image") << QStringList{"fo:background-image=url(img/logo.png)",
+                                              "fo:background-repeat=repeat-y"}
+                               << QStringList{"fo:background-image=url(img/logo.png)",
+                                              "fo:background-repeat=repeat-y"}
+                               << QStringList{};
+        QTest::newRow("gradient") << QStringList{"fo:background-image=url(data:," + gradientData() +
+                                                 ")"}
+                                  << QStringList{"fo:background-image=data:," + gradientData(),
+                                                 "fo:background-repeat=no-repeat",
+                                                 "fo:background-size=100%"}
+                                  << QStringList{};
         QTest::newRow("zero paddings and positions")
             << QStringList{"fo:padding=0pt 5%", "fo:background-position-horizontal=0px",
                            "fo:background-position-vertical=10pt"}
-            << QStringList{"fo:padding-left=5%", "fo:padding-right=5%", "fo:background-position-vertical=10pt"}
-            << QStringList{"fo:padding", "fo:padding-top", "fo:padding-bottom", "fo:background-position-horizontal"};
+            << QStringList{"fo:padding-left=5%", "fo:padding-right=5%",
+                           "fo:background-position-vertical=10pt"}
+            << QStringList{"fo:padding", "fo:padding-top", "fo:padding-bottom",
+                           "fo:background-position-horizontal"};
         QTest::newRow("other properties stay")
-            << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{"fo:id=total", "fo:font-size=9pt"}
-            << QStringList{};
+            << QStringList{"fo:id=total", "fo:font-size=9pt"}
+            << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{};
     }
 
     void propertiesAfterOpening()
@@ -266,8 +282,9 @@ private Q_SLOTS:
 
     void pagesShowWhatTheObjectHas()
     {
-        BordersBackgroundDlg dialog(blockInFlow(
-            {"fo:background-image=url(data:," + gradientData() + ")", "fo:border-right=2pt groove green"}));
+        BordersBackgroundDlg dialog(
+            blockInFlow({"fo:background-image=url(data:," + gradientData() + ")",
+                         "fo:border-right=2pt groove green"}));
         dialog.show();
         QCOMPARE(dialog.control<ColorCtrl>(4067)->text(), QStringLiteral("Gradient"));
         QVERIFY(dialog.control<ColorCtrl>(4067)->isGradient());
@@ -288,8 +305,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("offset");
-        QTest::newRow("a colour name keeps zero offsets") << "red" << "0px";
-        QTest::newRow("rgb, as the colour dialog writes it") << "rgb(0,0,255)" << "4px";
+        QTest::newRow("a colour name keeps zero offsets") << "red"
+                                                          << "0px";
+        QTest::newRow("rgb, as the colour dialog writes it") << "rgb(0,0,255)"
+                                                             << "4px";
     }
 
     void shadowColourFromTheColourDialogGetsOffsets()
@@ -322,7 +341,8 @@ private Q_SLOTS:
         QCOMPARE(request.directory.toQString(), folder);
         const QStringList filters = request.filter.toQString().split(QStringLiteral(";;"));
         QCOMPARE(filters.size(), 5);
-        QVERIFY(filters[0].contains(QLatin1String("*.png")) && filters[0].contains(QLatin1String("*.zchart")));
+        QVERIFY(filters[0].contains(QLatin1String("*.png")) &&
+                filters[0].contains(QLatin1String("*.zchart")));
         QVERIFY(filters[1].endsWith(QLatin1String("(*.svg)")));
         QVERIFY(filters[4].endsWith(QLatin1String("(*)")));
 

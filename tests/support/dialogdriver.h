@@ -18,7 +18,8 @@ namespace TestSupport {
 /// arrow keys and Enter. The list's window must be shown.
 inline void pickEntry(QComboBox* list, const QString& text)
 {
-    QVERIFY2(list && list->isEnabled(), qPrintable(QStringLiteral("no enabled list to pick \"%1\" from").arg(text)));
+    QVERIFY2(list && list->isEnabled(),
+             qPrintable(QStringLiteral("no enabled list to pick \"%1\" from").arg(text)));
     const int target = list->findText(text);
     QVERIFY2(target >= 0, qPrintable(QStringLiteral("\"%1\" is not listed").arg(text)));
     QTest::mouseClick(list, Qt::LeftButton);

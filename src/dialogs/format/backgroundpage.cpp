@@ -2,8 +2,8 @@
 
 #include "controls/colorctrl.h"
 #include "controls/lengthorpercentctrl.h"
-#include "outside/coreformat.h"
 #include "outside/corefilesystem.h"
+#include "outside/coreformat.h"
 #include "outside/sharedfiledialogs.h"
 
 #include "ui_backgroundpage.h"
@@ -19,11 +19,11 @@ constexpr std::pair<unsigned, Data::RepeatMode> RepeatEntries[] = {
 
 Core::String imageFilter()
 {
-    return Core::Format::format("{0}|*.bmp;*.png;*.gif;*.jpeg;*.jpg;*.tiff;*.tif;*.pdf;*.svg;*.zchart;*.eps;*.ps|"
-                                "{1}|*.svg|{2}|*.pdf|{3}|*.zchart|{4}|*.*||",
-                                Core::String::formatS(63064), Core::String::formatS(63065),
-                                Core::String::formatS(63066), Core::String::formatS(63067),
-                                Core::String::formatS(63044));
+    return Core::Format::format(
+        "{0}|*.bmp;*.png;*.gif;*.jpeg;*.jpg;*.tiff;*.tif;*.pdf;*.svg;*.zchart;*.eps;*.ps|"
+        "{1}|*.svg|{2}|*.pdf|{3}|*.zchart|{4}|*.*||",
+        Core::String::formatS(63064), Core::String::formatS(63065), Core::String::formatS(63066),
+        Core::String::formatS(63067), Core::String::formatS(63044));
 }
 
 bool isZero(const Xml::Length& length)
@@ -37,14 +37,18 @@ BackgroundPage::BackgroundPage(BordersAndBackgroundData& record, QWidget* parent
     : DialogPage(TemplateId, parent), m_ui(std::make_unique<Ui::BackgroundPage>()), m_data(record)
 {
     m_ui->setupUi(this);
-    connect(m_ui->backgroundColorEdit, &QLineEdit::textChanged, this, &BackgroundPage::OnBackgroundColorChanged);
+    connect(m_ui->backgroundColorEdit, &QLineEdit::textChanged, this,
+            &BackgroundPage::OnBackgroundColorChanged);
     connect(m_ui->imageEdit, &QLineEdit::textChanged, this, &BackgroundPage::OnImageChanged);
     connect(m_ui->browseButton, &QPushButton::clicked, this, &BackgroundPage::OnBnClickedBrowse);
     connect(m_ui->repeatCombo, &QComboBox::activated, this, &BackgroundPage::OnRepeatModeChanged);
-    for (LengthOrPercentCtrl* field : {m_ui->offsetXField, m_ui->offsetYField, m_ui->shadowXField, m_ui->shadowYField}) {
-        connect(field, &LengthOrPercentCtrl::lengthOrPercentModified, this, &BackgroundPage::OnLengthOrPercentModified);
+    for (LengthOrPercentCtrl* field :
+         {m_ui->offsetXField, m_ui->offsetYField, m_ui->shadowXField, m_ui->shadowYField}) {
+        connect(field, &LengthOrPercentCtrl::lengthOrPercentModified, this,
+                &BackgroundPage::OnLengthOrPercentModified);
     }
-    connect(m_ui->shadowColorEdit, &QLineEdit::textChanged, this, &BackgroundPage::OnShadowColorChanged);
+    connect(m_ui->shadowColorEdit, &QLineEdit::textChanged, this,
+            &BackgroundPage::OnShadowColorChanged);
     updateImageControls();
 }
 
@@ -64,8 +68,10 @@ void BackgroundPage::showRecord()
     m_ui->repeatCombo->setCurrentIndex(m_ui->repeatCombo->findData(int(m_data.getRepeatMode())));
     m_ui->offsetXField->setAssignedLengthOrPercent(m_data.getPositionHorizontal(), false, false);
     m_ui->offsetYField->setAssignedLengthOrPercent(m_data.getPositionVertical(), false, false);
-    m_ui->shadowXField->setAssignedLengthOrPercent(Xml::LengthOrPercent(m_data.getShadowDx()), false, false);
-    m_ui->shadowYField->setAssignedLengthOrPercent(Xml::LengthOrPercent(m_data.getShadowDy()), false, false);
+    m_ui->shadowXField->setAssignedLengthOrPercent(Xml::LengthOrPercent(m_data.getShadowDx()),
+                                                   false, false);
+    m_ui->shadowYField->setAssignedLengthOrPercent(Xml::LengthOrPercent(m_data.getShadowDy()),
+                                                   false, false);
     m_ui->shadowColorEdit->setText(m_data.getShadowColor());
     updateImageControls();
 }
@@ -123,7 +129,8 @@ void BackgroundPage::OnRepeatModeChanged(int index)
     Q_EMIT recordChanged();
 }
 
-void BackgroundPage::OnLengthOrPercentModified(LengthOrPercentCtrl* control, const Xml::LengthOrPercent& value)
+void BackgroundPage::OnLengthOrPercentModified(LengthOrPercentCtrl* control,
+                                               const Xml::LengthOrPercent& value)
 {
     if (m_showing) {
         return;
@@ -149,7 +156,8 @@ void BackgroundPage::OnShadowColorChanged()
     m_data.setShadowColor(color);
     // A colour picked in the colour dialog (written as rgb()) on a shadow
     // without offsets would not show; give it a visible offset.
-    if (color.contains(QLatin1String("rgb")) && isZero(m_data.getShadowDx()) && isZero(m_data.getShadowDy())) {
+    if (color.contains(QLatin1String("rgb")) && isZero(m_data.getShadowDx()) &&
+        isZero(m_data.getShadowDy())) {
         const Xml::Length offset(4.0, Xml::Length::Px);
         m_data.setShadowDx(offset);
         m_data.setShadowDy(offset);
@@ -167,9 +175,10 @@ void BackgroundPage::OnBnClickedBrowse()
                                     : Core::IO::FileSystem::getDirectoryName(m_documentPath);
     const Core::String image = m_ui->imageEdit->text();
     // Start at the current image (relative to the template), else in the template's folder.
-    const Core::String start = image.isEmpty() ? folder : Core::IO::FileSystem::combine(folder, image);
-    Core::String chosen =
-        SharedUI::FileDialogs::getOpenFileName(this, Core::String::formatS(63045), start, imageFilter());
+    const Core::String start =
+        image.isEmpty() ? folder : Core::IO::FileSystem::combine(folder, image);
+    Core::String chosen = SharedUI::FileDialogs::getOpenFileName(this, Core::String::formatS(63045),
+                                                                 start, imageFilter());
     if (chosen.isEmpty()) {
         return;
     }

@@ -67,8 +67,9 @@ void readShadow(const Core::String& text, BordersAndBackgroundData& data)
         data.setShadowDy(shadow.getDy());
         // A shadow read without a colour ("2px 2px", "none") has none to show:
         // its last word is an offset or the keyword.
-        color = shadow.getColor().isSet() ? Xml::ColorParse::getColorAsString(shadow.getColor().getValue())
-                                          : Core::String();
+        color = shadow.getColor().isSet()
+                    ? Xml::ColorParse::getColorAsString(shadow.getColor().getValue())
+                    : Core::String();
     }
     data.setShadowColor(color);
 }
@@ -82,8 +83,8 @@ void readLengthOrPercent(const PropertyCollection& properties, const Core::Strin
     }
 }
 
-void setOrRemove(PropertyCollection& properties, const Core::String& name, const Core::String& value,
-                 bool remove)
+void setOrRemove(PropertyCollection& properties, const Core::String& name,
+                 const Core::String& value, bool remove)
 {
     if (remove) {
         properties.removePropertyByName(name);
@@ -130,11 +131,13 @@ BordersAndBackgroundData::RepeatMode repeatMode(const Core::String& text)
 
 } // namespace
 
-void BordersBackgroundAttributes::load(const PropertyCollection& properties, BordersAndBackgroundData& data)
+void BordersBackgroundAttributes::load(const PropertyCollection& properties,
+                                       BordersAndBackgroundData& data)
 {
     data.resetValues();
     for (Side side : Sides) {
-        const int style = BordersAndBackgroundData::getStyleIdx(sideValue(properties, side, "style"));
+        const int style =
+            BordersAndBackgroundData::getStyleIdx(sideValue(properties, side, "style"));
         data.setStyle(side, style);
         if (style == 0) {
             continue;
@@ -146,7 +149,8 @@ void BordersBackgroundAttributes::load(const PropertyCollection& properties, Bor
         data.setColor(side, color.isEmpty() ? Core::String("black") : color);
     }
 
-    if (const Core::String shadow = properties.getPropertyValue("fo:box-shadow"); !shadow.isEmpty()) {
+    if (const Core::String shadow = properties.getPropertyValue("fo:box-shadow");
+        !shadow.isEmpty()) {
         readShadow(shadow, data);
     }
     data.setBackgroundColor(properties.getPropertyValue("fo:background-color"));
@@ -158,7 +162,8 @@ void BordersBackgroundAttributes::load(const PropertyCollection& properties, Bor
     } else {
         data.setGradient(Core::String());
         // The path inside "url(" and ")".
-        data.setBackgroundImage(image.length() > 5 ? image.subString(4, image.length() - 2) : Core::String());
+        data.setBackgroundImage(image.length() > 5 ? image.subString(4, image.length() - 2)
+                                                   : Core::String());
     }
     data.setRepeatMode(repeatMode(properties.getPropertyValue("fo:background-repeat")));
 
@@ -175,11 +180,13 @@ void BordersBackgroundAttributes::load(const PropertyCollection& properties, Bor
     }
 }
 
-void BordersBackgroundAttributes::store(const BordersAndBackgroundData& data, PropertyCollection& properties)
+void BordersBackgroundAttributes::store(const BordersAndBackgroundData& data,
+                                        PropertyCollection& properties)
 {
     for (Side side : Sides) {
         const Core::String style = BordersAndBackgroundData::getStyleName(data.getStyle(side));
-        setOrRemove(properties, borderProperty(side, "style"), style, style.isEmpty() || style == "none");
+        setOrRemove(properties, borderProperty(side, "style"), style,
+                    style.isEmpty() || style == "none");
         const Core::String width = data.getWidth(side).getValueAsString();
         setOrRemove(properties, borderProperty(side, "width"), width,
                     width.isEmpty() || (style == "none" && width == "0px"));
@@ -189,27 +196,34 @@ void BordersBackgroundAttributes::store(const BordersAndBackgroundData& data, Pr
 
     const Core::String dx = Xml::LengthOrPercent(data.getShadowDx()).getValueAsString();
     const Core::String dy = Xml::LengthOrPercent(data.getShadowDy()).getValueAsString();
-    setOrRemove(properties, "fo:box-shadow", Core::Format::format("{0} {1} {2}", dx, dy, data.getShadowColor()),
+    setOrRemove(properties, "fo:box-shadow",
+                Core::Format::format("{0} {1} {2}", dx, dy, data.getShadowColor()),
                 data.getShadowColor().isEmpty() && dx.startsWith("0") && dy.startsWith("0"));
 
-    setOrRemove(properties, "fo:background-color", data.getBackgroundColor(), data.getBackgroundColor().isEmpty());
+    setOrRemove(properties, "fo:background-color", data.getBackgroundColor(),
+                data.getBackgroundColor().isEmpty());
 
     // A gradient is inline SVG stretched over the box; an image of six
     // characters or more ("url()" plus a name) replaces it.
     const bool hasGradient = !data.getGradient().isEmpty();
     if (hasGradient) {
-        properties.setProperty(EditableProperty("fo:background-image", "data:," + data.getGradient()), true);
+        properties.setProperty(
+            EditableProperty("fo:background-image", "data:," + data.getGradient()), true);
         properties.setProperty(EditableProperty("fo:background-repeat", "no-repeat"), true);
         properties.setProperty(EditableProperty("fo:background-size", "100%"), true);
     }
     if (data.getBackgroundImage().length() >= 6) {
-        properties.setProperty(EditableProperty("fo:background-image", "url(" + data.getBackgroundImage() + ")"), true);
-        properties.setProperty(EditableProperty("fo:background-repeat", repeatText(data.getRepeatMode())), true);
+        properties.setProperty(
+            EditableProperty("fo:background-image", "url(" + data.getBackgroundImage() + ")"),
+            true);
+        properties.setProperty(
+            EditableProperty("fo:background-repeat", repeatText(data.getRepeatMode())), true);
     } else if (!hasGradient) {
         properties.removePropertyByName("fo:background-image");
     }
 
-    storeLengthOrPercent(properties, "fo:background-position-horizontal", data.getPositionHorizontal());
+    storeLengthOrPercent(properties, "fo:background-position-horizontal",
+                         data.getPositionHorizontal());
     storeLengthOrPercent(properties, "fo:background-position-vertical", data.getPositionVertical());
     for (Side side : Sides) {
         storeLengthOrPercent(properties, paddingProperty(side), data.getPadding(side));

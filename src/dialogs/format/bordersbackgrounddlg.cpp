@@ -21,7 +21,8 @@ constexpr int PreviewControlId = 4062;
 // empty blocks below so that a flow's background shows as an area.
 const char* const PreviewTemplate =
     "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
-    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
+    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+    "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
     "xmlns:km=\"http://www.varnel.com/km/1.0\" xmlns:zc=\"http://www.varnel.com/2008/zc\" "
     "xmlns:svg=\"http://www.w3.org/2000/svg\" fo:font-family=\"Times\" fo:font-size=\"12pt\">\n"
     "<fo:layout-master-set>\n"
@@ -59,9 +60,12 @@ BordersBackgroundDlg::BordersBackgroundDlg(QWidget* parent)
     m_ui->tabs->addTab(m_bordersPage, Core::String::formatS(63046));
     m_ui->tabs->addTab(m_backgroundPage, Core::String::formatS(63047));
     m_ui->tabs->addTab(m_paddingPage, Core::String::formatS(63049));
-    connect(m_bordersPage, &BordersPage::recordChanged, this, &BordersBackgroundDlg::onPropertiesChanged);
-    connect(m_backgroundPage, &BackgroundPage::recordChanged, this, &BordersBackgroundDlg::onPropertiesChanged);
-    connect(m_paddingPage, &PaddingPage::recordChanged, this, &BordersBackgroundDlg::onPropertiesChanged);
+    connect(m_bordersPage, &BordersPage::recordChanged, this,
+            &BordersBackgroundDlg::onPropertiesChanged);
+    connect(m_backgroundPage, &BackgroundPage::recordChanged, this,
+            &BordersBackgroundDlg::onPropertiesChanged);
+    connect(m_paddingPage, &PaddingPage::recordChanged, this,
+            &BordersBackgroundDlg::onPropertiesChanged);
 
     // The form holds a placeholder; the preview takes its place and number.
     m_preview = new StaticPreview(true);
@@ -71,7 +75,8 @@ BordersBackgroundDlg::BordersBackgroundDlg(QWidget* parent)
     delete m_ui->previewPlaceholder;
     m_ui->previewPlaceholder = nullptr;
 
-    connect(m_ui->applyToCombo, &QComboBox::activated, this, &BordersBackgroundDlg::OnApplyToChanged);
+    connect(m_ui->applyToCombo, &QComboBox::activated, this,
+            &BordersBackgroundDlg::OnApplyToChanged);
 }
 
 BordersBackgroundDlg::BordersBackgroundDlg(SmartPtr<IDocumentInformation> document, QWidget* parent)
@@ -154,7 +159,8 @@ void BordersBackgroundDlg::fillApplyTo()
     for (int i = m_chain->count() - 1; i >= 0; --i) {
         const SmartPtr<XSLFO::DTObjectInfo> object = m_chain->get(i);
         const Core::String local = object->getLocalName();
-        path += Core::Format::format("/{0}:{1}", XSLFO::getDefaultNSPrefix(object->getNamespaceURI()), local);
+        path += Core::Format::format("/{0}:{1}",
+                                     XSLFO::getDefaultNSPrefix(object->getNamespaceURI()), local);
         m_paths.push_back(path);
         listing = listing || local == "flow" || local == "static-content";
         if (!listing) {
@@ -185,12 +191,14 @@ void BordersBackgroundDlg::OnApplyToChanged(int entry)
 {
     QComboBox* applyTo = m_ui->applyToCombo;
     const int index = applyTo->itemData(entry).toInt();
-    if (m_document.isNull() || entry == m_loadedEntry || index < 0 || index >= int(m_paths.size())) {
+    if (m_document.isNull() || entry == m_loadedEntry || index < 0 ||
+        index >= int(m_paths.size())) {
         return;
     }
     const Core::String path = m_paths[std::size_t(index)];
     if (path != m_currentPath && m_objectLoaded &&
-        UIApplication::MessageBoxW(63068, Win32::MB_OKCANCEL | Win32::MB_ICONQUESTION) != Win32::IDOK) {
+        UIApplication::MessageBoxW(63068, Win32::MB_OKCANCEL | Win32::MB_ICONQUESTION) !=
+            Win32::IDOK) {
         applyTo->setCurrentIndex(entryOfPath(m_currentPath));
         return;
     }
@@ -244,5 +252,6 @@ Core::String BordersBackgroundDlg::previewDocument() const
     const Core::String word = Core::String::formatS(63036).toQString().toHtmlEscaped();
     return Core::Format::format(PreviewTemplate, onFlow ? attributes : Core::String(),
                                 onBlock ? attributes : Core::String(),
-                                onFlow || onBlock ? Core::String() : attributes, word, emptyBlocks());
+                                onFlow || onBlock ? Core::String() : attributes, word,
+                                emptyBlocks());
 }

@@ -34,9 +34,11 @@ public:
     /// Document mode. The object chain is asked for here; the object's
     /// properties when the dialog opens. A null `document` raises
     /// Core::NullPointerException.
-    explicit BordersBackgroundDlg(SmartPtr<IDocumentInformation> document, QWidget* parent = nullptr);
+    explicit BordersBackgroundDlg(SmartPtr<IDocumentInformation> document,
+                                  QWidget* parent = nullptr);
     /// Record mode: edits a copy of `record`; "Apply to" shows its element name.
-    explicit BordersBackgroundDlg(const BordersAndBackgroundData& record, QWidget* parent = nullptr);
+    explicit BordersBackgroundDlg(const BordersAndBackgroundData& record,
+                                  QWidget* parent = nullptr);
     ~BordersBackgroundDlg() override;
 
     /// Every property of the chosen object, shorthands expanded, with the

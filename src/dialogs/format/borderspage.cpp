@@ -30,9 +30,12 @@ BordersPage::BordersPage(BordersAndBackgroundData& record, QWidget* parent)
     : DialogPage(TemplateId, parent), m_ui(std::make_unique<Ui::BordersPage>()), m_data(record)
 {
     m_ui->setupUi(this);
-    m_styles = {m_ui->leftStyleCombo, m_ui->topStyleCombo, m_ui->rightStyleCombo, m_ui->bottomStyleCombo};
-    m_widths = {m_ui->leftWidthField, m_ui->topWidthField, m_ui->rightWidthField, m_ui->bottomWidthField};
-    m_colors = {m_ui->leftColorEdit, m_ui->topColorEdit, m_ui->rightColorEdit, m_ui->bottomColorEdit};
+    m_styles = {m_ui->leftStyleCombo, m_ui->topStyleCombo, m_ui->rightStyleCombo,
+                m_ui->bottomStyleCombo};
+    m_widths = {m_ui->leftWidthField, m_ui->topWidthField, m_ui->rightWidthField,
+                m_ui->bottomWidthField};
+    m_colors = {m_ui->leftColorEdit, m_ui->topColorEdit, m_ui->rightColorEdit,
+                m_ui->bottomColorEdit};
 
     for (QComboBox* combo : m_styles) {
         for (const auto& [textId, name] : StyleEntries) {
@@ -44,7 +47,8 @@ BordersPage::BordersPage(BordersAndBackgroundData& record, QWidget* parent)
     connect(m_ui->sameStyleCheck, &QCheckBox::clicked, this, &BordersPage::OnStyleChanged);
 
     for (LengthOrPercentCtrl* field : m_widths) {
-        connect(field, &LengthOrPercentCtrl::lengthOrPercentModified, this, [this] { OnWidthChanged(false); });
+        connect(field, &LengthOrPercentCtrl::lengthOrPercentModified, this,
+                [this] { OnWidthChanged(false); });
     }
     connect(m_ui->sameWidthCheck, &QCheckBox::clicked, this, [this] { OnWidthChanged(true); });
 
@@ -52,7 +56,8 @@ BordersPage::BordersPage(BordersAndBackgroundData& record, QWidget* parent)
         connect(m_colors[side], &QLineEdit::textChanged, this,
                 [this, side] { OnColorChanged(Side(side), false); });
     }
-    connect(m_ui->sameColorCheck, &QCheckBox::clicked, this, [this] { OnColorChanged(Data::Top, true); });
+    connect(m_ui->sameColorCheck, &QCheckBox::clicked, this,
+            [this] { OnColorChanged(Data::Top, true); });
 }
 
 BordersPage::~BordersPage() = default;
@@ -64,7 +69,8 @@ void BordersPage::showRecord()
         const int style = m_data.getStyle(Side(side));
         m_styles[side]->setCurrentIndex(style < 0 ? -1 : m_styles[side]->findData(style));
         m_colors[side]->setText(m_data.getColor(Side(side)));
-        m_widths[side]->setAssignedLengthOrPercent(Xml::LengthOrPercent(m_data.getWidth(Side(side))), false, false);
+        m_widths[side]->setAssignedLengthOrPercent(
+            Xml::LengthOrPercent(m_data.getWidth(Side(side))), false, false);
     }
 }
 
@@ -91,7 +97,8 @@ void BordersPage::OnStyleChanged()
         }
         LengthOrPercentCtrl* width = m_widths[side];
         if (m_data.getStyle(Side(side)) > 0 && width->getValue().getLength().getSize() == 0.0) {
-            width->setAssignedLengthOrPercent(Xml::LengthOrPercent(Xml::Length(1.0, Xml::Length::Px)), true, false);
+            width->setAssignedLengthOrPercent(
+                Xml::LengthOrPercent(Xml::Length(1.0, Xml::Length::Px)), true, false);
         }
     }
     Q_EMIT recordChanged();
@@ -114,7 +121,8 @@ void BordersPage::OnWidthChanged(bool clicked)
         }
     }
     for (int side = 0; side < Data::SideCount; ++side) {
-        m_data.setWidth(Side(side), Xml::BorderWidth((same ? top : m_widths[side])->getValue().getLength()));
+        m_data.setWidth(Side(side),
+                        Xml::BorderWidth((same ? top : m_widths[side])->getValue().getLength()));
     }
     if (clicked) {
         update();

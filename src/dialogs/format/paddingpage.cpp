@@ -23,7 +23,7 @@ PaddingPage::~PaddingPage() = default;
 void PaddingPage::showRecord()
 {
     for (int side = 0; side < BordersAndBackgroundData::SideCount; ++side) {
-        m_fields[side]->setAssignedLengthOrPercent(m_data.getPadding(BordersAndBackgroundData::Side(side)), false,
-                                                   false);
+        m_fields[side]->setAssignedLengthOrPercent(
+            m_data.getPadding(BordersAndBackgroundData::Side(side)), false, false);
     }
 }
