@@ -12,9 +12,9 @@ namespace {
 
 using FuzzText::check;
 
-constexpr SyntaxXmlType types[] = {SyntaxXmlType::FO,  SyntaxXmlType::KMB, SyntaxXmlType::XSL, SyntaxXmlType::SVG,
-                                   SyntaxXmlType::ZC,  SyntaxXmlType::KM,  SyntaxXmlType::Unknown,
-                                   SyntaxXmlType(42)};
+constexpr SyntaxXmlType types[] = {SyntaxXmlType::FO,      SyntaxXmlType::KMB, SyntaxXmlType::XSL,
+                                   SyntaxXmlType::SVG,     SyntaxXmlType::ZC,  SyntaxXmlType::KM,
+                                   SyntaxXmlType::Unknown, SyntaxXmlType(42)};
 
 QString withoutOwnPrefix(const QString& name, SyntaxXmlType type)
 {
@@ -28,12 +28,13 @@ void exercise(const QString& text)
     check(!syntax.hasErrors());
     for (const QString& name : text.split(u'\n')) {
         const SyntaxXmlType named = SyntaxXml::getSyntaxXmlType(name);
-        check(named == SyntaxXmlType::Unknown || SyntaxXml::getPrefix(named) == name ||
-              SyntaxXml::getNamespaceUri(named) == name);
+        check(named == SyntaxXmlType::Unknown || SyntaxXml::getPrefix(named).toQString() == name ||
+              SyntaxXml::getNamespaceUri(named).toQString() == name);
         for (SyntaxXmlType type : types) {
             const QString local = withoutOwnPrefix(name, type);
             const ElementData element = syntax.getElementDataByName(name, type);
-            check(element.isEmpty() || element.getName().toQString() == SyntaxXml::getPrefix(type) + u':' + local);
+            check(element.isEmpty() || element.getName().toQString() ==
+                                           SyntaxXml::getPrefix(type).toQString() + u':' + local);
             const AttributeData attribute = syntax.getAttributeDataByName(name, type);
             check(attribute.isEmpty() || attribute.getName().toQString() == local);
             const AttributeData qualified = syntax.getAttributeDataByQualifiedName(name, type);

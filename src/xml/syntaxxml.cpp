@@ -289,6 +289,9 @@ ElementData SyntaxXml::getElementDataByName(const Core::String& name, SyntaxXmlT
         return {};
     }
     const Core::String local = localName(name, type);
+    if (!couldBeName(local)) {
+        return {};
+    }
     QHash<QString, ElementData>& cache = m_elementCache[size_t(index)];
     if (auto it = cache.constFind(local.toQString()); it != cache.constEnd()) {
         return *it;
@@ -309,6 +312,9 @@ AttributeData SyntaxXml::getAttributeDataByName(const Core::String& name, Syntax
         return {};
     }
     const Core::String local = localName(name, type);
+    if (!couldBeName(local)) {
+        return {};
+    }
     QHash<QString, AttributeData>& cache = m_attributeCache[size_t(index)];
     if (auto it = cache.constFind(local.toQString()); it != cache.constEnd()) {
         return *it;
