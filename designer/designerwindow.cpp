@@ -7,7 +7,9 @@
 #include "outside/coreexception.h"
 #include "outside/sharedfiledialogs.h"
 #include "sampletreeview.h"
+#include "sourcefindreplace.h"
 #include "templatepreview.h"
+#include "templatesourceview.h"
 
 #include <QCloseEvent>
 #include <QDockWidget>
@@ -25,7 +27,8 @@ const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Template
 
 DesignerWindow::DesignerWindow(QWidget* parent)
     : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview), m_sample(new SampleTreeView),
-      m_result(new QPlainTextEdit)
+      m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
+      m_findReplace(new SourceFindReplace(m_source, this))
 {
     m_preview->setObjectName(QStringLiteral("preview"));
     auto* previewArea = new QScrollArea;
@@ -46,7 +49,14 @@ DesignerWindow::DesignerWindow(QWidget* parent)
     resizeDocks({outlineDock, sampleDock}, {340, 320}, Qt::Horizontal);
     m_result->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("result"));
-    addDock(m_result, tr("Dialog Result"), QStringLiteral("resultDock"), Qt::BottomDockWidgetArea);
+    QDockWidget* resultDock = addDock(m_result, tr("Dialog Result"), QStringLiteral("resultDock"), Qt::BottomDockWidgetArea);
+    m_source->setObjectName(QStringLiteral("source"));
+    m_sourceDock = addDock(m_source, tr("Source"), QStringLiteral("sourceDock"), Qt::BottomDockWidgetArea);
+    tabifyDockWidget(resultDock, m_sourceDock);
+    connect(m_source, &TemplateSourceView::markupEdited, this, &DesignerWindow::onSourceEdited);
+    connect(m_findReplace, &SourceFindReplace::status, this, [this](const QString& message) {
+        statusBar()->showMessage(message);
+    });
 
     connect(m_outline, &OutlineView::elementSelected, this, [this](const Xml::Element& element) {
         if (m_document) {
@@ -69,6 +79,17 @@ void DesignerWindow::createMenus()
     file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &DesignerWindow::onSaveAs);
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    const auto openFindReplace = [this](bool findOnly) {
+        m_sourceDock->show();
+        m_sourceDock->raise();
+        m_findReplace->open(findOnly);
+    };
+    edit->addAction(tr("&Find..."), QKeySequence::Find, this, [openFindReplace] { openFindReplace(true); })
+        ->setObjectName(QStringLiteral("findAction"));
+    edit->addAction(tr("&Replace..."), QKeySequence::Replace, this, [openFindReplace] { openFindReplace(false); })
+        ->setObjectName(QStringLiteral("replaceAction"));
 
     const std::pair<DialogCommand::Menu, QString> menus[] = {
         {DialogCommand::Menu::Format, tr("F&ormat")}, {DialogCommand::Menu::Insert, tr("&Insert")},
@@ -116,6 +137,9 @@ bool DesignerWindow::openTemplate(const QString& path)
 
 void DesignerWindow::refresh()
 {
+    if (!m_applyingSource) {
+        m_source->showMarkup(m_document ? m_document->xml()->writeToString(false).toQString() : QString());
+    }
     if (!m_document) {
         m_outline->clear();
         m_preview->showDocument(nullptr);
@@ -127,6 +151,23 @@ void DesignerWindow::refresh()
     m_preview->showDocument(m_document.get());
     m_sample->showSample(m_document->sampleDocument(), m_document->sampleError());
     updateTitle();
+}
+
+void DesignerWindow::onSourceEdited(const QString& markup)
+{
+    if (!m_document) {
+        return;
+    }
+    try {
+        m_document->replaceMarkup(markup.toUtf8());
+    } catch (const Core::Exception& e) {
+        // Half-typed markup is normal while editing: say why, keep the template.
+        statusBar()->showMessage(e.getMessage());
+        return;
+    }
+    m_applyingSource = true;
+    refresh();
+    m_applyingSource = false;
 }
 
 void DesignerWindow::showResult(const QString& title, const QString& text)
@@ -162,6 +203,7 @@ void DesignerWindow::onOpen()
 
 bool DesignerWindow::onSave()
 {
+    m_source->applyPendingEdits();
     if (!m_document) {
         return false;
     }
@@ -180,6 +222,7 @@ bool DesignerWindow::onSave()
 
 bool DesignerWindow::onSaveAs()
 {
+    m_source->applyPendingEdits();
     if (!m_document) {
         return false;
     }
@@ -200,6 +243,7 @@ bool DesignerWindow::onSaveAs()
 
 bool DesignerWindow::mayDiscardChanges()
 {
+    m_source->applyPendingEdits();
     if (!m_document || !m_document->isModified()) {
         return true;
     }

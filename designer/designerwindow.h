@@ -5,9 +5,12 @@
 #include <QMainWindow>
 
 class OutlineView;
+class QDockWidget;
 class QPlainTextEdit;
 class SampleTreeView;
+class SourceFindReplace;
 class TemplatePreview;
+class TemplateSourceView;
 
 /// The designer: the template's outline, its preview, the sample data and
 /// what the last dialog returned; menus open every dialog of the library on
@@ -35,6 +38,9 @@ public:
     /// The outline, for selecting objects as a user would.
     OutlineView* outline() const { return m_outline; }
     TemplatePreview* preview() const { return m_preview; }
+    /// The template's markup, which Edit → Find and Replace work on.
+    TemplateSourceView* source() const { return m_source; }
+    SourceFindReplace* findReplace() const { return m_findReplace; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,11 +52,16 @@ private:
     bool onSaveAs();
     bool mayDiscardChanges();
     void updateTitle();
+    void onSourceEdited(const QString& markup);
 
     SmartPtr<TemplateDocument> m_document;
     OutlineView* m_outline;
     TemplatePreview* m_preview;
     SampleTreeView* m_sample;
     QPlainTextEdit* m_result;
+    TemplateSourceView* m_source;
+    QDockWidget* m_sourceDock = nullptr;
+    SourceFindReplace* m_findReplace;
+    bool m_applyingSource = false;
     QStringList m_messages;
 };

@@ -5,6 +5,7 @@
 #include "expandersamples.h"
 #include "frame/logdlg.h"
 #include "templatedocument.h"
+#include "xml/xmlviewfindreplacedlg.h"
 
 #include <QFile>
 #include <QTabWidget>
@@ -61,6 +62,18 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                     }});
     list.push_back({QStringLiteral("TextPanel"), [] {
                         return std::unique_ptr<QWidget>(std::make_unique<TextPanelSampleDlg>());
+                    }});
+    list.push_back({QStringLiteral("XmlViewFindReplaceDlg"), [] {
+                        auto dialog = std::make_unique<XmlViewFindReplaceDlg>();
+                        dialog->SetRegularExpression(1);
+                        dialog->Create(false, "border-(left|right)-color=\"#[0-9a-f]+\"", "border-\\1-color=\"#1f4e79\"",
+                                       Win32::FR_DOWN | Win32::FR_MATCHCASE);
+                        return std::unique_ptr<QWidget>(std::move(dialog));
+                    }});
+    list.push_back({QStringLiteral("XmlViewFindReplaceDlgFindOnly"), [] {
+                        auto dialog = std::make_unique<XmlViewFindReplaceDlg>();
+                        dialog->Create(true, "kmb:field", "", Win32::FR_DOWN | Win32::FR_WHOLEWORD);
+                        return std::unique_ptr<QWidget>(std::move(dialog));
                     }});
     return list;
 }

@@ -223,6 +223,25 @@ Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPo
     return first;
 }
 
+void TemplateDocument::replaceMarkup(const QByteArray& markup)
+{
+    Xml::DomParser parser;
+    parser.parseMemory(markup, m_path.isEmpty() ? Core::String("template") : Core::IO::FileSystem::getFileName(m_path));
+    const Core::String selectedPath = pathOf(m_selected);
+    const Core::String sample = root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
+    m_xml = parser.getDocument();
+    // Generated identities are keyed by node; the old nodes are gone.
+    m_generatedIds.clear();
+    m_selected = root();
+    if (const Xml::Element again = elementAt(selectedPath); !again.isNull()) {
+        m_selected = again;
+    }
+    if (root().get_attribute_value("sample-xml", Xml::Namespaces::KMB) != sample) {
+        loadSample();
+    }
+    markChanged();
+}
+
 void TemplateDocument::setValue(const Core::String& objectId, const PropertyValueEx& value)
 {
     m_values.insert(objectId, value);

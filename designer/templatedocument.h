@@ -69,6 +69,12 @@ public:
     /// markup that does not parse, leaving the template unchanged.
     Xml::Element insertMarkup(const Core::String& markup, InsertPosition position);
 
+    /// Replaces the whole template with `markup`, as edited in the source
+    /// view; the object selected stays selected when its path still exists.
+    /// Raises Core::Exception on markup that does not parse, leaving the
+    /// template unchanged.
+    void replaceMarkup(const QByteArray& markup);
+
     /// Values dialogs return for objects that are not plain attributes
     /// (dynamic and conditional values), kept by object id.
     void setValue(const Core::String& objectId, const PropertyValueEx& value);

@@ -39,9 +39,12 @@ public:
     const Core::String& getObjectId() const { return m_objectId; }
     void setObjectId(const Core::String& id) { m_objectId = id; }
 
-    const std::vector<Property>& getProperties() const { return m_properties; }
-    void setProperties(const std::vector<Property>& properties) { m_properties = properties; }
-    void addProperty(const Property& property) { m_properties.push_back(property); }
+    /// The properties the element accepts: those the host gave, or, when it gave
+    /// none, those the syntax definition of the element's vocabulary lists, with
+    /// the display names and groups the definition gives them.
+    const std::vector<Property>& getProperties() const;
+    void setProperties(const std::vector<Property>& properties);
+    void addProperty(const Property& property);
     /// The accepted property whose local name is `name`, or null when the element
     /// accepts none of that name. The pointer lives as long as the property list
     /// is not changed.
@@ -61,6 +64,10 @@ private:
     Core::String m_displayName;
     Core::String m_objectId;
     std::vector<Property> m_properties;
+    bool m_propertiesGiven = false;
+    // Filled from the syntax definition on first use when the host gave no list.
+    mutable std::vector<Property> m_definedProperties;
+    mutable bool m_definedPropertiesRead = false;
 };
 
 } // namespace XSLFO
