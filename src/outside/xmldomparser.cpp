@@ -6,6 +6,7 @@
 #include "outside/xmlerrorcapture_p.h"
 
 #include <libxml/parser.h>
+#include <libxml/SAX2.h>
 #include <memory>
 #include <QFile>
 #include <QFileInfo>
@@ -18,6 +19,19 @@ namespace {
 // DTDLOAD, DTDATTR, XINCLUDE) and libxml2's limits kept (no HUGE). Big line
 // numbers so that errors and get_line() stay right past line 65535.
 constexpr int parseOptions = XML_PARSE_NONET | XML_PARSE_BIG_LINES;
+
+// Large documents parse with XML_PARSE_HUGE, which in libxml2 2.9 also turns
+// off the entity amplification check. Entities only come from declarations in
+// the text itself (no DTD is loaded), so the first declaration puts the
+// standard limits back before any entity can be expanded.
+void restoreLimitsOnEntityDeclaration(void* parser, const xmlChar* name, int type,
+                                      const xmlChar* publicId, const xmlChar* systemId,
+                                      xmlChar* content)
+{
+    auto* context = static_cast<xmlParserCtxtPtr>(parser);
+    context->options &= ~XML_PARSE_HUGE;
+    xmlSAX2EntityDecl(parser, name, type, publicId, systemId, content);
+}
 
 struct ParserContextDeleter
 {
@@ -145,6 +159,10 @@ void DomParser::parse(const QByteArray& bytes, const Core::String& name, const Q
     int options = parseOptions;
     if (decoded) {
         options |= XML_PARSE_IGNORE_ENC; // the text is UTF-8 now, whatever it says
+    }
+    if (m_largeDocuments) {
+        options |= XML_PARSE_HUGE;
+        context->sax->entityDecl = &restoreLimitsOnEntityDeclaration;
     }
     xmlDocPtr document = xmlCtxtReadMemory(context.get(), bytes.constData(), int(bytes.size()),
                                            url.isEmpty() ? nullptr : url.constData(),
