@@ -4,8 +4,8 @@
 #include "frame/waitcursor.h"
 #include "frame/win32constants.h"
 #include "outside/coreexception.h"
-#include "outside/coreformat.h"
 #include "outside/corefilesystem.h"
+#include "outside/coreformat.h"
 #include "outside/namespaces.h"
 #include "outside/xmldomparser.h"
 #include "xml/xsdsamplebuilder.h"
@@ -126,7 +126,8 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
         m_document = sample;
         createNamespaceMap();
         if (kind != SampleKind::Schema && m_hasDefaultNamespace)
-            UIApplication::MessageBoxW(kDefaultNamespaceWarning, Win32::MB_ICONWARNING | Win32::MB_OK);
+            UIApplication::MessageBoxW(kDefaultNamespaceWarning,
+                                       Win32::MB_ICONWARNING | Win32::MB_OK);
     } catch (const Core::Exception& e) {
         m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), e.getMessage());
         m_document = SmartPtr<Xml::XmlDocument>();
@@ -150,11 +151,10 @@ SampleXml::filterXmlSourceFromLfa(const SmartPtr<Xml::XmlDocument>& source)
     auto sample = makeSmart<Xml::XmlDocument>();
     Xml::Element root = sample->createRootNode(Core::String());
     root.set_namespace_declaration(Xml::Namespaces::DT, "dt");
-    processLfaNode(Xml::Element(outputs.front()), root, kSamplePrefix,
-                   Xml::Namespaces::LFS_SAMPLE);
+    processLfaNode(Xml::Element(outputs.front()), root, kSamplePrefix, Xml::Namespaces::LFS_SAMPLE);
     if (root.get_local_name().isEmpty()) {
-        throw Core::Exception(Core::String(
-            Tr::tr("The output of the data aggregation file describes no element.")));
+        throw Core::Exception(
+            Core::String(Tr::tr("The output of the data aggregation file describes no element.")));
     }
     return sample;
 }
@@ -251,6 +251,6 @@ void SampleXml::collectNamespace(const Xml::Node& node)
 bool SampleXml::isDefaultNamespacePrefix(const Core::String& prefix)
 {
     const Core::String lower = prefix.toLower();
-    return lower == "fo" || lower == "kmb" || lower == "svg" || lower == "zc" || lower == "km"
-           || lower == "xsl";
+    return lower == "fo" || lower == "kmb" || lower == "svg" || lower == "zc" || lower == "km" ||
+           lower == "xsl";
 }

@@ -220,8 +220,8 @@ void XsdSampleBuilder::fillAttributes(Xml::Element& node, const Xml::Element& ho
             }
             const QString key = XsdSchemaSet::localPart(reference);
             if (m_active->attributeGroups.contains(key)) {
-                throw Core::Exception(Core::String(
-                    Tr::tr("The attribute group \"%1\" contains itself.").arg(key)));
+                throw Core::Exception(
+                    Core::String(Tr::tr("The attribute group \"%1\" contains itself.").arg(key)));
             }
             m_active->attributeGroups.insert(key);
             fillAttributes(node, group);

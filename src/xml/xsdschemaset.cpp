@@ -22,7 +22,8 @@ QString localPathOf(const QString& location, const QString& folder)
 {
     if (location.startsWith(QLatin1String("file:"), Qt::CaseInsensitive)) {
         const QUrl url(location);
-        return url.isLocalFile() && (url.host().isEmpty() || url.host() == QLatin1String("localhost"))
+        return url.isLocalFile() &&
+                       (url.host().isEmpty() || url.host() == QLatin1String("localhost"))
                    ? QDir::cleanPath(url.toLocalFile())
                    : QString();
     }

@@ -105,8 +105,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("map");
         QTest::addColumn<int>("warnings");
         QTest::newRow("default namespace warns once, not in the map")
-            << QByteArray("<r xmlns='urn:d' xmlns:a='urn:a'><c xmlns='urn:e'/></r>")
-            << "a=urn:a" << 1;
+            << QByteArray("<r xmlns='urn:d' xmlns:a='urn:a'><c xmlns='urn:e'/></r>") << "a=urn:a"
+            << 1;
         QTest::newRow("reserved prefixes in any case")
             << QByteArray("<r xmlns:FO='urn:fo' xmlns:Kmb='urn:k' xmlns:xsl='urn:x' "
                           "xmlns:fox='urn:fox'/>")
@@ -179,7 +179,7 @@ private Q_SLOTS:
                             DatasourceType::DataAggregationFile));
         QVERIFY(sample.getXmlDocument().isNull());
         QCOMPARE(sample.getLastError(), Core::Format::format(String::formatS(kLoadFailed),
-                                                            String::formatS(kNoSingleOutput)));
+                                                             String::formatS(kNoSingleOutput)));
     }
 
     void reloadRebuildsAnEqualDocument()
@@ -204,8 +204,12 @@ private Q_SLOTS:
         SampleFiles::write(dir.path(), "local.dtd", "<!ATTLIST root fetched CDATA 'yes'>");
         const QByteArray xml = "<!DOCTYPE root SYSTEM 'local.dtd' [\n"
                                "<!ENTITY secret SYSTEM 'secret.txt'>\n"
-                               "<!ENTITY remote SYSTEM '" + server.url() + "/remote.txt'>\n"
-                               "<!ENTITY % remoteDtd SYSTEM '" + server.url() + "/remote.dtd'>\n"
+                               "<!ENTITY remote SYSTEM '" +
+                               server.url() +
+                               "/remote.txt'>\n"
+                               "<!ENTITY % remoteDtd SYSTEM '" +
+                               server.url() +
+                               "/remote.dtd'>\n"
                                "%remoteDtd;\n]>\n"
                                "<root xmlns:a='urn:a'>&secret;&remote;</root>";
         SampleXml sample;
