@@ -53,4 +53,5 @@ private:
     SampleTreeView* m_sample;
     QPlainTextEdit* m_result;
     QStringList m_messages;
+    int m_logListener = 0;
 };
