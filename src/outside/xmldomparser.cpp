@@ -167,10 +167,17 @@ void DomParser::parseFile(const Core::String& path)
         m_document = SmartPtr<XmlDocument>(new XmlDocument(document));
         return;
     }
-    // The file may have grown since it was measured: read no more than allowed.
-    const QByteArray bytes = input.read(maxInputSize + 1);
-    if (bytes.size() > maxInputSize) {
-        throwTooLarge(path, -1);
+    // The file may have grown since it was measured: read no more than
+    // allowed. In pieces, since asking QIODevice for the limit at once
+    // allocates all of it for every small file.
+    QByteArray bytes;
+    bytes.reserve(qsizetype(info.size()) + 1);
+    char chunk[64 * 1024];
+    for (qint64 got; (got = input.read(chunk, sizeof chunk)) > 0;) {
+        if (bytes.size() + got > maxInputSize) {
+            throwTooLarge(path, -1);
+        }
+        bytes.append(chunk, qsizetype(got));
     }
     if (input.error() != QFileDevice::NoError) {
         throw Core::Exception(Core::String(

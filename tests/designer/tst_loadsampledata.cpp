@@ -108,6 +108,31 @@ private Q_SLOTS:
         QVERIFY2(window.messages().front().contains(message), qPrintable(window.messages().front()));
     }
 
+    void bigSamplesShowTheirElementsAsTheyAreOpened()
+    {
+        QTemporaryDir dir;
+        QFile sample(dir.filePath(QStringLiteral("big.xml")));
+        QVERIFY(sample.open(QIODevice::WriteOnly));
+        sample.write("<r>" + QByteArray("<item><v>1</v></item>").repeated(1500) + "</r>");
+        sample.close();
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        TestSupport::ScriptedFileDialogs files;
+        files.answerWith({sample.fileName()});
+        loadAction(window)->trigger();
+
+        auto* pane = window.findChild<SampleTreeView*>();
+        QTreeWidgetItem* root = pane->topLevelItem(0);
+        QCOMPARE(root->childCount(), SampleTreeView::maxChildren + 1);
+        QCOMPARE(root->child(SampleTreeView::maxChildren)->text(0), QStringLiteral("... 500 more elements"));
+        QTreeWidgetItem* first = root->child(0);
+        QCOMPARE(first->childCount(), 0);
+        pane->expandItem(first);
+        QCOMPARE(first->childCount(), 1);
+        QCOMPARE(first->child(0)->text(0), QStringLiteral("v"));
+        QCOMPARE(first->child(0)->text(1), QStringLiteral("1"));
+    }
+
     void cancelLeavesTheTemplateAlone()
     {
         QTemporaryDir dir;

@@ -182,6 +182,36 @@ private Q_SLOTS:
                                                              String::formatS(kNoSingleOutput)));
     }
 
+    void descriptionsThatMakeNoDocumentFail_data()
+    {
+        QTest::addColumn<QByteArray>("output");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("namespace that is no URI")
+            << QByteArray("<lfs:element name='A' namespace-prefix='p' namespace-uri='urn:a b'/>")
+            << "\"urn:a b\"";
+        QTest::newRow("element without a name")
+            << QByteArray("<lfs:element name='A'>\n<lfs:list/></lfs:element>") << "line 2";
+        QTest::newRow("nothing described") << QByteArray() << "no element";
+    }
+
+    void descriptionsThatMakeNoDocumentFail()
+    {
+        QFETCH(QByteArray, output);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        SampleXml sample;
+        sample.load(SampleFiles::write(dir.path(), "d.lfa",
+                                       "<lfs:datasource xmlns:lfs='http://www.varnel.com/lfs/1.0'>"
+                                       "<lfs:output>" +
+                                           output + "</lfs:output></lfs:datasource>"),
+                    DatasourceType::DataAggregationFile);
+        QVERIFY(sample.getXmlDocument().isNull());
+        const QString error = sample.getLastError();
+        QVERIFY2(error.startsWith(Core::Format::format(String::formatS(kLoadFailed), "")) &&
+                     error.contains(reason),
+                 qPrintable(error));
+    }
+
     void reloadRebuildsAnEqualDocument()
     {
         QTemporaryDir dir;
