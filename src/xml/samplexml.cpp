@@ -95,8 +95,12 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
     m_lastError = Core::String();
     m_path = path;
     m_document = SmartPtr<Xml::XmlDocument>();
-    if (path.isEmpty())
+    // Empty until the load succeeds: no prefixes of a sample that is gone.
+    m_namespaces.clear();
+    m_hasDefaultNamespace = false;
+    if (path.isEmpty()) {
         return;
+    }
     if (!Core::IO::FileSystem::fileExists(path)) {
         m_lastError = Core::Format::format(Core::String::formatS(kFileMissing), path);
         return;
@@ -125,14 +129,17 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
         }
         m_document = sample;
         createNamespaceMap();
-        if (kind != SampleKind::Schema && m_hasDefaultNamespace)
+        if (kind != SampleKind::Schema && m_hasDefaultNamespace) {
             UIApplication::MessageBoxW(kDefaultNamespaceWarning,
                                        Win32::MB_ICONWARNING | Win32::MB_OK);
+        }
     } catch (const Core::Exception& e) {
         m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), e.getMessage());
         m_document = SmartPtr<Xml::XmlDocument>();
+        m_namespaces.clear();
     } catch (const std::bad_alloc&) {
         m_document = SmartPtr<Xml::XmlDocument>();
+        m_namespaces.clear();
         m_lastError = Core::Format::format(
             Core::String::formatS(kLoadFailed),
             Core::String(Tr::tr("There is not enough memory to hold the sample data.")));

@@ -124,7 +124,7 @@ private Q_SLOTS:
         auto* pane = window.findChild<SampleTreeView*>();
         QTreeWidgetItem* root = pane->topLevelItem(0);
         QCOMPARE(root->childCount(), SampleTreeView::maxChildren + 1);
-        QCOMPARE(root->child(SampleTreeView::maxChildren)->text(0), QStringLiteral("... 500 more elements"));
+        QVERIFY(root->child(SampleTreeView::maxChildren)->text(0).contains(QLatin1String("500 more")));
         QTreeWidgetItem* first = root->child(0);
         QCOMPARE(first->childCount(), 0);
         pane->expandItem(first);
