@@ -89,9 +89,13 @@ private Q_SLOTS:
         QTemporaryDir dir;
         SampleXml sample;
         TestSupport::RecordingMessageBoxFactory messages;
+        sample.load(SampleFiles::write(dir.path(), "good.xml", "<a xmlns:p='urn:p'/>"),
+                    DatasourceType::XmlFile);
+        QCOMPARE(sample.getNamespaceMap().size(), std::size_t(1));
         sample.load(SampleFiles::write(dir.path(), "broken.xml", "<a>\n<b></a>"),
                     DatasourceType::XmlFile);
         QVERIFY(sample.getXmlDocument().isNull());
+        QVERIFY(sample.getNamespaceMap().empty()); // nothing left of the sample before
         const QString error = sample.getLastError();
         QVERIFY2(error.startsWith(Core::Format::format(String::formatS(kLoadFailed), "")) &&
                      error.contains("broken.xml, line 2"),
