@@ -9,7 +9,8 @@ QString BundledSamples::install(const QString& folder)
     if (!QDir().mkpath(folder)) {
         return QString();
     }
-    for (const QString& name : {QStringLiteral("invoice-template.fo"), QStringLiteral("invoice.xml")}) {
+    for (const QString& name : {QStringLiteral("invoice-template.fo"), QStringLiteral("invoice.xml"),
+                                QStringLiteral("invoice.xsd"), QStringLiteral("invoice.lfa")}) {
         const QString target = QDir(folder).filePath(name);
         if (QFile::exists(target)) {
             continue;

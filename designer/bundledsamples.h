@@ -2,7 +2,9 @@
 
 #include <QString>
 
-/// The sample invoice that ships with the designer: a template and its data.
+/// The sample invoice that ships with the designer: a template and its data,
+/// with a schema and a data aggregation file of the same invoice to load as
+/// sample data instead.
 class BundledSamples
 {
 public:

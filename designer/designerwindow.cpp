@@ -5,6 +5,7 @@
 #include "frame/win32constants.h"
 #include "outlineview.h"
 #include "outside/coreexception.h"
+#include "outside/corelog.h"
 #include "outside/sharedfiledialogs.h"
 #include "sampletreeview.h"
 #include "sourcefindreplace.h"
@@ -67,9 +68,18 @@ DesignerWindow::DesignerWindow(QWidget* parent)
     createMenus();
     resize(1200, 800);
     updateTitle();
+    // Warnings of the library's core log (a schema reference that cannot be
+    // resolved...) are the designer's messages too. They may be written on
+    // another thread: the window takes them on its own.
+    m_logListener = Core::Log::addListener([this](const Core::String& line) {
+        QMetaObject::invokeMethod(this, [this, text = line.toQString()] { addMessage(text); });
+    });
 }
 
-DesignerWindow::~DesignerWindow() = default;
+DesignerWindow::~DesignerWindow()
+{
+    Core::Log::removeListener(m_logListener);
+}
 
 void DesignerWindow::createMenus()
 {

@@ -64,4 +64,5 @@ private:
     SourceFindReplace* m_findReplace;
     bool m_applyingSource = false;
     QStringList m_messages;
+    int m_logListener = 0;
 };

@@ -5,6 +5,8 @@
 #include "frame/logdlg.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
+#include "outside/corefilesystem.h"
+#include "outside/sharedfiledialogs.h"
 
 #include <QCoreApplication>
 
@@ -55,6 +57,29 @@ void editBordersAndBackground(DesignerWindow& window)
     window.showResult(dialog.getCurrentPath(), lines.join(QLatin1Char('\n')));
 }
 
+// Any of the three kinds of sample source; the extension tells which.
+void loadSampleData(DesignerWindow& window)
+{
+    const SmartPtr<TemplateDocument> document = window.document();
+    if (!document) {
+        return;
+    }
+    const Core::String current = document->getSampleXml().isNull()
+                                     ? document->getDocumentPath()
+                                     : document->getSampleXml()->getXmlDocumentFilePath();
+    const Core::String path = SharedUI::FileDialogs::getOpenFileName(
+        &window, Tr::tr("Load Sample Data"), Core::IO::FileSystem::getDirectoryName(current),
+        Tr::tr("Sample data (*.xml *.lfa *.xsd);;XML files (*.xml);;Data aggregation files (*.lfa);;"
+               "XML schemas (*.xsd);;All files (*)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    document->bindSample(path);
+    if (!document->sampleError().isEmpty()) {
+        window.addMessage(document->sampleError());
+    }
+}
+
 } // namespace
 
 std::vector<DialogCommand> DialogCommands::all()
@@ -62,6 +87,7 @@ std::vector<DialogCommand> DialogCommands::all()
     return {
         {DialogCommand::Menu::Format, Tr::tr("&Borders and Background..."), QStringLiteral("BordersBackgroundDlg"),
          editBordersAndBackground},
+        {DialogCommand::Menu::Data, Tr::tr("Load &Sample Data..."), QStringLiteral("LoadSampleData"), loadSampleData},
         {DialogCommand::Menu::Document, Tr::tr("&Log..."), QStringLiteral("LogDlg"), showLog},
     };
 }

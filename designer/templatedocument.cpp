@@ -272,6 +272,28 @@ void TemplateDocument::loadSample()
     m_sample->load(path, type);
 }
 
+void TemplateDocument::bindSample(const Core::String& path)
+{
+    const Core::String full = Core::IO::FileSystem::getFullPath(path);
+    const Core::String stored =
+        m_path.isEmpty() ? full : Core::IO::FileSystem::makeRelative(full, Core::IO::FileSystem::getDirectoryName(m_path));
+    Xml::Element rootElement = root();
+    // The template may bind the designer's namespace to a prefix of its own.
+    Core::String prefix;
+    for (const Xml::NamespaceDeclaration& declaration : rootElement.get_namespace_declarations()) {
+        if (declaration.uri == Xml::Namespaces::KMB && !declaration.prefix.isEmpty()) {
+            prefix = declaration.prefix;
+        }
+    }
+    if (prefix.isEmpty()) {
+        prefix = "kmb";
+        rootElement.set_namespace_declaration(Xml::Namespaces::KMB, prefix);
+    }
+    rootElement.set_attribute("sample-xml", stored, prefix);
+    loadSample();
+    markChanged();
+}
+
 void TemplateDocument::markChanged()
 {
     m_modified = true;

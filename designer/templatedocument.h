@@ -85,6 +85,11 @@ public:
     SmartPtr<Xml::XmlDocument> sampleDocument() const { return m_sample->getXmlDocument(); }
     /// Why the sample could not be read; empty when it was or there is none.
     Core::String sampleError() const { return m_sample->getLastError(); }
+    /// Binds the template to the sample data in `path` (XML, .lfa or .xsd):
+    /// writes it into "kmb:sample-xml", relative to the template's folder
+    /// once the template has one, and loads it. The outcome is read with
+    /// sampleDocument() and sampleError().
+    void bindSample(const Core::String& path);
 
     /// Called after every change, so views can refresh.
     void setChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }

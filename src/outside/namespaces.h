@@ -12,6 +12,9 @@ inline constexpr const char* KM = "http://www.varnel.com/km/1.0";
 inline constexpr const char* LFS = "http://www.varnel.com/lfs/1.0";
 /// Data types written into generated samples, prefix "dt".
 inline constexpr const char* DT = "http://www.varnel.com/dt/1.0";
+/// Stands for the namespace of the data a data aggregation file describes
+/// when the file names none; generated samples bind it to the prefix "ns".
+inline constexpr const char* LFS_SAMPLE = "http://www.varnel.com/lfs/1.0/XML";
 /// Charts, prefix "zc".
 inline constexpr const char* ZC = "http://www.varnel.com/2008/zc";
 /// XSL formatting objects, prefix "fo".

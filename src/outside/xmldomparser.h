@@ -43,11 +43,22 @@ public:
     /// The document of the last successful parse, null otherwise.
     SmartPtr<XmlDocument> getDocument() const { return m_document; }
 
+    /// For the user's own data files (samples), which may hold a text of more
+    /// than 10 MB (an embedded image), nest deeper than 256 levels or use
+    /// more names than libxml2 allows by default: lifts those limits for the
+    /// next parses. Network, external entities and DTDs stay off, and a text
+    /// that declares entities gets the standard limits back with its first
+    /// declaration, since the lifted limits also switch off libxml2's guard
+    /// against entity expansion ("billion laughs").
+    void setLargeDocuments(bool large) { m_largeDocuments = large; }
+    bool largeDocuments() const { return m_largeDocuments; }
+
 private:
     void parse(const QByteArray& bytes, const Core::String& name, const QByteArray& url,
                bool decoded);
 
     SmartPtr<XmlDocument> m_document;
+    bool m_largeDocuments = false;
 };
 
 } // namespace Xml

@@ -5,6 +5,7 @@
 #include "outside/xmltext_p.h"
 
 #include <libxml/tree.h>
+#include <libxml/uri.h>
 #include <libxml/valid.h>
 
 namespace Xml {
@@ -150,6 +151,15 @@ void Element::set_namespace_declaration(const Core::String& uri, const Core::Str
         }
         if (name == "xml") {
             return; // always declared
+        }
+    }
+    // What libxml2 refuses on reading, so that a document built here reads back.
+    if (!href.isEmpty()) {
+        xmlURIPtr parsed = xmlParseURI(href.constData());
+        xmlFreeURI(parsed);
+        if (!parsed || uri == "http://www.w3.org/2000/xmlns/") {
+            throw Core::Exception(Core::String(
+                QStringLiteral("\"%1\" cannot be used as a namespace URI.").arg(uri.toQString())));
         }
     }
     for (xmlNsPtr ns = element->nsDef; ns; ns = ns->next) {

@@ -4,15 +4,40 @@
 #include "frame/waitcursor.h"
 #include "frame/win32constants.h"
 #include "outside/coreexception.h"
-#include "outside/coreformat.h"
 #include "outside/corefilesystem.h"
+#include "outside/coreformat.h"
+#include "outside/namespaces.h"
 #include "outside/xmldomparser.h"
+#include "xml/xsdsamplebuilder.h"
+
+#include <libxml/tree.h>
+#include <new>
+#include <QCoreApplication>
 
 namespace {
 
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(SampleXml)
+};
+
 constexpr unsigned kLoadFailed = 63214;
 constexpr unsigned kFileMissing = 63215;
+constexpr unsigned kNoSingleOutput = 63292;
 constexpr unsigned kDefaultNamespaceWarning = 63293;
+
+// Prefix and namespace of what a data aggregation file leaves unqualified.
+constexpr const char* kSamplePrefix = "ns";
+
+bool isReservedPrefix(const xmlChar* prefix)
+{
+    for (const char* reserved : {"fo", "kmb", "svg", "zc", "km", "xsl"}) {
+        if (xmlStrcasecmp(prefix, reinterpret_cast<const xmlChar*>(reserved)) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -70,8 +95,12 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
     m_lastError = Core::String();
     m_path = path;
     m_document = SmartPtr<Xml::XmlDocument>();
-    if (path.isEmpty())
+    // Empty until the load succeeds: no prefixes of a sample that is gone.
+    m_namespaces.clear();
+    m_hasDefaultNamespace = false;
+    if (path.isEmpty()) {
         return;
+    }
     if (!Core::IO::FileSystem::fileExists(path)) {
         m_lastError = Core::Format::format(Core::String::formatS(kFileMissing), path);
         return;
@@ -79,63 +108,156 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
     try {
         SmartPtr<Xml::XmlDocument> sample;
         switch (kind) {
-        case SampleKind::Xml:
-            sample = Xml::DomParser(path).getDocument();
+        case SampleKind::Xml: {
+            // Samples are the user's own data and may be hundreds of
+            // megabytes, with texts over libxml2's 10 MB limit (embedded
+            // images): they are read without its size limits. Nothing is
+            // fetched or substituted all the same, and a sample that declares
+            // entities is read under the standard limits (see DomParser).
+            Xml::DomParser parser;
+            parser.setLargeDocuments(true);
+            parser.parseFile(path);
+            sample = parser.getDocument();
             break;
+        }
         case SampleKind::DataAggregation:
             sample = filterXmlSourceFromLfa(Xml::DomParser(path).getDocument());
             break;
         case SampleKind::Schema:
-            throw Core::Exception("schema samples are not built yet");
+            sample = XsdSampleBuilder(m_xsdPrefix, m_xsdNamespace).build(path);
+            break;
         }
         m_document = sample;
         createNamespaceMap();
-        if (kind != SampleKind::Schema && m_hasDefaultNamespace)
-            UIApplication::MessageBoxW(kDefaultNamespaceWarning, Win32::MB_ICONWARNING | Win32::MB_OK);
+        if (kind != SampleKind::Schema && m_hasDefaultNamespace) {
+            UIApplication::MessageBoxW(kDefaultNamespaceWarning,
+                                       Win32::MB_ICONWARNING | Win32::MB_OK);
+        }
     } catch (const Core::Exception& e) {
         m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), e.getMessage());
         m_document = SmartPtr<Xml::XmlDocument>();
+        m_namespaces.clear();
+    } catch (const std::bad_alloc&) {
+        m_document = SmartPtr<Xml::XmlDocument>();
+        m_namespaces.clear();
+        m_lastError = Core::Format::format(
+            Core::String::formatS(kLoadFailed),
+            Core::String(Tr::tr("There is not enough memory to hold the sample data.")));
     }
 }
 
-SmartPtr<Xml::XmlDocument> SampleXml::filterXmlSourceFromLfa(const SmartPtr<Xml::XmlDocument>&)
+SmartPtr<Xml::XmlDocument>
+SampleXml::filterXmlSourceFromLfa(const SmartPtr<Xml::XmlDocument>& source)
 {
-    throw Core::Exception("data aggregation samples are not built yet");
+    const Xml::NamespaceMap lfs{{"lfs", Xml::Namespaces::LFS}};
+    const std::vector<Xml::Node> outputs =
+        source->getRootNode().find("descendant-or-self::lfs:output", lfs);
+    if (outputs.size() != 1) {
+        throw Core::Exception(Core::String::formatS(kNoSingleOutput));
+    }
+    auto sample = makeSmart<Xml::XmlDocument>();
+    Xml::Element root = sample->createRootNode(Core::String());
+    root.set_namespace_declaration(Xml::Namespaces::DT, "dt");
+    processLfaNode(Xml::Element(outputs.front()), root, kSamplePrefix, Xml::Namespaces::LFS_SAMPLE);
+    if (root.get_local_name().isEmpty()) {
+        throw Core::Exception(
+            Core::String(Tr::tr("The output of the data aggregation file describes no element.")));
+    }
+    return sample;
 }
 
-void SampleXml::processLfaNode(const Xml::Element&, Xml::Element, const Core::String&,
-                               const Core::String&)
+void SampleXml::processLfaNode(const Xml::Element& source, Xml::Element target,
+                               const Core::String& prefix, const Core::String& uri)
 {
+    const Core::String kind = source.get_local_name();
+    const bool output = kind == "output";
+    Core::String effectivePrefix = prefix;
+    Core::String effectiveUri = uri;
+    if (!output) {
+        const bool attribute = kind == "attribute";
+        const Core::String name = source.get_attribute_value("name");
+        const Core::String ownPrefix = source.get_attribute_value("namespace-prefix");
+        const Core::String ownUri = source.get_attribute_value("namespace-uri");
+        if (name.isEmpty()) {
+            throw Core::Exception(Core::String(
+                Tr::tr("The %1 described at line %2 of the data aggregation file has no name.")
+                    .arg(kind.toQString())
+                    .arg(source.get_line())));
+        }
+        if (!ownPrefix.isEmpty() && !ownUri.isEmpty()) {
+            effectivePrefix = ownPrefix;
+            effectiveUri = ownUri;
+        } else {
+            effectivePrefix = ownPrefix.isEmpty() ? prefix : ownPrefix;
+            effectiveUri = ownUri.isEmpty() ? uri : ownUri;
+        }
+        target.set_namespace_declaration(effectiveUri, effectivePrefix);
+        if (attribute) {
+            target.set_attribute(name, source.get_attribute_value("value"), effectivePrefix);
+        } else {
+            target.set_attribute("node-type", kind, "dt");
+            target.set_name(effectivePrefix + ":" + name);
+        }
+    }
+    for (const Xml::Element& child : source.get_child_elements()) {
+        if (output || child.get_local_name() == "attribute") {
+            processLfaNode(child, target, effectivePrefix, effectiveUri);
+        } else {
+            // Named for now by the description; processing names it properly.
+            processLfaNode(child, target.add_child(child.get_local_name()), effectivePrefix,
+                           effectiveUri);
+        }
+    }
 }
 
 void SampleXml::createNamespaceMap()
 {
     m_namespaces.clear();
     m_hasDefaultNamespace = false;
-    if (m_document)
+    if (m_document) {
         collectNamespace(m_document->getRootNode());
+    }
 }
 
 void SampleXml::collectNamespace(const Xml::Node& node)
 {
-    const Xml::Element element(node);
-    if (element.isNull())
+    // Straight over libxml2's nodes, without recursion or handles: samples
+    // run to millions of elements and nest as deep as the parser allows.
+    xmlNodePtr top = node.isNull() ? nullptr : node.cobj();
+    if (!top || top->type != XML_ELEMENT_NODE) {
         return;
-    for (const Xml::NamespaceDeclaration& declaration : element.get_namespace_declarations()) {
-        if (isDefaultNamespacePrefix(declaration.prefix))
-            continue;
-        if (!declaration.prefix.isEmpty())
-            m_namespaces[declaration.prefix] = declaration.uri;
-        else if (!declaration.uri.isEmpty())
-            m_hasDefaultNamespace = true;
     }
-    for (const Xml::Element& child : element.get_child_elements())
-        collectNamespace(child);
+    xmlNodePtr current = top;
+    while (current) {
+        for (xmlNsPtr ns = current->nsDef; ns; ns = ns->next) {
+            if (!ns->prefix || !*ns->prefix) {
+                if (ns->href && *ns->href) {
+                    m_hasDefaultNamespace = true;
+                }
+            } else if (!isReservedPrefix(ns->prefix)) {
+                m_namespaces[Core::String(reinterpret_cast<const char*>(ns->prefix))] =
+                    Core::String(ns->href ? reinterpret_cast<const char*>(ns->href) : "");
+            }
+        }
+        // Next element in document order, staying below `top`.
+        xmlNodePtr next = current->children;
+        while (next && next->type != XML_ELEMENT_NODE) {
+            next = next->next;
+        }
+        if (!next && current != top) {
+            for (xmlNodePtr up = current; up && up != top && !next; up = up->parent) {
+                for (next = up->next; next && next->type != XML_ELEMENT_NODE;) {
+                    next = next->next;
+                }
+            }
+        }
+        current = next;
+    }
 }
 
 bool SampleXml::isDefaultNamespacePrefix(const Core::String& prefix)
 {
     const Core::String lower = prefix.toLower();
-    return lower == "fo" || lower == "kmb" || lower == "svg" || lower == "zc" || lower == "km"
-           || lower == "xsl";
+    return lower == "fo" || lower == "kmb" || lower == "svg" || lower == "zc" || lower == "km" ||
+           lower == "xsl";
 }

@@ -1,0 +1,150 @@
+// Data > Load Sample Data: the user picks an XML file, a schema or a data
+// aggregation file; the template remembers it and the data pane shows it.
+#include "bundledsamples.h"
+#include "designerwindow.h"
+#include "outside/namespaces.h"
+#include "recordingmessageboxfactory.h"
+#include "sampletreeview.h"
+#include "scriptedfiledialogs.h"
+#include "testregistry.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QAction* loadAction(const DesignerWindow& window)
+{
+    return window.menuBar()->findChild<QAction*>(QStringLiteral("LoadSampleData"));
+}
+
+QString topItemText(const DesignerWindow& window)
+{
+    auto* pane = window.findChild<SampleTreeView*>();
+    return pane && pane->topLevelItemCount() > 0 ? pane->topLevelItem(0)->text(0) : QString();
+}
+
+} // namespace
+
+class TestLoadSampleData : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void bundledSourcesOfEveryKind_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("root");
+        QTest::addColumn<QString>("inDataPane"); // an XPath the loaded sample answers
+        QTest::newRow("schema") << "invoice.xsd" << "invoice" << "/invoice/payment/card-holder";
+        QTest::newRow("data aggregation") << "invoice.lfa" << "ns:invoice" << "/ns:invoice/crm:customer/@crm:id";
+        QTest::newRow("XML") << "invoice.xml" << "invoice" << "/invoice/lines/line[4]/amount";
+    }
+
+    void bundledSourcesOfEveryKind()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, root);
+        QFETCH(QString, inDataPane);
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        window.show();
+        QAction* action = loadAction(window);
+        QVERIFY2(action, "Data menu entry for loading sample data not found");
+
+        TestSupport::ScriptedFileDialogs files;
+        TestSupport::RecordingMessageBoxFactory messages;
+        files.answerWith({dir.filePath(file)});
+        action->trigger();
+        QCOMPARE(files.requests().size(), 1);
+        QVERIFY(files.requests().front().filter.contains("*.lfa"));
+
+        const SmartPtr<TemplateDocument> document = window.document();
+        QVERIFY2(document->sampleError().isEmpty(), qPrintable(document->sampleError()));
+        QVERIFY(window.messages().isEmpty());
+        QCOMPARE(messages.count(), 0);
+        // Stored relative to the template, so the pair can move together.
+        QCOMPARE(document->root().get_attribute_value("sample-xml", Xml::Namespaces::KMB).toQString(), file);
+        QVERIFY(document->isModified());
+        QCOMPARE(topItemText(window), root);
+        const SmartPtr<SampleXml> sample = document->getSampleXml();
+        QCOMPARE(int(sample->getXmlDocument()->getRootNode().find(inDataPane, sample->getNamespaceMap()).size()), 1);
+    }
+
+    void problemsAreAmongTheMessages_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("message"); // a part of the one message expected
+        QTest::newRow("broken XML") << "broken.xml" << QByteArray("<a><b></a>") << "broken.xml, line 1";
+        QTest::newRow("unresolved reference, from the core log")
+            << "refs.xsd"
+            << QByteArray("<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='r'>\n"
+                          "<xs:complexType><xs:sequence><xs:element ref='missing'/></xs:sequence>"
+                          "</xs:complexType></xs:element></xs:schema>")
+            << "line 2";
+    }
+
+    void problemsAreAmongTheMessages()
+    {
+        QFETCH(QString, file);
+        QFETCH(QByteArray, content);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        QFile written(dir.filePath(file));
+        QVERIFY(written.open(QIODevice::WriteOnly));
+        written.write(content);
+        written.close();
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        TestSupport::ScriptedFileDialogs files;
+        files.answerWith({written.fileName()});
+        loadAction(window)->trigger();
+        QCOMPARE(window.messages().size(), 1);
+        QVERIFY2(window.messages().front().contains(message), qPrintable(window.messages().front()));
+    }
+
+    void bigSamplesShowTheirElementsAsTheyAreOpened()
+    {
+        QTemporaryDir dir;
+        QFile sample(dir.filePath(QStringLiteral("big.xml")));
+        QVERIFY(sample.open(QIODevice::WriteOnly));
+        sample.write("<r>" + QByteArray("<item><v>1</v></item>").repeated(1500) + "</r>");
+        sample.close();
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        TestSupport::ScriptedFileDialogs files;
+        files.answerWith({sample.fileName()});
+        loadAction(window)->trigger();
+
+        auto* pane = window.findChild<SampleTreeView*>();
+        QTreeWidgetItem* root = pane->topLevelItem(0);
+        QCOMPARE(root->childCount(), SampleTreeView::maxChildren + 1);
+        QVERIFY(root->child(SampleTreeView::maxChildren)->text(0).contains(QLatin1String("500 more")));
+        QTreeWidgetItem* first = root->child(0);
+        QCOMPARE(first->childCount(), 0);
+        pane->expandItem(first);
+        QCOMPARE(first->childCount(), 1);
+        QCOMPARE(first->child(0)->text(0), QStringLiteral("v"));
+        QCOMPARE(first->child(0)->text(1), QStringLiteral("1"));
+    }
+
+    void cancelLeavesTheTemplateAlone()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        TestSupport::ScriptedFileDialogs files; // answers Cancel
+        loadAction(window)->trigger();
+        QCOMPARE(files.requests().size(), 1);
+        QVERIFY(!window.document()->isModified());
+        QCOMPARE(topItemText(window), QStringLiteral("invoice"));
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestLoadSampleData)
+#include "tst_loadsampledata.moc"
