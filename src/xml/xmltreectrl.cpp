@@ -481,7 +481,6 @@ void XmlTreeCtrl::buildFiltered(std::deque<XmlTreeItem*>& queue, XmlTreeFilter& 
         if (m_filterCounter >= filterItemBudget) {
             item->setPopulated(false);
             item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-            item->setExpanded(false);
             continue;
         }
         const QList<QTreeWidgetItem*> children = makeChildItems(Xml::Element(item->node()), &filter);
