@@ -6,7 +6,7 @@
 
 class OutlineView;
 class QPlainTextEdit;
-class SampleTreeView;
+class SamplePane;
 class TemplatePreview;
 
 /// The designer: the template's outline, its preview, the sample data and
@@ -35,6 +35,8 @@ public:
     /// The outline, for selecting objects as a user would.
     OutlineView* outline() const { return m_outline; }
     TemplatePreview* preview() const { return m_preview; }
+    /// The sample data with its tree, filter and edit commands.
+    SamplePane* samplePane() const { return m_samplePane; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -46,11 +48,12 @@ private:
     bool onSaveAs();
     bool mayDiscardChanges();
     void updateTitle();
+    void onSampleNodeDropped(const Xml::Node& node, const Xml::Element& target);
 
     SmartPtr<TemplateDocument> m_document;
     OutlineView* m_outline;
     TemplatePreview* m_preview;
-    SampleTreeView* m_sample;
+    SamplePane* m_samplePane;
     QPlainTextEdit* m_result;
     QStringList m_messages;
 };

@@ -19,6 +19,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
@@ -118,6 +119,21 @@ Core::String withOwnPrefix(const Xml::Node& node, const Core::String& name)
     return prefix.isEmpty() || name.contains(":") ? name : prefix + ":" + name;
 }
 
+// The selection marks the label only, as the delegate draws it, not the
+// indentation and the expand button before it.
+class LabelSelectionStyle : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_ItemView_ShowDecorationSelected) {
+            return 0;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
 Core::String cell(const Core::String& content)
 {
     return "<fo:table-cell border=\"1pt solid black\">\n<fo:block>" + content + "</fo:block>\n</fo:table-cell>\n";
@@ -143,6 +159,9 @@ XmlTreeCtrl::XmlTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_images(XmlTre
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::MoveAction);
     setItemDelegate(new XmlTreeDelegate(this));
+    auto* look = new LabelSelectionStyle;
+    look->setParent(this);
+    setStyle(look);
     connect(this, &QTreeWidget::itemExpanded, this, &XmlTreeCtrl::OnItemExpanding);
     liveTrees().push_back(this);
 }

@@ -50,9 +50,10 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     }
 
     const QString label = oneLine(opt.text);
-    const QFontMetrics metrics(opt.font);
     painter->setFont(opt.font);
-    const int labelWidth = metrics.horizontalAdvance(label) + 2 * labelPadding;
+    // The painter's metrics: a pixmap may have another resolution than the screen.
+    const QFontMetrics metrics = painter->fontMetrics();
+    const int labelWidth = metrics.horizontalAdvance(label) + 2 * labelPadding + 1;
     const QRect labelRect(rest.left(), rest.top(), qMin(labelWidth, qMax(0, rest.width())), rest.height());
 
     const bool selected = opt.state.testFlag(QStyle::State_Selected);
@@ -82,8 +83,9 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
 
     painter->setPen(text);
     const QRect textRect = labelRect.adjusted(labelPadding, 0, -labelPadding, 0);
+    const bool fits = labelWidth <= rest.width();
     painter->drawText(textRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                      metrics.elidedText(label, Qt::ElideRight, textRect.width()));
+                      fits ? label : metrics.elidedText(label, Qt::ElideRight, textRect.width()));
 
     const QString preview = previewOf(index);
     if (!preview.isEmpty()) {
