@@ -104,6 +104,8 @@ void SamplePane::showSample(const SmartPtr<SampleXml>& sample, const QString& pr
         m_tree->setData(document);
         if (!document.isNull() && !m_filter->text().isEmpty()) {
             m_tree->filterTree(m_filter->text());
+        } else if (m_tree->topLevelItemCount() > 0) {
+            m_tree->expandItem(m_tree->topLevelItem(0)); // the root alone tells the user little
         }
     }
     m_problem->setText(problem.isEmpty() ? tr("No sample data") : problem);

@@ -91,9 +91,12 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     if (!preview.isEmpty()) {
         QRect previewRect = rest;
         previewRect.setLeft(labelRect.right() + 1 + labelPadding);
+        QFont plain = opt.font; // the root's label is bold, its preview is not
+        plain.setBold(false);
+        painter->setFont(plain);
         painter->setPen(palette.color(QPalette::PlaceholderText));
         painter->drawText(previewRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                          metrics.elidedText(oneLine(preview), Qt::ElideRight, previewRect.width()));
+                          painter->fontMetrics().elidedText(oneLine(preview), Qt::ElideRight, previewRect.width()));
     }
     painter->restore();
 }

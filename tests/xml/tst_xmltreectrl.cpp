@@ -206,6 +206,7 @@ private Q_SLOTS:
         QCOMPARE(tree.getFilterText().toQString(), QStringLiteral("b-"));
         QTreeWidgetItem* root = tree.topLevelItem(0);
         QVERIFY(root && root->isExpanded());
+        QVERIFY2(root->isSelected() && tree.isRootSelected(), "the selection stays where it was");
         QCOMPARE(labels(root), QStringList({"line"}));
         QTreeWidgetItem* line = root->child(0);
         QVERIFY(line->isExpanded());
