@@ -412,8 +412,7 @@ void XmlTreeCtrl::filterItem(QTreeWidgetItem* item, const QString& text)
     setUpdatesEnabled(false);
     // Items are taken out and put back; the view lays itself out once at the end.
     scheduleDelayedItemsLayout();
-    QTreeWidgetItem* current = currentItem();
-    bool currentGone = false;
+    m_filterCurrent = currentItem();
 
     XmlTreeFilter filter(m_filterChain, rulesFor(m_type));
     std::deque<XmlTreeItem*> queue;
@@ -424,8 +423,7 @@ void XmlTreeCtrl::filterItem(QTreeWidgetItem* item, const QString& text)
             if (filterExisting(items[i], filter, queue, opened)) {
                 kept.append(items[i]);
             } else {
-                currentGone = currentGone || isInside(current, items[i]);
-                delete items[i];
+                deleteFiltered(items[i]);
             }
         }
         return kept;
@@ -445,11 +443,21 @@ void XmlTreeCtrl::filterItem(QTreeWidgetItem* item, const QString& text)
         open->setExpanded(true);
     }
     buildFiltered(queue, filter);
-    if (current && !currentGone) {
-        setCurrentItem(current);
+    if (m_filterCurrent) {
+        setCurrentItem(m_filterCurrent);
+        m_filterCurrent = nullptr;
     }
     setUpdatesEnabled(updates);
     viewport()->update();
+}
+
+void XmlTreeCtrl::deleteFiltered(QTreeWidgetItem* item)
+{
+    // The selected item may sit deep inside: forget it before it goes.
+    if (m_filterCurrent && isInside(m_filterCurrent, item)) {
+        m_filterCurrent = nullptr;
+    }
+    delete item;
 }
 
 bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter, std::deque<XmlTreeItem*>& queue,
@@ -470,7 +478,7 @@ bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter, s
             if (filterExisting(child, filter, queue, opened)) {
                 kept.append(child);
             } else {
-                delete child;
+                deleteFiltered(child);
             }
         }
         xmlItem->setPopulated(true);
@@ -659,14 +667,22 @@ void XmlTreeCtrl::editNode()
     } catch (const Core::Exception& e) {
         UIApplication::MessageBoxW(e.getMessage(), Win32::MB_OK | Win32::MB_ICONERROR);
     }
-    // Labels follow the document, whatever part of the change went through.
+    // Labels follow the document, whatever part of the change went through;
+    // a text emptied to blanks is hidden like any blank text.
+    const auto updateText = [](QTreeWidgetItem* textItem, const Xml::Node& text) {
+        if (XmlTreeRules::isBlankText(text.cobj())) {
+            delete textItem;
+        } else {
+            textItem->setText(0, text.get_content());
+        }
+    };
     if (node.is_text()) {
-        item->setText(0, node.get_content());
+        updateText(item, node);
     } else {
         item->setText(0, node.get_name());
         if (node.is_element() && !textNode.isNull()) {
             if (QTreeWidgetItem* textItem = findChildItem(item, textNode)) {
-                textItem->setText(0, textNode.get_content());
+                updateText(textItem, textNode);
             }
         }
         if (node.is_element()) {

@@ -159,6 +159,7 @@ private:
     /// filter, only of those that stay.
     QList<QTreeWidgetItem*> makeChildItems(const Xml::Element& element, XmlTreeFilter* filter) const;
     void populate(QTreeWidgetItem* item);
+    void deleteFiltered(QTreeWidgetItem* item);
     bool filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter, std::deque<XmlTreeItem*>& queue,
                         QList<QTreeWidgetItem*>& opened);
     /// Makes the items that stay below the queued ones, breadth first, within the budget.
@@ -181,4 +182,5 @@ private:
     int m_filterCounter = 0; // items made by the running filter
     QStringList m_filterChain; // every filter text since the last refresh, oldest first
     mutable Xml::Node m_draggedNode;
+    QTreeWidgetItem* m_filterCurrent = nullptr; // the selection while a filter runs, null once deleted
 };

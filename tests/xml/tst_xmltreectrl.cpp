@@ -229,7 +229,8 @@ private Q_SLOTS:
     {
         XmlTreeCtrl tree;
         tree.setData(parse(invoice));
-        open(tree, {1, 1}); // items already made are filtered as well
+        // Items already made are filtered as well, the selected one among them.
+        tree.setCurrentItem(open(tree, {1, 1}));
         tree.filterTree("nowhere");
         QCOMPARE(tree.topLevelItemCount(), 0);
         tree.refresh();
