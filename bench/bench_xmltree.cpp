@@ -20,14 +20,17 @@ constexpr int noteEvery = 10000;
 QByteArray order(int number)
 {
     QByteArray text;
-    text += "  <order id=\"O-" + QByteArray::number(number).rightJustified(7, '0') + "\" date=\"2026-03-" +
-            QByteArray::number(1 + number % 28).rightJustified(2, '0') + "\" currency=\"EUR\">\n";
-    text += "    <customer id=\"C-" + QByteArray::number(number % 5000) + "\">\n      <name>Customer " +
-            QByteArray::number(number % 5000) + "</name>\n      <street>Harbour Street " +
-            QByteArray::number(number % 300) + "</street>\n      <city>Hamburg</city>\n    </customer>\n";
+    text += "  <order id=\"O-" + QByteArray::number(number).rightJustified(7, '0') +
+            "\" date=\"2026-03-" + QByteArray::number(1 + number % 28).rightJustified(2, '0') +
+            "\" currency=\"EUR\">\n";
+    text += "    <customer id=\"C-" + QByteArray::number(number % 5000) +
+            "\">\n      <name>Customer " + QByteArray::number(number % 5000) +
+            "</name>\n      <street>Harbour Street " + QByteArray::number(number % 300) +
+            "</street>\n      <city>Hamburg</city>\n    </customer>\n";
     for (int line = 0; line < 3; ++line) {
         const int sku = (number * 7 + line * 13) % 900;
-        text += "    <line sku=\"SKU-" + QByteArray::number(sku) + "\">\n      <description>Recycled copy paper A4, " +
+        text += "    <line sku=\"SKU-" + QByteArray::number(sku) +
+                "\">\n      <description>Recycled copy paper A4, " +
                 "80 g/m\xc2\xb2, 500 sheets, item " + QByteArray::number(sku) +
                 "</description>\n      <quantity>" + QByteArray::number(1 + line) +
                 "</quantity>\n      <unit-price>4.90</unit-price>\n    </line>\n";
@@ -56,7 +59,8 @@ private Q_SLOTS:
         const QString path = m_dir.filePath(QStringLiteral("orders.xml"));
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orders generated=\"2026-11-28\">\n");
+        file.write(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<orders generated=\"2026-11-28\">\n");
         int orders = 0;
         while (file.pos() < sampleSize) {
             file.write(order(++orders));
@@ -67,8 +71,8 @@ private Q_SLOTS:
         timer.start();
         Xml::DomParser parser(path);
         m_sample = parser.getDocument();
-        qInfo("Sample: %lld bytes, %d orders, parsed in %lld ms (not measured below)", qint64(QFile(path).size()),
-              orders, qint64(timer.elapsed()));
+        qInfo("Sample: %lld bytes, %d orders, parsed in %lld ms (not measured below)",
+              qint64(QFile(path).size()), orders, qint64(timer.elapsed()));
     }
 
     void openTree()
@@ -76,7 +80,8 @@ private Q_SLOTS:
         XmlTreeCtrl tree;
         tree.resize(400, 600);
         tree.show();
-        QBENCHMARK {
+        QBENCHMARK
+        {
             tree.setData(m_sample);
             tree.viewport()->repaint(); // the root is on screen
         }
@@ -90,7 +95,8 @@ private Q_SLOTS:
         tree.resize(400, 600);
         tree.show();
         tree.setData(m_sample);
-        QBENCHMARK_ONCE {
+        QBENCHMARK_ONCE
+        {
             tree.expandItem(tree.topLevelItem(0));
             tree.viewport()->repaint();
         }
@@ -116,7 +122,8 @@ private Q_SLOTS:
         tree.resize(400, 600);
         tree.show();
         tree.setData(m_sample);
-        QBENCHMARK_ONCE {
+        QBENCHMARK_ONCE
+        {
             tree.filterTree(text);
             tree.viewport()->repaint();
         }
@@ -125,7 +132,8 @@ private Q_SLOTS:
         for (QTreeWidgetItemIterator it(&tree); *it; ++it) {
             ++items;
         }
-        qInfo("%s: %d items made, root holds %d", qPrintable(text), items, tree.topLevelItem(0)->childCount());
+        qInfo("%s: %d items made, root holds %d", qPrintable(text), items,
+              tree.topLevelItem(0)->childCount());
     }
 };
 

@@ -25,8 +25,8 @@ const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Template
 } // namespace
 
 DesignerWindow::DesignerWindow(QWidget* parent)
-    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview), m_samplePane(new SamplePane),
-      m_result(new QPlainTextEdit)
+    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview),
+      m_samplePane(new SamplePane), m_result(new QPlainTextEdit)
 {
     m_preview->setObjectName(QStringLiteral("preview"));
     auto* previewArea = new QScrollArea;
@@ -43,7 +43,8 @@ DesignerWindow::DesignerWindow(QWidget* parent)
         return dock;
     };
     QDockWidget* outlineDock = addDock(m_outline, tr("Outline"), QStringLiteral("outlineDock"), Qt::LeftDockWidgetArea);
-    QDockWidget* sampleDock = addDock(m_samplePane, tr("Sample Data"), QStringLiteral("sampleDock"), Qt::RightDockWidgetArea);
+    QDockWidget* sampleDock = addDock(m_samplePane, tr("Sample Data"), QStringLiteral("sampleDock"),
+                                      Qt::RightDockWidgetArea);
     resizeDocks({outlineDock, sampleDock}, {340, 320}, Qt::Horizontal);
     m_result->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("result"));
@@ -57,7 +58,8 @@ DesignerWindow::DesignerWindow(QWidget* parent)
     });
     connect(m_outline, &OutlineView::sampleNodeDropped, this, &DesignerWindow::onSampleNodeDropped);
     connect(m_samplePane, &SamplePane::sampleModifiedChanged, this, [this](bool modified) {
-        statusBar()->showMessage(modified ? tr("The sample data has changed.") : tr("The sample data was saved."));
+        statusBar()->showMessage(modified ? tr("The sample data has changed.")
+                                          : tr("The sample data was saved."));
     });
     createMenus();
     resize(1200, 800);

@@ -25,7 +25,8 @@ std::unique_ptr<QWidget> samplePane(const QString& filter)
     QTemporaryDir folder;
     auto sample = makeSmart<SampleXml>();
     BundledSamples::install(folder.path());
-    sample->load(QDir(folder.path()).filePath(QStringLiteral("invoice.xml")), DatasourceType::XmlFile);
+    sample->load(QDir(folder.path()).filePath(QStringLiteral("invoice.xml")),
+                 DatasourceType::XmlFile);
     pane->showSample(sample, QString());
     XmlTreeCtrl* tree = pane->tree();
     if (!filter.isEmpty()) {
@@ -71,7 +72,8 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         return std::unique_ptr<QWidget>(std::make_unique<TextPanelSampleDlg>());
                     }});
     list.push_back({QStringLiteral("XmlTreeCtrl"), [] { return samplePane(QString()); }});
-    list.push_back({QStringLiteral("XmlTreeCtrlFiltered"), [] { return samplePane(QStringLiteral("price")); }});
+    list.push_back({QStringLiteral("XmlTreeCtrlFiltered"),
+                    [] { return samplePane(QStringLiteral("price")); }});
     list.push_back({QStringLiteral("EditDatasourceNodeDlg"), [] {
                         return std::unique_ptr<QWidget>(std::make_unique<EditDatasourceNodeDlg>(
                             EditDatasourceNodeDlg::EditAttribute, "currency", "EUR", true, true));

@@ -22,8 +22,9 @@ Content contentOf(const Xml::Element& element)
                 return Content::Inline;
             }
         }
-        for (const char* container : {"flow", "static-content", "block-container", "table-cell", "list-item-body",
-                                      "list-item-label", "footnote-body", "float"}) {
+        for (const char* container :
+             {"flow", "static-content", "block-container", "table-cell", "list-item-body",
+              "list-item-label", "footnote-body", "float"}) {
             if (name == container) {
                 return Content::Blocks;
             }
@@ -43,8 +44,8 @@ Content contentOf(const Xml::Element& element)
 
 bool isRepeat(const Xml::Element& element)
 {
-    return element.get_namespace_uri() == Xml::Namespaces::KMB && element.get_local_name().endsWith("repeat") &&
-           !element.get_attribute("xpath").isNull();
+    return element.get_namespace_uri() == Xml::Namespaces::KMB &&
+           element.get_local_name().endsWith("repeat") && !element.get_attribute("xpath").isNull();
 }
 
 // The node set the repeats around `element` iterate, as an absolute path;
@@ -59,7 +60,8 @@ Core::String repeatContext(const Xml::Element& element)
     }
     Core::String context;
     for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
-        context = context.isEmpty() ? XPathHelpers::composeXPath("/", *path) : XPathHelpers::composeXPath(context, *path);
+        context = context.isEmpty() ? XPathHelpers::composeXPath("/", *path)
+                                    : XPathHelpers::composeXPath(context, *path);
     }
     return context;
 }

@@ -39,20 +39,24 @@ SamplePane::SamplePane(QWidget* parent)
     auto* toolBar = new QToolBar;
     toolBar->setIconSize(QSize(16, 16));
     QStyle* look = style();
-    m_insertElement = addCommand(tr("Insert Element..."), QStringLiteral("insertElement"), &XmlTreeCtrl::insertElement);
+    m_insertElement = addCommand(tr("Insert Element..."), QStringLiteral("insertElement"),
+                                 &XmlTreeCtrl::insertElement);
     m_insertElement->setIcon(look->standardIcon(QStyle::SP_FileDialogNewFolder));
-    m_insertAttribute =
-        addCommand(tr("Insert Attribute..."), QStringLiteral("insertAttribute"), &XmlTreeCtrl::insertAttribute);
+    m_insertAttribute = addCommand(tr("Insert Attribute..."), QStringLiteral("insertAttribute"),
+                                   &XmlTreeCtrl::insertAttribute);
     m_insertAttribute->setIcon(look->standardIcon(QStyle::SP_FileIcon));
     m_edit = addCommand(tr("Edit Node..."), QStringLiteral("editNode"), &XmlTreeCtrl::editNode);
     m_edit->setIcon(look->standardIcon(QStyle::SP_FileDialogDetailedView));
-    m_delete = addCommand(tr("Delete Node"), QStringLiteral("deleteNode"), &XmlTreeCtrl::deleteNode);
+    m_delete =
+        addCommand(tr("Delete Node"), QStringLiteral("deleteNode"), &XmlTreeCtrl::deleteNode);
     m_delete->setIcon(look->standardIcon(QStyle::SP_TrashIcon));
     m_delete->setShortcut(QKeySequence::Delete);
     m_delete->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    m_copyXPath = addCommand(tr("Copy XPath"), QStringLiteral("copyXPath"), &XmlTreeCtrl::copyXPathToClipboard);
+    m_copyXPath = addCommand(tr("Copy XPath"), QStringLiteral("copyXPath"),
+                             &XmlTreeCtrl::copyXPathToClipboard);
     m_copyXPath->setIcon(look->standardIcon(QStyle::SP_FileLinkIcon));
-    m_save = new QAction(look->standardIcon(QStyle::SP_DialogSaveButton), tr("Save Sample Data"), this);
+    m_save =
+        new QAction(look->standardIcon(QStyle::SP_DialogSaveButton), tr("Save Sample Data"), this);
     m_save->setObjectName(QStringLiteral("saveSample"));
     connect(m_save, &QAction::triggered, this, &SamplePane::saveSample);
     for (QAction* action : m_commands) {
@@ -86,7 +90,8 @@ SamplePane::SamplePane(QWidget* parent)
     updateActions();
 }
 
-QAction* SamplePane::addCommand(const QString& text, const QString& name, void (XmlTreeCtrl::*command)())
+QAction* SamplePane::addCommand(const QString& text, const QString& name,
+                                void (XmlTreeCtrl::*command)())
 {
     auto* action = new QAction(text, this);
     action->setObjectName(name);
@@ -98,7 +103,8 @@ QAction* SamplePane::addCommand(const QString& text, const QString& name, void (
 
 void SamplePane::showSample(const SmartPtr<SampleXml>& sample, const QString& problem)
 {
-    const SmartPtr<Xml::XmlDocument> document = sample ? sample->getXmlDocument() : SmartPtr<Xml::XmlDocument>();
+    const SmartPtr<Xml::XmlDocument> document =
+        sample ? sample->getXmlDocument() : SmartPtr<Xml::XmlDocument>();
     m_sample = sample;
     if (document.get() != m_tree->getDocument().get()) {
         m_tree->setData(document);
@@ -144,8 +150,9 @@ bool SamplePane::saveSample()
     Core::String path = m_sample->getXmlDocumentFilePath();
     // A sample made from a schema or an aggregation file must not overwrite it.
     if (m_sample->getDatasourceType() != DatasourceType::XmlFile) {
-        path = SharedUI::FileDialogs::getSaveFileName(this, tr("Save Sample Data As"), Core::String(),
-                                                      tr("XML files (*.xml);;All files (*)"), ".xml");
+        path =
+            SharedUI::FileDialogs::getSaveFileName(this, tr("Save Sample Data As"), Core::String(),
+                                                   tr("XML files (*.xml);;All files (*)"), ".xml");
         if (path.isEmpty()) {
             return false;
         }

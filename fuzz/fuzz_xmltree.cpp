@@ -11,8 +11,8 @@
 #include "outside/xmldomparser.h"
 #include "xml/xmltreectrl.h"
 
-#include <QMimeData>
 #include <memory>
+#include <QMimeData>
 
 namespace {
 
@@ -74,8 +74,8 @@ void exercise(const QByteArray& input)
         if (node.is_element() && items % 7 == 0) {
             const Core::String table = XmlTreeCtrl::getRepeatingTableXml(Xml::Element(node), path);
             Xml::DomParser markup;
-            markup.parseMemory(Core::String("<r xmlns:fo=\"") + Xml::Namespaces::FO + "\" xmlns:kmb=\"" +
-                               Xml::Namespaces::KMB + "\">" + table + "</r>");
+            markup.parseMemory(Core::String("<r xmlns:fo=\"") + Xml::Namespaces::FO +
+                               "\" xmlns:kmb=\"" + Xml::Namespaces::KMB + "\">" + table + "</r>");
         }
         last = item;
     }

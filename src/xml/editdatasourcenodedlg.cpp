@@ -6,10 +6,11 @@
 #include "ui_editdatasourcenodedlg.h"
 
 EditDatasourceNodeDlg::EditDatasourceNodeDlg(DialogType dialogType, const Core::String& name,
-                                             const Core::String& value, bool nameEnabled, bool valueEnabled,
-                                             QWidget* parent)
-    : Dialog(TemplateId, parent), m_ui(std::make_unique<Ui::EditDatasourceNodeDlg>()), m_dialogType(dialogType),
-      m_name(name), m_value(value), m_nameEnabled(nameEnabled), m_valueEnabled(valueEnabled)
+                                             const Core::String& value, bool nameEnabled,
+                                             bool valueEnabled, QWidget* parent)
+    : Dialog(TemplateId, parent), m_ui(std::make_unique<Ui::EditDatasourceNodeDlg>()),
+      m_dialogType(dialogType), m_name(name), m_value(value), m_nameEnabled(nameEnabled),
+      m_valueEnabled(valueEnabled)
 {
     m_ui->setupUi(this);
 }
@@ -72,8 +73,8 @@ bool EditDatasourceNodeDlg::isValidName(const Core::String& name)
     }
     for (QChar c : name.toQString()) {
         const char16_t u = c.unicode();
-        const bool allowed = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') ||
-                             u == u'_' || u == u'-';
+        const bool allowed = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') ||
+                             (u >= u'0' && u <= u'9') || u == u'_' || u == u'-';
         if (!allowed) {
             return false;
         }

@@ -18,12 +18,25 @@ class UIEDITOR_EXPORT EditDatasourceNodeDlg : public Dialog
 
 public:
     static constexpr unsigned TemplateId = 2089;
-    enum { IDC_NODE_GROUP = 2090, IDC_NAME_LABEL = 2091, IDC_NAME = 2092, IDC_VALUE_LABEL = 2093, IDC_VALUE = 2094 };
+    enum {
+        IDC_NODE_GROUP = 2090,
+        IDC_NAME_LABEL = 2091,
+        IDC_NAME = 2092,
+        IDC_VALUE_LABEL = 2093,
+        IDC_VALUE = 2094
+    };
 
-    enum DialogType { EditElement = 0, EditAttribute = 1, InsertElement = 2, InsertAttribute = 3 };
+    // Any other number keeps the template's texts, so the type holds every int.
+    enum DialogType : int {
+        EditElement = 0,
+        EditAttribute = 1,
+        InsertElement = 2,
+        InsertAttribute = 3
+    };
 
-    EditDatasourceNodeDlg(DialogType dialogType, const Core::String& name, const Core::String& value,
-                          bool nameEnabled, bool valueEnabled, QWidget* parent = nullptr);
+    EditDatasourceNodeDlg(DialogType dialogType, const Core::String& name,
+                          const Core::String& value, bool nameEnabled, bool valueEnabled,
+                          QWidget* parent = nullptr);
     ~EditDatasourceNodeDlg() override;
 
     /// The texts confirmed with OK; the initial ones until then.

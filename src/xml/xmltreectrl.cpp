@@ -12,6 +12,9 @@
 #include "xml/xmltreeitem_p.h"
 #include "xml/xmltreerules_p.h"
 
+#include <algorithm>
+#include <cstring>
+#include <deque>
 #include <QApplication>
 #include <QClipboard>
 #include <QCoreApplication>
@@ -22,9 +25,6 @@
 #include <QProxyStyle>
 #include <QRegularExpression>
 #include <QSet>
-#include <algorithm>
-#include <cstring>
-#include <deque>
 
 namespace {
 
@@ -58,7 +58,8 @@ bool isSequence(const xmlNode* element)
 {
     xmlChar* type = xmlGetNsProp(element, reinterpret_cast<const xmlChar*>("node-type"),
                                  reinterpret_cast<const xmlChar*>(Xml::Namespaces::DT));
-    const bool sequence = type && std::strcmp(reinterpret_cast<const char*>(type), "element-sequence") == 0;
+    const bool sequence =
+        type && std::strcmp(reinterpret_cast<const char*>(type), "element-sequence") == 0;
     xmlFree(type);
     return sequence;
 }
@@ -136,7 +137,8 @@ public:
 
 Core::String cell(const Core::String& content)
 {
-    return "<fo:table-cell border=\"1pt solid black\">\n<fo:block>" + content + "</fo:block>\n</fo:table-cell>\n";
+    return "<fo:table-cell border=\"1pt solid black\">\n<fo:block>" + content +
+           "</fo:block>\n</fo:table-cell>\n";
 }
 
 Core::String field(const Core::String& xpath)
@@ -172,7 +174,8 @@ XmlTreeCtrl::~XmlTreeCtrl()
     trees.erase(std::remove(trees.begin(), trees.end(), this), trees.end());
 }
 
-void XmlTreeCtrl::setData(const SmartPtr<Xml::XmlDocument>& document, XmlType type, bool hidePreview)
+void XmlTreeCtrl::setData(const SmartPtr<Xml::XmlDocument>& document, XmlType type,
+                          bool hidePreview)
 {
     m_document = document;
     m_type = type;
@@ -207,7 +210,8 @@ int XmlTreeCtrl::elementImage(const Xml::Element& element, bool repeated) const
     if (annotated && XmlTreeRules::hasAnnotation(element.cobj(), "ref-type")) {
         return ReferenceElementImage;
     }
-    if (repeated || (annotated && XmlTreeRules::hasAnnotation(element.cobj(), "repeated-element"))) {
+    if (repeated ||
+        (annotated && XmlTreeRules::hasAnnotation(element.cobj(), "repeated-element"))) {
         return RepeatedElementImage;
     }
     return ElementImage;
@@ -230,11 +234,13 @@ XmlTreeItem* XmlTreeCtrl::makeItem(const Xml::Node& node, const QString& label, 
     item->setText(0, label);
     item->setFlags(flags);
     const bool button = node.is_element() && rulesFor(m_type).hasChildIndicator(node.cobj());
-    item->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator : QTreeWidgetItem::DontShowIndicator);
+    item->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator
+                                         : QTreeWidgetItem::DontShowIndicator);
     return item;
 }
 
-QList<QTreeWidgetItem*> XmlTreeCtrl::makeChildItems(const Xml::Element& element, XmlTreeFilter* filter) const
+QList<QTreeWidgetItem*> XmlTreeCtrl::makeChildItems(const Xml::Element& element,
+                                                    XmlTreeFilter* filter) const
 {
     const XmlTreeRules rules = rulesFor(m_type);
     QList<QTreeWidgetItem*> items;
@@ -318,8 +324,10 @@ void XmlTreeCtrl::updateElementImages(QTreeWidgetItem* parent)
 {
     if (!parent) {
         for (int i = 0; i < topLevelItemCount(); ++i) {
-            if (auto* item = dynamic_cast<XmlTreeItem*>(topLevelItem(i)); item && item->node().is_element()) {
-                item->setImage(elementImage(Xml::Element(item->node()), isRepeatedElement(item->node())));
+            if (auto* item = dynamic_cast<XmlTreeItem*>(topLevelItem(i));
+                item && item->node().is_element()) {
+                item->setImage(
+                    elementImage(Xml::Element(item->node()), isRepeatedElement(item->node())));
             }
         }
         return;
@@ -340,7 +348,8 @@ void XmlTreeCtrl::updateElementImages(QTreeWidgetItem* parent)
     for (int i = 0; i < parent->childCount(); ++i) {
         auto* item = dynamic_cast<XmlTreeItem*>(parent->child(i));
         if (item && item->node().is_element()) {
-            item->setImage(elementImage(Xml::Element(item->node()), byNode.value(item->node().identity())));
+            item->setImage(
+                elementImage(Xml::Element(item->node()), byNode.value(item->node().identity())));
         }
     }
 }
@@ -355,7 +364,8 @@ void XmlTreeCtrl::updateChildIndicator(QTreeWidgetItem* item)
         item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
     } else {
         const bool button = rulesFor(m_type).hasChildIndicator(xmlItem->node().cobj());
-        item->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator : QTreeWidgetItem::DontShowIndicator);
+        item->setChildIndicatorPolicy(button ? QTreeWidgetItem::ShowIndicator
+                                             : QTreeWidgetItem::DontShowIndicator);
     }
 }
 
@@ -460,8 +470,8 @@ void XmlTreeCtrl::deleteFiltered(QTreeWidgetItem* item)
     delete item;
 }
 
-bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter, std::deque<XmlTreeItem*>& queue,
-                                 QList<QTreeWidgetItem*>& opened)
+bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter,
+                                 std::deque<XmlTreeItem*>& queue, QList<QTreeWidgetItem*>& opened)
 {
     const Xml::Node node = getItemNode(item);
     if (node.isNull()) {
@@ -510,7 +520,8 @@ void XmlTreeCtrl::buildFiltered(std::deque<XmlTreeItem*>& queue, XmlTreeFilter& 
             item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
             continue;
         }
-        const QList<QTreeWidgetItem*> children = makeChildItems(Xml::Element(item->node()), &filter);
+        const QList<QTreeWidgetItem*> children =
+            makeChildItems(Xml::Element(item->node()), &filter);
         for (QTreeWidgetItem* child : children) {
             auto* xmlChild = static_cast<XmlTreeItem*>(child);
             if (!xmlChild->node().is_element()) {
@@ -549,8 +560,8 @@ void XmlTreeCtrl::insertElement()
     if (parent.isNull()) {
         return;
     }
-    EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertElement, Core::String(), Core::String(), true, false,
-                                 this);
+    EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertElement, Core::String(),
+                                 Core::String(), true, false, this);
     if (dialog.DoModal() != QDialog::Accepted) {
         return;
     }
@@ -588,14 +599,15 @@ void XmlTreeCtrl::insertAttribute()
     if (element.isNull()) {
         return;
     }
-    EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertAttribute, Core::String(), Core::String(), true, true,
-                                 this);
+    EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertAttribute, Core::String(),
+                                 Core::String(), true, true, this);
     if (dialog.DoModal() != QDialog::Accepted) {
         return;
     }
     Xml::Attribute attribute;
     try {
-        attribute = element.set_attribute(dialog.getName(), dialog.getValue(), element.get_namespace_prefix());
+        attribute = element.set_attribute(dialog.getName(), dialog.getValue(),
+                                          element.get_namespace_prefix());
     } catch (const Core::Exception&) {
         return;
     }
@@ -626,8 +638,8 @@ void XmlTreeCtrl::editNode()
     if (node.isNull()) {
         return;
     }
-    Xml::Node target = node;   // the node that is renamed (null: none)
-    Xml::Node textNode;        // the text whose content changes (null: none)
+    Xml::Node target = node; // the node that is renamed (null: none)
+    Xml::Node textNode;      // the text whose content changes (null: none)
     EditDatasourceNodeDlg::DialogType type = EditDatasourceNodeDlg::EditElement;
     Core::String name;
     Core::String value;
@@ -786,7 +798,8 @@ void XmlTreeCtrl::restoreSelectionFromStack()
     if (m_selectionStack.empty() || topLevelItemCount() == 0) {
         return;
     }
-    if (QTreeWidgetItem* found = parseItemFromStack(topLevelItem(0), int(m_selectionStack.size()) - 1)) {
+    if (QTreeWidgetItem* found =
+            parseItemFromStack(topLevelItem(0), int(m_selectionStack.size()) - 1)) {
         setCurrentItem(found);
         scrollToItem(found);
     }
@@ -807,7 +820,8 @@ QTreeWidgetItem* XmlTreeCtrl::parseItemFromStack(QTreeWidgetItem* item, int posi
         }
         populate(item);
         item->setExpanded(true);
-        QTreeWidgetItem* deeper = item->childCount() > 0 ? parseItemFromStack(item->child(0), position - 1) : nullptr;
+        QTreeWidgetItem* deeper =
+            item->childCount() > 0 ? parseItemFromStack(item->child(0), position - 1) : nullptr;
         return deeper ? deeper : item;
     }
     return nullptr;
@@ -864,7 +878,8 @@ QTreeWidgetItem* XmlTreeCtrl::GetLastTreeItemInSubTree(QTreeWidgetItem* item)
     return nullptr;
 }
 
-bool XmlTreeCtrl::FindTreeElement(const Core::String& text, bool searchDown, bool matchCase, bool wholeWord)
+bool XmlTreeCtrl::FindTreeElement(const Core::String& text, bool searchDown, bool matchCase,
+                                  bool wholeWord)
 {
     if (text.isEmpty() || topLevelItemCount() == 0) {
         return false;
@@ -875,7 +890,8 @@ bool XmlTreeCtrl::FindTreeElement(const Core::String& text, bool searchDown, boo
                                             : QRegularExpression::CaseInsensitiveOption);
     const auto matches = [&](const QTreeWidgetItem* item) {
         const QString label = item->text(0);
-        return wholeWord ? word.match(label).hasMatch() : label.contains(text.toQString(), sensitivity);
+        return wholeWord ? word.match(label).hasMatch()
+                         : label.contains(text.toQString(), sensitivity);
     };
     const WaitCursor wait;
     QTreeWidgetItem* start = currentItem();
@@ -888,7 +904,8 @@ bool XmlTreeCtrl::FindTreeElement(const Core::String& text, bool searchDown, boo
                 return false;
             }
             wrapped = true;
-            next = searchDown ? topLevelItem(0) : GetLastTreeItemInSubTree(topLevelItem(topLevelItemCount() - 1));
+            next = searchDown ? topLevelItem(0)
+                              : GetLastTreeItemInSubTree(topLevelItem(topLevelItemCount() - 1));
         }
         item = next;
         if (matches(item)) {
@@ -972,7 +989,8 @@ Xml::Node XmlTreeCtrl::getDraggedNode(const QMimeData* data)
     // The address is only compared, never followed: the node comes from the
     // tree that handed it out, which keeps its document alive.
     for (const XmlTreeCtrl* tree : liveTrees()) {
-        if (!tree->m_draggedNode.isNull() && quint64(quintptr(tree->m_draggedNode.identity())) == address) {
+        if (!tree->m_draggedNode.isNull() &&
+            quint64(quintptr(tree->m_draggedNode.identity())) == address) {
             return tree->m_draggedNode;
         }
     }
@@ -1036,21 +1054,24 @@ bool XmlTreeCtrl::isRepeatedElement(const Xml::Node& node)
     const Core::String prefix = node.get_namespace_prefix();
     const Core::String local = node.get_local_name();
     for (const Xml::Element& sibling : parent.get_child_elements()) {
-        if (sibling != node && sibling.get_local_name() == local && sibling.get_namespace_prefix() == prefix) {
+        if (sibling != node && sibling.get_local_name() == local &&
+            sibling.get_namespace_prefix() == prefix) {
             return true;
         }
     }
     return isSequence(node.cobj());
 }
 
-Core::String XmlTreeCtrl::getRepeatingTableXml(const Xml::Element& element, const Core::String& xpath)
+Core::String XmlTreeCtrl::getRepeatingTableXml(const Xml::Element& element,
+                                               const Core::String& xpath)
 {
     int columns = 0;
     Core::String header;
     Core::String body;
     if (!element.isNull()) {
         for (const Xml::Attribute& attribute : element.get_attributes()) {
-            if (attribute.get_local_name() == "node-type" && attribute.get_namespace_uri() == Xml::Namespaces::DT) {
+            if (attribute.get_local_name() == "node-type" &&
+                attribute.get_namespace_uri() == Xml::Namespaces::DT) {
                 continue;
             }
             header += cell(getDisplayName(attribute.get_local_name()));
@@ -1084,7 +1105,8 @@ Core::String XmlTreeCtrl::getRepeatingTableXml(const Xml::Element& element, cons
     for (int i = 0; i < columns; ++i) {
         table += "<fo:table-column/>\n";
     }
-    table += "<fo:table-header>\n<fo:table-row>\n" + header + "</fo:table-row>\n</fo:table-header>\n";
+    table +=
+        "<fo:table-header>\n<fo:table-row>\n" + header + "</fo:table-row>\n</fo:table-header>\n";
     table += "<fo:table-body>\n<kmb:table-row-repeat xpath=\"" + xpath + "\">\n" + body +
              "</kmb:table-row-repeat>\n</fo:table-body>\n";
     table += "</fo:table>";

@@ -7,9 +7,9 @@
 #include "outside/xmlelement.h"
 #include "uieditor_export.h"
 
+#include <deque>
 #include <QIcon>
 #include <QTreeWidget>
-#include <deque>
 #include <vector>
 
 class QMimeData;
@@ -52,7 +52,8 @@ public:
 
     /// Shows `document` (shared, not copied) and rebuilds the tree with only
     /// the root element. `hidePreview` leaves out the run after collapsed elements.
-    void setData(const SmartPtr<Xml::XmlDocument>& document, XmlType type = Plain, bool hidePreview = false);
+    void setData(const SmartPtr<Xml::XmlDocument>& document, XmlType type = Plain,
+                 bool hidePreview = false);
     SmartPtr<Xml::XmlDocument> getDocument() const { return m_document; }
     XmlType getXmlType() const { return m_type; }
     bool isPreviewHidden() const { return m_hidePreview; }
@@ -119,7 +120,8 @@ public:
     static bool isRepeatedElement(const Xml::Node& node);
     /// A table with a column per attribute, child element and text of
     /// `element`, whose body row repeats for each node `xpath` selects.
-    static Core::String getRepeatingTableXml(const Xml::Element& element, const Core::String& xpath);
+    static Core::String getRepeatingTableXml(const Xml::Element& element,
+                                             const Core::String& xpath);
 
 Q_SIGNALS:
     /// After each change the user made to the sample (edit commands, renaming in place).
@@ -157,11 +159,12 @@ private:
     XmlTreeItem* makeItem(const Xml::Node& node, const QString& label, bool repeated) const;
     /// The items of an element's shown attributes and children; with a
     /// filter, only of those that stay.
-    QList<QTreeWidgetItem*> makeChildItems(const Xml::Element& element, XmlTreeFilter* filter) const;
+    QList<QTreeWidgetItem*> makeChildItems(const Xml::Element& element,
+                                           XmlTreeFilter* filter) const;
     void populate(QTreeWidgetItem* item);
     void deleteFiltered(QTreeWidgetItem* item);
-    bool filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter, std::deque<XmlTreeItem*>& queue,
-                        QList<QTreeWidgetItem*>& opened);
+    bool filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter,
+                        std::deque<XmlTreeItem*>& queue, QList<QTreeWidgetItem*>& opened);
     /// Makes the items that stay below the queued ones, breadth first, within the budget.
     void buildFiltered(std::deque<XmlTreeItem*>& queue, XmlTreeFilter& filter);
     int elementImage(const Xml::Element& element, bool repeated) const;
@@ -179,8 +182,9 @@ private:
     bool m_modified = false;
     bool m_hidePreview = false;
     Core::String m_filterText;
-    int m_filterCounter = 0; // items made by the running filter
+    int m_filterCounter = 0;   // items made by the running filter
     QStringList m_filterChain; // every filter text since the last refresh, oldest first
     mutable Xml::Node m_draggedNode;
-    QTreeWidgetItem* m_filterCurrent = nullptr; // the selection while a filter runs, null once deleted
+    QTreeWidgetItem* m_filterCurrent =
+        nullptr; // the selection while a filter runs, null once deleted
 };

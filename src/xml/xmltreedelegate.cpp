@@ -32,7 +32,8 @@ QString XmlTreeDelegate::previewOf(const QModelIndex& index) const
     return index.data(XmlTreeCtrl::PreviewRole).toString();
 }
 
-void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const
 {
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
@@ -43,8 +44,9 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     QRect rest = opt.rect;
     const QSize iconSize = opt.decorationSize;
     if (!opt.icon.isNull()) {
-        const QRect iconRect(rest.left() + labelPadding, rest.top() + (rest.height() - iconSize.height()) / 2,
-                             iconSize.width(), iconSize.height());
+        const QRect iconRect(rest.left() + labelPadding,
+                             rest.top() + (rest.height() - iconSize.height()) / 2, iconSize.width(),
+                             iconSize.height());
         opt.icon.paint(painter, iconRect);
         rest.setLeft(iconRect.right() + 1 + iconGap);
     }
@@ -54,7 +56,8 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
     // The painter's metrics: a pixmap may have another resolution than the screen.
     const QFontMetrics metrics = painter->fontMetrics();
     const int labelWidth = metrics.horizontalAdvance(label) + 2 * labelPadding + 1;
-    const QRect labelRect(rest.left(), rest.top(), qMin(labelWidth, qMax(0, rest.width())), rest.height());
+    const QRect labelRect(rest.left(), rest.top(), qMin(labelWidth, qMax(0, rest.width())),
+                          rest.height());
 
     const bool selected = opt.state.testFlag(QStyle::State_Selected);
     QColor text = palette.color(QPalette::Text);
@@ -72,9 +75,11 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         const QColor markColor(GetRValue(mark), GetGValue(mark), GetBValue(mark));
         for (qsizetype at = label.indexOf(filter, 0, Qt::CaseInsensitive); at >= 0;
              at = label.indexOf(filter, at + filter.size(), Qt::CaseInsensitive)) {
-            const int x = labelRect.left() + labelPadding + metrics.horizontalAdvance(label.left(at));
+            const int x =
+                labelRect.left() + labelPadding + metrics.horizontalAdvance(label.left(at));
             const int width = metrics.horizontalAdvance(label.mid(at, filter.size()));
-            painter->fillRect(QRect(x, labelRect.top() + 1, width, labelRect.height() - 2), markColor);
+            painter->fillRect(QRect(x, labelRect.top() + 1, width, labelRect.height() - 2),
+                              markColor);
         }
         if (selected) {
             text = palette.color(QPalette::Text); // readable on the yellow marks as well
@@ -96,7 +101,8 @@ void XmlTreeDelegate::paint(QPainter* painter, const QStyleOptionViewItem& optio
         painter->setFont(plain);
         painter->setPen(palette.color(QPalette::PlaceholderText));
         painter->drawText(previewRect, Qt::AlignVCenter | Qt::AlignLeft | Qt::TextSingleLine,
-                          painter->fontMetrics().elidedText(oneLine(preview), Qt::ElideRight, previewRect.width()));
+                          painter->fontMetrics().elidedText(oneLine(preview), Qt::ElideRight,
+                                                            previewRect.width()));
     }
     painter->restore();
 }
@@ -106,7 +112,8 @@ QSize XmlTreeDelegate::sizeHint(const QStyleOptionViewItem& option, const QModel
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     const QString preview = previewOf(index);
     if (!preview.isEmpty()) {
-        size.rwidth() += QFontMetrics(option.font).horizontalAdvance(oneLine(preview)) + labelPadding;
+        size.rwidth() +=
+            QFontMetrics(option.font).horizontalAdvance(oneLine(preview)) + labelPadding;
     }
     return size;
 }

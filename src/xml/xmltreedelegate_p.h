@@ -15,7 +15,8 @@ class XmlTreeDelegate : public QStyledItemDelegate
 public:
     explicit XmlTreeDelegate(XmlTreeCtrl* tree);
 
-    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:

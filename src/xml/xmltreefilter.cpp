@@ -54,7 +54,9 @@ bool XmlTreeFilter::nameMatches(const xmlChar* name, int level)
     if (found != cache.end()) {
         return found->second;
     }
-    const bool match = QString::fromUtf8(reinterpret_cast<const char*>(name)).toLower().contains(m_texts.at(level));
+    const bool match = QString::fromUtf8(reinterpret_cast<const char*>(name))
+                           .toLower()
+                           .contains(m_texts.at(level));
     cache.emplace(name, match);
     return match;
 }
@@ -109,7 +111,8 @@ bool XmlTreeFilter::matches(const xmlNode* node, int level)
     case XML_ELEMENT_NODE:
         return nameMatches(node->name, level);
     case XML_ATTRIBUTE_NODE:
-        return nameMatches(node->name, level) || textMatches(attributeValue(node).constData(), level);
+        return nameMatches(node->name, level) ||
+               textMatches(attributeValue(node).constData(), level);
     case XML_TEXT_NODE:
     case XML_CDATA_SECTION_NODE:
         return textMatches(reinterpret_cast<const char*>(node->content), level);
@@ -135,8 +138,10 @@ bool XmlTreeFilter::stays(const xmlNode* node, int level)
 bool XmlTreeFilter::keepsChild(const xmlNode* element, int level)
 {
     if (m_rules.showsAttributes(element)) {
-        for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
-            if (m_rules.isShownAttribute(attribute) && stays(reinterpret_cast<const xmlNode*>(attribute), level)) {
+        for (const xmlAttr* attribute = element->properties; attribute;
+             attribute = attribute->next) {
+            if (m_rules.isShownAttribute(attribute) &&
+                stays(reinterpret_cast<const xmlNode*>(attribute), level)) {
                 return true;
             }
         }

@@ -35,8 +35,10 @@ void drawTag(QPainter& painter, const QRectF& box, const QColor& fill)
     const qreal arm = box.height() / 4;
     const qreal left = box.left() + box.width() * 0.22;
     const qreal right = box.right() - box.width() * 0.22;
-    painter.drawPolyline(QPolygonF({QPointF(left + arm, midY - arm), QPointF(left, midY), QPointF(left + arm, midY + arm)}));
-    painter.drawPolyline(QPolygonF({QPointF(right - arm, midY - arm), QPointF(right, midY), QPointF(right - arm, midY + arm)}));
+    painter.drawPolyline(QPolygonF(
+        {QPointF(left + arm, midY - arm), QPointF(left, midY), QPointF(left + arm, midY + arm)}));
+    painter.drawPolyline(QPolygonF({QPointF(right - arm, midY - arm), QPointF(right, midY),
+                                    QPointF(right - arm, midY + arm)}));
 }
 
 void drawDocument(QPainter& painter)

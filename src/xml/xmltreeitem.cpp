@@ -3,7 +3,10 @@
 #include "xml/xmltreectrl.h"
 #include "xml/xmltreerules_p.h"
 
-XmlTreeItem::XmlTreeItem(const Xml::Node& node, int image) : QTreeWidgetItem(ItemType), m_node(node), m_image(image) {}
+XmlTreeItem::XmlTreeItem(const Xml::Node& node, int image)
+    : QTreeWidgetItem(ItemType), m_node(node), m_image(image)
+{
+}
 
 void XmlTreeItem::setImage(int image)
 {

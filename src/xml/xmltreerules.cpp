@@ -2,8 +2,8 @@
 
 #include "outside/namespaces.h"
 
-#include <QString>
 #include <cstring>
+#include <QString>
 
 namespace {
 
@@ -67,7 +67,8 @@ bool XmlTreeRules::isBlankText(const xmlNode* node)
 bool XmlTreeRules::hasAnnotation(const xmlNode* element, const char* localName)
 {
     for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
-        if (hasName(attribute->name, localName) && isNamespace(attribute->ns, Xml::Namespaces::KM)) {
+        if (hasName(attribute->name, localName) &&
+            isNamespace(attribute->ns, Xml::Namespaces::KM)) {
             return true;
         }
     }
@@ -109,7 +110,8 @@ bool XmlTreeRules::hasChildIndicator(const xmlNode* element) const
         return true;
     }
     if (showsAttributes(element)) {
-        for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
+        for (const xmlAttr* attribute = element->properties; attribute;
+             attribute = attribute->next) {
             if (isShownAttribute(attribute)) {
                 return true;
             }
@@ -142,7 +144,8 @@ QString XmlTreeRules::preview(const xmlNode* element) const
 {
     QString run;
     if (showsAttributes(element)) {
-        for (const xmlAttr* attribute = element->properties; attribute; attribute = attribute->next) {
+        for (const xmlAttr* attribute = element->properties; attribute;
+             attribute = attribute->next) {
             if (!isShownAttribute(attribute)) {
                 continue;
             }

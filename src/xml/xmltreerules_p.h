@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QString>
 #include <libxml/tree.h>
+#include <QString>
 
 /// Which nodes of a sample the XML tree shows, and how: the one set of rules
 /// behind lazy expansion, the child indicator, filtering and the preview run.

@@ -19,11 +19,16 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("group");
-        QTest::newRow("edit element") << 0 << "Edit Element" << "Element";
-        QTest::newRow("edit attribute") << 1 << "Edit Attribtue" << "Attribute";
-        QTest::newRow("insert element") << 2 << "Insert Element" << "Element";
-        QTest::newRow("insert attribute") << 3 << "Insert Attribute" << "Attribute";
-        QTest::newRow("unknown keeps the template") << 9 << "Edit Node" << "Node";
+        QTest::newRow("edit element") << 0 << "Edit Element"
+                                      << "Element";
+        QTest::newRow("edit attribute") << 1 << "Edit Attribtue"
+                                        << "Attribute";
+        QTest::newRow("insert element") << 2 << "Insert Element"
+                                        << "Element";
+        QTest::newRow("insert attribute") << 3 << "Insert Attribute"
+                                          << "Attribute";
+        QTest::newRow("unknown keeps the template") << 9 << "Edit Node"
+                                                    << "Node";
     }
 
     void captionAndGroupFollowTheType()
@@ -31,7 +36,8 @@ private Q_SLOTS:
         QFETCH(int, type);
         QFETCH(QString, caption);
         QFETCH(QString, group);
-        EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::DialogType(type), "line", "7", false, true);
+        EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::DialogType(type), "line", "7", false,
+                                     true);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), caption);
         auto* box = dialog.control<QGroupBox>(EditDatasourceNodeDlg::IDC_NODE_GROUP);
@@ -65,8 +71,8 @@ private Q_SLOTS:
         QFETCH(bool, nameEnabled);
         QFETCH(bool, accepted);
         TestSupport::RecordingMessageBoxFactory messages;
-        EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertAttribute, nameEnabled ? "" : name, "", nameEnabled,
-                                     true);
+        EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertAttribute,
+                                     nameEnabled ? "" : name, "", nameEnabled, true);
         dialog.show();
         if (nameEnabled) {
             QTest::keyClicks(dialog.control<QLineEdit>(EditDatasourceNodeDlg::IDC_NAME), name);

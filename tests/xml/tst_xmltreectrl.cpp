@@ -108,13 +108,16 @@ private Q_SLOTS:
         QVERIFY(root->font(0).bold());
         QVERIFY(tree.isRootSelected());
         QCOMPARE(root->childCount(), 0);
-        QVERIFY2(tree.model()->hasChildren(tree.model()->index(0, 0)), "the root shows its expand button");
+        QVERIFY2(tree.model()->hasChildren(tree.model()->index(0, 0)),
+                 "the root shows its expand button");
 
         QTest::keyClick(&tree, Qt::Key_Right); // the user opens the selected root
         QVERIFY(root->isExpanded());
-        QCOMPARE(labels(root), QStringList({"number", "line", "line"})); // blanks and comments stay hidden
-        QCOMPARE(images(root), QList<int>({XmlTreeCtrl::AttributeImage, XmlTreeCtrl::RepeatedElementImage,
-                                           XmlTreeCtrl::RepeatedElementImage}));
+        QCOMPARE(labels(root),
+                 QStringList({"number", "line", "line"})); // blanks and comments stay hidden
+        QCOMPARE(images(root),
+                 QList<int>({XmlTreeCtrl::AttributeImage, XmlTreeCtrl::RepeatedElementImage,
+                             XmlTreeCtrl::RepeatedElementImage}));
         QTreeWidgetItem* second = open(tree, {2});
         tree.expandItem(second);
         QCOMPARE(labels(second).mid(0, 3), QStringList({"id", "sku", "qty"}));
@@ -122,8 +125,10 @@ private Q_SLOTS:
         QCOMPARE(images(second), QList<int>({XmlTreeCtrl::AttributeImage, XmlTreeCtrl::ElementImage,
                                              XmlTreeCtrl::ElementImage, XmlTreeCtrl::TextImage}));
         // The collapsed first line previews its attribute.
-        QCOMPARE(root->child(1)->data(0, XmlTreeCtrl::PreviewRole).toString(), QStringLiteral(" id=1"));
-        QCOMPARE(second->child(1)->data(0, XmlTreeCtrl::PreviewRole).toString(), QStringLiteral(" B-2"));
+        QCOMPARE(root->child(1)->data(0, XmlTreeCtrl::PreviewRole).toString(),
+                 QStringLiteral(" id=1"));
+        QCOMPARE(second->child(1)->data(0, XmlTreeCtrl::PreviewRole).toString(),
+                 QStringLiteral(" B-2"));
     }
 
     void rootWithOnlyBlankTextHasNoExpandButton()
@@ -162,9 +167,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("display");
-        QTest::newRow("dots and dashes") << "order.total-amount" << "Order Total Amount";
-        QTest::newRow("capitals") << "VAT-ID" << "Vat Id";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("dots and dashes") << "order.total-amount"
+                                         << "Order Total Amount";
+        QTest::newRow("capitals") << "VAT-ID"
+                                  << "Vat Id";
+        QTest::newRow("empty") << ""
+                               << "";
     }
 
     void displayNames()
@@ -177,19 +185,24 @@ private Q_SLOTS:
     void repeatedChildrenMakeOneColumnOfTheRepeatingTable()
     {
         XmlTreeCtrl tree;
-        tree.setData(parse("<order no=\"1\"><item>a</item><sku>K</sku><item>b</item>total</order>"));
+        tree.setData(
+            parse("<order no=\"1\"><item>a</item><sku>K</sku><item>b</item>total</order>"));
         QTreeWidgetItem* root = open(tree, {});
         tree.expandItem(root);
-        QCOMPARE(images(root), QList<int>({XmlTreeCtrl::AttributeImage, XmlTreeCtrl::RepeatedElementImage,
-                                           XmlTreeCtrl::ElementImage, XmlTreeCtrl::RepeatedElementImage,
-                                           XmlTreeCtrl::TextImage}));
+        QCOMPARE(images(root),
+                 QList<int>({XmlTreeCtrl::AttributeImage, XmlTreeCtrl::RepeatedElementImage,
+                             XmlTreeCtrl::ElementImage, XmlTreeCtrl::RepeatedElementImage,
+                             XmlTreeCtrl::TextImage}));
         const Xml::Element order(XmlTreeCtrl::getItemNode(root));
-        const QString cell = QStringLiteral("<fo:table-cell border=\"1pt solid black\">\n<fo:block>%1</fo:block>\n</fo:table-cell>\n");
+        const QString cell =
+            QStringLiteral("<fo:table-cell border=\"1pt solid "
+                           "black\">\n<fo:block>%1</fo:block>\n</fo:table-cell>\n");
         const QString expected =
             QStringLiteral("<fo:table width=\"100%\" table-layout=\"fixed\">\n") +
             QStringLiteral("<fo:table-column/>\n").repeated(4) +
-            QStringLiteral("<fo:table-header>\n<fo:table-row>\n") + cell.arg("No") + cell.arg("Item") +
-            cell.arg("Sku") + cell.arg("Text") + QStringLiteral("</fo:table-row>\n</fo:table-header>\n") +
+            QStringLiteral("<fo:table-header>\n<fo:table-row>\n") + cell.arg("No") +
+            cell.arg("Item") + cell.arg("Sku") + cell.arg("Text") +
+            QStringLiteral("</fo:table-row>\n</fo:table-header>\n") +
             QStringLiteral("<fo:table-body>\n<kmb:table-row-repeat xpath=\"/orders/order\">\n") +
             cell.arg("<kmb:field xpath=\"@no\"/>\n") + cell.arg("&#x00A0;") +
             cell.arg("<kmb:field xpath=\"sku\"/>") + cell.arg("<kmb:field xpath=\"text()\"/>") +
@@ -212,8 +225,9 @@ private Q_SLOTS:
         QVERIFY(line->isExpanded());
         QCOMPARE(labels(line), QStringList({"sku"}));
         QCOMPARE(labels(line->child(0)), QStringList({"B-2"}));
-        QCOMPARE(XmlTreeCtrl::getXPath(XmlTreeCtrl::getItemNode(line->child(0)->child(0))).toQString(),
-                 QStringLiteral("/invoice/line/sku/text()"));
+        QCOMPARE(
+            XmlTreeCtrl::getXPath(XmlTreeCtrl::getItemNode(line->child(0)->child(0))).toQString(),
+            QStringLiteral("/invoice/line/sku/text()"));
 
         // A second filter narrows what the first left.
         tree.filterTree("qty");
@@ -282,7 +296,8 @@ private Q_SLOTS:
         QVERIFY(line->isExpanded());
         QCOMPARE(labels(line), QStringList({"id", "sku", "qty", "price"}));
         QCOMPARE(tree.currentItem(), line->child(3));
-        QCOMPARE(XmlTreeCtrl::getXPath(tree.getSelectedNode()).toQString(), QStringLiteral("/invoice/line/price"));
+        QCOMPARE(XmlTreeCtrl::getXPath(tree.getSelectedNode()).toQString(),
+                 QStringLiteral("/invoice/line/price"));
 
         // The attribute goes after the attributes, and deleting takes it out again.
         answerNodeDialog(answer, "currency", "EUR");
@@ -290,7 +305,9 @@ private Q_SLOTS:
         tree.insertAttribute();
         QVERIFY(answer.handled());
         QCOMPARE(labels(line).mid(0, 2), QStringList({"id", "currency"}));
-        QCOMPARE(Xml::Element(XmlTreeCtrl::getItemNode(line)).get_attribute_value("currency").toQString(),
+        QCOMPARE(Xml::Element(XmlTreeCtrl::getItemNode(line))
+                     .get_attribute_value("currency")
+                     .toQString(),
                  QStringLiteral("EUR"));
         tree.setCurrentItem(line->child(1));
         tree.deleteNode();
@@ -310,7 +327,8 @@ private Q_SLOTS:
         QVERIFY(tree.isRootSelected());
         tree.restoreSelectionFromStack();
         QCOMPARE(tree.getSelectedNode(), node);
-        QCOMPARE(XmlTreeCtrl::getXPath(tree.getSelectedNode()).toQString(), QStringLiteral("/invoice/line/qty"));
+        QCOMPARE(XmlTreeCtrl::getXPath(tree.getSelectedNode()).toQString(),
+                 QStringLiteral("/invoice/line/qty"));
         QVERIFY(tree.currentItem()->parent()->isExpanded());
     }
 
@@ -319,7 +337,8 @@ private Q_SLOTS:
         XmlTreeCtrl tree;
         tree.setData(parse(invoice));
         QTreeWidgetItem* id = open(tree, {2, 0});
-        const QModelIndex index = tree.model()->index(0, 0, tree.model()->index(2, 0, tree.model()->index(0, 0)));
+        const QModelIndex index =
+            tree.model()->index(0, 0, tree.model()->index(2, 0, tree.model()->index(0, 0)));
         QCOMPARE(index.data().toString(), id->text(0));
         std::unique_ptr<QMimeData> mime(tree.model()->mimeData({index}));
         QVERIFY(mime);
@@ -341,7 +360,8 @@ private Q_SLOTS:
 
         // An item without a node gives nothing to drag.
         tree.topLevelItem(0)->addChild(new QTreeWidgetItem(QStringList{"foreign"}));
-        const QModelIndex last = tree.model()->index(tree.topLevelItem(0)->childCount() - 1, 0, tree.model()->index(0, 0));
+        const QModelIndex last = tree.model()->index(tree.topLevelItem(0)->childCount() - 1, 0,
+                                                     tree.model()->index(0, 0));
         QCOMPARE(tree.model()->mimeData({last}), nullptr);
     }
 
@@ -357,13 +377,17 @@ private Q_SLOTS:
         QTreeWidgetItem* root = open(tree, {});
         tree.expandItem(root);
         QCOMPARE(labels(root), QStringList({"party", "amount", "row"}));
-        QCOMPARE(images(root), QList<int>({XmlTreeCtrl::ReferenceElementImage, XmlTreeCtrl::ElementImage,
-                                           XmlTreeCtrl::RepeatedElementImage}));
+        QCOMPARE(images(root),
+                 QList<int>({XmlTreeCtrl::ReferenceElementImage, XmlTreeCtrl::ElementImage,
+                             XmlTreeCtrl::RepeatedElementImage}));
         const QModelIndex rootIndex = tree.model()->index(0, 0);
-        QVERIFY(!tree.model()->hasChildren(tree.model()->index(1, 0, rootIndex))); // the value is the preview
+        QVERIFY(!tree.model()->hasChildren(
+            tree.model()->index(1, 0, rootIndex))); // the value is the preview
         tree.expandItem(root->child(0));
-        QCOMPARE(labels(root->child(0)), QStringList({"name"})); // a typed element shows no attributes
-        QCOMPARE(root->child(2)->data(0, XmlTreeCtrl::PreviewRole).toString(), QStringLiteral(" n"));
+        QCOMPARE(labels(root->child(0)),
+                 QStringList({"name"})); // a typed element shows no attributes
+        QCOMPARE(root->child(2)->data(0, XmlTreeCtrl::PreviewRole).toString(),
+                 QStringLiteral(" n"));
     }
 
     void findOpensItemsAndWrapsAround()
@@ -371,7 +395,8 @@ private Q_SLOTS:
         SearchableTree tree;
         tree.setData(parse(invoice));
         QVERIFY(tree.FindTreeElement("qty", true, false, false));
-        QCOMPARE(XmlTreeCtrl::getXPath(tree.getSelectedNode()).toQString(), QStringLiteral("/invoice/line/qty"));
+        QCOMPARE(XmlTreeCtrl::getXPath(tree.getSelectedNode()).toQString(),
+                 QStringLiteral("/invoice/line/qty"));
         const Xml::Node first = tree.getSelectedNode();
         QVERIFY(tree.FindTreeElement("QTY", true, false, false));
         QVERIFY(tree.getSelectedNode() != first);
