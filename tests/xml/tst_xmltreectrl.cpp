@@ -282,6 +282,39 @@ private Q_SLOTS:
         QVERIFY(saved.readAll().contains("<code>C-3</code>"));
     }
 
+    void renamingInPlaceRenamesTheNode_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("valid name") << "code"
+                                    << "code";
+        QTest::newRow("refused name keeps the label") << "1 code"
+                                                      << "sku";
+    }
+
+    void renamingInPlaceRenamesTheNode()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, label);
+        XmlTreeCtrl tree;
+        tree.setData(parse(invoice));
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        QTreeWidgetItem* sku = open(tree, {1, 1});
+        tree.setCurrentItem(sku);
+        tree.setFocus();
+        QTest::keyClick(&tree, Qt::Key_F2);
+        auto* editor = tree.viewport()->findChild<QLineEdit*>();
+        QVERIFY2(editor, "no in-place editor opened");
+        editor->selectAll();
+        QTest::keyClicks(editor, typed);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!tree.isPersistentEditorOpen(tree.currentIndex())); // the view commits later
+        QCOMPARE(sku->text(0), label);
+        QCOMPARE(XmlTreeCtrl::getItemNode(sku).get_name().toQString(), label);
+        QCOMPARE(tree.isXmlModified(), typed == label);
+    }
+
     void insertElementAddsAndSelectsTheChild()
     {
         XmlTreeCtrl tree;
