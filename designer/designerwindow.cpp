@@ -7,7 +7,8 @@
 #include "outside/coreexception.h"
 #include "outside/corelog.h"
 #include "outside/sharedfiledialogs.h"
-#include "sampletreeview.h"
+#include "sampledropmarkup.h"
+#include "samplepane.h"
 #include "sourcefindreplace.h"
 #include "templatepreview.h"
 #include "templatesourceview.h"
@@ -27,8 +28,8 @@ const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Template
 } // namespace
 
 DesignerWindow::DesignerWindow(QWidget* parent)
-    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview), m_sample(new SampleTreeView),
-      m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
+    : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview),
+      m_samplePane(new SamplePane), m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
       m_findReplace(new SourceFindReplace(m_source, this))
 {
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -46,7 +47,8 @@ DesignerWindow::DesignerWindow(QWidget* parent)
         return dock;
     };
     QDockWidget* outlineDock = addDock(m_outline, tr("Outline"), QStringLiteral("outlineDock"), Qt::LeftDockWidgetArea);
-    QDockWidget* sampleDock = addDock(m_sample, tr("Sample Data"), QStringLiteral("sampleDock"), Qt::RightDockWidgetArea);
+    QDockWidget* sampleDock = addDock(m_samplePane, tr("Sample Data"), QStringLiteral("sampleDock"),
+                                      Qt::RightDockWidgetArea);
     resizeDocks({outlineDock, sampleDock}, {340, 320}, Qt::Horizontal);
     m_result->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("result"));
@@ -64,6 +66,11 @@ DesignerWindow::DesignerWindow(QWidget* parent)
             m_document->select(element);
             statusBar()->showMessage(m_document->getSelectedObjectPath());
         }
+    });
+    connect(m_outline, &OutlineView::sampleNodeDropped, this, &DesignerWindow::onSampleNodeDropped);
+    connect(m_samplePane, &SamplePane::sampleModifiedChanged, this, [this](bool modified) {
+        statusBar()->showMessage(modified ? tr("The sample data has changed.")
+                                          : tr("The sample data was saved."));
     });
     createMenus();
     resize(1200, 800);
@@ -153,13 +160,13 @@ void DesignerWindow::refresh()
     if (!m_document) {
         m_outline->clear();
         m_preview->showDocument(nullptr);
-        m_sample->showSample({}, QString());
+        m_samplePane->showSample({}, QString());
         updateTitle();
         return;
     }
     m_outline->showTemplate(m_document->root(), m_document->selected());
     m_preview->showDocument(m_document.get());
-    m_sample->showSample(m_document->sampleDocument(), m_document->sampleError());
+    m_samplePane->showSample(m_document->getSampleXml(), m_document->sampleError());
     updateTitle();
 }
 
@@ -254,6 +261,20 @@ bool DesignerWindow::onSaveAs()
 bool DesignerWindow::mayDiscardChanges()
 {
     m_source->applyPendingEdits();
+    if (m_samplePane->isSampleModified()) {
+        switch (UIApplication::MessageBoxW(tr("The sample data has changed. Save the changes?"),
+                                           Win32::MB_YESNOCANCEL | Win32::MB_ICONQUESTION)) {
+        case Win32::IDYES:
+            if (!m_samplePane->saveSample()) {
+                return false;
+            }
+            break;
+        case Win32::IDNO:
+            break;
+        default:
+            return false;
+        }
+    }
     if (!m_document || !m_document->isModified()) {
         return true;
     }
@@ -266,6 +287,27 @@ bool DesignerWindow::mayDiscardChanges()
     default:
         return false;
     }
+}
+
+void DesignerWindow::onSampleNodeDropped(const Xml::Node& node, const Xml::Element& target)
+{
+    const SampleDropMarkup drop(node, target);
+    if (!m_document || !drop.isValid()) {
+        return;
+    }
+    m_document->select(target);
+    Xml::Element inserted;
+    try {
+        inserted = m_document->insertMarkup(drop.markup(), drop.position());
+    } catch (const Core::Exception& e) {
+        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
+        return;
+    }
+    if (!inserted.isNull()) {
+        m_document->select(inserted);
+    }
+    refresh();
+    statusBar()->showMessage(tr("Inserted %1").arg(drop.xpath().toQString()));
 }
 
 void DesignerWindow::closeEvent(QCloseEvent* event)

@@ -7,7 +7,7 @@
 class OutlineView;
 class QDockWidget;
 class QPlainTextEdit;
-class SampleTreeView;
+class SamplePane;
 class SourceFindReplace;
 class TemplatePreview;
 class TemplateSourceView;
@@ -41,6 +41,8 @@ public:
     /// The template's markup, which Edit → Find and Replace work on.
     TemplateSourceView* source() const { return m_source; }
     SourceFindReplace* findReplace() const { return m_findReplace; }
+    /// The sample data with its tree, filter and edit commands.
+    SamplePane* samplePane() const { return m_samplePane; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,11 +55,12 @@ private:
     bool mayDiscardChanges();
     void updateTitle();
     void onSourceEdited(const QString& markup);
+    void onSampleNodeDropped(const Xml::Node& node, const Xml::Element& target);
 
     SmartPtr<TemplateDocument> m_document;
     OutlineView* m_outline;
     TemplatePreview* m_preview;
-    SampleTreeView* m_sample;
+    SamplePane* m_samplePane;
     QPlainTextEdit* m_result;
     TemplateSourceView* m_source;
     QDockWidget* m_sourceDock = nullptr;

@@ -1,14 +1,22 @@
 #include "gallerycatalog.h"
 
+#include "bundledsamples.h"
 #include "controlssheet.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "expandersamples.h"
 #include "frame/logdlg.h"
+#include "samplepane.h"
 #include "templatedocument.h"
+#include "xml/editdatasourcenodedlg.h"
+#include "xml/xmltreectrl.h"
 #include "xml/xmlviewfindreplacedlg.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -36,6 +44,41 @@ std::unique_ptr<QWidget> bordersBackground(int tab)
     auto dialog = std::make_unique<BordersBackgroundDlg>(SmartPtr<IDocumentInformation>(invoiceWithTotalSelected()));
     dialog->control<QTabWidget>(4061)->setCurrentIndex(tab);
     return dialog;
+}
+
+
+// The data pane on the bundled invoice, opened down to its first line, or
+// filtered by `filter`.
+std::unique_ptr<QWidget> samplePane(const QString& filter)
+{
+    auto pane = std::make_unique<SamplePane>();
+    pane->setWindowTitle(QCoreApplication::translate("DesignerWindow", "Sample Data"));
+    pane->resize(360, 440);
+    QTemporaryDir folder;
+    auto sample = makeSmart<SampleXml>();
+    BundledSamples::install(folder.path());
+    sample->load(QDir(folder.path()).filePath(QStringLiteral("invoice.xml")),
+                 DatasourceType::XmlFile);
+    pane->showSample(sample, QString());
+    XmlTreeCtrl* tree = pane->tree();
+    if (!filter.isEmpty()) {
+        pane->filterField()->setText(filter);
+        Q_EMIT pane->filterField()->returnPressed();
+        return pane;
+    }
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    tree->expandItem(root);
+    for (int i = 0; i < root->childCount(); ++i) {
+        const QString label = root->child(i)->text(0);
+        if (label == QLatin1String("lines") || label == QLatin1String("customer")) {
+            tree->expandItem(root->child(i));
+        }
+        if (label == QLatin1String("lines")) {
+            tree->expandItem(root->child(i)->child(0));
+            tree->setCurrentItem(root->child(i)->child(1));
+        }
+    }
+    return pane;
 }
 
 } // namespace
@@ -74,6 +117,13 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         auto dialog = std::make_unique<XmlViewFindReplaceDlg>();
                         dialog->Create(true, "kmb:field", "", Win32::FR_DOWN | Win32::FR_WHOLEWORD);
                         return std::unique_ptr<QWidget>(std::move(dialog));
+                    }});
+    list.push_back({QStringLiteral("XmlTreeCtrl"), [] { return samplePane(QString()); }});
+    list.push_back({QStringLiteral("XmlTreeCtrlFiltered"),
+                    [] { return samplePane(QStringLiteral("price")); }});
+    list.push_back({QStringLiteral("EditDatasourceNodeDlg"), [] {
+                        return std::unique_ptr<QWidget>(std::make_unique<EditDatasourceNodeDlg>(
+                            EditDatasourceNodeDlg::EditAttribute, "currency", "EUR", true, true));
                     }});
     return list;
 }

@@ -1,5 +1,9 @@
 #include "outlineview.h"
 
+#include "sampledropmarkup.h"
+#include "xml/xmltreectrl.h"
+
+#include <QDropEvent>
 #include <QHeaderView>
 
 namespace {
@@ -12,6 +16,9 @@ OutlineView::OutlineView(QWidget* parent) : QTreeWidget(parent)
     setHeaderLabels({tr("Object"), tr("Identifier")});
     header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setUniformRowHeights(true);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setDropIndicatorShown(true);
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (current) {
             Q_EMIT elementSelected(elementOf(current));
@@ -65,4 +72,43 @@ bool OutlineView::selectElement(const Xml::Element& element)
         }
     }
     return false;
+}
+
+Xml::Element OutlineView::dropTarget(const QDropEvent* event) const
+{
+    const Xml::Node node = XmlTreeCtrl::getDraggedNode(event->mimeData());
+    const Xml::Element target = elementOf(itemAt(event->position().toPoint()));
+    return SampleDropMarkup(node, target).isValid() ? target : Xml::Element();
+}
+
+void OutlineView::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Only nodes of this process's sample trees: the data carries an address.
+    if (XmlTreeCtrl::isOwnDragData(event->mimeData())) {
+        event->acceptProposedAction();
+    } else {
+        event->ignore();
+    }
+}
+
+void OutlineView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (dropTarget(event).isNull()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void OutlineView::dropEvent(QDropEvent* event)
+{
+    const Xml::Element target = dropTarget(event);
+    if (target.isNull()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    Q_EMIT sampleNodeDropped(XmlTreeCtrl::getDraggedNode(event->mimeData()), target);
 }

@@ -5,7 +5,7 @@
 #include <QTreeWidget>
 
 /// The template's objects as a tree; picking one makes it the object the
-/// dialogs are opened on.
+/// dialogs are opened on. Nodes dragged from the sample tree drop onto it.
 class OutlineView : public QTreeWidget
 {
     Q_OBJECT
@@ -21,8 +21,19 @@ public:
 
 Q_SIGNALS:
     void elementSelected(const Xml::Element& element);
+    /// A node of the sample tree was dropped on the object `target`.
+    void sampleNodeDropped(const Xml::Node& node, const Xml::Element& target);
+
+protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    /// The object a sample node dragged over `position` would go with; null
+    /// when the data is no sample node or nothing can go there.
+    Xml::Element dropTarget(const QDropEvent* event) const;
+
     QTreeWidgetItem* addElement(QTreeWidgetItem* parent, const Xml::Element& element, const Xml::Element& selected);
 
     std::vector<Xml::Element> m_elements;
