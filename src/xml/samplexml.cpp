@@ -4,8 +4,8 @@
 #include "frame/waitcursor.h"
 #include "frame/win32constants.h"
 #include "outside/coreexception.h"
-#include "outside/corefilesystem.h"
 #include "outside/coreformat.h"
+#include "outside/corefilesystem.h"
 #include "outside/xmldomparser.h"
 
 namespace {
@@ -91,8 +91,7 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
         m_document = sample;
         createNamespaceMap();
         if (kind != SampleKind::Schema && m_hasDefaultNamespace)
-            UIApplication::MessageBoxW(kDefaultNamespaceWarning,
-                                       Win32::MB_ICONWARNING | Win32::MB_OK);
+            UIApplication::MessageBoxW(kDefaultNamespaceWarning, Win32::MB_ICONWARNING | Win32::MB_OK);
     } catch (const Core::Exception& e) {
         m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), e.getMessage());
         m_document = SmartPtr<Xml::XmlDocument>();
@@ -137,6 +136,6 @@ void SampleXml::collectNamespace(const Xml::Node& node)
 bool SampleXml::isDefaultNamespacePrefix(const Core::String& prefix)
 {
     const Core::String lower = prefix.toLower();
-    return lower == "fo" || lower == "kmb" || lower == "svg" || lower == "zc" || lower == "km" ||
-           lower == "xsl";
+    return lower == "fo" || lower == "kmb" || lower == "svg" || lower == "zc" || lower == "km"
+           || lower == "xsl";
 }

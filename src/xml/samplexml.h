@@ -67,8 +67,8 @@ protected:
     void loadFromXSD(const Core::String& path);
     /// The skeleton sample described by the single lfs:output of `source`.
     SmartPtr<Xml::XmlDocument> filterXmlSourceFromLfa(const SmartPtr<Xml::XmlDocument>& source);
-    void processLfaNode(const Xml::Element& source, Xml::Element target, const Core::String& prefix,
-                        const Core::String& uri);
+    void processLfaNode(const Xml::Element& source, Xml::Element target,
+                        const Core::String& prefix, const Core::String& uri);
 
 private:
     enum class SampleKind { Xml, DataAggregation, Schema };
