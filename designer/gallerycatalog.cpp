@@ -3,6 +3,7 @@
 #include "controlssheet.h"
 #include "expandersamples.h"
 #include "frame/logdlg.h"
+#include "xpathsamples.h"
 
 std::vector<GalleryEntry> GalleryCatalog::entries()
 {
@@ -24,5 +25,8 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
     list.push_back({QStringLiteral("TextPanel"), [] {
                         return std::unique_ptr<QWidget>(std::make_unique<TextPanelSampleDlg>());
                     }});
+    list.push_back({QStringLiteral("XPathEditDlg"), [] { return makeXPathEditorSample(); }});
+    list.push_back({QStringLiteral("XPathCtrl"),
+                    [] { return std::unique_ptr<QWidget>(std::make_unique<XPathCtrlSheet>()); }});
     return list;
 }
