@@ -297,14 +297,23 @@ QByteArray readFile(const Core::String& path, const char* what)
             Core::String(QStringLiteral("Cannot read the %1 \"%2\": the file does not exist.")
                              .arg(QLatin1String(what), file)));
     }
-    QFile input(file);
-    if (info.size() > Xml::DomParser::maxInputSize || !input.open(QIODevice::ReadOnly)) {
-        throw Core::Exception(Core::String(
-            QStringLiteral("Cannot read the %1 \"%2\": %3")
-                .arg(QLatin1String(what), file,
-                     input.isOpen() ? QStringLiteral("it is too large.") : input.errorString())));
+    if (info.size() > Xml::DomParser::maxInputSize) {
+        throw Core::Exception(
+            Core::String(QStringLiteral("Cannot read the %1 \"%2\": it is too large.")
+                             .arg(QLatin1String(what), file)));
     }
-    QByteArray bytes = input.read(Xml::DomParser::maxInputSize + 1);
+    QFile input(file);
+    if (!input.open(QIODevice::ReadOnly)) {
+        throw Core::Exception(
+            Core::String(QStringLiteral("Cannot read the %1 \"%2\": %3")
+                             .arg(QLatin1String(what), file, input.errorString())));
+    }
+    // Read what the file holds (asking QIODevice for the limit would
+    // allocate the whole limit), and a little more only if it grew meanwhile.
+    QByteArray bytes = input.read(qMin(info.size(), Xml::DomParser::maxInputSize) + 1);
+    while (!input.atEnd() && bytes.size() <= Xml::DomParser::maxInputSize) {
+        bytes += input.read(64 * 1024);
+    }
     if (bytes.size() > Xml::DomParser::maxInputSize) {
         throw Core::Exception(
             Core::String(QStringLiteral("Cannot read the %1 \"%2\": it is too large.")

@@ -26,7 +26,8 @@ Core::String escapedForAttribute(const Core::String& expression)
 
 void writeText(const Core::String& path, const Core::String& text)
 {
-    Core::IO::FileStream stream(path, Core::IO::FileStream::Write | Core::IO::FileStream::Truncate);
+    Core::IO::FileStream stream(path, Core::IO::FileStream::Write | Core::IO::FileStream::Create |
+                                          Core::IO::FileStream::Truncate);
     stream.write(text.toUtf8());
 }
 
