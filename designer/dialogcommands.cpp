@@ -7,6 +7,9 @@
 #include "frame/win32constants.h"
 #include "outside/corefilesystem.h"
 #include "outside/sharedfiledialogs.h"
+#include "outside/namespaces.h"
+#include "outside/xpathhelpers.h"
+#include "xml/xpatheditdlg.h"
 
 #include <QCoreApplication>
 
@@ -80,6 +83,58 @@ void loadSampleData(DesignerWindow& window)
     }
 }
 
+// kmb:table-row-repeat and its kin: markup that repeats its content for
+// every node its expression selects.
+bool isRepeat(const Xml::Element& element)
+{
+    return element.get_namespace_uri() == Xml::Namespaces::KMB &&
+           element.get_local_name().toQString().endsWith(QLatin1String("repeat")) &&
+           !element.get_attribute("xpath").isNull();
+}
+
+// Where the expressions of `element` are evaluated: the absolute path of
+// what the nearest enclosing repeat selects, or the root.
+Core::String contextOf(const Xml::Element& element)
+{
+    for (Xml::Element up = element.isNull() ? Xml::Element() : element.get_parent(); !up.isNull();
+         up = up.get_parent()) {
+        if (isRepeat(up)) {
+            return XPathHelpers::composeXPath(contextOf(up), up.get_attribute_value("xpath"));
+        }
+    }
+    return "/";
+}
+
+// Edits the expression of the selected object (a field, a repeat...) in
+// place; on an object without one, builds an expression to look at.
+void editXPath(DesignerWindow& window)
+{
+    const SmartPtr<TemplateDocument> document = window.document();
+    if (!document) {
+        return;
+    }
+    if (!document->hasSampleData()) {
+        UIApplication::MessageBoxW(
+            Tr::tr("The template has no sample data to build an expression against."),
+            Win32::MB_ICONINFORMATION);
+        return;
+    }
+    const Xml::Element selected = document->selected();
+    const bool bound = !selected.isNull() && !selected.get_attribute("xpath").isNull();
+    XPathEditDlg editor(document, bound ? selected.get_attribute_value("xpath") : Core::String(),
+                        contextOf(selected), &window);
+    if (editor.DoModal() != QDialog::Accepted) {
+        return;
+    }
+    const Core::String xpath = editor.getXPath(false);
+    if (bound) {
+        PropertyCollection properties;
+        properties.addProperty(EditableProperty("xpath", xpath), true);
+        document->applyProperties(document->getSelectedObjectPath(), properties);
+    }
+    window.showResult(Tr::tr("XPath Expression"), xpath);
+}
+
 } // namespace
 
 std::vector<DialogCommand> DialogCommands::all()
@@ -88,6 +143,8 @@ std::vector<DialogCommand> DialogCommands::all()
         {DialogCommand::Menu::Format, Tr::tr("&Borders and Background..."), QStringLiteral("BordersBackgroundDlg"),
          editBordersAndBackground},
         {DialogCommand::Menu::Data, Tr::tr("Load &Sample Data..."), QStringLiteral("LoadSampleData"), loadSampleData},
+        {DialogCommand::Menu::Data, Tr::tr("Edit &XPath..."), QStringLiteral("XPathEditDlg"),
+         editXPath},
         {DialogCommand::Menu::Document, Tr::tr("&Log..."), QStringLiteral("LogDlg"), showLog},
     };
 }

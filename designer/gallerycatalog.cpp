@@ -10,6 +10,7 @@
 #include "xml/editdatasourcenodedlg.h"
 #include "xml/xmltreectrl.h"
 #include "xml/xmlviewfindreplacedlg.h"
+#include "xpathsamples.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -125,5 +126,8 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
                         return std::unique_ptr<QWidget>(std::make_unique<EditDatasourceNodeDlg>(
                             EditDatasourceNodeDlg::EditAttribute, "currency", "EUR", true, true));
                     }});
+    list.push_back({QStringLiteral("XPathEditDlg"), [] { return makeXPathEditorSample(); }});
+    list.push_back({QStringLiteral("XPathCtrl"),
+                    [] { return std::unique_ptr<QWidget>(std::make_unique<XPathCtrlSheet>()); }});
     return list;
 }
