@@ -32,6 +32,10 @@ public:
     bool getModifiedState() const { return m_modified; }
     void setModifiedState(bool modified);
 
+    /// Forms build the list with the default; dialogs that rename rows turn
+    /// column 0 editing on here.
+    void setFirstColumnEditable(bool editable) { m_firstColumnEditable = editable; }
+
     /// Whether a click on the focused row's cell edits it (the list's
     /// edit-labels style); on for a new list.
     bool editLabels() const { return m_editLabels; }
