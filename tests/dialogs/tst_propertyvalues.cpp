@@ -23,6 +23,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+Q_DECLARE_METATYPE(AttributeData)
+
 using TestSupport::FakeDocumentInformation;
 using TestSupport::ModalAnswerer;
 
@@ -37,7 +39,7 @@ AttributeData listedAttribute(std::vector<Core::String> values, bool color = fal
 {
     AttributeData attribute;
     attribute.setValues(std::move(values));
-    attribute.setColor(color);
+    attribute.setKind(color ? AttributeData::Kind::Color : AttributeData::Kind::Enumeration);
     return attribute;
 }
 
