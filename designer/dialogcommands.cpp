@@ -6,8 +6,8 @@
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "outside/corefilesystem.h"
-#include "outside/sharedfiledialogs.h"
 #include "outside/namespaces.h"
+#include "outside/sharedfiledialogs.h"
 #include "outside/xpathhelpers.h"
 #include "xml/xpatheditdlg.h"
 

@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>BackgroundPage</name>
+        <message>
+            <source>Background Properties</source>
+            <translation>Hintergrundeigenschaften</translation>
+        </message>
+        <message>
+            <source>Background &amp;Color:</source>
+            <translation>Hintergrund&amp;farbe:</translation>
+        </message>
+        <message>
+            <source>Background &amp;Image:</source>
+            <translation>Hintergrund&amp;bild:</translation>
+        </message>
+        <message>
+            <source>&amp;Browse</source>
+            <translation>&amp;Durchsuchen</translation>
+        </message>
+        <message>
+            <source>Image &amp;Repeat Mode:</source>
+            <translation>Bild&amp;wiederholung:</translation>
+        </message>
+        <message>
+            <source>Image Offset &amp;X:</source>
+            <translation>Bildversatz &amp;X:</translation>
+        </message>
+        <message>
+            <source>Image Offset &amp;Y:</source>
+            <translation>Bildversatz &amp;Y:</translation>
+        </message>
+        <message>
+            <source>Box Shadow Properties</source>
+            <translation>Schatteneigenschaften</translation>
+        </message>
+        <message>
+            <source>&amp;Shadow Color:</source>
+            <translation>&amp;Schattenfarbe:</translation>
+        </message>
+        <message>
+            <source>Offset on &amp;X axis:</source>
+            <translation>Versatz auf der &amp;X-Achse:</translation>
+        </message>
+        <message>
+            <source>Offset on &amp;Y axis:</source>
+            <translation>Versatz auf der &amp;Y-Achse:</translation>
+        </message>
+    </context>
+    <context>
+        <name>BordersBackgroundDlg</name>
+        <message>
+            <source>Borders and Background</source>
+            <translation>Rahmen und Hintergrund</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to:</source>
+            <translation>&amp;Anwenden auf:</translation>
+        </message>
+        <message>
+            <source>&amp;Preview:</source>
+            <translation>&amp;Vorschau:</translation>
+        </message>
+    </context>
+    <context>
+        <name>BordersPage</name>
+        <message>
+            <source>Borders Properties</source>
+            <translation>Rahmeneigenschaften</translation>
+        </message>
+        <message>
+            <source>Style</source>
+            <translation>Linienart</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Breite</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>Farbe</translation>
+        </message>
+        <message>
+            <source>Same for all</source>
+            <translation>Für alle gleich</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Oben:</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Rechts:</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Unten:</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Links:</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -165,12 +266,181 @@
             <source>The template has changed. Save the changes?</source>
             <translation>Die Vorlage wurde geändert. Änderungen speichern?</translation>
         </message>
+        <message>
+            <source>Source</source>
+            <translation>Quelltext</translation>
+        </message>
+        <message>
+            <source>The sample data has changed.</source>
+            <translation>Die Beispieldaten wurden geändert.</translation>
+        </message>
+        <message>
+            <source>The sample data was saved.</source>
+            <translation>Die Beispieldaten wurden gespeichert.</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Find...</source>
+            <translation>&amp;Suchen...</translation>
+        </message>
+        <message>
+            <source>&amp;Replace...</source>
+            <translation>&amp;Ersetzen...</translation>
+        </message>
+        <message>
+            <source>The sample data has changed. Save the changes?</source>
+            <translation>Die Beispieldaten wurden geändert. Änderungen speichern?</translation>
+        </message>
+        <message>
+            <source>Inserted %1</source>
+            <translation>%1 eingefügt</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
         <message>
             <source>&amp;Log...</source>
             <translation>&amp;Protokoll...</translation>
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation>Öffnen Sie zuerst eine Vorlage.</translation>
+        </message>
+        <message>
+            <source>Load Sample Data</source>
+            <translation>Beispieldaten laden</translation>
+        </message>
+        <message>
+            <source>Sample data (*.xml *.lfa *.xsd);;XML files (*.xml);;Data aggregation files (*.lfa);;XML schemas (*.xsd);;All files (*)</source>
+            <translation>Beispieldaten (*.xml *.lfa *.xsd);;XML-Dateien (*.xml);;Datenaggregationsdateien (*.lfa);;XML-Schemas (*.xsd);;Alle Dateien (*)</translation>
+        </message>
+        <message>
+            <source>The template has no sample data to build an expression against.</source>
+            <translation>Die Vorlage hat keine Beispieldaten, aus denen sich ein Ausdruck bilden ließe.</translation>
+        </message>
+        <message>
+            <source>XPath Expression</source>
+            <translation>XPath-Ausdruck</translation>
+        </message>
+        <message>
+            <source>&amp;Borders and Background...</source>
+            <translation>&amp;Rahmen und Hintergrund...</translation>
+        </message>
+        <message>
+            <source>Load &amp;Sample Data...</source>
+            <translation>&amp;Beispieldaten laden...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;XPath...</source>
+            <translation>&amp;XPath bearbeiten...</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditConditionalValuesDlg</name>
+        <message>
+            <source>Conditional Values</source>
+            <translation>Bedingte Werte</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>&amp;Static value</source>
+            <translation>&amp;Statischer Wert</translation>
+        </message>
+        <message>
+            <source>&amp;Dynamic value from input XML</source>
+            <translation>&amp;Dynamischer Wert aus den Eingabe-XML-Daten</translation>
+        </message>
+        <message>
+            <source>Dynamic</source>
+            <translation>Dynamisch</translation>
+        </message>
+        <message>
+            <source>Static</source>
+            <translation>Statisch</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditDatasourceNodeDlg</name>
+        <message>
+            <source>Edit Node</source>
+            <translation>Knoten bearbeiten</translation>
+        </message>
+        <message>
+            <source>Node</source>
+            <translation>Knoten</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>Name:</translation>
+        </message>
+        <message>
+            <source>Value:</source>
+            <translation>Wert:</translation>
+        </message>
+        <message>
+            <source>Edit Element</source>
+            <translation>Element bearbeiten</translation>
+        </message>
+        <message>
+            <source>Element</source>
+            <translation>Element</translation>
+        </message>
+        <message>
+            <source>Edit Attribtue</source>
+            <translation>Attribut bearbeiten</translation>
+        </message>
+        <message>
+            <source>Attribute</source>
+            <translation>Attribut</translation>
+        </message>
+        <message>
+            <source>Insert Element</source>
+            <translation>Element einfügen</translation>
+        </message>
+        <message>
+            <source>Insert Attribute</source>
+            <translation>Attribut einfügen</translation>
+        </message>
+        <message>
+            <source>Please a valid name</source>
+            <translation>Bitte einen gültigen Namen eingeben</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditPropertyValuesDlg</name>
+        <message>
+            <source>Property Value</source>
+            <translation>Eigenschaftswert</translation>
+        </message>
+        <message>
+            <source>&amp;Static value:</source>
+            <translation>&amp;Statischer Wert:</translation>
+        </message>
+        <message>
+            <source>&amp;Dynamic value from input XML:</source>
+            <translation>&amp;Dynamischer Wert aus den Eingabe-XML-Daten:</translation>
+        </message>
+        <message>
+            <source>&amp;Conditional values</source>
+            <translation>&amp;Bedingte Werte</translation>
+        </message>
+        <message>
+            <source>Edit Conditions...</source>
+            <translation>Bedingungen bearbeiten...</translation>
         </message>
     </context>
     <context>
@@ -257,18 +527,105 @@
         </message>
     </context>
     <context>
-        <name>SampleTreeView</name>
+        <name>PaddingPage</name>
         <message>
-            <source>Node</source>
-            <translation>Knoten</translation>
+            <source>Padding Properties</source>
+            <translation>Innenabstände</translation>
         </message>
         <message>
-            <source>Value</source>
-            <translation>Wert</translation>
+            <source>&amp;Left:</source>
+            <translation>&amp;Links:</translation>
+        </message>
+        <message>
+            <source>&amp;Top:</source>
+            <translation>&amp;Oben:</translation>
+        </message>
+        <message>
+            <source>&amp;Right:</source>
+            <translation>&amp;Rechts:</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom:</source>
+            <translation>&amp;Unten:</translation>
+        </message>
+    </context>
+    <context>
+        <name>SamplePane</name>
+        <message>
+            <source>Filter the sample data</source>
+            <translation>Beispieldaten filtern</translation>
+        </message>
+        <message>
+            <source>Insert Element...</source>
+            <translation>Element einfügen...</translation>
+        </message>
+        <message>
+            <source>Insert Attribute...</source>
+            <translation>Attribut einfügen...</translation>
+        </message>
+        <message>
+            <source>Edit Node...</source>
+            <translation>Knoten bearbeiten...</translation>
+        </message>
+        <message>
+            <source>Delete Node</source>
+            <translation>Knoten löschen</translation>
+        </message>
+        <message>
+            <source>Copy XPath</source>
+            <translation>XPath kopieren</translation>
+        </message>
+        <message>
+            <source>Save Sample Data</source>
+            <translation>Beispieldaten speichern</translation>
         </message>
         <message>
             <source>No sample data</source>
             <translation>Keine Beispieldaten</translation>
+        </message>
+        <message>
+            <source>Save Sample Data As</source>
+            <translation>Beispieldaten speichern unter</translation>
+        </message>
+        <message>
+            <source>XML files (*.xml);;All files (*)</source>
+            <translation>XML-Dateien (*.xml);;Alle Dateien (*)</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleXml</name>
+        <message>
+            <source>There is not enough memory to hold the sample data.</source>
+            <translation>Für die Beispieldaten ist nicht genügend Arbeitsspeicher vorhanden.</translation>
+        </message>
+        <message>
+            <source>The output of the data aggregation file describes no element.</source>
+            <translation>Die Ausgabe der Datenaggregationsdatei beschreibt kein Element.</translation>
+        </message>
+        <message>
+            <source>The %1 described at line %2 of the data aggregation file has no name.</source>
+            <translation>Das in Zeile %2 der Datenaggregationsdatei beschriebene Element „%1“ hat keinen Namen.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceFindReplace</name>
+        <message>
+            <source>Cannot find "%1".</source>
+            <translation>„%1“ wurde nicht gefunden.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n occurrence(s) replaced.</source>
+            <translation>
+                <numerusform>%n Vorkommen ersetzt.</numerusform>
+                <numerusform>%n Vorkommen ersetzt.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceSearch</name>
+        <message>
+            <source>The regular expression is not valid: %1 (at position %2).</source>
+            <translation>Der reguläre Ausdruck ist ungültig: %1 (an Position %2).</translation>
         </message>
     </context>
     <context>
@@ -288,6 +645,174 @@
         <message>
             <source>The text stays centred on one line</source>
             <translation>Der Text bleibt mittig auf einer Zeile</translation>
+        </message>
+    </context>
+    <context>
+        <name>XPathCtrlSheet</name>
+        <message>
+            <source>XPath fields</source>
+            <translation>XPath-Felder</translation>
+        </message>
+        <message>
+            <source>With sample data:</source>
+            <translation>Mit Beispieldaten:</translation>
+        </message>
+        <message>
+            <source>Without document:</source>
+            <translation>Ohne Dokument:</translation>
+        </message>
+    </context>
+    <context>
+        <name>XPathEditDlg</name>
+        <message>
+            <source> Edit Expression</source>
+            <translation>Ausdrücke editieren</translation>
+        </message>
+        <message>
+            <source>&amp;Context:</source>
+            <translation>&amp;Kontext:</translation>
+        </message>
+        <message>
+            <source>&amp;Expression:</source>
+            <translation>&amp;Ausdruck:</translation>
+        </message>
+        <message>
+            <source>Division ('/' reserved)</source>
+            <translation>Division ('/' reserviert)</translation>
+        </message>
+        <message>
+            <source>Modulo</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Boolean And</source>
+            <translation>Boolesches Und</translation>
+        </message>
+        <message>
+            <source>Boolean Or</source>
+            <translation>Boolesches Oder</translation>
+        </message>
+        <message>
+            <source>Boolean Not</source>
+            <translation>Boolesches Nicht</translation>
+        </message>
+        <message>
+            <source>Logical And</source>
+            <translation>Logisches Und</translation>
+        </message>
+        <message>
+            <source>Logical Or</source>
+            <translation>Logisches Oder</translation>
+        </message>
+        <message>
+            <source>Logical Not</source>
+            <translation>Logisches Nicht</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Rückgängig</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Wiederholen</translation>
+        </message>
+        <message>
+            <source>Check the expression</source>
+            <translation>Ausdruck prüfen</translation>
+        </message>
+        <message>
+            <source>Back to the context node</source>
+            <translation>Zurück zum Kontextknoten</translation>
+        </message>
+        <message>
+            <source>Function Types</source>
+            <translation>Funktionstypen</translation>
+        </message>
+    </context>
+    <context>
+        <name>XmlViewFindReplaceDlg</name>
+        <message>
+            <source>Replace</source>
+            <translation>Ersetzen</translation>
+        </message>
+        <message>
+            <source>Fi&amp;nd what:</source>
+            <translation>&amp;Suchen nach:</translation>
+        </message>
+        <message>
+            <source>Re&amp;place with:</source>
+            <translation>Erset&amp;zen durch:</translation>
+        </message>
+        <message>
+            <source>Match &amp;whole word only</source>
+            <translation>Nur ganzes &amp;Wort suchen</translation>
+        </message>
+        <message>
+            <source>Match &amp;case</source>
+            <translation>&amp;Groß-/Kleinschreibung beachten</translation>
+        </message>
+        <message>
+            <source>Regular e&amp;xpression</source>
+            <translation>Regulärer Au&amp;sdruck</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Richtung</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>Nach &amp;oben</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Nach &amp;unten</translation>
+        </message>
+        <message>
+            <source>&amp;Find Next</source>
+            <translation>&amp;Weitersuchen</translation>
+        </message>
+        <message>
+            <source>&amp;Replace</source>
+            <translation>&amp;Ersetzen</translation>
+        </message>
+        <message>
+            <source>Replace &amp;All</source>
+            <translation>&amp;Alle ersetzen</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Schließen</translation>
+        </message>
+        <message>
+            <source>Find</source>
+            <translation>Suchen</translation>
+        </message>
+    </context>
+    <context>
+        <name>XsdSampleBuilder</name>
+        <message>
+            <source>The schema's content models are nested too deeply or repeated too often to build sample data from.</source>
+            <translation>Die Inhaltsmodelle des Schemas sind zu tief verschachtelt oder wiederholen sich zu oft, um daraus Beispieldaten zu erstellen.</translation>
+        </message>
+        <message>
+            <source>The schema nests elements more than %1 levels deep.</source>
+            <translation>Das Schema verschachtelt Elemente tiefer als %1 Ebenen.</translation>
+        </message>
+        <message>
+            <source>The complex type "%1" derives from itself.</source>
+            <translation>Der komplexe Typ "%1" leitet sich von sich selbst ab.</translation>
+        </message>
+        <message>
+            <source>The attribute group "%1" contains itself.</source>
+            <translation>Die Attributgruppe "%1" enthält sich selbst.</translation>
+        </message>
+        <message>
+            <source>The group "%1" contains itself.</source>
+            <translation>Die Gruppe "%1" enthält sich selbst.</translation>
+        </message>
+        <message>
+            <source>The sample data built from the schema would have more than %1 elements.</source>
+            <translation>Die aus dem Schema erstellten Beispieldaten hätten mehr als %1 Elemente.</translation>
         </message>
     </context>
 </TS>

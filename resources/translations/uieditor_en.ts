@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>BackgroundPage</name>
+        <message>
+            <source>Background Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background &amp;Color:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background &amp;Image:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Browse</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Image &amp;Repeat Mode:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Image Offset &amp;X:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Image Offset &amp;Y:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Box Shadow Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Shadow Color:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Offset on &amp;X axis:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Offset on &amp;Y axis:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>BordersBackgroundDlg</name>
+        <message>
+            <source>Borders and Background</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Apply to:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Preview:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>BordersPage</name>
+        <message>
+            <source>Borders Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Same for all</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -165,11 +266,180 @@
             <source>The template has changed. Save the changes?</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The sample data has changed.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The sample data was saved.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Find...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Replace...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The sample data has changed. Save the changes?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inserted %1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
         <message>
             <source>&amp;Log...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load Sample Data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sample data (*.xml *.lfa *.xsd);;XML files (*.xml);;Data aggregation files (*.lfa);;XML schemas (*.xsd);;All files (*)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The template has no sample data to build an expression against.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XPath Expression</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Borders and Background...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load &amp;Sample Data...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit &amp;XPath...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditConditionalValuesDlg</name>
+        <message>
+            <source>Conditional Values</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Static value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Dynamic value from input XML</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dynamic</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Static</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditDatasourceNodeDlg</name>
+        <message>
+            <source>Edit Node</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Node</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Value:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit Element</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Element</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit Attribtue</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Attribute</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Element</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Attribute</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please a valid name</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditPropertyValuesDlg</name>
+        <message>
+            <source>Property Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Static value:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Dynamic value from input XML:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Conditional values</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit Conditions...</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -257,17 +527,104 @@
         </message>
     </context>
     <context>
-        <name>SampleTreeView</name>
+        <name>PaddingPage</name>
         <message>
-            <source>Node</source>
+            <source>Padding Properties</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Value</source>
+            <source>&amp;Left:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Top:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Right:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>SamplePane</name>
+        <message>
+            <source>Filter the sample data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Element...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Attribute...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit Node...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete Node</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Copy XPath</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save Sample Data</source>
             <translation type="unfinished" />
         </message>
         <message>
             <source>No sample data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Save Sample Data As</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML files (*.xml);;All files (*)</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>SampleXml</name>
+        <message>
+            <source>There is not enough memory to hold the sample data.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The output of the data aggregation file describes no element.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The %1 described at line %2 of the data aggregation file has no name.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>SourceFindReplace</name>
+        <message>
+            <source>Cannot find "%1".</source>
+            <translation type="unfinished" />
+        </message>
+        <message numerus="yes">
+            <source>%n occurrence(s) replaced.</source>
+            <translation>
+                <numerusform>%n occurrence replaced.</numerusform>
+                <numerusform>%n occurrences replaced.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceSearch</name>
+        <message>
+            <source>The regular expression is not valid: %1 (at position %2).</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -287,6 +644,174 @@
         </message>
         <message>
             <source>The text stays centred on one line</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>XPathCtrlSheet</name>
+        <message>
+            <source>XPath fields</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>With sample data:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Without document:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>XPathEditDlg</name>
+        <message>
+            <source> Edit Expression</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Context:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Expression:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Division ('/' reserved)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Modulo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Boolean And</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Boolean Or</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Boolean Not</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Logical And</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Logical Or</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Logical Not</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Check the expression</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Back to the context node</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Function Types</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>XmlViewFindReplaceDlg</name>
+        <message>
+            <source>Replace</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fi&amp;nd what:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Re&amp;place with:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Match &amp;whole word only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Match &amp;case</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Regular e&amp;xpression</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Find Next</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Replace</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Replace &amp;All</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Close</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Find</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>XsdSampleBuilder</name>
+        <message>
+            <source>The schema's content models are nested too deeply or repeated too often to build sample data from.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The schema nests elements more than %1 levels deep.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The complex type "%1" derives from itself.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The attribute group "%1" contains itself.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The group "%1" contains itself.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The sample data built from the schema would have more than %1 elements.</source>
             <translation type="unfinished" />
         </message>
     </context>

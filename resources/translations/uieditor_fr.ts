@@ -2,6 +2,107 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>BackgroundPage</name>
+        <message>
+            <source>Background Properties</source>
+            <translation>Propriétés de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background &amp;Color:</source>
+            <translation>&amp;Couleur d'arrière-plan :</translation>
+        </message>
+        <message>
+            <source>Background &amp;Image:</source>
+            <translation>&amp;Image d'arrière-plan :</translation>
+        </message>
+        <message>
+            <source>&amp;Browse</source>
+            <translation>&amp;Parcourir</translation>
+        </message>
+        <message>
+            <source>Image &amp;Repeat Mode:</source>
+            <translation>Mode de &amp;répétition :</translation>
+        </message>
+        <message>
+            <source>Image Offset &amp;X:</source>
+            <translation>Décalage de l'image &amp;X :</translation>
+        </message>
+        <message>
+            <source>Image Offset &amp;Y:</source>
+            <translation>Décalage de l'image &amp;Y :</translation>
+        </message>
+        <message>
+            <source>Box Shadow Properties</source>
+            <translation>Propriétés de l'ombre portée</translation>
+        </message>
+        <message>
+            <source>&amp;Shadow Color:</source>
+            <translation>Couleur de l'&amp;ombre :</translation>
+        </message>
+        <message>
+            <source>Offset on &amp;X axis:</source>
+            <translation>Décalage sur l'axe &amp;X :</translation>
+        </message>
+        <message>
+            <source>Offset on &amp;Y axis:</source>
+            <translation>Décalage sur l'axe &amp;Y :</translation>
+        </message>
+    </context>
+    <context>
+        <name>BordersBackgroundDlg</name>
+        <message>
+            <source>Borders and Background</source>
+            <translation>Bords et Arrière-plan</translation>
+        </message>
+        <message>
+            <source>&amp;Apply to:</source>
+            <translation>&amp;Appliquer à :</translation>
+        </message>
+        <message>
+            <source>&amp;Preview:</source>
+            <translation>&amp;Aperçu :</translation>
+        </message>
+    </context>
+    <context>
+        <name>BordersPage</name>
+        <message>
+            <source>Borders Properties</source>
+            <translation>Propriétés des bordures</translation>
+        </message>
+        <message>
+            <source>Style</source>
+            <translation>Style de trait</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Largeur</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>Couleur</translation>
+        </message>
+        <message>
+            <source>Same for all</source>
+            <translation>Identique partout</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Haut :</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Droite :</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Bas :</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Gauche :</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -165,12 +266,181 @@
             <source>The template has changed. Save the changes?</source>
             <translation>Le modèle a été modifié. Enregistrer les modifications ?</translation>
         </message>
+        <message>
+            <source>Source</source>
+            <translation>Source</translation>
+        </message>
+        <message>
+            <source>The sample data has changed.</source>
+            <translation>Les données d'exemple ont été modifiées.</translation>
+        </message>
+        <message>
+            <source>The sample data was saved.</source>
+            <translation>Les données d'exemple ont été enregistrées.</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>É&amp;dition</translation>
+        </message>
+        <message>
+            <source>&amp;Find...</source>
+            <translation>&amp;Rechercher...</translation>
+        </message>
+        <message>
+            <source>&amp;Replace...</source>
+            <translation>R&amp;emplacer...</translation>
+        </message>
+        <message>
+            <source>The sample data has changed. Save the changes?</source>
+            <translation>Les données d'exemple ont été modifiées. Enregistrer les modifications ?</translation>
+        </message>
+        <message>
+            <source>Inserted %1</source>
+            <translation>%1 inséré</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
         <message>
             <source>&amp;Log...</source>
             <translation>&amp;Journal...</translation>
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation>Ouvrez d'abord un modèle.</translation>
+        </message>
+        <message>
+            <source>Load Sample Data</source>
+            <translation>Charger des données d'exemple</translation>
+        </message>
+        <message>
+            <source>Sample data (*.xml *.lfa *.xsd);;XML files (*.xml);;Data aggregation files (*.lfa);;XML schemas (*.xsd);;All files (*)</source>
+            <translation>Données d'exemple (*.xml *.lfa *.xsd);;Fichiers XML (*.xml);;Fichiers d'agrégation de données (*.lfa);;Schémas XML (*.xsd);;Tous les fichiers (*)</translation>
+        </message>
+        <message>
+            <source>The template has no sample data to build an expression against.</source>
+            <translation>Le modèle n'a pas de données d'exemple sur lesquelles construire une expression.</translation>
+        </message>
+        <message>
+            <source>XPath Expression</source>
+            <translation>Expression XPath</translation>
+        </message>
+        <message>
+            <source>&amp;Borders and Background...</source>
+            <translation>&amp;Bordures et arrière-plan...</translation>
+        </message>
+        <message>
+            <source>Load &amp;Sample Data...</source>
+            <translation>Charger des &amp;données d'exemple...</translation>
+        </message>
+        <message>
+            <source>Edit &amp;XPath...</source>
+            <translation>Modifier l'&amp;XPath...</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditConditionalValuesDlg</name>
+        <message>
+            <source>Conditional Values</source>
+            <translation>Valeurs conditionnelles</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Static value</source>
+            <translation>Valeur &amp;statique</translation>
+        </message>
+        <message>
+            <source>&amp;Dynamic value from input XML</source>
+            <translation>Valeur &amp;dynamique issue du XML d'entrée</translation>
+        </message>
+        <message>
+            <source>Dynamic</source>
+            <translation>Dynamique</translation>
+        </message>
+        <message>
+            <source>Static</source>
+            <translation>Statique</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditDatasourceNodeDlg</name>
+        <message>
+            <source>Edit Node</source>
+            <translation>Modifier le nœud</translation>
+        </message>
+        <message>
+            <source>Node</source>
+            <translation>Nœud</translation>
+        </message>
+        <message>
+            <source>Name:</source>
+            <translation>Nom :</translation>
+        </message>
+        <message>
+            <source>Value:</source>
+            <translation>Valeur :</translation>
+        </message>
+        <message>
+            <source>Edit Element</source>
+            <translation>Modifier l'élément</translation>
+        </message>
+        <message>
+            <source>Element</source>
+            <translation>Élément</translation>
+        </message>
+        <message>
+            <source>Edit Attribtue</source>
+            <translation>Modifier l'attribut</translation>
+        </message>
+        <message>
+            <source>Attribute</source>
+            <translation>Attribut</translation>
+        </message>
+        <message>
+            <source>Insert Element</source>
+            <translation>Insérer un élément</translation>
+        </message>
+        <message>
+            <source>Insert Attribute</source>
+            <translation>Insérer un attribut</translation>
+        </message>
+        <message>
+            <source>Please a valid name</source>
+            <translation>Veuillez saisir un nom valide</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditPropertyValuesDlg</name>
+        <message>
+            <source>Property Value</source>
+            <translation>Valeur de la propriété</translation>
+        </message>
+        <message>
+            <source>&amp;Static value:</source>
+            <translation>Valeur &amp;statique :</translation>
+        </message>
+        <message>
+            <source>&amp;Dynamic value from input XML:</source>
+            <translation>Valeur &amp;dynamique issue du XML d'entrée :</translation>
+        </message>
+        <message>
+            <source>&amp;Conditional values</source>
+            <translation>Valeurs &amp;conditionnelles</translation>
+        </message>
+        <message>
+            <source>Edit Conditions...</source>
+            <translation>Modifier les conditions...</translation>
         </message>
     </context>
     <context>
@@ -257,18 +527,105 @@
         </message>
     </context>
     <context>
-        <name>SampleTreeView</name>
+        <name>PaddingPage</name>
         <message>
-            <source>Node</source>
-            <translation>Nœud</translation>
+            <source>Padding Properties</source>
+            <translation>Marges intérieures</translation>
         </message>
         <message>
-            <source>Value</source>
-            <translation>Valeur</translation>
+            <source>&amp;Left:</source>
+            <translation>&amp;Gauche :</translation>
+        </message>
+        <message>
+            <source>&amp;Top:</source>
+            <translation>&amp;Haut :</translation>
+        </message>
+        <message>
+            <source>&amp;Right:</source>
+            <translation>&amp;Droite :</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom:</source>
+            <translation>&amp;Bas :</translation>
+        </message>
+    </context>
+    <context>
+        <name>SamplePane</name>
+        <message>
+            <source>Filter the sample data</source>
+            <translation>Filtrer les données d'exemple</translation>
+        </message>
+        <message>
+            <source>Insert Element...</source>
+            <translation>Insérer un élément...</translation>
+        </message>
+        <message>
+            <source>Insert Attribute...</source>
+            <translation>Insérer un attribut...</translation>
+        </message>
+        <message>
+            <source>Edit Node...</source>
+            <translation>Modifier le nœud...</translation>
+        </message>
+        <message>
+            <source>Delete Node</source>
+            <translation>Supprimer le nœud</translation>
+        </message>
+        <message>
+            <source>Copy XPath</source>
+            <translation>Copier le XPath</translation>
+        </message>
+        <message>
+            <source>Save Sample Data</source>
+            <translation>Enregistrer les données d'exemple</translation>
         </message>
         <message>
             <source>No sample data</source>
             <translation>Aucune donnée d'exemple</translation>
+        </message>
+        <message>
+            <source>Save Sample Data As</source>
+            <translation>Enregistrer les données d'exemple sous</translation>
+        </message>
+        <message>
+            <source>XML files (*.xml);;All files (*)</source>
+            <translation>Fichiers XML (*.xml);;Tous les fichiers (*)</translation>
+        </message>
+    </context>
+    <context>
+        <name>SampleXml</name>
+        <message>
+            <source>There is not enough memory to hold the sample data.</source>
+            <translation>La mémoire est insuffisante pour contenir les données d'exemple.</translation>
+        </message>
+        <message>
+            <source>The output of the data aggregation file describes no element.</source>
+            <translation>La sortie du fichier d'agrégation de données ne décrit aucun élément.</translation>
+        </message>
+        <message>
+            <source>The %1 described at line %2 of the data aggregation file has no name.</source>
+            <translation>L'élément « %1 » décrit à la ligne %2 du fichier d'agrégation de données n'a pas de nom.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceFindReplace</name>
+        <message>
+            <source>Cannot find "%1".</source>
+            <translation>« %1 » est introuvable.</translation>
+        </message>
+        <message numerus="yes">
+            <source>%n occurrence(s) replaced.</source>
+            <translation>
+                <numerusform>%n occurrence remplacée.</numerusform>
+                <numerusform>%n occurrences remplacées.</numerusform>
+            </translation>
+        </message>
+    </context>
+    <context>
+        <name>SourceSearch</name>
+        <message>
+            <source>The regular expression is not valid: %1 (at position %2).</source>
+            <translation>L'expression régulière n'est pas valide : %1 (à la position %2).</translation>
         </message>
     </context>
     <context>
@@ -288,6 +645,174 @@
         <message>
             <source>The text stays centred on one line</source>
             <translation>Le texte reste centré sur une ligne</translation>
+        </message>
+    </context>
+    <context>
+        <name>XPathCtrlSheet</name>
+        <message>
+            <source>XPath fields</source>
+            <translation>Champs XPath</translation>
+        </message>
+        <message>
+            <source>With sample data:</source>
+            <translation>Avec données d'exemple :</translation>
+        </message>
+        <message>
+            <source>Without document:</source>
+            <translation>Sans document :</translation>
+        </message>
+    </context>
+    <context>
+        <name>XPathEditDlg</name>
+        <message>
+            <source> Edit Expression</source>
+            <translation>Editer l’Expression</translation>
+        </message>
+        <message>
+            <source>&amp;Context:</source>
+            <translation>&amp;Contexte :</translation>
+        </message>
+        <message>
+            <source>&amp;Expression:</source>
+            <translation>&amp;Expression :</translation>
+        </message>
+        <message>
+            <source>Division ('/' reserved)</source>
+            <translation>Division ('/' réservé)</translation>
+        </message>
+        <message>
+            <source>Modulo</source>
+            <translation>Modulo</translation>
+        </message>
+        <message>
+            <source>Boolean And</source>
+            <translation>Et booléen</translation>
+        </message>
+        <message>
+            <source>Boolean Or</source>
+            <translation>Ou booléen</translation>
+        </message>
+        <message>
+            <source>Boolean Not</source>
+            <translation>Non booléen</translation>
+        </message>
+        <message>
+            <source>Logical And</source>
+            <translation>Et logique</translation>
+        </message>
+        <message>
+            <source>Logical Or</source>
+            <translation>Ou logique</translation>
+        </message>
+        <message>
+            <source>Logical Not</source>
+            <translation>Non logique</translation>
+        </message>
+        <message>
+            <source>Undo</source>
+            <translation>Annuler</translation>
+        </message>
+        <message>
+            <source>Redo</source>
+            <translation>Rétablir</translation>
+        </message>
+        <message>
+            <source>Check the expression</source>
+            <translation>Vérifier l'expression</translation>
+        </message>
+        <message>
+            <source>Back to the context node</source>
+            <translation>Retour au nœud de contexte</translation>
+        </message>
+        <message>
+            <source>Function Types</source>
+            <translation>Types de fonctions</translation>
+        </message>
+    </context>
+    <context>
+        <name>XmlViewFindReplaceDlg</name>
+        <message>
+            <source>Replace</source>
+            <translation>Remplacer</translation>
+        </message>
+        <message>
+            <source>Fi&amp;nd what:</source>
+            <translation>Rec&amp;hercher :</translation>
+        </message>
+        <message>
+            <source>Re&amp;place with:</source>
+            <translation>Rem&amp;placer par :</translation>
+        </message>
+        <message>
+            <source>Match &amp;whole word only</source>
+            <translation>&amp;Mot entier uniquement</translation>
+        </message>
+        <message>
+            <source>Match &amp;case</source>
+            <translation>Respecter la &amp;casse</translation>
+        </message>
+        <message>
+            <source>Regular e&amp;xpression</source>
+            <translation>E&amp;xpression régulière</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Direction</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>Vers le &amp;haut</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Vers le &amp;bas</translation>
+        </message>
+        <message>
+            <source>&amp;Find Next</source>
+            <translation>&amp;Suivant</translation>
+        </message>
+        <message>
+            <source>&amp;Replace</source>
+            <translation>&amp;Remplacer</translation>
+        </message>
+        <message>
+            <source>Replace &amp;All</source>
+            <translation>Remplacer &amp;tout</translation>
+        </message>
+        <message>
+            <source>Close</source>
+            <translation>Fermer</translation>
+        </message>
+        <message>
+            <source>Find</source>
+            <translation>Rechercher</translation>
+        </message>
+    </context>
+    <context>
+        <name>XsdSampleBuilder</name>
+        <message>
+            <source>The schema's content models are nested too deeply or repeated too often to build sample data from.</source>
+            <translation>Les modèles de contenu du schéma sont trop imbriqués ou trop souvent répétés pour en créer des données d'exemple.</translation>
+        </message>
+        <message>
+            <source>The schema nests elements more than %1 levels deep.</source>
+            <translation>Le schéma imbrique des éléments sur plus de %1 niveaux.</translation>
+        </message>
+        <message>
+            <source>The complex type "%1" derives from itself.</source>
+            <translation>Le type complexe « %1 » dérive de lui-même.</translation>
+        </message>
+        <message>
+            <source>The attribute group "%1" contains itself.</source>
+            <translation>Le groupe d'attributs « %1 » se contient lui-même.</translation>
+        </message>
+        <message>
+            <source>The group "%1" contains itself.</source>
+            <translation>Le groupe « %1 » se contient lui-même.</translation>
+        </message>
+        <message>
+            <source>The sample data built from the schema would have more than %1 elements.</source>
+            <translation>Les données d'exemple créées à partir du schéma compteraient plus de %1 éléments.</translation>
         </message>
     </context>
 </TS>

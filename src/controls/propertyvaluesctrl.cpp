@@ -161,7 +161,7 @@ void PropertyValuesCtrl::OnPropertyValueDialog()
     storeStaticText();
     EditPropertyValuesDlg dialog(m_propertyName, m_value, m_attribute, m_document, m_context,
                                  m_passThrough, this);
-    if (dialog.DoModal() != Win32::IDOK) {
+    if (dialog.DoModal() != QDialog::Accepted) {
         return;
     }
     m_cueBannerShown = false;

@@ -311,6 +311,9 @@ private Q_SLOTS:
         QCOMPARE(list->GetItemText(1, 2), QString("Dynamic"));
 
         // F2 renames it in place.
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        list->setFocus();
         QTest::keyClick(list, Qt::Key_F2);
         CInPlaceEdit* rename = list->inPlaceEdit();
         QVERIFY(rename);
