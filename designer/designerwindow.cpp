@@ -4,6 +4,7 @@
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "outlineview.h"
+#include "propertyinspector.h"
 #include "outside/coreexception.h"
 #include "outside/corelog.h"
 #include "outside/sharedfiledialogs.h"
@@ -29,7 +30,7 @@ const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Template
 
 DesignerWindow::DesignerWindow(QWidget* parent)
     : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview),
-      m_samplePane(new SamplePane), m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
+      m_samplePane(new SamplePane), m_inspector(new PropertyInspector), m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
       m_findReplace(new SourceFindReplace(m_source, this))
 {
     m_preview->setObjectName(QStringLiteral("preview"));
@@ -50,6 +51,14 @@ DesignerWindow::DesignerWindow(QWidget* parent)
     QDockWidget* sampleDock = addDock(m_samplePane, tr("Sample Data"), QStringLiteral("sampleDock"),
                                       Qt::RightDockWidgetArea);
     resizeDocks({outlineDock, sampleDock}, {340, 320}, Qt::Horizontal);
+    m_inspector->setObjectName(QStringLiteral("inspector"));
+    QDockWidget* inspectorDock = addDock(m_inspector, tr("Properties"), QStringLiteral("inspectorDock"),
+                                         Qt::RightDockWidgetArea);
+    tabifyDockWidget(sampleDock, inspectorDock);
+    sampleDock->raise();
+    // Queued: the field that reported the change is rebuilt by the refresh.
+    connect(m_inspector, &PropertyInspector::templateChanged, this, &DesignerWindow::refresh,
+            Qt::QueuedConnection);
     m_result->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("result"));
     QDockWidget* resultDock = addDock(m_result, tr("Dialog Result"), QStringLiteral("resultDock"), Qt::BottomDockWidgetArea);
@@ -64,6 +73,7 @@ DesignerWindow::DesignerWindow(QWidget* parent)
     connect(m_outline, &OutlineView::elementSelected, this, [this](const Xml::Element& element) {
         if (m_document) {
             m_document->select(element);
+            m_inspector->showObject(m_document, element);
             statusBar()->showMessage(m_document->getSelectedObjectPath());
         }
     });
@@ -161,12 +171,14 @@ void DesignerWindow::refresh()
         m_outline->clear();
         m_preview->showDocument(nullptr);
         m_samplePane->showSample({}, QString());
+        m_inspector->showObject({}, {});
         updateTitle();
         return;
     }
     m_outline->showTemplate(m_document->root(), m_document->selected());
     m_preview->showDocument(m_document.get());
     m_samplePane->showSample(m_document->getSampleXml(), m_document->sampleError());
+    m_inspector->showObject(m_document, m_document->selected());
     updateTitle();
 }
 

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class OutlineView;
+class PropertyInspector;
 class QDockWidget;
 class QPlainTextEdit;
 class SamplePane;
@@ -43,6 +44,8 @@ public:
     SourceFindReplace* findReplace() const { return m_findReplace; }
     /// The sample data with its tree, filter and edit commands.
     SamplePane* samplePane() const { return m_samplePane; }
+    /// The selected object's property values.
+    PropertyInspector* inspector() const { return m_inspector; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,6 +64,7 @@ private:
     OutlineView* m_outline;
     TemplatePreview* m_preview;
     SamplePane* m_samplePane;
+    PropertyInspector* m_inspector;
     QPlainTextEdit* m_result;
     TemplateSourceView* m_source;
     QDockWidget* m_sourceDock = nullptr;

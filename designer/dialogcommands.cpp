@@ -6,9 +6,7 @@
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "outside/corefilesystem.h"
-#include "outside/namespaces.h"
 #include "outside/sharedfiledialogs.h"
-#include "outside/xpathhelpers.h"
 #include "xml/xpatheditdlg.h"
 
 #include <QCoreApplication>
@@ -83,28 +81,6 @@ void loadSampleData(DesignerWindow& window)
     }
 }
 
-// kmb:table-row-repeat and its kin: markup that repeats its content for
-// every node its expression selects.
-bool isRepeat(const Xml::Element& element)
-{
-    return element.get_namespace_uri() == Xml::Namespaces::KMB &&
-           element.get_local_name().toQString().endsWith(QLatin1String("repeat")) &&
-           !element.get_attribute("xpath").isNull();
-}
-
-// Where the expressions of `element` are evaluated: the absolute path of
-// what the nearest enclosing repeat selects, or the root.
-Core::String contextOf(const Xml::Element& element)
-{
-    for (Xml::Element up = element.isNull() ? Xml::Element() : element.get_parent(); !up.isNull();
-         up = up.get_parent()) {
-        if (isRepeat(up)) {
-            return XPathHelpers::composeXPath(contextOf(up), up.get_attribute_value("xpath"));
-        }
-    }
-    return "/";
-}
-
 // Edits the expression of the selected object (a field, a repeat...) in
 // place; on an object without one, builds an expression to look at.
 void editXPath(DesignerWindow& window)
@@ -122,7 +98,7 @@ void editXPath(DesignerWindow& window)
     const Xml::Element selected = document->selected();
     const bool bound = !selected.isNull() && !selected.get_attribute("xpath").isNull();
     XPathEditDlg editor(document, bound ? selected.get_attribute_value("xpath") : Core::String(),
-                        contextOf(selected), &window);
+                        TemplateDocument::expressionContext(selected), &window);
     if (editor.DoModal() != QDialog::Accepted) {
         return;
     }

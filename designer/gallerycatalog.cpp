@@ -7,6 +7,7 @@
 #include "frame/logdlg.h"
 #include "samplepane.h"
 #include "templatedocument.h"
+#include "valuesamples.h"
 #include "xml/editdatasourcenodedlg.h"
 #include "xml/xmltreectrl.h"
 #include "xml/xmlviewfindreplacedlg.h"
@@ -129,5 +130,8 @@ std::vector<GalleryEntry> GalleryCatalog::entries()
     list.push_back({QStringLiteral("XPathEditDlg"), [] { return makeXPathEditorSample(); }});
     list.push_back({QStringLiteral("XPathCtrl"),
                     [] { return std::unique_ptr<QWidget>(std::make_unique<XPathCtrlSheet>()); }});
+    list.push_back({QStringLiteral("EditPropertyValuesDlg"), [] { return makeEditPropertyValuesSample(); }});
+    list.push_back({QStringLiteral("EditConditionalValuesDlg"), [] { return makeEditConditionalValuesSample(); }});
+    list.push_back({QStringLiteral("PropertyInspector"), [] { return makePropertyInspectorSample(); }});
     return list;
 }

@@ -42,30 +42,6 @@ Content contentOf(const Xml::Element& element)
     return Content::None;
 }
 
-bool isRepeat(const Xml::Element& element)
-{
-    return element.get_namespace_uri() == Xml::Namespaces::KMB &&
-           element.get_local_name().endsWith("repeat") && !element.get_attribute("xpath").isNull();
-}
-
-// The node set the repeats around `element` iterate, as an absolute path;
-// empty outside any repeat.
-Core::String repeatContext(const Xml::Element& element)
-{
-    std::vector<Core::String> paths; // innermost first
-    for (Xml::Element up = element; !up.isNull(); up = up.get_parent()) {
-        if (isRepeat(up)) {
-            paths.push_back(up.get_attribute_value("xpath"));
-        }
-    }
-    Core::String context;
-    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
-        context = context.isEmpty() ? XPathHelpers::composeXPath("/", *path)
-                                    : XPathHelpers::composeXPath(context, *path);
-    }
-    return context;
-}
-
 } // namespace
 
 SampleDropMarkup::SampleDropMarkup(const Xml::Node& node, const Xml::Element& target)
@@ -84,7 +60,7 @@ SampleDropMarkup::SampleDropMarkup(const Xml::Node& node, const Xml::Element& ta
         return;
     }
     const Core::String absolute = XmlTreeCtrl::getXPath(node);
-    const Core::String context = repeatContext(landing);
+    const Core::String context = TemplateDocument::repeatContext(landing);
     m_xpath = context.isEmpty() ? absolute : XPathHelpers::getRelativeXPath(context, absolute);
     if (node.is_element() && XmlTreeCtrl::isRepeatedElement(node)) {
         m_markup = XmlTreeCtrl::getRepeatingTableXml(Xml::Element(node), m_xpath);

@@ -6,6 +6,7 @@
 #include "outside/namespaces.h"
 #include "outside/xmlattribute.h"
 #include "outside/xmldomparser.h"
+#include "outside/xpathhelpers.h"
 #include "outside/xslfodtobjectinfolist.h"
 #include "outside/xslfonamespaces.h"
 
@@ -242,15 +243,38 @@ void TemplateDocument::replaceMarkup(const QByteArray& markup)
     markChanged();
 }
 
-void TemplateDocument::setValue(const Core::String& objectId, const PropertyValueEx& value)
+void TemplateDocument::setPropertyValue(const Xml::Element& element, const PropertyValueEx& value)
 {
-    m_values.insert(objectId, value);
+    if (element.isNull() || value.getAttributeName().isEmpty()) {
+        return;
+    }
+    Xml::Element target = element;
+    const Core::String id = objectIdOf(target);
+    if (value.isStatic()) {
+        m_values.remove({id, value.getAttributeName()});
+    } else {
+        if (target.get_attribute_value("id").isEmpty()) {
+            target.set_attribute("id", id);
+        }
+        PropertyValueEx kept = value;
+        kept.setObjectId(id);
+        m_values.insert({id, value.getAttributeName()}, kept);
+    }
+    target.set_attribute(value.getAttributeName(), value.getStaticValue());
     markChanged();
 }
 
-PropertyValueEx TemplateDocument::value(const Core::String& objectId) const
+PropertyValueEx TemplateDocument::propertyValue(const Xml::Element& element,
+                                                const Core::String& name) const
 {
-    return m_values.value(objectId, PropertyValueEx(Core::String(), objectId));
+    const Core::String id = objectIdOf(element);
+    const auto kept = m_values.find({id, name});
+    if (kept != m_values.end()) {
+        return kept.value();
+    }
+    PropertyValueEx value(name, id);
+    value.setStaticValue(element.get_attribute_value(name));
+    return value;
 }
 
 void TemplateDocument::loadSample()
@@ -415,4 +439,31 @@ std::map<Core::String, Core::String> TemplateDocument::getNamespaces()
 int TemplateDocument::getXsltEngine()
 {
     return Core::Format::parseInt(root().get_attribute_value("xslt-engine", Xml::Namespaces::KMB), 0);
+}
+
+bool TemplateDocument::isRepeat(const Xml::Element& element)
+{
+    return element.get_namespace_uri() == Xml::Namespaces::KMB &&
+           element.get_local_name().endsWith("repeat") && !element.get_attribute("xpath").isNull();
+}
+
+Core::String TemplateDocument::repeatContext(const Xml::Element& element)
+{
+    std::vector<Core::String> paths; // innermost first
+    for (Xml::Element up = element; !up.isNull(); up = up.get_parent()) {
+        if (isRepeat(up)) {
+            paths.push_back(up.get_attribute_value("xpath"));
+        }
+    }
+    Core::String context;
+    for (auto path = paths.rbegin(); path != paths.rend(); ++path) {
+        context = XPathHelpers::composeXPath(context.isEmpty() ? Core::String("/") : context, *path);
+    }
+    return context;
+}
+
+Core::String TemplateDocument::expressionContext(const Xml::Element& element)
+{
+    const Core::String context = element.isNull() ? Core::String() : repeatContext(element.get_parent());
+    return context.isEmpty() ? Core::String("/") : context;
 }

@@ -75,10 +75,14 @@ public:
     /// template unchanged.
     void replaceMarkup(const QByteArray& markup);
 
-    /// Values dialogs return for objects that are not plain attributes
-    /// (dynamic and conditional values), kept by object id.
-    void setValue(const Core::String& objectId, const PropertyValueEx& value);
-    PropertyValueEx value(const Core::String& objectId) const;
+    /// Sets attribute `value.getAttributeName()` of `element`. The markup
+    /// carries the static text; a dynamic or conditional value is kept here
+    /// under the element's object id, which the element then carries as
+    /// its "id" so that the value stays bound to it.
+    void setPropertyValue(const Xml::Element& element, const PropertyValueEx& value);
+    /// The value of attribute `name` of `element`: the one kept here, or the
+    /// attribute's text as a static value.
+    PropertyValueEx propertyValue(const Xml::Element& element, const Core::String& name) const;
 
     /// The sample data the template is bound to ("kmb:sample-xml" on the
     /// root, relative to the template's folder); null when there is none.
@@ -96,6 +100,16 @@ public:
 
     /// The object's identity: its "id" attribute, or one the document gives it.
     Core::String objectIdOf(const Xml::Element& element) const;
+
+    /// Whether `element` repeats its content (kmb:table-row-repeat and its
+    /// kin): it carries an xpath whose nodes it iterates.
+    static bool isRepeat(const Xml::Element& element);
+    /// The nodes the repeats around `element` (itself included) iterate, as
+    /// an absolute path; empty outside every repeat.
+    static Core::String repeatContext(const Xml::Element& element);
+    /// Where the expressions written on `element` are evaluated: the
+    /// context of the repeats around it, or the root.
+    static Core::String expressionContext(const Xml::Element& element);
     SmartPtr<XSLFO::DTObjectInfo> infoOf(const Xml::Element& element) const;
 
     bool hasSampleData() override;
@@ -120,7 +134,7 @@ private:
     Core::String m_path;
     Xml::Element m_selected;
     SmartPtr<SampleXml> m_sample;
-    QHash<Core::String, PropertyValueEx> m_values;
+    QHash<QPair<Core::String, Core::String>, PropertyValueEx> m_values; // by object id and attribute
     mutable QHash<const void*, Core::String> m_generatedIds;
     std::function<void()> m_changed;
     bool m_modified = false;

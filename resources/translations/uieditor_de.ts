@@ -298,6 +298,10 @@
             <source>Inserted %1</source>
             <translation>%1 eingefügt</translation>
         </message>
+        <message>
+            <source>Properties</source>
+            <translation>Eigenschaften</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -547,6 +551,21 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation>&amp;Unten:</translation>
+        </message>
+    </context>
+    <context>
+        <name>PropertyInspector</name>
+        <message>
+            <source>Add a property the object accepts</source>
+            <translation>Eine Eigenschaft hinzufügen, die das Objekt annimmt</translation>
+        </message>
+        <message>
+            <source>No object selected</source>
+            <translation>Kein Objekt ausgewählt</translation>
+        </message>
+        <message>
+            <source>Add property...</source>
+            <translation>Eigenschaft hinzufügen...</translation>
         </message>
     </context>
     <context>

@@ -298,6 +298,10 @@
             <source>Inserted %1</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Properties</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -546,6 +550,21 @@
         </message>
         <message>
             <source>&amp;Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PropertyInspector</name>
+        <message>
+            <source>Add a property the object accepts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>No object selected</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Add property...</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -298,6 +298,10 @@
             <source>Inserted %1</source>
             <translation>%1 inséré</translation>
         </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propriétés</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -547,6 +551,21 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation>&amp;Bas :</translation>
+        </message>
+    </context>
+    <context>
+        <name>PropertyInspector</name>
+        <message>
+            <source>Add a property the object accepts</source>
+            <translation>Ajouter une propriété acceptée par l'objet</translation>
+        </message>
+        <message>
+            <source>No object selected</source>
+            <translation>Aucun objet sélectionné</translation>
+        </message>
+        <message>
+            <source>Add property...</source>
+            <translation>Ajouter une propriété...</translation>
         </message>
     </context>
     <context>

@@ -17,6 +17,7 @@ CEditListCtrl::CEditListCtrl(QWidget* parent) : CEditListCtrl(false, parent) {}
 CEditListCtrl::CEditListCtrl(bool firstColumnEditable, QWidget* parent)
     : QTreeWidget(parent), m_firstColumnEditable(firstColumnEditable)
 {
+    setColumnCount(0); // columns come from InsertColumn
     setRootIsDecorated(false);
     setItemsExpandable(false);
     setUniformRowHeights(true);

@@ -2,9 +2,9 @@
 
 #include "uieditor_export.h"
 
+#include <optional>
 #include <QPointer>
 #include <QTreeWidget>
-#include <optional>
 
 class CInPlaceEdit;
 
@@ -70,7 +70,8 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
-    void OnEndLabelEdit(CInPlaceEdit* edit, int row, int column, const std::optional<QString>& text);
+    void OnEndLabelEdit(CInPlaceEdit* edit, int row, int column,
+                        const std::optional<QString>& text);
     int focusedRow() const;
 
     QString m_textBeforeEdit;

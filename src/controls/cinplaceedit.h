@@ -2,8 +2,8 @@
 
 #include "uieditor_export.h"
 
-#include <QLineEdit>
 #include <optional>
+#include <QLineEdit>
 
 /// The small edit a CEditListCtrl lays over one cell. It keeps Enter,
 /// Escape, Delete and Ctrl shortcuts to itself, so a dialog's default button

@@ -183,9 +183,9 @@ void PropertyValuesCtrl::paintEvent(QPaintEvent* event)
         painter.setPen(kPlaceholderText);
         painter.setFont(font());
         const QRect textArea = inside.adjusted(0, 0, -dialogButtonRect().width(), 0);
-        painter.drawText(textArea, Qt::AlignCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(placeholderText(), Qt::ElideRight,
-                                                          textArea.width()));
+        painter.drawText(
+            textArea, Qt::AlignCenter | Qt::TextSingleLine,
+            painter.fontMetrics().elidedText(placeholderText(), Qt::ElideRight, textArea.width()));
     }
     QPainter painter(this);
     ControlsDrawingRoutines::get().drawBrowseShortButton(&painter, this, dialogButtonRect(),
@@ -194,7 +194,8 @@ void PropertyValuesCtrl::paintEvent(QPaintEvent* event)
 
 void PropertyValuesCtrl::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton && dialogButtonRect().contains(event->position().toPoint())) {
+    if (event->button() == Qt::LeftButton &&
+        dialogButtonRect().contains(event->position().toPoint())) {
         event->accept();
         setFocus(Qt::MouseFocusReason);
         if (isDialogButtonEnabled()) {
@@ -241,9 +242,8 @@ void PropertyValuesCtrl::contextMenuEvent(QContextMenuEvent* event)
 void PropertyValuesCtrl::keyPressEvent(QKeyEvent* event)
 {
     // F4 and Alt+Down open the dialog, as they open a drop-down elsewhere.
-    const bool opens = event->key() == Qt::Key_F4
-                       || (event->key() == Qt::Key_Down
-                           && event->modifiers().testFlag(Qt::AltModifier));
+    const bool opens = event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down &&
+                                                      event->modifiers().testFlag(Qt::AltModifier));
     if (opens) {
         event->accept();
         if (isDialogButtonEnabled()) {

@@ -2,21 +2,27 @@
 // outline makes it the one dialogs work on, menus open the dialogs.
 #include "bundledsamples.h"
 #include "controls/lengthorpercentctrl.h"
+#include "controls/propertyvaluesctrl.h"
 #include "designerwindow.h"
 #include "dialogdriver.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/editpropertyvaluesdlg.h"
 #include "frame/logdlg.h"
 #include "modalanswerer.h"
-#include "recordingmessageboxfactory.h"
 #include "outlineview.h"
+#include "propertyinspector.h"
+#include "recordingmessageboxfactory.h"
 #include "templatepreview.h"
 #include "testregistry.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -37,7 +43,8 @@ void selectInOutline(DesignerWindow& window, const QString& id)
     QTreeWidgetItem* item = findItem(window.outline(), id);
     QVERIFY2(item, qPrintable(id));
     window.outline()->scrollToItem(item);
-    QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {}, window.outline()->visualItemRect(item).center());
+    QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {},
+                      window.outline()->visualItemRect(item).center());
 }
 
 QString attributesOf(const Xml::Element& element)
@@ -67,7 +74,8 @@ private Q_SLOTS:
         QCOMPARE(window.preview()->pageCount(), 1);
         QVERIFY(window.preview()->errorText().isEmpty());
         // A screenshot to look at, when asked for.
-        if (const QString shots = qEnvironmentVariable("UIEDITOR_SCREENSHOT_DIR"); !shots.isEmpty()) {
+        if (const QString shots = qEnvironmentVariable("UIEDITOR_SCREENSHOT_DIR");
+            !shots.isEmpty()) {
             window.resize(1400, 900);
             QTest::qWait(50);
             QVERIFY(window.grab().save(shots + QStringLiteral("/designer.png")));
@@ -95,7 +103,8 @@ private Q_SLOTS:
         window.outline()->scrollToItem(payment);
         QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {},
                           window.outline()->visualItemRect(payment).center());
-        QCOMPARE(window.document()->getSelectedObjectInfo()->getObjectId().toQString(), QStringLiteral("payment"));
+        QCOMPARE(window.document()->getSelectedObjectInfo()->getObjectId().toQString(),
+                 QStringLiteral("payment"));
         QCOMPARE(window.document()->getSelectedObjectPath().toQString(),
                  QStringLiteral("/fo:root/fo:page-sequence/fo:flow/fo:block"));
     }
@@ -129,7 +138,8 @@ private Q_SLOTS:
         QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
         window.show();
         selectInOutline(window, QStringLiteral("payment"));
-        auto* action = window.menuBar()->findChild<QAction*>(QStringLiteral("BordersBackgroundDlg"));
+        auto* action =
+            window.menuBar()->findChild<QAction*>(QStringLiteral("BordersBackgroundDlg"));
         QVERIFY2(action, "Format menu entry for borders and background not found");
 
         // Cancelled after an edit, the template stays as it was.
@@ -148,8 +158,10 @@ private Q_SLOTS:
         TestSupport::ModalAnswerer answer;
         answer.onNext<BordersBackgroundDlg>([](BordersBackgroundDlg* dialog) {
             TestSupport::pickEntry(dialog->control<QComboBox>(12920), QStringLiteral("Dashed"));
-            TestSupport::typeLength(dialog->control<LengthOrPercentCtrl>(12924), QStringLiteral("2"));
-            TestSupport::typeLength(dialog->control<LengthOrPercentCtrl>(4252), QStringLiteral("0"));
+            TestSupport::typeLength(dialog->control<LengthOrPercentCtrl>(12924),
+                                    QStringLiteral("2"));
+            TestSupport::typeLength(dialog->control<LengthOrPercentCtrl>(4252),
+                                    QStringLiteral("0"));
             QTest::mouseClick(dialog->control<QPushButton>(1), Qt::LeftButton);
         });
         action->trigger();
@@ -157,9 +169,12 @@ private Q_SLOTS:
 
         const Xml::Element payment = window.document()->selected();
         QCOMPARE(payment.get_attribute_value("id").toQString(), QStringLiteral("payment"));
-        QCOMPARE(payment.get_attribute_value("border-left-style").toQString(), QStringLiteral("dashed"));
-        QCOMPARE(payment.get_attribute_value("border-left-width").toQString(), QStringLiteral("2px"));
-        QCOMPARE(payment.get_attribute_value("background-color").toQString(), QStringLiteral("#eef3f8"));
+        QCOMPARE(payment.get_attribute_value("border-left-style").toQString(),
+                 QStringLiteral("dashed"));
+        QCOMPARE(payment.get_attribute_value("border-left-width").toQString(),
+                 QStringLiteral("2px"));
+        QCOMPARE(payment.get_attribute_value("background-color").toQString(),
+                 QStringLiteral("#eef3f8"));
         QCOMPARE(payment.get_attribute_value("padding-top").toQString(), QStringLiteral("6pt"));
         // The shorthand would bring the removed left padding back.
         QVERIFY(payment.get_attribute("padding").isNull());
@@ -167,6 +182,70 @@ private Q_SLOTS:
         QVERIFY(window.document()->isModified());
         const auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("result"));
         QVERIFY(result->toPlainText().contains(QLatin1String("fo:border-left-style = dashed")));
+    }
+
+    void inspectorEditsStaticAndDynamicValues()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        window.show();
+        selectInOutline(window, QStringLiteral("payment"));
+
+        // A static value typed over the old one.
+        PropertyValuesCtrl* background =
+            window.inspector()->field(QStringLiteral("background-color"));
+        QVERIFY(background);
+        QCOMPARE(background->text(), QStringLiteral("#eef3f8"));
+        background->setFocus();
+        background->selectAll();
+        QTest::keyClicks(background, QStringLiteral("#ffffff"));
+        QTest::keyClick(background, Qt::Key_Return);
+        QTRY_COMPARE(
+            window.document()->selected().get_attribute_value("background-color").toQString(),
+            QStringLiteral("#ffffff"));
+
+        // A dynamic value chosen through the field's button, once the
+        // inspector shows the changed template.
+        QCoreApplication::processEvents();
+        PropertyValuesCtrl* spacing = window.inspector()->field(QStringLiteral("space-before"));
+        QVERIFY(spacing && spacing->isDialogButtonEnabled());
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<EditPropertyValuesDlg>([](EditPropertyValuesDlg* dialog) {
+            dialog->control<QRadioButton>(12202)->click();
+            dialog->control<QLineEdit>(12205)->setText(QStringLiteral("/invoice/payment/@space"));
+            dialog->accept();
+        });
+        QTest::mouseClick(spacing, Qt::LeftButton, {}, spacing->dialogButtonRect().center());
+        QTRY_VERIFY(answer.handled());
+        QTRY_VERIFY(window.document()
+                        ->propertyValue(window.document()->selected(), "space-before")
+                        .isDynamic());
+        const PropertyValueEx spaceBefore =
+            window.document()->propertyValue(window.document()->selected(), "space-before");
+        QCOMPARE(spaceBefore.getDynamicValue().toQString(),
+                 QStringLiteral("/invoice/payment/@space"));
+        QCOMPARE(spaceBefore.getStaticValue().toQString(), QStringLiteral("18pt"));
+        QCOMPARE(window.document()->selected().get_attribute_value("id").toQString(),
+                 QStringLiteral("payment"));
+        QTRY_VERIFY(window.inspector()->field(QStringLiteral("space-before")));
+        QVERIFY(!window.inspector()
+                     ->field(QStringLiteral("space-before"))
+                     ->placeholderText()
+                     .isEmpty());
+
+        // A property the block accepts, added from the list.
+        QComboBox* add = window.inspector()->addList();
+        const int colour = add->findData(QStringLiteral("color"));
+        QVERIFY(colour > 0);
+        add->setCurrentIndex(colour);
+        Q_EMIT add->activated(colour);
+        PropertyValuesCtrl* color = window.inspector()->field(QStringLiteral("color"));
+        QVERIFY(color);
+        QTest::keyClicks(color, QStringLiteral("navy"));
+        QTest::keyClick(color, Qt::Key_Return);
+        QTRY_COMPARE(window.document()->selected().get_attribute_value("color").toQString(),
+                     QStringLiteral("navy"));
     }
 
     void brokenTemplateIsReportedAndNothingOpens()

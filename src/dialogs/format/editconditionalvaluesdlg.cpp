@@ -49,7 +49,8 @@ EditConditionalValuesDlg::EditConditionalValuesDlg(const Core::String& propertyN
     });
     list->viewport()->installEventFilter(this);
 
-    connect(m_ui->addButton, &QPushButton::clicked, this, &EditConditionalValuesDlg::OnBnClickedAdd);
+    connect(m_ui->addButton, &QPushButton::clicked, this,
+            &EditConditionalValuesDlg::OnBnClickedAdd);
     connect(m_ui->editButton, &QPushButton::clicked, this,
             &EditConditionalValuesDlg::OnBnClickedEdit);
     connect(m_ui->removeButton, &QPushButton::clicked, this,
@@ -82,6 +83,7 @@ bool EditConditionalValuesDlg::OnInitDialog()
     list->InsertColumn(0, Core::String::formatS(kConditionHeader), Qt::AlignLeft, 175);
     list->InsertColumn(1, Core::String::formatS(kValueHeader), Qt::AlignLeft, 120);
     list->InsertColumn(2, Core::String::formatS(kKindHeader), Qt::AlignLeft, 60);
+    list->header()->setStretchLastSection(true);
     fillRows();
     selectRow(0);
     list->setFocus();
@@ -90,8 +92,8 @@ bool EditConditionalValuesDlg::OnInitDialog()
 
 bool EditConditionalValuesDlg::isDefaultRow(int row) const
 {
-    return row >= 0 && row < int(m_values.size())
-           && m_values[size_t(row)].getCondition() == DefaultCondition;
+    return row >= 0 && row < int(m_values.size()) &&
+           m_values[size_t(row)].getCondition() == DefaultCondition;
 }
 
 int EditConditionalValuesDlg::selectedRow() const
@@ -289,7 +291,8 @@ void EditConditionalValuesDlg::onConditionRenamed(int row, const QString& text)
 
 bool EditConditionalValuesDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_ui->conditionList->viewport() && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == m_ui->conditionList->viewport() &&
+        event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         if (!m_ui->conditionList->itemAt(mouse->position().toPoint())) {
             OnBnClickedAdd();

@@ -57,8 +57,9 @@ ColorCtrl* VariantCtrl::createColorControl()
     return color;
 }
 
-PropertyValuesCtrl* VariantCtrl::createPropertyValuesControl(
-    const SmartPtr<IDocumentInformation>& document, const Core::String& context)
+PropertyValuesCtrl*
+VariantCtrl::createPropertyValuesControl(const SmartPtr<IDocumentInformation>& document,
+                                         const Core::String& context)
 {
     auto* field = new PropertyValuesCtrl(document, context, false, true, this);
     connect(field, &QLineEdit::textEdited, this, [this] { Q_EMIT textEdited(this); });
@@ -97,7 +98,8 @@ void VariantCtrl::setValue(const Core::String& text, bool dynamic)
 void VariantCtrl::getValue(Core::String& text, bool& dynamic) const
 {
     if (m_kind == Kind::PropertyValue) {
-        const PropertyValueEx value = static_cast<PropertyValuesCtrl*>(m_control)->getPropertyValueEx();
+        const PropertyValueEx value =
+            static_cast<PropertyValuesCtrl*>(m_control)->getPropertyValueEx();
         if (value.isStatic()) {
             text = value.getStaticValue();
             dynamic = false;

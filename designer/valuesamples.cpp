@@ -1,0 +1,57 @@
+#include "valuesamples.h"
+
+#include "dialogs/format/editconditionalvaluesdlg.h"
+#include "dialogs/format/editpropertyvaluesdlg.h"
+#include "propertyinspector.h"
+#include "templatedocument.h"
+#include "xml/syntaxxml.h"
+
+namespace {
+
+SmartPtr<TemplateDocument> bundledInvoice()
+{
+    return TemplateDocument::load(":/designer/samples/invoice-template.fo");
+}
+
+AttributeData colorAttribute()
+{
+    return SyntaxXml::get().getAttributeDataByName("color", SyntaxXmlType::FO);
+}
+
+} // namespace
+
+std::unique_ptr<QWidget> makeEditPropertyValuesSample()
+{
+    PropertyValueEx value("color", "payment");
+    value.setType(PropertyValueType::Dynamic);
+    value.setStaticValue("black");
+    value.setDynamicValue("/invoice/payment/@color");
+    return std::make_unique<EditPropertyValuesDlg>("color", value, colorAttribute(),
+                                                   bundledInvoice(), "/invoice", true);
+}
+
+std::unique_ptr<QWidget> makeEditConditionalValuesSample()
+{
+    const std::vector<ConditionalValue> cases{
+        {"red", "", "number(total) > 1000", false},
+        {"", "/invoice/payment/@color", "payment/@due < '2027-01-01'", true},
+        {"black", "", EditConditionalValuesDlg::DefaultCondition, false}};
+    return std::make_unique<EditConditionalValuesDlg>("color", cases, colorAttribute(),
+                                                      bundledInvoice(), "/invoice");
+}
+
+std::unique_ptr<QWidget> makePropertyInspectorSample()
+{
+    const SmartPtr<TemplateDocument> document = bundledInvoice();
+    const auto found = document->root().find("//*[@id='payment']");
+    auto inspector = std::make_unique<PropertyInspector>();
+    if (!found.empty()) {
+        const Xml::Element payment(found.front());
+        PropertyValueEx spacing = document->propertyValue(payment, "space-before");
+        spacing.setType(PropertyValueType::Conditional);
+        document->setPropertyValue(payment, spacing);
+        inspector->showObject(document, payment);
+    }
+    inspector->resize(380, 420);
+    return inspector;
+}
