@@ -115,6 +115,22 @@ std::vector<Core::String> references(const Xml::Element& definition, const char*
     return names;
 }
 
+// A lookup remembered under `key`; a full cache starts over, so that a
+// stream of odd names cannot make it grow without end.
+template <class Data, class Find>
+Data remembered(QHash<QString, Data>& cache, const QString& key, int limit, Find find)
+{
+    if (auto it = cache.constFind(key); it != cache.constEnd()) {
+        return *it;
+    }
+    Data data = find();
+    if (cache.size() >= limit) {
+        cache.clear();
+    }
+    cache.insert(key, data);
+    return data;
+}
+
 } // namespace
 
 SyntaxXml& SyntaxXml::get()
@@ -292,17 +308,10 @@ ElementData SyntaxXml::getElementDataByName(const Core::String& name, SyntaxXmlT
     if (!couldBeName(local)) {
         return {};
     }
-    QHash<QString, ElementData>& cache = m_elementCache[size_t(index)];
-    if (auto it = cache.constFind(local.toQString()); it != cache.constEnd()) {
-        return *it;
-    }
-    const Xml::Element definition = findDefinition(type, "elements", "element", local);
-    ElementData data = definition.isNull() ? ElementData() : elementData(definition, type);
-    if (cache.size() >= maxRemembered) {
-        cache.clear();
-    }
-    cache.insert(local.toQString(), data);
-    return data;
+    return remembered(m_elementCache[size_t(index)], local.toQString(), maxRemembered, [&] {
+        const Xml::Element definition = findDefinition(type, "elements", "element", local);
+        return definition.isNull() ? ElementData() : elementData(definition, type);
+    });
 }
 
 AttributeData SyntaxXml::getAttributeDataByName(const Core::String& name, SyntaxXmlType type) const
@@ -315,17 +324,10 @@ AttributeData SyntaxXml::getAttributeDataByName(const Core::String& name, Syntax
     if (!couldBeName(local)) {
         return {};
     }
-    QHash<QString, AttributeData>& cache = m_attributeCache[size_t(index)];
-    if (auto it = cache.constFind(local.toQString()); it != cache.constEnd()) {
-        return *it;
-    }
-    const Xml::Element definition = findDefinition(type, "attributes", "attribute", local);
-    AttributeData data = definition.isNull() ? AttributeData() : attributeData(definition);
-    if (cache.size() >= maxRemembered) {
-        cache.clear();
-    }
-    cache.insert(local.toQString(), data);
-    return data;
+    return remembered(m_attributeCache[size_t(index)], local.toQString(), maxRemembered, [&] {
+        const Xml::Element definition = findDefinition(type, "attributes", "attribute", local);
+        return definition.isNull() ? AttributeData() : attributeData(definition);
+    });
 }
 
 AttributeData SyntaxXml::getAttributeDataByQualifiedName(const Core::String& qualifiedName,
