@@ -218,9 +218,9 @@ prop("internal-destination", "string", "idref", "Dynamic Effects", "The identifi
 prop("show-destination", "enum", "replace|new", "Dynamic Effects", "Whether the target opens in a new window.")
 prop("starting-state", "enum", "show|hide", "Dynamic Effects", "Whether the item is shown at first.")
 prop("switch-to", "string", "name-list", "Dynamic Effects", "The case a toggle switches to.")
-prop("target-presentation-context", "string", "uri-specification", "Dynamic Effects", "How the link target is presented.")
-prop("target-processing-context", "string", "uri-specification", "Dynamic Effects", "The root for resolving the link target.")
-prop("target-stylesheet", "string", "uri-specification", "Dynamic Effects", "The stylesheet used to show the link target.")
+prop("target-presentation-context", "string", "uri", "Dynamic Effects", "How the link target is presented.")
+prop("target-processing-context", "string", "uri", "Dynamic Effects", "The root for resolving the link target.")
+prop("target-stylesheet", "string", "uri", "Dynamic Effects", "The stylesheet used to show the link target.")
 # Markers
 prop("marker-class-name", "string", "name", "Markers", "The class a marker belongs to.")
 prop("retrieve-class-name", "string", "name", "Markers", "The class of the markers retrieved.")
