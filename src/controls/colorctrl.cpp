@@ -9,8 +9,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QToolTip>
 
 namespace {
@@ -53,9 +51,7 @@ bool ColorCtrl::Create(const QRect& rect, QWidget* parent)
 
 int ColorCtrl::frameWidth() const
 {
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    return hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) : 0;
+    return ControlsDrawingRoutines::get().getFieldFrameWidth(this);
 }
 
 QRect ColorCtrl::swatchAreaRect() const
@@ -75,9 +71,7 @@ QRect ColorCtrl::swatchRect() const
 
 QRect ColorCtrl::dropDownButtonRect() const
 {
-    const int edge = frameWidth();
-    const int buttonWidth = ControlsDrawingRoutines::get().getScrollbarWidth();
-    return QRect(width() - edge - buttonWidth, edge, buttonWidth, height() - 2 * edge);
+    return ControlsDrawingRoutines::get().getFieldButtonRect(this);
 }
 
 void ColorCtrl::updateMargins()

@@ -1,6 +1,7 @@
 #include "controls/controlsdrawingroutines.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -79,6 +80,21 @@ ControlsDrawingRoutines& ControlsDrawingRoutines::get()
 int ControlsDrawingRoutines::getScrollbarWidth() const
 {
     return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+int ControlsDrawingRoutines::getFieldFrameWidth(const QLineEdit* field) const
+{
+    return field->hasFrame()
+               ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, field)
+               : 0;
+}
+
+QRect ControlsDrawingRoutines::getFieldButtonRect(const QLineEdit* field) const
+{
+    const int edge = getFieldFrameWidth(field);
+    const int buttonWidth = getScrollbarWidth();
+    return QRect(field->width() - edge - buttonWidth, edge, buttonWidth,
+                 field->height() - 2 * edge);
 }
 
 void ControlsDrawingRoutines::drawComboBoxArrow(QPainter* painter, const QWidget* widget,

@@ -2,6 +2,7 @@
 
 #include "uieditor_export.h"
 
+class QLineEdit;
 class QPainter;
 class QRect;
 class QWidget;
@@ -24,6 +25,11 @@ public:
     /// The width of a vertical scroll bar in the application's style: the width
     /// the fields give their buttons.
     int getScrollbarWidth() const;
+    /// The frame a field draws around its text; 0 for a field without one.
+    int getFieldFrameWidth(const QLineEdit* field) const;
+    /// Where a field draws its button: inside its frame at the right edge,
+    /// as wide as a scroll bar.
+    QRect getFieldButtonRect(const QLineEdit* field) const;
 
     /// Each draws into `rect` of `painter`; `widget` gives the style and the
     /// palette (it may be null: the application's style and palette are used).

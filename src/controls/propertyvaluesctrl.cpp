@@ -133,9 +133,7 @@ bool PropertyValuesCtrl::isDialogButtonEnabled() const
 
 QRect PropertyValuesCtrl::dialogButtonRect() const
 {
-    const int edge = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
-    const int buttonWidth = ControlsDrawingRoutines::get().getScrollbarWidth();
-    return QRect(width() - edge - buttonWidth, edge, buttonWidth, height() - 2 * edge);
+    return ControlsDrawingRoutines::get().getFieldButtonRect(this);
 }
 
 void PropertyValuesCtrl::storeStaticText()

@@ -5,8 +5,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyle>
-#include <QStyleOptionFrame>
 
 XPathCtrl::XPathCtrl(QWidget* parent)
     : XPathCtrl(SmartPtr<IDocumentInformation>(), Core::String(), parent)
@@ -40,18 +38,9 @@ void XPathCtrl::setKMBDocument(SmartPtr<IDocumentInformation> documentInformatio
     update();
 }
 
-int XPathCtrl::frameWidth() const
-{
-    QStyleOptionFrame option;
-    initStyleOption(&option);
-    return hasFrame() ? style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this) : 0;
-}
-
 QRect XPathCtrl::getDropDownBtnRect() const
 {
-    const int edge = frameWidth();
-    const int buttonWidth = ControlsDrawingRoutines::get().getScrollbarWidth();
-    return QRect(width() - edge - buttonWidth, edge, buttonWidth, height() - 2 * edge);
+    return ControlsDrawingRoutines::get().getFieldButtonRect(this);
 }
 
 void XPathCtrl::updateMargins()

@@ -53,7 +53,6 @@ protected:
 private:
     void OnButtonClicked();
     void updateMargins();
-    int frameWidth() const;
 
     SmartPtr<IDocumentInformation> m_documentInformation;
     Core::String m_context;
