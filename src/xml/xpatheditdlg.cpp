@@ -855,22 +855,23 @@ void XPathEditDlg::OnExpressionChanged()
 
 void XPathEditDlg::OnUndo()
 {
-    if (!m_history->canUndo()) {
-        return;
-    }
-    m_replaying = true;
-    restore(m_ui->expressionEdit, m_history->undo(stateOf(m_ui->expressionEdit)));
-    m_replaying = false;
-    updateUndoButtons();
+    replay(true);
 }
 
 void XPathEditDlg::OnRedo()
 {
-    if (!m_history->canRedo()) {
+    replay(false);
+}
+
+void XPathEditDlg::replay(bool undo)
+{
+    if (undo ? !m_history->canUndo() : !m_history->canRedo()) {
         return;
     }
+    const XPathUndoHistory::State current = stateOf(m_ui->expressionEdit);
+    // Writing the box must not record a step of its own.
     m_replaying = true;
-    restore(m_ui->expressionEdit, m_history->redo(stateOf(m_ui->expressionEdit)));
+    restore(m_ui->expressionEdit, undo ? m_history->undo(current) : m_history->redo(current));
     m_replaying = false;
     updateUndoButtons();
 }

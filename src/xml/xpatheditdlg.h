@@ -108,6 +108,8 @@ private:
     void OnExpressionChanged();
     void OnUndo();
     void OnRedo();
+    /// Steps back (or forward) through the expression's history.
+    void replay(bool undo);
     void updateUndoButtons();
     bool isOnNavigationIcon(QTreeWidgetItem* item, const QPoint& position) const;
 
