@@ -1,9 +1,9 @@
 // Core text services on the hot paths of the dialogs: every preview document
 // and every property string is built with the formatter, and every label and
 // message goes through the string table.
-#include "outside/coreformat.h"
-#include "outside/corestring.h"
-#include "outside/stringtable.h"
+#include "outside/core/coreformat.h"
+#include "outside/core/corestring.h"
+#include "outside/core/stringtable.h"
 
 #include <QTest>
 

@@ -5,7 +5,7 @@
 //   build/bench/bench_css getStyleProperties -runs 101
 #include "css/csshelper.h"
 #include "css/stylesheetfile.h"
-#include "outside/xmlcssparser.h"
+#include "outside/cssvalues/xmlcssparser.h"
 
 #include <algorithm>
 #include <functional>

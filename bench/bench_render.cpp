@@ -2,7 +2,7 @@
 // of a preview document into a 250 x 265 image, as StaticPreview does on
 // every change. Run offscreen:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_render -median 15
-#include "outside/viewengine.h"
+#include "outside/render/viewengine.h"
 #include "previewsamples.h"
 
 #include <QImage>

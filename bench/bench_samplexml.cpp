@@ -3,9 +3,9 @@
 // schema sample builder on a schema of 500 types. Medians over a few runs:
 //   build/bench/bench_samplexml
 //   build/bench/bench_samplexml loadHundredMegabytes -runs 5
-#include "outside/corestring.h"
-#include "xml/samplexml.h"
-#include "xml/xsdsamplebuilder.h"
+#include "outside/core/corestring.h"
+#include "xml/model/samplexml.h"
+#include "xml/model/xsdsamplebuilder.h"
 
 #include <algorithm>
 #include <functional>

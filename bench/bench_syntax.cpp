@@ -2,10 +2,10 @@
 // first use, lookups the first time a name is met (an XPath over the
 // definition), and the same lookups again, as the source view's highlighting
 // and the formatting dialogs' property lists repeat them.
-#include "outside/coreapplication.h"
-#include "outside/namespaces.h"
-#include "outside/xslfodtobjectinfo.h"
-#include "xml/syntaxxml.h"
+#include "outside/core/coreapplication.h"
+#include "outside/core/namespaces.h"
+#include "outside/xslfo/xslfodtobjectinfo.h"
+#include "xml/model/syntaxxml.h"
 
 #include <QTest>
 

@@ -3,8 +3,8 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_xmltree
 // The sample is written to a temporary folder and parsed once, outside the
 // measurements.
-#include "outside/xmldomparser.h"
-#include "xml/xmltreectrl.h"
+#include "outside/dom/xmldomparser.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <QElapsedTimer>
 #include <QFile>

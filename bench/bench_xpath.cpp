@@ -1,10 +1,10 @@
 // The expression editor's check, which runs on every OK and every press of
 // the check button: the throw-away stylesheet built, its two files written and
 // libxslt run on them in the process.
-#include "outside/corememorystream.h"
-#include "outside/namespaces.h"
-#include "outside/transform.h"
-#include "xml/xpathcheck.h"
+#include "outside/core/corememorystream.h"
+#include "outside/core/namespaces.h"
+#include "outside/transform/transform.h"
+#include "xml/model/xpathcheck.h"
 
 #include <QTemporaryDir>
 #include <QTest>

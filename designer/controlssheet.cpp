@@ -6,7 +6,7 @@
 #include "controls/lengthorpercentctrl.h"
 #include "controls/lengthorpercenteditor.h"
 #include "controls/simplecombobox.h"
-#include "outside/corestring.h"
+#include "outside/core/corestring.h"
 
 #include <QFormLayout>
 #include <QGridLayout>

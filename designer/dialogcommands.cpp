@@ -5,9 +5,9 @@
 #include "frame/logdlg.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
-#include "outside/corefilesystem.h"
-#include "outside/sharedfiledialogs.h"
-#include "xml/xpatheditdlg.h"
+#include "outside/core/corefilesystem.h"
+#include "outside/sharedui/sharedfiledialogs.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QCoreApplication>
 

@@ -8,9 +8,9 @@
 #include "samplepane.h"
 #include "templatedocument.h"
 #include "valuesamples.h"
-#include "xml/editdatasourcenodedlg.h"
-#include "xml/xmltreectrl.h"
-#include "xml/xmlviewfindreplacedlg.h"
+#include "xml/widgets/editdatasourcenodedlg.h"
+#include "xml/widgets/xmltreectrl.h"
+#include "xml/widgets/xmlviewfindreplacedlg.h"
 #include "xpathsamples.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #include "gallerywriter.h"
 
 #include "gallerycatalog.h"
-#include "outside/coreapplication.h"
+#include "outside/core/coreapplication.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "outlineview.h"
 
 #include "sampledropmarkup.h"
-#include "xml/xmltreectrl.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <QDropEvent>
 #include <QHeaderView>

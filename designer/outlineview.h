@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/xmlelement.h"
+#include "outside/dom/xmlelement.h"
 
 #include <QTreeWidget>
 

@@ -1,8 +1,8 @@
 #include "propertyinspector.h"
 
-#include "controls/propertyvaluesctrl.h"
-#include "outside/xmlattribute.h"
-#include "xml/syntaxxml.h"
+#include "values/propertyvaluesctrl.h"
+#include "outside/dom/xmlattribute.h"
+#include "xml/model/syntaxxml.h"
 
 #include <QComboBox>
 #include <QFormLayout>

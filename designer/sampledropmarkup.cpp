@@ -1,8 +1,8 @@
 #include "sampledropmarkup.h"
 
-#include "outside/namespaces.h"
-#include "outside/xpathhelpers.h"
-#include "xml/xmltreectrl.h"
+#include "outside/core/namespaces.h"
+#include "outside/types/xpathhelpers.h"
+#include "xml/widgets/xmltreectrl.h"
 
 namespace {
 

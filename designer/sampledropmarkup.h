@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/corestring.h"
-#include "outside/xmlelement.h"
+#include "outside/core/corestring.h"
+#include "outside/dom/xmlelement.h"
 #include "templatedocument.h"
 
 /// What dropping a node of the sample tree on a template object inserts, and

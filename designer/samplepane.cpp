@@ -2,9 +2,9 @@
 
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
-#include "outside/coreexception.h"
-#include "outside/sharedfiledialogs.h"
-#include "xml/xmltreectrl.h"
+#include "outside/core/coreexception.h"
+#include "outside/sharedui/sharedfiledialogs.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <QAction>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/smartptr.h"
-#include "xml/samplexml.h"
+#include "outside/core/smartptr.h"
+#include "xml/model/samplexml.h"
 
 #include <QWidget>
 

@@ -4,7 +4,7 @@
 #include "frame/win32constants.h"
 #include "sourcesearch.h"
 #include "templatesourceview.h"
-#include "xml/xmlviewfindreplacedlg.h"
+#include "xml/widgets/xmlviewfindreplacedlg.h"
 
 SourceFindReplace::SourceFindReplace(TemplateSourceView* view, QWidget* window)
     : QObject(window), m_view(view), m_window(window), m_flags(Win32::FR_DOWN)

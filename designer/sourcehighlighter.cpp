@@ -1,6 +1,7 @@
 #include "sourcehighlighter.h"
 
-#include "xml/syntaxxml.h"
+#include "outside/dom/xmlname.h"
+#include "xml/model/syntaxxml.h"
 
 namespace {
 
@@ -14,11 +15,6 @@ constexpr int stateBits = 8;
 int encode(int state, const QString& element)
 {
     return state | int((qHash(element) & 0x7FFFFF) << stateBits);
-}
-
-bool isNameChar(QChar c)
-{
-    return c.isLetterOrNumber() || c == u'-' || c == u'_' || c == u':' || c == u'.';
 }
 
 QColor colorOf(SyntaxXmlType type)
@@ -90,7 +86,7 @@ QTextCharFormat SourceHighlighter::nameFormat(QColor color, Verdict verdict, boo
 int SourceHighlighter::elementName(const QString& text, int from, QString* name)
 {
     int end = from;
-    while (end < text.size() && isNameChar(text.at(end))) {
+    while (end < text.size() && Xml::Name::isNameChar(text.at(end), true)) {
         ++end;
     }
     *name = text.mid(from, end - from);
@@ -212,7 +208,7 @@ void SourceHighlighter::highlightBlock(const QString& text)
                 state = c == u'"' ? InDoubleQuoted : InSingleQuoted;
                 setFormat(i, 1, m_value);
                 ++i;
-            } else if (isNameChar(c)) {
+            } else if (Xml::Name::isNameChar(c, true)) {
                 QString name;
                 const int end = elementName(text, i, &name);
                 markAttribute(i, name, element);

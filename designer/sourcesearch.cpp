@@ -1,6 +1,6 @@
 #include "sourcesearch.h"
 
-#include "xml/findreplaceflags.h"
+#include "xml/model/findreplaceflags.h"
 
 #include <QCoreApplication>
 

@@ -1,14 +1,14 @@
 #include "templatedocument.h"
 
-#include "outside/coreexception.h"
-#include "outside/coreformat.h"
-#include "outside/corefilesystem.h"
-#include "outside/namespaces.h"
-#include "outside/xmlattribute.h"
-#include "outside/xmldomparser.h"
-#include "outside/xpathhelpers.h"
-#include "outside/xslfodtobjectinfolist.h"
-#include "outside/xslfonamespaces.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/coreformat.h"
+#include "outside/core/corefilesystem.h"
+#include "outside/core/namespaces.h"
+#include "outside/dom/xmlattribute.h"
+#include "outside/dom/xmldomparser.h"
+#include "outside/types/xpathhelpers.h"
+#include "outside/xslfo/xslfodtobjectinfolist.h"
+#include "outside/xslfo/xslfonamespaces.h"
 
 namespace {
 

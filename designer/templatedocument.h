@@ -1,11 +1,11 @@
 #pragma once
 
-#include "xml/samplexml.h"
+#include "xml/model/samplexml.h"
 
-#include "outside/idocumentinformation.h"
-#include "outside/propertyvalueex.h"
-#include "outside/xmldocument.h"
-#include "outside/xmlelement.h"
+#include "outside/types/idocumentinformation.h"
+#include "outside/types/propertyvalueex.h"
+#include "outside/dom/xmldocument.h"
+#include "outside/dom/xmlelement.h"
 
 #include <QHash>
 #include <functional>

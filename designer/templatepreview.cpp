@@ -1,6 +1,6 @@
 #include "templatepreview.h"
 
-#include "outside/corefilesystem.h"
+#include "outside/core/corefilesystem.h"
 #include "templatedocument.h"
 
 #include <QPainter>

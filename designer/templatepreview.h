@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/viewengine.h"
+#include "outside/render/viewengine.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
 #include "valuesamples.h"
 
-#include "dialogs/format/editconditionalvaluesdlg.h"
-#include "dialogs/format/editpropertyvaluesdlg.h"
+#include "values/editconditionalvaluesdlg.h"
+#include "values/editpropertyvaluesdlg.h"
 #include "propertyinspector.h"
 #include "templatedocument.h"
-#include "xml/syntaxxml.h"
+#include "xml/model/syntaxxml.h"
 
 namespace {
 

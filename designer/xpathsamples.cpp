@@ -1,8 +1,8 @@
 #include "xpathsamples.h"
 
 #include "templatedocument.h"
-#include "xml/xpathctrl.h"
-#include "xml/xpatheditdlg.h"
+#include "xml/widgets/xpathctrl.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QFormLayout>
 #include <QLabel>

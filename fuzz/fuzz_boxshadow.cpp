@@ -3,8 +3,8 @@
 // with six decimals, so the value itself may move by less than that).
 #include "fuzztext.h"
 
-#include "outside/xmlborderwidth.h"
-#include "outside/xmlboxshadow.h"
+#include "outside/cssvalues/xmlborderwidth.h"
+#include "outside/cssvalues/xmlboxshadow.h"
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 // colour written back reads as the same colour.
 #include "fuzztext.h"
 
-#include "outside/xmlcolorparse.h"
+#include "outside/cssvalues/xmlcolorparse.h"
 
 namespace {
 

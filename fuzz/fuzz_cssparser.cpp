@@ -5,7 +5,7 @@
 // the old one began. Read as the bytes of a stylesheet file (UTF-8, UTF-16,
 // broken UTF-8), replacing a rule changes exactly the bytes of that rule.
 #include "css/stylesheettext.h"
-#include "outside/xmlcssparser.h"
+#include "outside/cssvalues/xmlcssparser.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Positional formatting of arbitrary patterns: every input either formats or
 // raises Core::Exception; nothing else may happen.
-#include "outside/coreexception.h"
-#include "outside/coreformat.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/coreformat.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // whatever is read writes back text that reads as the same value.
 #include "fuzztext.h"
 
-#include "outside/coreexception.h"
-#include "outside/xmllength.h"
-#include "outside/xmllengthorpercent.h"
+#include "outside/core/coreexception.h"
+#include "outside/cssvalues/xmllength.h"
+#include "outside/cssvalues/xmllengthorpercent.h"
 
 #include <cmath>
 

@@ -6,9 +6,9 @@
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "fuzztext.h"
-#include "outside/coreexception.h"
-#include "outside/xmldomparser.h"
-#include "xml/samplexml.h"
+#include "outside/core/coreexception.h"
+#include "outside/dom/xmldomparser.h"
+#include "xml/model/samplexml.h"
 
 #include <QDir>
 #include <QFile>

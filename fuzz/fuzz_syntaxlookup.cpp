@@ -4,9 +4,9 @@
 // asked for: a name that smuggles XPath into the lookup must find nothing else.
 #include "fuzztext.h"
 
-#include "outside/xslfodtobjectinfo.h"
-#include "outside/xslfonamespaces.h"
-#include "xml/syntaxxml.h"
+#include "outside/xslfo/xslfodtobjectinfo.h"
+#include "outside/xslfo/xslfonamespaces.h"
+#include "xml/model/syntaxxml.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // The view engine on arbitrary bytes as markup: every input loads or fails
 // with the error status (or a Core::Exception for a barcode value), and page
 // 0, when there is one, lays out and paints into a small image.
-#include "outside/coreexception.h"
-#include "outside/viewengine.h"
+#include "outside/core/coreexception.h"
+#include "outside/render/viewengine.h"
 
 #include <QGuiApplication>
 #include <QImage>

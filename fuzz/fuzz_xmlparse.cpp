@@ -1,8 +1,8 @@
 // The DOM parser on arbitrary bytes: every input either parses or raises
 // Core::Exception; a parsed document can be searched, written and read back.
-#include "outside/coreexception.h"
-#include "outside/xmldocument.h"
-#include "outside/xmldomparser.h"
+#include "outside/core/coreexception.h"
+#include "outside/dom/xmldocument.h"
+#include "outside/dom/xmldomparser.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -6,10 +6,10 @@
 // children matches the text.
 #include "fuzztext.h"
 
-#include "outside/coreexception.h"
-#include "outside/namespaces.h"
-#include "outside/xmldomparser.h"
-#include "xml/xmltreectrl.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/namespaces.h"
+#include "outside/dom/xmldomparser.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <memory>
 #include <QMimeData>

@@ -3,8 +3,8 @@
 // stylesheet is built and run in the process, and the check answers with a
 // message: the valid one, or a single line saying what is wrong.
 #include "fuzztext.h"
-#include "outside/namespaces.h"
-#include "xml/xpathcheck.h"
+#include "outside/core/namespaces.h"
+#include "xml/model/xpathcheck.h"
 
 #include <QDir>
 #include <QFile>

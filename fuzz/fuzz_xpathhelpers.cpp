@@ -2,7 +2,7 @@
 // path. Every input must be accepted, and the documented laws must hold:
 // normal form is a fixed point, and composing a relative path with its context
 // gives back the absolute path it came from.
-#include "outside/xpathhelpers.h"
+#include "outside/types/xpathhelpers.h"
 
 #include <cstddef>
 #include <cstdint>

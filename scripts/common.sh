@@ -4,10 +4,10 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 PACKAGES=(
-    cmake ninja-build ccache g++ pkg-config
+    cmake ninja-build ccache g++ pkg-config python3
     qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-    libxml2-dev libxml2-utils libxslt1-dev libzint-dev libssl-dev
+    libxml2-dev libxml2-utils libxslt1-dev libzint-dev
     hunspell-en-us hunspell-de-de hunspell-fr
     fontconfig fonts-liberation2 fonts-dejavu
 )
@@ -36,10 +36,15 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
 
-# configure_and_build DIR [CMAKE OPTIONS...]
+# Builds share compiled objects through ccache when it is there, also across
+# checkouts of the repository side by side.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$ROOT}"
+export CCACHE_SLOPPINESS="${CCACHE_SLOPPINESS:-pch_defines,time_macros,include_file_mtime,include_file_ctime}"
+
+# configure_and_build PRESET [TARGET...]: configures and builds one of
+# CMakePresets.json's presets (default, dev, sanitize).
 configure_and_build() {
-    local dir="$1"
+    local preset="$1"
     shift
-    cmake -S "$ROOT" -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" "$@"
-    cmake --build "$dir"
+    (cd "$ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" ${1:+--target "$@"})
 }

@@ -5,6 +5,6 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh"
 
 ensure_packages "${PACKAGES[@]}"
-configure_and_build "$ROOT/build" -DUIEDITOR_BUILD_TESTS=OFF -DUIEDITOR_BUILD_BENCH=OFF
+configure_and_build default uieditor-designer
 cd "$ROOT"
 exec "$ROOT/build/designer/uieditor-designer" "$@"

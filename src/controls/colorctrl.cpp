@@ -1,7 +1,7 @@
 #include "controls/colorctrl.h"
 
 #include "controls/controlsdrawingroutines.h"
-#include "outside/xmlcolorparse.h"
+#include "outside/cssvalues/xmlcolorparse.h"
 
 #include <QColorDialog>
 #include <QHelpEvent>

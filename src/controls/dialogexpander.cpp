@@ -1,6 +1,6 @@
 #include "controls/dialogexpander.h"
 
-#include "outside/corestring.h"
+#include "outside/core/corestring.h"
 
 #include <QAbstractButton>
 #include <QFrame>

@@ -3,7 +3,7 @@
 #include "controls/numberedit.h"
 #include "controls/spinbuttonctrl.h"
 #include "controls/unitcombobox.h"
-#include "outside/corestringformatstream.h"
+#include "outside/core/corestringformatstream.h"
 
 #include <algorithm>
 #include <cmath>

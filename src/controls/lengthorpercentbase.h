@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/corestring.h"
-#include "outside/xmllengthorpercent.h"
+#include "outside/core/corestring.h"
+#include "outside/cssvalues/xmllengthorpercent.h"
 #include "uieditor_export.h"
 
 #include <QWidget>

@@ -3,7 +3,7 @@
 #include "controls/numberedit.h"
 #include "controls/spinbuttonctrl.h"
 #include "controls/unitcombobox.h"
-#include "outside/globalunitmeasurehelper.h"
+#include "outside/types/globalunitmeasurehelper.h"
 
 #include <cmath>
 

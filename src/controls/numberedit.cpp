@@ -1,6 +1,6 @@
 #include "controls/numberedit.h"
 
-#include "outside/xmllength.h"
+#include "outside/cssvalues/xmllength.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "controls/staticpreview.h"
 
-#include "outside/coreexception.h"
-#include "outside/corestringformatstream.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/corestringformatstream.h"
 
 #include <QPainter>
 #include <QThread>

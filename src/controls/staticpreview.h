@@ -1,8 +1,8 @@
 #pragma once
 
-#include "outside/corestring.h"
-#include "outside/iprogressmonitor.h"
-#include "outside/viewengine.h"
+#include "outside/core/corestring.h"
+#include "outside/core/iprogressmonitor.h"
+#include "outside/render/viewengine.h"
 #include "uieditor_export.h"
 
 #include <QWidget>

@@ -1,8 +1,8 @@
 #include "css/csshelper.h"
 
 #include "css/stylesheetfile.h"
-#include "outside/coreformat.h"
-#include "outside/xmlcssparser.h"
+#include "outside/core/coreformat.h"
+#include "outside/cssvalues/xmlcssparser.h"
 
 namespace {
 

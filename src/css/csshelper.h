@@ -1,9 +1,9 @@
 #pragma once
 
-#include "outside/corestring.h"
-#include "outside/propertycollection.h"
-#include "outside/xmlelementstyleinfo.h"
-#include "outside/xmlselectortype.h"
+#include "outside/core/corestring.h"
+#include "outside/types/propertycollection.h"
+#include "outside/cssvalues/xmlelementstyleinfo.h"
+#include "outside/cssvalues/xmlselectortype.h"
 #include "uieditor_export.h"
 
 #include <map>

@@ -1,6 +1,6 @@
 #include "css/designertemplateconfiguration.h"
 
-#include "outside/coretextreader.h"
+#include "outside/core/coretextreader.h"
 
 DesignerTemplateConfiguration::DesignerTemplateConfiguration(
     const SmartPtr<Core::IO::Stream>& stream)

@@ -1,6 +1,6 @@
 #include "css/designertemplates.h"
 
-#include "outside/coreapplication.h"
+#include "outside/core/coreapplication.h"
 
 #include <map>
 

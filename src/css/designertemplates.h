@@ -1,9 +1,9 @@
 #pragma once
 
 #include "css/designertemplateconfiguration.h"
-#include "outside/corestream.h"
-#include "outside/corestring.h"
-#include "outside/smartptr.h"
+#include "outside/core/corestream.h"
+#include "outside/core/corestring.h"
+#include "outside/core/smartptr.h"
 #include "uieditor_export.h"
 
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/corestring.h"
+#include "outside/core/corestring.h"
 #include "uieditor_export.h"
 
 /// Tells the designer's gradients apart from ordinary background images. A

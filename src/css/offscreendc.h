@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/colorref.h"
+#include "outside/cssvalues/colorref.h"
 #include "uieditor_export.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/corestring.h"
-#include "outside/propertycollection.h"
+#include "outside/core/corestring.h"
+#include "outside/types/propertycollection.h"
 #include "uieditor_export.h"
 
 #include <vector>

@@ -1,7 +1,7 @@
 #include "css/stylesheetfile.h"
 
-#include "outside/coreexception.h"
-#include "outside/corefilestream.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/corefilestream.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "css/stylesheettext.h"
-#include "outside/corestring.h"
-#include "outside/coretextencoding.h"
+#include "outside/core/corestring.h"
+#include "outside/core/coretextencoding.h"
 #include "uieditor_export.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "css/stylesheettext.h"
 
-#include "outside/coreexception.h"
+#include "outside/core/coreexception.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/corestring.h"
-#include "outside/coretextencoding.h"
+#include "outside/core/corestring.h"
+#include "outside/core/coretextencoding.h"
 #include "uieditor_export.h"
 
 #include <QByteArray>

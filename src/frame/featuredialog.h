@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/dialog.h"
-#include "outside/propertycollection.h"
+#include "outside/types/propertycollection.h"
 
 /// Base of the dialogs that edit the properties of a template object.
 ///

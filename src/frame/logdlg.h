@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/dialog.h"
-#include "outside/corestring.h"
+#include "outside/core/corestring.h"
 
 #include <memory>
 

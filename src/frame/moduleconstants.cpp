@@ -1,6 +1,6 @@
 #include "frame/moduleconstants.h"
 
-#include "outside/coreprocess.h"
+#include "outside/core/coreprocess.h"
 
 const std::vector<Core::String>& ModuleConstants::sideNames()
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/corestring.h"
+#include "outside/core/corestring.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
 #include "frame/uitranslations.h"
 
-#include "outside/coreapplication.h"
+#include "outside/core/coreapplication.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -10,7 +10,7 @@
 #include "controls/unitcombobox.h"
 #include "frame/dialog.h"
 #include "frame/win32constants.h"
-#include "outside/globalunitmeasurehelper.h"
+#include "outside/types/globalunitmeasurehelper.h"
 #include "testregistry.h"
 #include "ui_controlsform.h"
 

@@ -5,7 +5,7 @@
 #include "controls/spinbuttonctrl.h"
 #include "controls/unitcombobox.h"
 #include "fieldwindow.h"
-#include "outside/globalunitmeasurehelper.h"
+#include "outside/types/globalunitmeasurehelper.h"
 #include "testregistry.h"
 
 #include <cmath>

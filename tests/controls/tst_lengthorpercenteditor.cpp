@@ -6,7 +6,7 @@
 #include "controls/spincontrol.h"
 #include "controls/unitcombo.h"
 #include "fieldwindow.h"
-#include "outside/globalunitmeasurehelper.h"
+#include "outside/types/globalunitmeasurehelper.h"
 #include "testregistry.h"
 
 #include <QAbstractItemView>

@@ -5,7 +5,7 @@
 #include "css/csshelper.h"
 #include "css/stylesheetfile.h"
 #include "css/stylesheettext.h"
-#include "outside/coreexception.h"
+#include "outside/core/coreexception.h"
 #include "propertytestsupport.h"
 #include "testregistry.h"
 

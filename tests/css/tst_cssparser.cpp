@@ -2,7 +2,7 @@
 // positions, through comments, strings, escapes, at-rules and garbage. The
 // positions matter most: CssHelper::editStyle replaces exactly the characters
 // they span, so an off-by-one eats a brace of the next rule.
-#include "outside/xmlcssparser.h"
+#include "outside/cssvalues/xmlcssparser.h"
 #include "testregistry.h"
 
 #include <QTest>

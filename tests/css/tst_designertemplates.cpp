@@ -7,10 +7,10 @@
 // ctest runs this class in English, German and French: the display names
 // follow the session's language.
 #include "css/designertemplates.h"
-#include "outside/coreapplication.h"
-#include "outside/coreexception.h"
-#include "outside/coretextreader.h"
-#include "outside/xmlcolorparse.h"
+#include "outside/core/coreapplication.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/coretextreader.h"
+#include "outside/cssvalues/xmlcolorparse.h"
 #include "testregistry.h"
 
 #include <cmath>

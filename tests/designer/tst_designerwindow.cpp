@@ -2,11 +2,11 @@
 // outline makes it the one dialogs work on, menus open the dialogs.
 #include "bundledsamples.h"
 #include "controls/lengthorpercentctrl.h"
-#include "controls/propertyvaluesctrl.h"
+#include "values/propertyvaluesctrl.h"
 #include "designerwindow.h"
 #include "dialogdriver.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
-#include "dialogs/format/editpropertyvaluesdlg.h"
+#include "values/editpropertyvaluesdlg.h"
 #include "frame/logdlg.h"
 #include "modalanswerer.h"
 #include "outlineview.h"

@@ -2,12 +2,12 @@
 // aggregation file; the template remembers it and the data pane shows it.
 #include "bundledsamples.h"
 #include "designerwindow.h"
-#include "outside/namespaces.h"
+#include "outside/core/namespaces.h"
 #include "recordingmessageboxfactory.h"
 #include "samplepane.h"
 #include "scriptedfiledialogs.h"
 #include "testregistry.h"
-#include "xml/xmltreectrl.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <QAction>
 #include <QDir>

@@ -3,11 +3,11 @@
 #include "bundledsamples.h"
 #include "designerwindow.h"
 #include "outlineview.h"
-#include "outside/namespaces.h"
+#include "outside/core/namespaces.h"
 #include "samplepane.h"
 #include "templatepreview.h"
 #include "testregistry.h"
-#include "xml/xmltreectrl.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <QApplication>
 #include <QDropEvent>

@@ -1,8 +1,8 @@
 // The designer's template model, as dialogs see it and as the designer
 // applies their results: chains, paths, properties, inserted markup, files.
-#include "outside/coreexception.h"
-#include "outside/xmlattribute.h"
-#include "outside/xslfodtobjectinfolist.h"
+#include "outside/core/coreexception.h"
+#include "outside/dom/xmlattribute.h"
+#include "outside/xslfo/xslfodtobjectinfolist.h"
 #include "templatedocument.h"
 #include "testregistry.h"
 

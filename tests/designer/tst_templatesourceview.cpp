@@ -9,7 +9,7 @@
 #include "sourcesearch.h"
 #include "templatesourceview.h"
 #include "testregistry.h"
-#include "xml/xmlviewfindreplacedlg.h"
+#include "xml/widgets/xmlviewfindreplacedlg.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -3,9 +3,9 @@
 #include "bundledsamples.h"
 #include "designerwindow.h"
 #include "modalanswerer.h"
-#include "outside/namespaces.h"
+#include "outside/core/namespaces.h"
 #include "testregistry.h"
-#include "xml/xpatheditdlg.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QAction>
 #include <QFile>

@@ -9,7 +9,7 @@
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "fakedocumentinformation.h"
 #include "frame/win32constants.h"
-#include "outside/globalunitmeasurehelper.h"
+#include "outside/types/globalunitmeasurehelper.h"
 #include "recordingmessageboxfactory.h"
 #include "scriptedfiledialogs.h"
 #include "testregistry.h"

@@ -4,15 +4,15 @@
 #include "controls/ceditlistctrl.h"
 #include "controls/cinplaceedit.h"
 #include "controls/colorctrl.h"
-#include "controls/propertyvaluesctrl.h"
-#include "dialogs/format/editconditionalvaluesdlg.h"
-#include "dialogs/format/editpropertyvaluesdlg.h"
-#include "dialogs/format/variantctrl.h"
+#include "values/propertyvaluesctrl.h"
+#include "values/editconditionalvaluesdlg.h"
+#include "values/editpropertyvaluesdlg.h"
+#include "values/variantctrl.h"
 #include "fakedocumentinformation.h"
 #include "modalanswerer.h"
 #include "testregistry.h"
-#include "xml/samplexml.h"
-#include "xml/xpatheditdlg.h"
+#include "xml/model/samplexml.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QComboBox>
 #include <QFile>

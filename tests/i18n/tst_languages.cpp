@@ -3,8 +3,8 @@
 #include "frame/logdlg.h"
 #include "frame/moduleconstants.h"
 #include "frame/uitranslations.h"
-#include "outside/coreapplication.h"
-#include "outside/stringtable.h"
+#include "outside/core/coreapplication.h"
+#include "outside/core/stringtable.h"
 #include "testregistry.h"
 
 #include <QDialogButtonBox>

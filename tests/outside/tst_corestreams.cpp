@@ -1,12 +1,12 @@
 // Streams and files: text in its encoding, atomic rewrites that never lose the
 // old content, readable errors for missing and unreadable files, resources.
-#include "outside/coreapplication.h"
-#include "outside/coreexception.h"
-#include "outside/corefilestream.h"
-#include "outside/corefilesystem.h"
-#include "outside/corememorystream.h"
-#include "outside/coretextreader.h"
-#include "outside/coretextwriter.h"
+#include "outside/core/coreapplication.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/corefilestream.h"
+#include "outside/core/corefilesystem.h"
+#include "outside/core/corememorystream.h"
+#include "outside/core/coretextreader.h"
+#include "outside/core/coretextwriter.h"
 #include "testregistry.h"
 
 #include <QDir>

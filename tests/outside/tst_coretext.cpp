@@ -1,8 +1,8 @@
 // Core text services: Core::String, positional formatting and integer parsing.
-#include "outside/coreexception.h"
-#include "outside/coreformat.h"
-#include "outside/corestring.h"
-#include "outside/corestringformatstream.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/coreformat.h"
+#include "outside/core/corestring.h"
+#include "outside/core/corestringformatstream.h"
 #include "testregistry.h"
 
 #include <QTest>

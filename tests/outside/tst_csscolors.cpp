@@ -1,10 +1,10 @@
 // CSS and XSL-FO colour notations, the Windows colour values hosts receive,
 // optional attributes and the barcode symbology names.
-#include "outside/colorref.h"
-#include "outside/coreexception.h"
-#include "outside/xmlbarcodetype.h"
-#include "outside/xmlcolorparse.h"
-#include "outside/xmltxmlattribute.h"
+#include "outside/cssvalues/colorref.h"
+#include "outside/core/coreexception.h"
+#include "outside/cssvalues/xmlbarcodetype.h"
+#include "outside/cssvalues/xmlcolorparse.h"
+#include "outside/cssvalues/xmltxmlattribute.h"
 #include "testregistry.h"
 
 #include <QColor>

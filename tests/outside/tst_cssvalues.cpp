@@ -1,11 +1,11 @@
 // CSS lengths, percentages, border widths and box shadows as the formatting
 // dialogs, the shorthand helper and the page setup read and write them.
-#include "outside/coreexception.h"
-#include "outside/xmlborderwidth.h"
-#include "outside/xmlboxshadow.h"
-#include "outside/xmlcolorparse.h"
-#include "outside/xmllength.h"
-#include "outside/xmllengthorpercent.h"
+#include "outside/core/coreexception.h"
+#include "outside/cssvalues/xmlborderwidth.h"
+#include "outside/cssvalues/xmlboxshadow.h"
+#include "outside/cssvalues/xmlcolorparse.h"
+#include "outside/cssvalues/xmllength.h"
+#include "outside/cssvalues/xmllengthorpercent.h"
 #include "testregistry.h"
 
 #include <QLocale>

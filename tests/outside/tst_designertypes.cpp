@@ -1,9 +1,9 @@
 // Designer records: property values, object ids and the object information of
 // the host's document.
-#include "outside/objectid.h"
-#include "outside/propertyvalueex.h"
-#include "outside/xslfodtobjectinfo.h"
-#include "outside/xslfodtobjectinfolist.h"
+#include "outside/types/objectid.h"
+#include "outside/types/propertyvalueex.h"
+#include "outside/xslfo/xslfodtobjectinfo.h"
+#include "outside/xslfo/xslfodtobjectinfolist.h"
 #include "testregistry.h"
 
 #include <QSet>

@@ -1,6 +1,6 @@
 // PropertyCollection: order, one property per name, and attribute text that a
 // parser reads back to the same values.
-#include "outside/propertycollection.h"
+#include "outside/types/propertycollection.h"
 #include "testregistry.h"
 
 #include <QTest>

@@ -1,8 +1,8 @@
 // Stylesheets run in the process: results, readable failures, and the fence
 // around what a stylesheet may touch.
-#include "outside/coreexception.h"
-#include "outside/corememorystream.h"
-#include "outside/transform.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/corememorystream.h"
+#include "outside/transform/transform.h"
 #include "testregistry.h"
 #include "xmltestsupport.h"
 

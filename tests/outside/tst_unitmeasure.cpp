@@ -1,7 +1,7 @@
 // Units: conversions the length fields and page dialogs rely on, and the user's
 // unit kept in the settings.
-#include "outside/globalunitmeasurehelper.h"
-#include "outside/unitmeasurehelper.h"
+#include "outside/types/globalunitmeasurehelper.h"
+#include "outside/types/unitmeasurehelper.h"
 #include "testregistry.h"
 
 #include <cmath>

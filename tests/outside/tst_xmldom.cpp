@@ -1,9 +1,9 @@
 // The XML DOM over libxml2: reading, changing and writing documents, XPath,
 // and the handles a host keeps on nodes.
-#include "outside/coreexception.h"
-#include "outside/namespaces.h"
-#include "outside/xmldocument.h"
-#include "outside/xmldomparser.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/namespaces.h"
+#include "outside/dom/xmldocument.h"
+#include "outside/dom/xmldomparser.h"
 #include "testregistry.h"
 #include "xmltestsupport.h"
 

@@ -1,13 +1,13 @@
 // Reading XML from files, memory and streams: what a user sees when the text
 // is broken, and what a hostile text must not achieve.
-#include "outside/coreexception.h"
-#include "outside/corefilestream.h"
-#include "outside/corememorystream.h"
-#include "outside/namespaces.h"
-#include "outside/xmldocument.h"
-#include "outside/xmldomparser.h"
-#include "outside/xmlentityloader.h"
-#include "outside/xslfonamespaces.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/corefilestream.h"
+#include "outside/core/corememorystream.h"
+#include "outside/core/namespaces.h"
+#include "outside/dom/xmldocument.h"
+#include "outside/dom/xmldomparser.h"
+#include "outside/dom/xmlentityloader.h"
+#include "outside/xslfo/xslfonamespaces.h"
 #include "testregistry.h"
 #include "xmltestsupport.h"
 

@@ -1,6 +1,6 @@
 // XPathHelpers: paths made relative to a context node and composed back, as the
 // expression editor, the sort and group dialogs and the tree control use them.
-#include "outside/xpathhelpers.h"
+#include "outside/types/xpathhelpers.h"
 #include "testregistry.h"
 
 #include <QTest>

@@ -1,7 +1,7 @@
 // Folding dialogs: what a user sees of the part inside the frame, of the
 // controls below it, of the dialog's size and of the button, by mouse and keys.
 #include "controls/dialogexpander.h"
-#include "outside/corestring.h"
+#include "outside/core/corestring.h"
 #include "testregistry.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/iprogressmonitor.h"
-#include "outside/viewengine.h"
+#include "outside/core/iprogressmonitor.h"
+#include "outside/render/viewengine.h"
 
 #include <QImage>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // first page. The pages are written as PNG files for people to look at:
 // into $UIEDITOR_RENDER_GALLERY (ctest sets build/render-gallery), else a
 // folder in the temporary directory.
-#include "outside/viewengine.h"
+#include "outside/render/viewengine.h"
 #include "previewsamples.h"
 #include "rendertestsupport.h"
 #include "testregistry.h"

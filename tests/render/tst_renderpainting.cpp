@@ -1,5 +1,5 @@
 // What the engine paints: border styles, backgrounds, shadows, decorations.
-#include "outside/viewengine.h"
+#include "outside/render/viewengine.h"
 #include "previewsamples.h"
 #include "rendertestsupport.h"
 #include "testregistry.h"

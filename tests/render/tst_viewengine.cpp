@@ -1,7 +1,7 @@
 // The view engine as a preview meets it: pages, geometry of laid-out boxes,
 // errors, lazy pagination, images and barcodes.
-#include "outside/coreexception.h"
-#include "outside/viewengine.h"
+#include "outside/core/coreexception.h"
+#include "outside/render/viewengine.h"
 #include "previewsamples.h"
 #include "rendertestsupport.h"
 #include "testregistry.h"

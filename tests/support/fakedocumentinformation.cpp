@@ -1,6 +1,6 @@
 #include "fakedocumentinformation.h"
 
-#include "outside/namespaces.h"
+#include "outside/core/namespaces.h"
 
 namespace TestSupport {
 

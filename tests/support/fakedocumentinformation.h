@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/idocumentinformation.h"
+#include "outside/types/idocumentinformation.h"
 
 #include <QMap>
 

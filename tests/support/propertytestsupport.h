@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/propertycollection.h"
+#include "outside/types/propertycollection.h"
 
 #include <QList>
 #include <QPair>

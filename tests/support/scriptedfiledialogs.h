@@ -1,6 +1,6 @@
 #pragma once
 
-#include "outside/sharedfiledialogs.h"
+#include "outside/sharedui/sharedfiledialogs.h"
 
 #include <QList>
 #include <QString>

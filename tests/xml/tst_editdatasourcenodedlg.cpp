@@ -3,7 +3,7 @@
 #include "frame/win32constants.h"
 #include "recordingmessageboxfactory.h"
 #include "testregistry.h"
-#include "xml/editdatasourcenodedlg.h"
+#include "xml/widgets/editdatasourcenodedlg.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -3,12 +3,12 @@
 // namespace prefixes offered for XPath, and files that try to reach outside.
 #include "../outside/xmltestsupport.h"
 #include "frame/win32constants.h"
-#include "outside/coreformat.h"
-#include "outside/namespaces.h"
+#include "outside/core/coreformat.h"
+#include "outside/core/namespaces.h"
 #include "recordingmessageboxfactory.h"
 #include "samplefiles.h"
 #include "testregistry.h"
-#include "xml/samplexml.h"
+#include "xml/model/samplexml.h"
 
 #include <QTemporaryDir>
 #include <QTest>

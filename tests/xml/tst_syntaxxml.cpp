@@ -1,15 +1,15 @@
 // The syntax catalogue as a template author and the formatting dialogs rely on
 // it: what each vocabulary holds, what every property accepts, the markup the
 // library writes, and names from markup that must not be taken for XPath.
-#include "outside/coreapplication.h"
-#include "outside/coreexception.h"
-#include "outside/corememorystream.h"
-#include "outside/namespaces.h"
-#include "outside/xmldomparser.h"
-#include "outside/xslfodtobjectinfo.h"
-#include "outside/xslfonamespaces.h"
+#include "outside/core/coreapplication.h"
+#include "outside/core/coreexception.h"
+#include "outside/core/corememorystream.h"
+#include "outside/core/namespaces.h"
+#include "outside/dom/xmldomparser.h"
+#include "outside/xslfo/xslfodtobjectinfo.h"
+#include "outside/xslfo/xslfonamespaces.h"
 #include "testregistry.h"
-#include "xml/syntaxxml.h"
+#include "xml/model/syntaxxml.h"
 
 #include <QTest>
 

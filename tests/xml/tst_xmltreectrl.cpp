@@ -1,10 +1,10 @@
 // The sample tree as a user and a host meet it: items appear when opened,
 // filters keep what matches, edits change the document, drags carry the node.
 #include "modalanswerer.h"
-#include "outside/xmldomparser.h"
+#include "outside/dom/xmldomparser.h"
 #include "testregistry.h"
-#include "xml/editdatasourcenodedlg.h"
-#include "xml/xmltreectrl.h"
+#include "xml/widgets/editdatasourcenodedlg.h"
+#include "xml/widgets/xmltreectrl.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 // The find and replace window driven as a user drives it, and what its host
 // receives: the texts, the options as FR_* flags, the request, the closing.
 #include "testregistry.h"
-#include "xml/xmlviewfindreplacedlg.h"
+#include "xml/widgets/xmlviewfindreplacedlg.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,9 +5,9 @@
 #include "modalanswerer.h"
 #include "recordingmessageboxfactory.h"
 #include "testregistry.h"
-#include "xml/samplexml.h"
-#include "xml/xpathctrl.h"
-#include "xml/xpatheditdlg.h"
+#include "xml/model/samplexml.h"
+#include "xml/widgets/xpathctrl.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QFile>
 #include <QLineEdit>

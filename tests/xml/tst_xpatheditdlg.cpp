@@ -5,8 +5,8 @@
 #include "frame/win32constants.h"
 #include "recordingmessageboxfactory.h"
 #include "testregistry.h"
-#include "xml/samplexml.h"
-#include "xml/xpatheditdlg.h"
+#include "xml/model/samplexml.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QAction>
 #include <QFile>

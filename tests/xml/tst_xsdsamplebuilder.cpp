@@ -3,12 +3,12 @@
 // schemas that are wrong, circular or explosive.
 #include "../outside/xmltestsupport.h"
 #include "frame/win32constants.h"
-#include "outside/coreformat.h"
-#include "outside/corelog.h"
+#include "outside/core/coreformat.h"
+#include "outside/core/corelog.h"
 #include "recordingmessageboxfactory.h"
 #include "samplefiles.h"
 #include "testregistry.h"
-#include "xml/samplexml.h"
+#include "xml/model/samplexml.h"
 
 #include <QTemporaryDir>
 #include <QTest>

@@ -2,9 +2,9 @@
 
 #include "controls/colorctrl.h"
 #include "controls/lengthorpercentctrl.h"
-#include "outside/corefilesystem.h"
-#include "outside/coreformat.h"
-#include "outside/sharedfiledialogs.h"
+#include "outside/core/corefilesystem.h"
+#include "outside/core/coreformat.h"
+#include "outside/sharedui/sharedfiledialogs.h"
 
 #include "ui_backgroundpage.h"
 

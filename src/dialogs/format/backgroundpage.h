@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/dialogpage.h"
-#include "outside/bordersandbackgrounddata.h"
+#include "outside/types/bordersandbackgrounddata.h"
 
 #include <memory>
 

@@ -1,9 +1,9 @@
 #include "dialogs/format/bordersbackgroundattributes.h"
 
 #include "css/gradientshelper.h"
-#include "outside/coreformat.h"
-#include "outside/xmlboxshadow.h"
-#include "outside/xmlcolorparse.h"
+#include "outside/core/coreformat.h"
+#include "outside/cssvalues/xmlboxshadow.h"
+#include "outside/cssvalues/xmlcolorparse.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/bordersandbackgrounddata.h"
-#include "outside/propertycollection.h"
+#include "outside/types/bordersandbackgrounddata.h"
+#include "outside/types/propertycollection.h"
 #include "uieditor_export.h"
 
 /// How the borders and background dialog turns an object's properties into its

@@ -8,8 +8,8 @@
 #include "dialogs/format/paddingpage.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
-#include "outside/coreformat.h"
-#include "outside/xslfonamespaces.h"
+#include "outside/core/coreformat.h"
+#include "outside/xslfo/xslfonamespaces.h"
 
 #include "ui_bordersbackgrounddlg.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "frame/featuredialog.h"
-#include "outside/bordersandbackgrounddata.h"
-#include "outside/idocumentinformation.h"
+#include "outside/types/bordersandbackgrounddata.h"
+#include "outside/types/idocumentinformation.h"
 
 #include <memory>
 #include <vector>

@@ -1,0 +1,3 @@
+#include "outside/core/iprogressmonitor.h"
+
+IProgressMonitor::~IProgressMonitor() = default;

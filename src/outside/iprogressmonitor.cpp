@@ -1,3 +1,0 @@
-#include "outside/iprogressmonitor.h"
-
-IProgressMonitor::~IProgressMonitor() = default;

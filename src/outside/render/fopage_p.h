@@ -1,0 +1,56 @@
+#pragma once
+
+#include "outside/render/fostyle_p.h"
+
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+namespace Fo {
+
+struct Node;
+struct FontInfo;
+
+/// One thing painted on a page, in page pixels, in painting order.
+struct PaintItem
+{
+    enum Kind : unsigned char { Box, Text, Image, Barcode, Leader };
+    /// What a box stands for (tests and hosts read the layout through it).
+    enum Role : unsigned char { Region, Block, Inline, Table, Section, Row, Cell, Object };
+
+    Kind kind = Box;
+    Role role = Block;
+    /// Sides not drawn because the box goes on across a break (bit per Side).
+    unsigned char openSides = 0;
+    bool pageNumber = false; ///< text that shows the page number
+    bool noBorders = false;  ///< collapsed tables: the cells draw the borders
+    QRectF rect;
+    double baseline = 0.0;    ///< text baseline, page y
+    double wordSpacing = 0.0; ///< extra space per blank (justified lines)
+    const Style* style = nullptr;
+    const Node* node = nullptr;
+    const FontInfo* font = nullptr;
+    const FontInfo* decorationFont = nullptr; ///< when decorations follow another font
+    QString text;
+    /// Borders resolved between neighbouring cells (collapsed tables).
+    std::shared_ptr<const std::array<BorderSide, 4>> borders;
+
+    void translate(double dx, double dy)
+    {
+        rect.translate(dx, dy);
+        baseline += dy;
+    }
+};
+
+struct Page
+{
+    QSizeF size;
+    int number = 1;
+    std::vector<PaintItem> items;
+};
+
+} // namespace Fo

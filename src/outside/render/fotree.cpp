@@ -1,0 +1,649 @@
+#include "outside/render/fotree_p.h"
+
+#include "outside/core/coreexception.h"
+#include "outside/render/fobarcode_p.h"
+#include "outside/render/foerrors_p.h"
+#include "outside/render/foimage_p.h"
+#include "outside/core/namespaces.h"
+
+#include <libxml/tree.h>
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <cstring>
+
+namespace Fo {
+
+namespace {
+
+QString utf8(const xmlChar* text)
+{
+    return text ? QString::fromUtf8(reinterpret_cast<const char*>(text)) : QString();
+}
+
+bool inNamespace(const xmlNode* node, const char* uri)
+{
+    return node->ns && node->ns->href &&
+           std::strcmp(reinterpret_cast<const char*>(node->ns->href), uri) == 0;
+}
+
+bool isFo(const xmlNode* node, const char* localName = nullptr)
+{
+    return node && node->type == XML_ELEMENT_NODE && inNamespace(node, Xml::Namespaces::FO) &&
+           (!localName || std::strcmp(reinterpret_cast<const char*>(node->name), localName) == 0);
+}
+
+/// An attribute by local name, in no namespace or in the given one.
+QString attribute(const xmlNode* element, const char* name, const char* uri = Xml::Namespaces::FO)
+{
+    for (const xmlAttr* a = element->properties; a; a = a->next) {
+        if (std::strcmp(reinterpret_cast<const char*>(a->name), name) != 0) {
+            continue;
+        }
+        const bool nsOk =
+            !a->ns || (uri && a->ns->href &&
+                       std::strcmp(reinterpret_cast<const char*>(a->ns->href), uri) == 0);
+        if (nsOk && a->children) {
+            xmlChar* value = xmlNodeListGetString(element->doc, a->children, 1);
+            const QString text = utf8(value);
+            xmlFree(value);
+            return text.trimmed();
+        }
+    }
+    return QString();
+}
+
+bool hasChildElements(const xmlNode* element)
+{
+    for (const xmlNode* c = element->children; c; c = c->next) {
+        if (c->type == XML_ELEMENT_NODE) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString textContent(const xmlNode* element)
+{
+    xmlChar* content = xmlNodeGetContent(element);
+    const QString text = utf8(content);
+    xmlFree(content);
+    return text;
+}
+
+int positiveInt(const QString& text, int fallback, int maximum)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok && value >= 1 ? std::min(value, maximum) : fallback;
+}
+
+double lengthOr(const QString& text, double fallback, double fontSize = 16.0)
+{
+    if (auto px = StyleResolver::parseLength(text, fontSize)) {
+        return *px;
+    }
+    return fallback;
+}
+
+/// The element and its descendants as a stand-alone SVG document, with the
+/// namespace declarations it borrowed from its ancestors.
+QByteArray svgDocument(xmlNode* element)
+{
+    xmlDocPtr doc = xmlNewDoc(reinterpret_cast<const xmlChar*>("1.0"));
+    if (!doc) {
+        return {};
+    }
+    xmlNodePtr copy = xmlDocCopyNode(element, doc, 1);
+    QByteArray bytes;
+    if (copy) {
+        xmlDocSetRootElement(doc, copy);
+        xmlReconciliateNs(doc, copy);
+        xmlChar* memory = nullptr;
+        int size = 0;
+        xmlDocDumpMemory(doc, &memory, &size);
+        if (memory) {
+            bytes = QByteArray(reinterpret_cast<const char*>(memory), size);
+            xmlFree(memory);
+        }
+    }
+    xmlFreeDoc(doc);
+    return bytes;
+}
+
+} // namespace
+
+Document::Document(xmlNode* root, const QString& basePath) : m_basePath(basePath)
+{
+    m_styles.emplace_back();
+    m_rootStyle = styleFor(root, &m_styles.back());
+
+    // The layout masters and page sequences: children of fo:root, or of the
+    // designer's wrapper, or found further down inside templates.
+    std::vector<xmlNode*> stack{root};
+    std::vector<xmlNode*> sequences;
+    while (!stack.empty()) {
+        xmlNode* node = stack.back();
+        stack.pop_back();
+        if (isFo(node, "layout-master-set")) {
+            readMasters(node);
+            continue;
+        }
+        if (isFo(node, "page-sequence")) {
+            sequences.push_back(node);
+            continue;
+        }
+        std::vector<xmlNode*> children;
+        for (xmlNode* c = node->children; c; c = c->next) {
+            if (c->type == XML_ELEMENT_NODE) {
+                children.push_back(c);
+            }
+        }
+        stack.insert(stack.end(), children.rbegin(), children.rend());
+    }
+    if (sequences.empty()) {
+        throw Core::Exception(QStringLiteral("The document has no fo:page-sequence to show."));
+    }
+    for (xmlNode* sequence : sequences) {
+        readSequence(sequence);
+    }
+    for (const PageSequence& sequence : m_sequences) {
+        if (m_masters.count(sequence.masterReference) == 0 &&
+            m_sequenceMasters.count(sequence.masterReference) == 0) {
+            throw Core::Exception(QStringLiteral("The page master \"%1\" is not defined.")
+                                      .arg(sequence.masterReference));
+        }
+    }
+    for (const auto& [name, master] : m_sequenceMasters) {
+        for (const SubSequence& sub : master.subSequences) {
+            if (sub.kind != SubSequence::Alternatives && m_masters.count(sub.master) == 0) {
+                throw Core::Exception(
+                    QStringLiteral("The page master \"%1\" is not defined.").arg(sub.master));
+            }
+            for (const PageCondition& c : sub.alternatives) {
+                if (m_masters.count(c.master) == 0) {
+                    throw Core::Exception(
+                        QStringLiteral("The page master \"%1\" is not defined.").arg(c.master));
+                }
+            }
+        }
+    }
+}
+
+Document::~Document() = default;
+
+Node* Document::newNode(NodeKind kind, const Style* style, const QString& name)
+{
+    Node& node = m_nodes.emplace_back();
+    node.kind = kind;
+    node.style = style;
+    node.name = name;
+    return &node;
+}
+
+const Style* Document::inheritedStyle(const Style* parent)
+{
+    auto it = m_inherited.find(parent);
+    if (it != m_inherited.end()) {
+        return it->second;
+    }
+    const Style* style = &m_styles.emplace_back(StyleResolver::inheritOnly(*parent));
+    m_inherited.emplace(parent, style);
+    return style;
+}
+
+const Style* Document::styleFor(xmlNode* element, const Style* parent)
+{
+    thread_local std::vector<PropertyText> props;
+    props.clear();
+    for (const xmlAttr* a = element->properties; a; a = a->next) {
+        const bool foProperty =
+            !a->ns || (a->ns->href && std::strcmp(reinterpret_cast<const char*>(a->ns->href),
+                                                  Xml::Namespaces::FO) == 0);
+        if (!foProperty || !a->children) {
+            continue;
+        }
+        xmlChar* value = xmlNodeListGetString(element->doc, a->children, 1);
+        props.push_back({utf8(a->name), utf8(value)});
+        xmlFree(value);
+    }
+    if (props.empty()) {
+        return inheritedStyle(parent);
+    }
+    Style& style =
+        m_styles.emplace_back(StyleResolver::compute(*parent, props.data(), int(props.size())));
+    if (!style.backgroundImage.isEmpty()) {
+        style.background = loadImage(style.backgroundImage);
+    }
+    return &style;
+}
+
+std::shared_ptr<Image> Document::loadImage(const QString& source)
+{
+    auto it = m_images.find(source);
+    if (it != m_images.end()) {
+        return it->second;
+    }
+    auto image = Image::fromSource(source, m_basePath);
+    m_images.emplace(source, image);
+    return image;
+}
+
+void Document::readMasters(xmlNode* set)
+{
+    for (xmlNode* c = set->children; c; c = c->next) {
+        if (isFo(c, "simple-page-master")) {
+            readSimpleMaster(c);
+        } else if (isFo(c, "page-sequence-master")) {
+            SequenceMaster master;
+            master.name = attribute(c, "master-name");
+            for (xmlNode* s = c->children; s; s = s->next) {
+                SubSequence sub;
+                if (isFo(s, "single-page-master-reference")) {
+                    sub.kind = SubSequence::Single;
+                    sub.master = attribute(s, "master-reference");
+                } else if (isFo(s, "repeatable-page-master-reference")) {
+                    sub.kind = SubSequence::Repeatable;
+                    sub.master = attribute(s, "master-reference");
+                    sub.maximumRepeats = positiveInt(attribute(s, "maximum-repeats"), -1, 1000000);
+                } else if (isFo(s, "repeatable-page-master-alternatives")) {
+                    sub.kind = SubSequence::Alternatives;
+                    sub.maximumRepeats = positiveInt(attribute(s, "maximum-repeats"), -1, 1000000);
+                    for (xmlNode* a = s->children; a; a = a->next) {
+                        if (isFo(a, "conditional-page-master-reference")) {
+                            sub.alternatives.push_back(
+                                {attribute(a, "master-reference"), attribute(a, "page-position"),
+                                 attribute(a, "odd-or-even"), attribute(a, "blank-or-not-blank")});
+                        }
+                    }
+                    if (sub.alternatives.empty()) {
+                        continue;
+                    }
+                } else {
+                    continue;
+                }
+                master.subSequences.push_back(sub);
+            }
+            if (!master.subSequences.empty()) {
+                m_sequenceMasters[master.name] = master;
+            }
+        }
+    }
+}
+
+void Document::readSimpleMaster(xmlNode* element)
+{
+    PageMaster master;
+    master.name = attribute(element, "master-name");
+    const Style* style = styleFor(element, m_rootStyle);
+    const double fs = style->fontSize;
+    master.width =
+        std::clamp(lengthOr(attribute(element, "page-width"), master.width, fs), 1.0, 100000.0);
+    master.height =
+        std::clamp(lengthOr(attribute(element, "page-height"), master.height, fs), 1.0, 100000.0);
+    for (int side = 0; side < 4; ++side) {
+        master.margin[size_t(side)] =
+            std::clamp(style->margin[size_t(side)].resolve(master.width), -1e5, 1e5);
+    }
+    static const std::pair<const char*, RegionIndex> regionNames[] = {{"region-body", Body},
+                                                                      {"region-before", Before},
+                                                                      {"region-after", After},
+                                                                      {"region-start", Start},
+                                                                      {"region-end", End}};
+    static const char* defaultNames[] = {"xsl-region-body", "xsl-region-before", "xsl-region-after",
+                                         "xsl-region-start", "xsl-region-end"};
+    for (xmlNode* c = element->children; c; c = c->next) {
+        for (const auto& [name, index] : regionNames) {
+            if (!isFo(c, name)) {
+                continue;
+            }
+            Region& region = master.regions[size_t(index)];
+            region.present = true;
+            region.style = styleFor(c, style);
+            region.name = attribute(c, "region-name");
+            if (region.name.isEmpty()) {
+                region.name = QString::fromLatin1(defaultNames[index]);
+            }
+            region.extent = std::clamp(lengthOr(attribute(c, "extent"), 0.0, fs), 0.0, 100000.0);
+            region.precedence = attribute(c, "precedence") == QLatin1String("true");
+            region.columnCount = positiveInt(attribute(c, "column-count"), 1, 100);
+            region.columnGap =
+                std::clamp(lengthOr(attribute(c, "column-gap"), 16.0, fs), 0.0, 100000.0);
+            if (index == Body) {
+                for (int side = 0; side < 4; ++side) {
+                    region.margin[size_t(side)] = std::clamp(
+                        region.style->margin[size_t(side)].resolve(master.width), -1e5, 1e5);
+                }
+            }
+        }
+    }
+    if (!master.regions[Body].present) {
+        master.regions[Body].present = true;
+        master.regions[Body].name = QStringLiteral("xsl-region-body");
+        master.regions[Body].style = inheritedStyle(style);
+    }
+    m_masters[master.name] = master;
+}
+
+void Document::readSequence(xmlNode* element)
+{
+    PageSequence sequence;
+    sequence.masterReference = attribute(element, "master-reference");
+    sequence.style = styleFor(element, m_rootStyle);
+    sequence.initialPageNumber =
+        positiveInt(attribute(element, "initial-page-number"), 0, 1000000000);
+    for (xmlNode* c = element->children; c; c = c->next) {
+        const bool flow = isFo(c, "flow");
+        if (!flow && !isFo(c, "static-content")) {
+            continue;
+        }
+        Node* node =
+            newNode(NodeKind::Block, styleFor(c, sequence.style), flow ? "flow" : "static-content");
+        buildChildren(c, node, false);
+        QString name = attribute(c, "flow-name");
+        if (flow) {
+            if (!sequence.flow) {
+                sequence.flow = node;
+            }
+        } else {
+            sequence.staticContents[name] = node;
+        }
+    }
+    if (!sequence.flow) {
+        sequence.flow = newNode(NodeKind::Block, inheritedStyle(sequence.style), "flow");
+    }
+    m_sequences.push_back(sequence);
+}
+
+void Document::buildChildren(xmlNode* element, Node* parent, bool inTable)
+{
+    for (xmlNode* c = element->children; c; c = c->next) {
+        if (c->type == XML_TEXT_NODE || c->type == XML_CDATA_SECTION_NODE) {
+            if (inTable) {
+                continue;
+            }
+            Node* text = newNode(NodeKind::Text, parent->style, QString());
+            text->text = utf8(c->content);
+            parent->children.push_back(text);
+        } else if (c->type == XML_ELEMENT_NODE) {
+            if (Node* child = buildElement(c, parent)) {
+                parent->children.push_back(child);
+            }
+        }
+    }
+}
+
+Node* Document::buildElement(xmlNode* element, Node* parent)
+{
+    const QString name = utf8(element->name);
+    const Style* parentStyle = parent->style;
+
+    if (inNamespace(element, Xml::Namespaces::FO)) {
+        static const std::pair<const char*, NodeKind> kinds[] = {
+            {"block", NodeKind::Block},
+            {"block-container", NodeKind::Block},
+            {"table-caption", NodeKind::Block},
+            {"inline", NodeKind::Inline},
+            {"basic-link", NodeKind::Inline},
+            {"inline-container", NodeKind::Inline},
+            {"page-number", NodeKind::PageNumber},
+            {"external-graphic", NodeKind::Graphic},
+            {"instream-foreign-object", NodeKind::Graphic},
+            {"leader", NodeKind::Leader},
+            {"table", NodeKind::Table},
+            {"table-column", NodeKind::TableColumn},
+            {"table-header", NodeKind::TableHeader},
+            {"table-body", NodeKind::TableBody},
+            {"table-footer", NodeKind::TableFooter},
+            {"table-row", NodeKind::TableRow},
+            {"table-cell", NodeKind::TableCell},
+            {"list-block", NodeKind::ListBlock},
+            {"list-item", NodeKind::ListItem},
+            {"list-item-label", NodeKind::ListLabel},
+            {"list-item-body", NodeKind::ListBody},
+        };
+        static const char* skipped[] = {"footnote-body",        "marker",
+                                        "retrieve-marker",      "retrieve-table-marker",
+                                        "initial-property-set", "title",
+                                        "bookmark-tree",        "declarations",
+                                        "multi-toggle",         "change-bar-begin",
+                                        "change-bar-end"};
+        for (const char* skip : skipped) {
+            if (name == QLatin1String(skip)) {
+                return nullptr;
+            }
+        }
+        NodeKind kind = NodeKind::Transparent;
+        for (const auto& [n, k] : kinds) {
+            if (name == QLatin1String(n)) {
+                kind = k;
+                break;
+            }
+        }
+        if (name == QLatin1String("character")) {
+            Node* text = newNode(NodeKind::Text, styleFor(element, parentStyle), name);
+            text->text = attribute(element, "character").left(1);
+            return text;
+        }
+        if (name == QLatin1String("page-number-citation") ||
+            name == QLatin1String("page-number-citation-last")) {
+            Node* text = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
+            text->text = QStringLiteral("#");
+            return text;
+        }
+        Node* node = newNode(kind, styleFor(element, parentStyle), name);
+        switch (kind) {
+        case NodeKind::Graphic:
+            if (name == QLatin1String("external-graphic")) {
+                node->image = loadImage(attribute(element, "src"));
+            } else {
+                xmlNode* svg = element->children;
+                while (svg && svg->type != XML_ELEMENT_NODE) {
+                    svg = svg->next;
+                }
+                node->image = svg ? Image::fromSvg(svgDocument(svg)) : std::make_shared<Image>();
+            }
+            return node;
+        case NodeKind::Leader: {
+            const QString pattern = attribute(element, "leader-pattern");
+            node->leaderDots = pattern == QLatin1String("dots");
+            node->leaderRule = pattern == QLatin1String("rule");
+            QString length = attribute(element, "leader-length.optimum");
+            if (length.isEmpty()) {
+                length = attribute(element, "leader-length");
+            }
+            node->leaderLength =
+                std::clamp(lengthOr(length, 16.0, node->style->fontSize), 0.0, 100000.0);
+            return node;
+        }
+        case NodeKind::PageNumber:
+            return node;
+        case NodeKind::TableColumn: {
+            node->columnNumber = positiveInt(attribute(element, "column-number"), 0, 1000);
+            node->columnsRepeated =
+                positiveInt(attribute(element, "number-columns-repeated"), 1, 1000);
+            node->columnsSpanned =
+                positiveInt(attribute(element, "number-columns-spanned"), 1, 1000);
+            const QString width = attribute(element, "column-width");
+            if (width.startsWith(QLatin1String("proportional-column-width("))) {
+                bool ok = false;
+                const double factor = width.mid(26).chopped(1).trimmed().toDouble(&ok);
+                node->proportionalWidth = ok && factor > 0 && factor < 1e6 ? factor : 1.0;
+            } else if (auto w = StyleResolver::parseLengthPct(width, node->style->fontSize);
+                       w && w->value >= 0) {
+                node->columnWidth = *w;
+            }
+            return node;
+        }
+        case NodeKind::TableCell:
+            node->columnsSpanned =
+                positiveInt(attribute(element, "number-columns-spanned"), 1, 1000);
+            node->rowsSpanned = positiveInt(attribute(element, "number-rows-spanned"), 1, 10000);
+            node->columnNumber = positiveInt(attribute(element, "column-number"), 0, 1000);
+            node->startsRow = attribute(element, "starts-row") == QLatin1String("true");
+            node->endsRow = attribute(element, "ends-row") == QLatin1String("true");
+            buildChildren(element, node, false);
+            return node;
+        case NodeKind::ListBlock: {
+            const double fs = node->style->fontSize;
+            node->provisionalDistance = std::clamp(
+                lengthOr(attribute(element, "provisional-distance-between-starts"), 32.0, fs), 0.0,
+                100000.0);
+            node->provisionalSeparation =
+                std::clamp(lengthOr(attribute(element, "provisional-label-separation"), 8.0, fs),
+                           0.0, 100000.0);
+            buildChildren(element, node, true);
+            return node;
+        }
+        case NodeKind::Table:
+        case NodeKind::TableHeader:
+        case NodeKind::TableBody:
+        case NodeKind::TableFooter:
+        case NodeKind::TableRow:
+        case NodeKind::ListItem:
+            buildChildren(element, node, true);
+            return node;
+        default:
+            buildChildren(element, node, false);
+            return node;
+        }
+    }
+
+    if (inNamespace(element, Xml::Namespaces::KM)) {
+        if (name == QLatin1String("barcode")) {
+            Barcode::Options options;
+            options.type =
+                Xml::BarcodeTypes::fromKeyword(attribute(element, "type", Xml::Namespaces::KM));
+            Node* node = newNode(NodeKind::Barcode, styleFor(element, parentStyle), name);
+            if (options.type == Xml::BarcodeType::None) {
+                node->kind = NodeKind::Placeholder;
+                node->text = QStringLiteral("[barcode]");
+                return node;
+            }
+            options.value = attribute(element, "value", Xml::Namespaces::KM);
+            options.drawText =
+                attribute(element, "draw-text", Xml::Namespaces::KM) != QLatin1String("false");
+            options.rotation = attribute(element, "rotation", Xml::Namespaces::KM).toInt();
+            options.hexValue = attribute(element, "value-type", Xml::Namespaces::KM)
+                                   .compare(QLatin1String("hex"), Qt::CaseInsensitive) == 0;
+            options.checksum = attribute(element, "include-checksum", Xml::Namespaces::KM) ==
+                               QLatin1String("true");
+            options.extended =
+                attribute(element, "extended", Xml::Namespaces::KM) == QLatin1String("true");
+            try {
+                node->barcode = Barcode::encode(options);
+            } catch (const Core::Exception& e) {
+                throw BarcodeError(e.getMessage());
+            }
+            return node;
+        }
+        Node* node = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
+        node->text = QStringLiteral("[%1]").arg(name);
+        return node;
+    }
+
+    if (inNamespace(element, Xml::Namespaces::KMB) && name == QLatin1String("field")) {
+        Node* node = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
+        const QString text = textContent(element).simplified();
+        const QString xpath = attribute(element, "xpath", Xml::Namespaces::KMB);
+        node->text =
+            !text.isEmpty() ? text : QStringLiteral("[%1]").arg(xpath.isEmpty() ? name : xpath);
+        return node;
+    }
+
+    if (inNamespace(element, Xml::Namespaces::XSL)) {
+        if (name == QLatin1String("text")) {
+            Node* node = newNode(NodeKind::Text, parentStyle, name);
+            node->text = textContent(element);
+            return node;
+        }
+        if (name == QLatin1String("value-of")) {
+            Node* node = newNode(NodeKind::Placeholder, parentStyle, name);
+            node->text = QStringLiteral("[%1]").arg(attribute(element, "select", nullptr));
+            return node;
+        }
+        if (name == QLatin1String("attribute") || name == QLatin1String("variable") ||
+            name == QLatin1String("param") || name == QLatin1String("sort")) {
+            return nullptr;
+        }
+    }
+
+    if (inNamespace(element, Xml::Namespaces::SVG)) {
+        if (name != QLatin1String("svg")) {
+            return nullptr;
+        }
+        Node* node = newNode(NodeKind::Graphic, inheritedStyle(parentStyle), name);
+        node->image = Image::fromSvg(svgDocument(element));
+        return node;
+    }
+
+    // Anything else: its content takes its place, so nothing the designer
+    // wraps around formatting objects hides them.
+    Node* node = newNode(NodeKind::Transparent, inheritedStyle(parentStyle), name);
+    if (!hasChildElements(element) && element->children == nullptr) {
+        return nullptr;
+    }
+    buildChildren(element, node,
+                  parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
+                      parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock);
+    return node;
+}
+
+const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber,
+                                      bool lastPage) const
+{
+    if (auto it = m_masters.find(sequence.masterReference); it != m_masters.end()) {
+        return &it->second;
+    }
+    auto sm = m_sequenceMasters.find(sequence.masterReference);
+    if (sm == m_sequenceMasters.end()) {
+        return nullptr;
+    }
+    const auto matches = [&](const PageCondition& c) {
+        const QString& pos = c.pagePosition;
+        if (pos == QLatin1String("first") && index != 0) {
+            return false;
+        }
+        if (pos == QLatin1String("rest") && index == 0) {
+            return false;
+        }
+        if (pos == QLatin1String("last") && !lastPage) {
+            return false;
+        }
+        if (c.oddOrEven == QLatin1String("odd") && pageNumber % 2 == 0) {
+            return false;
+        }
+        if (c.oddOrEven == QLatin1String("even") && pageNumber % 2 != 0) {
+            return false;
+        }
+        // No blank pages are made, so every page is "not-blank".
+        return c.blankOrNotBlank != QLatin1String("blank");
+    };
+    const auto pick = [&](const SubSequence& sub) -> const PageMaster* {
+        if (sub.kind != SubSequence::Alternatives) {
+            auto it = m_masters.find(sub.master);
+            return it == m_masters.end() ? nullptr : &it->second;
+        }
+        for (const PageCondition& c : sub.alternatives) {
+            if (matches(c)) {
+                auto it = m_masters.find(c.master);
+                return it == m_masters.end() ? nullptr : &it->second;
+            }
+        }
+        auto it = m_masters.find(sub.alternatives.back().master);
+        return it == m_masters.end() ? nullptr : &it->second;
+    };
+    long long remaining = index;
+    for (const SubSequence& sub : sm->second.subSequences) {
+        const long long count = sub.kind == SubSequence::Single ? 1 : sub.maximumRepeats;
+        if (count < 0 || remaining < count) {
+            return pick(sub);
+        }
+        remaining -= count;
+    }
+    // The page set ran out: keep using its last layout rather than stop.
+    return pick(sm->second.subSequences.back());
+}
+
+} // namespace Fo

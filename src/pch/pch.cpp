@@ -1,0 +1,1 @@
+// Compiles the shared precompiled header; the parts reuse it.
