@@ -3,7 +3,7 @@
 #include <frame/logdlg.h>
 #include <frame/uieditorstartup.h>
 #include <frame/uiapplication.h>
-#include <outside/coreformat.h>
+#include <outside/core/coreformat.h>
 
 #include <QApplication>
 #include <cstdio>
