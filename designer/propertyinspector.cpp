@@ -1,7 +1,7 @@
 #include "propertyinspector.h"
 
-#include "values/propertyvaluesctrl.h"
 #include "outside/dom/xmlattribute.h"
+#include "values/propertyvaluesctrl.h"
 #include "xml/model/syntaxxml.h"
 
 #include <QComboBox>

@@ -1,8 +1,8 @@
 #include "templatedocument.h"
 
 #include "outside/core/coreexception.h"
-#include "outside/core/coreformat.h"
 #include "outside/core/corefilesystem.h"
+#include "outside/core/coreformat.h"
 #include "outside/core/namespaces.h"
 #include "outside/dom/xmlattribute.h"
 #include "outside/dom/xmldomparser.h"

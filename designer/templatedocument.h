@@ -2,10 +2,10 @@
 
 #include "xml/model/samplexml.h"
 
-#include "outside/types/idocumentinformation.h"
-#include "outside/types/propertyvalueex.h"
 #include "outside/dom/xmldocument.h"
 #include "outside/dom/xmlelement.h"
+#include "outside/types/idocumentinformation.h"
+#include "outside/types/propertyvalueex.h"
 
 #include <QHash>
 #include <functional>

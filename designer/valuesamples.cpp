@@ -1,9 +1,9 @@
 #include "valuesamples.h"
 
-#include "values/editconditionalvaluesdlg.h"
-#include "values/editpropertyvaluesdlg.h"
 #include "propertyinspector.h"
 #include "templatedocument.h"
+#include "values/editconditionalvaluesdlg.h"
+#include "values/editpropertyvaluesdlg.h"
 #include "xml/model/syntaxxml.h"
 
 namespace {

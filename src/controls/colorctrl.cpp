@@ -5,8 +5,6 @@
 
 #include <QColorDialog>
 #include <QHelpEvent>
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QToolTip>
@@ -27,11 +25,10 @@ QString rgbText(COLORREF color)
 
 } // namespace
 
-ColorCtrl::ColorCtrl(QWidget* parent) : QLineEdit(parent)
+ColorCtrl::ColorCtrl(QWidget* parent) : FieldButtonEdit(parent)
 {
-    setMouseTracking(true);
     connect(this, &QLineEdit::textChanged, this, &ColorCtrl::followText);
-    updateMargins();
+    setLeftTextMargin(swatchAreaWidth);
 }
 
 ColorCtrl::~ColorCtrl() = default;
@@ -71,17 +68,7 @@ QRect ColorCtrl::swatchRect() const
 
 QRect ColorCtrl::dropDownButtonRect() const
 {
-    return ControlsDrawingRoutines::get().getFieldButtonRect(this);
-}
-
-void ColorCtrl::updateMargins()
-{
-    setTextMargins(swatchAreaWidth, 0, ControlsDrawingRoutines::get().getScrollbarWidth(), 0);
-}
-
-bool ColorCtrl::inButtonOrSwatch(const QPoint& pos) const
-{
-    return dropDownButtonRect().contains(pos) || swatchAreaRect().contains(pos);
+    return fieldButtonRect();
 }
 
 void ColorCtrl::setColor(COLORREF color)
@@ -168,7 +155,7 @@ void ColorCtrl::onTrackColorPopup()
 
 void ColorCtrl::paintEvent(QPaintEvent* event)
 {
-    QLineEdit::paintEvent(event);
+    FieldButtonEdit::paintEvent(event);
     QPainter painter(this);
     painter.fillRect(swatchAreaRect(), palette().brush(QPalette::Base));
     const QColor fill = m_empty
@@ -177,79 +164,29 @@ void ColorCtrl::paintEvent(QPaintEvent* event)
     painter.setPen(QPen(Qt::black, 1));
     painter.setBrush(fill);
     painter.drawRect(swatchRect().adjusted(0, 0, -1, -1));
-    ControlsDrawingRoutines::get().drawComboBoxArrow(&painter, this, dropDownButtonRect(), true,
-                                                     hasFocus());
 }
 
-void ColorCtrl::mousePressEvent(QMouseEvent* event)
+void ColorCtrl::paintFieldButton(QPainter& painter, const QRect& rect)
 {
-    const QPoint pos = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || !inButtonOrSwatch(pos)) {
-        QLineEdit::mousePressEvent(event);
-        return;
-    }
-    event->accept();
-    if (!hasFocus()) {
-        setFocus(Qt::MouseFocusReason);
-    }
+    ControlsDrawingRoutines::get().drawComboBoxArrow(&painter, this, rect, true, hasFocus());
+}
+
+bool ColorCtrl::isButtonArea(const QPoint& pos) const
+{
+    // A press on the swatch takes the focus without placing the caret.
+    return FieldButtonEdit::isButtonArea(pos) || swatchAreaRect().contains(pos);
+}
+
+void ColorCtrl::buttonAreaPressed(const QPoint& pos)
+{
     if (dropDownButtonRect().contains(pos)) {
         onTrackColorPopup();
     }
 }
 
-void ColorCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+void ColorCtrl::openKeyPressed()
 {
-    // No word selection from a click on the button or the swatch.
-    if (inButtonOrSwatch(event->position().toPoint())) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseDoubleClickEvent(event);
-}
-
-void ColorCtrl::mouseMoveEvent(QMouseEvent* event)
-{
-    setCursor(inButtonOrSwatch(event->position().toPoint()) ? Qt::ArrowCursor : Qt::IBeamCursor);
-    QLineEdit::mouseMoveEvent(event);
-}
-
-void ColorCtrl::keyPressEvent(QKeyEvent* event)
-{
-    // The keys that open a drop-down list open the colour dialog.
-    const bool altArrow = (event->modifiers() & Qt::AltModifier) &&
-                          (event->key() == Qt::Key_Down || event->key() == Qt::Key_Up);
-    if (event->key() == Qt::Key_F4 || altArrow) {
-        event->accept();
-        onTrackColorPopup();
-        return;
-    }
-    QLineEdit::keyPressEvent(event);
-}
-
-void ColorCtrl::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    update();
-}
-
-void ColorCtrl::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    update();
-}
-
-void ColorCtrl::resizeEvent(QResizeEvent* event)
-{
-    QLineEdit::resizeEvent(event);
-    updateMargins();
-}
-
-void ColorCtrl::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::StyleChange) {
-        updateMargins();
-    }
-    QLineEdit::changeEvent(event);
+    onTrackColorPopup();
 }
 
 bool ColorCtrl::event(QEvent* event)
@@ -262,5 +199,5 @@ bool ColorCtrl::event(QEvent* event)
             return true;
         }
     }
-    return QLineEdit::event(event);
+    return FieldButtonEdit::event(event);
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "outside/cssvalues/colorref.h"
+#include "controls/fieldbuttonedit.h"
 #include "outside/core/corestring.h"
+#include "outside/cssvalues/colorref.h"
 #include "uieditor_export.h"
 
-#include <QLineEdit>
 
 /// The colour field of the formatting dialogs: an edit whose text is the
 /// colour (a CSS colour such as "rgb(255,0,0)" or "navy"), a swatch on its left
@@ -18,7 +18,7 @@
 /// (Red, #ff0000, cmyk(...)) leaves the swatch as it was, although getColor
 /// reads every CSS notation. Dialogs hear of changes through textChanged,
 /// which fires for typing, the colour dialog and setColor alike.
-class UIEDITOR_EXPORT ColorCtrl : public QLineEdit
+class UIEDITOR_EXPORT ColorCtrl : public FieldButtonEdit
 {
     Q_OBJECT
 
@@ -68,20 +68,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void paintFieldButton(QPainter& painter, const QRect& rect) override;
+    bool isButtonArea(const QPoint& pos) const override;
+    void buttonAreaPressed(const QPoint& pos) override;
+    void openKeyPressed() override;
 
 private:
     void followText(const QString& text);
-    void updateMargins();
-    bool inButtonOrSwatch(const QPoint& pos) const;
     int frameWidth() const;
 
     bool m_empty = true;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/cssvalues/colorref.h"
 #include "outside/core/corestring.h"
+#include "outside/cssvalues/colorref.h"
 #include "uieditor_export.h"
 
 #include <QWidget>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "outside/core/corestring.h"
-#include "outside/types/propertycollection.h"
 #include "outside/cssvalues/xmlelementstyleinfo.h"
 #include "outside/cssvalues/xmlselectortype.h"
+#include "outside/types/propertycollection.h"
 #include "uieditor_export.h"
 
 #include <map>

@@ -1,10 +1,10 @@
 #include "css/shorthandhelper.h"
 
 #include "frame/moduleconstants.h"
-#include "outside/types/bordersandbackgrounddata.h"
 #include "outside/core/coreformat.h"
 #include "outside/cssvalues/xmlcolorparse.h"
 #include "outside/cssvalues/xmllengthorpercent.h"
+#include "outside/types/bordersandbackgrounddata.h"
 
 #include <array>
 

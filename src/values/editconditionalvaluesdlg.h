@@ -1,10 +1,10 @@
 #pragma once
 
 #include "frame/dialog.h"
-#include "outside/types/conditionalvalue.h"
 #include "outside/core/corestring.h"
-#include "outside/types/idocumentinformation.h"
 #include "outside/core/smartptr.h"
+#include "outside/types/conditionalvalue.h"
+#include "outside/types/idocumentinformation.h"
 #include "xml/model/attributedata.h"
 
 #include <memory>

@@ -1,7 +1,7 @@
 #include "values/editpropertyvaluesdlg.h"
 
-#include "values/editconditionalvaluesdlg.h"
 #include "ui_editpropertyvaluesdlg.h"
+#include "values/editconditionalvaluesdlg.h"
 #include "xml/model/samplexml.h"
 #include "xml/widgets/xpatheditdlg.h"
 

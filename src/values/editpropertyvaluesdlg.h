@@ -2,9 +2,9 @@
 
 #include "frame/featuredialog.h"
 #include "outside/core/corestring.h"
+#include "outside/core/smartptr.h"
 #include "outside/types/idocumentinformation.h"
 #include "outside/types/propertyvalueex.h"
-#include "outside/core/smartptr.h"
 #include "xml/model/attributedata.h"
 
 #include <memory>

@@ -18,7 +18,7 @@ const QColor kPlaceholderText(100, 100, 100);
 
 } // namespace
 
-PropertyValuesCtrl::PropertyValuesCtrl(QWidget* parent) : QLineEdit(parent)
+PropertyValuesCtrl::PropertyValuesCtrl(QWidget* parent) : FieldButtonEdit(parent)
 {
     updateLook();
 }
@@ -26,7 +26,7 @@ PropertyValuesCtrl::PropertyValuesCtrl(QWidget* parent) : QLineEdit(parent)
 PropertyValuesCtrl::PropertyValuesCtrl(const SmartPtr<IDocumentInformation>& document,
                                        const Core::String& context, bool passThrough,
                                        bool dialogAllowed, QWidget* parent)
-    : QLineEdit(parent), m_document(document), m_context(context), m_passThrough(passThrough),
+    : FieldButtonEdit(parent), m_document(document), m_context(context), m_passThrough(passThrough),
       m_dialogAllowed(dialogAllowed)
 {
     updateLook();
@@ -133,7 +133,7 @@ bool PropertyValuesCtrl::isDialogButtonEnabled() const
 
 QRect PropertyValuesCtrl::dialogButtonRect() const
 {
-    return ControlsDrawingRoutines::get().getFieldButtonRect(this);
+    return fieldButtonRect();
 }
 
 void PropertyValuesCtrl::storeStaticText()
@@ -145,7 +145,6 @@ void PropertyValuesCtrl::storeStaticText()
 
 void PropertyValuesCtrl::updateLook()
 {
-    setTextMargins(0, 0, ControlsDrawingRoutines::get().getScrollbarWidth(), 0);
     // A value that is not typed here takes no caret and no typing.
     setReadOnly(!m_value.isStatic());
     update();
@@ -170,8 +169,10 @@ void PropertyValuesCtrl::OnPropertyValueDialog()
 void PropertyValuesCtrl::paintEvent(QPaintEvent* event)
 {
     if (!showsPlaceholder()) {
-        QLineEdit::paintEvent(event);
-    } else {
+        FieldButtonEdit::paintEvent(event);
+        return;
+    }
+    {
         QPainter painter(this);
         QStyleOptionFrame frame;
         initStyleOption(&frame);
@@ -185,47 +186,55 @@ void PropertyValuesCtrl::paintEvent(QPaintEvent* event)
             textArea, Qt::AlignCenter | Qt::TextSingleLine,
             painter.fontMetrics().elidedText(placeholderText(), Qt::ElideRight, textArea.width()));
     }
-    QPainter painter(this);
-    ControlsDrawingRoutines::get().drawBrowseShortButton(&painter, this, dialogButtonRect(),
+    paintButton();
+}
+
+void PropertyValuesCtrl::paintFieldButton(QPainter& painter, const QRect& rect)
+{
+    ControlsDrawingRoutines::get().drawBrowseShortButton(&painter, this, rect,
                                                          isDialogButtonEnabled(), hasFocus());
+}
+
+void PropertyValuesCtrl::buttonAreaPressed(const QPoint&)
+{
+    if (isDialogButtonEnabled()) {
+        Q_EMIT propertyValueDialogRequested(this);
+        // Opened once the click is over, so the press does not land in the dialog.
+        QTimer::singleShot(0, this, &PropertyValuesCtrl::OnPropertyValueDialog);
+    }
+}
+
+void PropertyValuesCtrl::openKeyPressed()
+{
+    if (isDialogButtonEnabled()) {
+        Q_EMIT propertyValueDialogRequested(this);
+        OnPropertyValueDialog();
+    }
 }
 
 void PropertyValuesCtrl::mousePressEvent(QMouseEvent* event)
 {
-    if (event->button() == Qt::LeftButton &&
-        dialogButtonRect().contains(event->position().toPoint())) {
+    if (showsPlaceholder() && !isButtonArea(event->position().toPoint())) {
         event->accept();
-        setFocus(Qt::MouseFocusReason);
-        if (isDialogButtonEnabled()) {
-            Q_EMIT propertyValueDialogRequested(this);
-            // Opened once the click is over, so the press does not land in the dialog.
-            QTimer::singleShot(0, this, &PropertyValuesCtrl::OnPropertyValueDialog);
-        }
         return;
     }
+    FieldButtonEdit::mousePressEvent(event);
+}
+void PropertyValuesCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+{
     if (showsPlaceholder()) {
         event->accept();
         return;
     }
-    QLineEdit::mousePressEvent(event);
+    FieldButtonEdit::mouseDoubleClickEvent(event);
 }
-
-void PropertyValuesCtrl::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (showsPlaceholder() || dialogButtonRect().contains(event->position().toPoint())) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseDoubleClickEvent(event);
-}
-
 void PropertyValuesCtrl::mouseReleaseEvent(QMouseEvent* event)
 {
     if (showsPlaceholder()) {
         event->accept();
         return;
     }
-    QLineEdit::mouseReleaseEvent(event);
+    FieldButtonEdit::mouseReleaseEvent(event);
 }
 
 void PropertyValuesCtrl::contextMenuEvent(QContextMenuEvent* event)
@@ -234,20 +243,13 @@ void PropertyValuesCtrl::contextMenuEvent(QContextMenuEvent* event)
         event->accept();
         return;
     }
-    QLineEdit::contextMenuEvent(event);
+    FieldButtonEdit::contextMenuEvent(event);
 }
 
 void PropertyValuesCtrl::keyPressEvent(QKeyEvent* event)
 {
-    // F4 and Alt+Down open the dialog, as they open a drop-down elsewhere.
-    const bool opens = event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down &&
-                                                      event->modifiers().testFlag(Qt::AltModifier));
-    if (opens) {
-        event->accept();
-        if (isDialogButtonEnabled()) {
-            Q_EMIT propertyValueDialogRequested(this);
-            OnPropertyValueDialog();
-        }
+    if (isOpenKey(event)) {
+        FieldButtonEdit::keyPressEvent(event);
         return;
     }
     if (!m_value.isStatic()) {
@@ -262,22 +264,15 @@ void PropertyValuesCtrl::keyPressEvent(QKeyEvent* event)
     QLineEdit::keyPressEvent(event);
 }
 
-void PropertyValuesCtrl::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    update();
-}
-
 void PropertyValuesCtrl::focusOutEvent(QFocusEvent* event)
 {
     storeStaticText();
-    QLineEdit::focusOutEvent(event);
-    update();
+    FieldButtonEdit::focusOutEvent(event);
 }
 
 void PropertyValuesCtrl::resizeEvent(QResizeEvent* event)
 {
-    QLineEdit::resizeEvent(event);
+    FieldButtonEdit::resizeEvent(event);
     update();
 }
 

@@ -1,21 +1,20 @@
 #pragma once
 
+#include "controls/fieldbuttonedit.h"
 #include "frame/dataexchange.h"
 #include "outside/core/corestring.h"
+#include "outside/core/smartptr.h"
 #include "outside/types/idocumentinformation.h"
 #include "outside/types/propertyvalueex.h"
-#include "outside/core/smartptr.h"
 #include "uieditor_export.h"
 #include "xml/model/attributedata.h"
-
-#include <QLineEdit>
 
 /// The field for one property value. A static value is typed in place; a
 /// dynamic or conditional value shows a grey placeholder and can only be
 /// changed through the property values dialog, which the "..." button at the
 /// right opens. The button works only with a document whose sample data are
 /// loaded, and only when the owner allows the dialog.
-class UIEDITOR_EXPORT PropertyValuesCtrl : public QLineEdit
+class UIEDITOR_EXPORT PropertyValuesCtrl : public FieldButtonEdit
 {
     Q_OBJECT
 
@@ -77,8 +76,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void paintFieldButton(QPainter& painter, const QRect& rect) override;
+    void buttonAreaPressed(const QPoint& pos) override;
+    void openKeyPressed() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

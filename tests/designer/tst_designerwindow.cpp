@@ -2,11 +2,9 @@
 // outline makes it the one dialogs work on, menus open the dialogs.
 #include "bundledsamples.h"
 #include "controls/lengthorpercentctrl.h"
-#include "values/propertyvaluesctrl.h"
 #include "designerwindow.h"
 #include "dialogdriver.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
-#include "values/editpropertyvaluesdlg.h"
 #include "frame/logdlg.h"
 #include "modalanswerer.h"
 #include "outlineview.h"
@@ -14,6 +12,8 @@
 #include "recordingmessageboxfactory.h"
 #include "templatepreview.h"
 #include "testregistry.h"
+#include "values/editpropertyvaluesdlg.h"
+#include "values/propertyvaluesctrl.h"
 
 #include <QAction>
 #include <QComboBox>

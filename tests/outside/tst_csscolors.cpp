@@ -1,7 +1,7 @@
 // CSS and XSL-FO colour notations, the Windows colour values hosts receive,
 // optional attributes and the barcode symbology names.
-#include "outside/cssvalues/colorref.h"
 #include "outside/core/coreexception.h"
+#include "outside/cssvalues/colorref.h"
 #include "outside/cssvalues/xmlbarcodetype.h"
 #include "outside/cssvalues/xmlcolorparse.h"
 #include "outside/cssvalues/xmltxmlattribute.h"

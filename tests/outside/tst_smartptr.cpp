@@ -1,8 +1,8 @@
 // Shared ownership: the last owner frees the object, a null pointer fails
 // loudly instead of crashing, and pointers to types that are only declared
 // can still be passed around.
-#include "outside/core/coreobject.h"
 #include "outside/core/corenullpointerexception.h"
+#include "outside/core/coreobject.h"
 #include "outside/core/smartptr.h"
 #include "testregistry.h"
 

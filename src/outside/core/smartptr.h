@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/core/coreobject.h"
 #include "outside/core/corenullpointerexception.h"
+#include "outside/core/coreobject.h"
 
 #include <type_traits>
 #include <utility>

@@ -1,10 +1,10 @@
 #include "outside/render/fotree_p.h"
 
 #include "outside/core/coreexception.h"
+#include "outside/core/namespaces.h"
 #include "outside/render/fobarcode_p.h"
 #include "outside/render/foerrors_p.h"
 #include "outside/render/foimage_p.h"
-#include "outside/core/namespaces.h"
 
 #include <libxml/tree.h>
 

@@ -2,10 +2,10 @@
 
 #include "outside/core/coreobject.h"
 #include "outside/core/corestring.h"
+#include "outside/core/smartptr.h"
 #include "outside/types/kmbvariable.h"
 #include "outside/types/managedscript.h"
 #include "outside/types/propertycollection.h"
-#include "outside/core/smartptr.h"
 #include "outside/xslfo/xslfodtobjectinfo.h"
 #include "outside/xslfo/xslfodtobjectinfolist.h"
 #include "uieditor_export.h"

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "outside/core/corestring.h"
-#include "outside/types/editableproperty.h"
 #include "outside/core/smartptr.h"
+#include "outside/types/editableproperty.h"
 #include "uieditor_export.h"
 
 #include <vector>

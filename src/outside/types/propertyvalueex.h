@@ -1,7 +1,7 @@
 #pragma once
 
-#include "outside/types/conditionalvalue.h"
 #include "outside/core/corestring.h"
+#include "outside/types/conditionalvalue.h"
 #include "uieditor_export.h"
 
 #include <vector>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "outside/cssvalues/colorref.h"
 #include "outside/core/corestring.h"
 #include "outside/core/smartptr.h"
+#include "outside/cssvalues/colorref.h"
 #include "outside/dom/xmldocument.h"
 #include "outside/dom/xmlelement.h"
 #include "uieditor_export.h"

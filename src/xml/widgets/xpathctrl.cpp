@@ -3,7 +3,6 @@
 #include "controls/controlsdrawingroutines.h"
 #include "xml/widgets/xpatheditdlg.h"
 
-#include <QMouseEvent>
 #include <QPainter>
 
 XPathCtrl::XPathCtrl(QWidget* parent)
@@ -13,10 +12,9 @@ XPathCtrl::XPathCtrl(QWidget* parent)
 
 XPathCtrl::XPathCtrl(SmartPtr<IDocumentInformation> documentInformation,
                      const Core::String& context, QWidget* parent)
-    : QLineEdit(parent), m_documentInformation(std::move(documentInformation)), m_context(context)
+    : FieldButtonEdit(parent), m_documentInformation(std::move(documentInformation)),
+      m_context(context)
 {
-    setMouseTracking(true);
-    updateMargins();
 }
 
 XPathCtrl::~XPathCtrl() = default;
@@ -40,68 +38,23 @@ void XPathCtrl::setKMBDocument(SmartPtr<IDocumentInformation> documentInformatio
 
 QRect XPathCtrl::getDropDownBtnRect() const
 {
-    return ControlsDrawingRoutines::get().getFieldButtonRect(this);
+    return fieldButtonRect();
 }
 
-void XPathCtrl::updateMargins()
+void XPathCtrl::paintFieldButton(QPainter& painter, const QRect& rect)
 {
-    setTextMargins(0, 0, ControlsDrawingRoutines::get().getScrollbarWidth(), 0);
+    ControlsDrawingRoutines::get().drawScrollRightButton(&painter, this, rect,
+                                                         !m_documentInformation.isNull(), hasFocus());
 }
 
-void XPathCtrl::paintEvent(QPaintEvent* event)
+void XPathCtrl::buttonAreaPressed(const QPoint&)
 {
-    QLineEdit::paintEvent(event);
-    QPainter painter(this);
-    ControlsDrawingRoutines::get().drawScrollRightButton(
-        &painter, this, getDropDownBtnRect(), !m_documentInformation.isNull(), hasFocus());
-}
-
-void XPathCtrl::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() != Qt::LeftButton ||
-        !getDropDownBtnRect().contains(event->position().toPoint())) {
-        QLineEdit::mousePressEvent(event);
-        return;
-    }
-    // The button is no part of the text: a press on it never moves the caret.
-    event->accept();
     OnButtonClicked();
 }
 
-void XPathCtrl::mouseDoubleClickEvent(QMouseEvent* event)
+void XPathCtrl::openKeyPressed()
 {
-    if (getDropDownBtnRect().contains(event->position().toPoint())) {
-        event->accept();
-        return;
-    }
-    QLineEdit::mouseDoubleClickEvent(event);
-}
-
-void XPathCtrl::mouseMoveEvent(QMouseEvent* event)
-{
-    setCursor(getDropDownBtnRect().contains(event->position().toPoint()) ? Qt::ArrowCursor
-                                                                         : Qt::IBeamCursor);
-    QLineEdit::mouseMoveEvent(event);
-}
-
-void XPathCtrl::focusInEvent(QFocusEvent* event)
-{
-    QLineEdit::focusInEvent(event);
-    update(); // the button shows the focus too
-}
-
-void XPathCtrl::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    update();
-}
-
-void XPathCtrl::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::StyleChange) {
-        updateMargins();
-    }
-    QLineEdit::changeEvent(event);
+    OnButtonClicked();
 }
 
 void XPathCtrl::OnButtonClicked()

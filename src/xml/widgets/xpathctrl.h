@@ -1,19 +1,19 @@
 #pragma once
 
+#include "controls/fieldbuttonedit.h"
 #include "outside/core/corestring.h"
-#include "outside/types/idocumentinformation.h"
 #include "outside/core/smartptr.h"
+#include "outside/types/idocumentinformation.h"
 #include "uieditor_export.h"
 
-#include <QLineEdit>
 
 /// A one-line field for an XPath expression with a small button inside its
-/// right edge. Typing edits the expression; the button opens the expression
+/// right edge. Typing edits the expression; the button (or F4) opens the expression
 /// editor on the text, in the field's context, and puts the accepted
 /// expression (unescaped) back into the field, which dialogs hear through
 /// textChanged. The button works, and looks enabled, only when the field has
 /// document information; it opens the editor only when a sample is loaded.
-class UIEDITOR_EXPORT XPathCtrl : public QLineEdit
+class UIEDITOR_EXPORT XPathCtrl : public FieldButtonEdit
 {
     Q_OBJECT
 
@@ -42,17 +42,12 @@ public:
     QRect getDropDownBtnRect() const;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    void paintFieldButton(QPainter& painter, const QRect& rect) override;
+    void buttonAreaPressed(const QPoint& pos) override;
+    void openKeyPressed() override;
 
 private:
     void OnButtonClicked();
-    void updateMargins();
 
     SmartPtr<IDocumentInformation> m_documentInformation;
     Core::String m_context;

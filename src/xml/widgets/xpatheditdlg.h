@@ -2,12 +2,12 @@
 
 #include "frame/featuredialog.h"
 #include "outside/core/corestring.h"
-#include "outside/types/idocumentinformation.h"
-#include "outside/types/kmbvariable.h"
-#include "outside/types/managedscript.h"
 #include "outside/core/smartptr.h"
 #include "outside/dom/xmldocument.h"
 #include "outside/dom/xmlnode.h"
+#include "outside/types/idocumentinformation.h"
+#include "outside/types/kmbvariable.h"
+#include "outside/types/managedscript.h"
 
 #include <functional>
 #include <map>
