@@ -8,7 +8,7 @@
 
 namespace Core::IO {
 
-FileStream::FileStream(const String& path, int flags) : m_path(path), m_flags(flags)
+FileStream::FileStream(const String& path, int flags) : m_path(path)
 {
     if (flags & Atomic) {
         auto file = std::make_unique<QSaveFile>(path.toQString());

@@ -44,7 +44,6 @@ private:
     [[noreturn]] void fail(const QString& what) const;
 
     String m_path;
-    int m_flags;
     std::unique_ptr<QFileDevice> m_file;
 };
 
