@@ -3,7 +3,7 @@
 #include "outside/core/coreexception.h"
 #include "outside/render/foerrors_p.h"
 #include "outside/render/fofont_p.h"
-#include "outside/render/folayout_p.h"
+#include "outside/render/fopaginator_p.h"
 #include "outside/render/fopainter_p.h"
 #include "outside/render/fotree_p.h"
 #include "outside/core/iprogressmonitor.h"
