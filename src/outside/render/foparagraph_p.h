@@ -1,45 +1,17 @@
 #pragma once
 
+#include "outside/render/foatom_p.h"
 #include "outside/render/folayoutcontext_p.h"
 #include "outside/render/foslice_p.h"
 
+#include <algorithm>
 #include <deque>
 #include <vector>
 
 namespace Fo {
 
-/// An inline box open around the atoms it holds.
-struct InlineContext
-{
-    const Node* node = nullptr;
-    const Style* style = nullptr;
-    const FontInfo* font = nullptr;
-    InlineContext* parent = nullptr;
-    bool decorated = false;
-    int index = 0;
-};
-
-struct Atom
-{
-    enum Kind : unsigned char { Word, Space, Object, BoxStart, BoxEnd, Break };
-    Kind kind = Word;
-    bool breakAfter = false;
-    bool pageNumber = false;
-    bool collapsible = true;
-    const Node* node = nullptr;
-    const Style* style = nullptr;
-    const FontInfo* font = nullptr;
-    const FontInfo* decorationFont = nullptr; ///< small capitals keep the full-size lines
-    InlineContext* context = nullptr;
-    QString text;
-    double width = 0.0;
-    // Objects: the content size and the box around it.
-    double contentWidth = 0.0;
-    double contentHeight = 0.0;
-    double above = 0.0;
-};
-
-/// Breaks a run of inline content into lines of a block.
+/// Gathers a run of inline content into atoms and breaks them into the
+/// lines of a block.
 class Paragraph
 {
 public:
@@ -59,8 +31,6 @@ private:
     void flushWord(QString& word, const Style& style, InlineContext* context, bool breakAfter,
                    bool pageNumber);
     void addObject(const Node* node, InlineContext* context);
-    void finishLine(size_t begin, size_t end, bool firstLine, bool lastLine,
-                    std::deque<Slice>& out);
     bool splitWord(size_t index, double room);
 
     LayoutContext& m_context;
