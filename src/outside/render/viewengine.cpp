@@ -1,14 +1,14 @@
 #include "outside/render/viewengine.h"
 
 #include "outside/core/coreexception.h"
+#include "outside/core/iprogressmonitor.h"
+#include "outside/dom/xmldocument.h"
+#include "outside/dom/xmldomparser.h"
 #include "outside/render/foerrors_p.h"
 #include "outside/render/fofont_p.h"
 #include "outside/render/fopaginator_p.h"
 #include "outside/render/fopainter_p.h"
 #include "outside/render/fotree_p.h"
-#include "outside/core/iprogressmonitor.h"
-#include "outside/dom/xmldocument.h"
-#include "outside/dom/xmldomparser.h"
 
 #include <QFileInfo>
 #include <QPainter>
