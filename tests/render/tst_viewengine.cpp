@@ -11,6 +11,7 @@
 
 using namespace RenderTest;
 using Kind = ViewLayoutBox::Kind;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -135,6 +136,10 @@ private Q_SLOTS:
                                             << "left" << 20.0;
         QTest::newRow("end indent, end aligned") << "end-indent=\"50px\" text-align=\"end\""
                                                  << "right" << 340.0;
+        // Longhands refine shorthands, and relative sides the absolute ones, whatever the order.
+        QTest::newRow("side, all") << u"padding-left='6px' padding='2px'"_s << u"left"_s << 16.0;
+        QTest::newRow("start side") << u"padding-start='6px' padding-left='2px'"_s << u"left"_s << 16.0;
+        QTest::newRow("border") << u"border-left='4px solid' border='1px'"_s << u"left"_s << 14.0;
     }
     void horizontalPlacement()
     {

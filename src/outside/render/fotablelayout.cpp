@@ -1,4 +1,7 @@
-#include "outside/render/folayout_p.h"
+#include "outside/render/fotablelayout_p.h"
+
+#include "outside/render/foflowcursor_p.h"
+#include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
 #include <cmath>
@@ -70,11 +73,6 @@ BorderSide winner(const std::vector<BorderSide>& candidates)
     return best;
 }
 
-double pad(const Style& s, int side, double reference)
-{
-    return std::max(0.0, s.padding[size_t(side)].resolve(reference));
-}
-
 void collectCells(const Node* node, std::vector<const Node*>& out)
 {
     for (const Node* c : node->children) {
@@ -105,9 +103,9 @@ TableLayout::TableLayout(LayoutContext& context, const Node* table, double left,
         m_spacingV = s.borderSpacingV;
     }
     const double frameLeft =
-        m_collapse ? 0.0 : s.borderWidth(Left) + pad(s, Left, width) + m_spacingH;
+        m_collapse ? 0.0 : s.borderWidth(Left) + paddingOf(s, Left, width) + m_spacingH;
     const double frameRight =
-        m_collapse ? 0.0 : s.borderWidth(Right) + pad(s, Right, width) + m_spacingH;
+        m_collapse ? 0.0 : s.borderWidth(Right) + paddingOf(s, Right, width) + m_spacingH;
     m_gridLeft = m_left + frameLeft;
     const double grid =
         std::max(0.0, m_width - frameLeft - frameRight - m_spacingH * std::max(0, m_columns - 1));
@@ -444,8 +442,8 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
                 layout.inset[size_t(side)] = s.borderWidth(side);
             }
         }
-        const double pl = pad(s, Left, layout.width), pr = pad(s, Right, layout.width);
-        const double pt = pad(s, Top, layout.width), pb = pad(s, Bottom, layout.width);
+        const double pl = paddingOf(s, Left, layout.width), pr = paddingOf(s, Right, layout.width);
+        const double pt = paddingOf(s, Top, layout.width), pb = paddingOf(s, Bottom, layout.width);
         const double contentWidth =
             std::max(0.0, layout.width - layout.inset[Left] - layout.inset[Right] - pl - pr);
         layout.contentHeight = stackContent(m_context, cell.node, contentWidth, layout.items);
@@ -561,7 +559,7 @@ bool TableLayout::next(Slice& out)
         out.width = m_width;
         out.space = s.spaceBefore;
         out.margin = s.margin[Top].resolve(m_width);
-        out.edge = m_collapse ? 0.0 : s.borderWidth(Top) + pad(s, Top, m_width);
+        out.edge = m_collapse ? 0.0 : s.borderWidth(Top) + paddingOf(s, Top, m_width);
         m_stage = 1;
         return true;
     }
@@ -604,7 +602,8 @@ bool TableLayout::next(Slice& out)
         out.style = &s;
         out.space = s.spaceAfter;
         out.margin = s.margin[Bottom].resolve(m_width);
-        out.edge = m_collapse ? 0.0 : m_spacingV + pad(s, Bottom, m_width) + s.borderWidth(Bottom);
+        out.edge =
+            m_collapse ? 0.0 : m_spacingV + paddingOf(s, Bottom, m_width) + s.borderWidth(Bottom);
         m_stage = 3;
         return true;
     default:

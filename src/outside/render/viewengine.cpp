@@ -6,7 +6,7 @@
 #include "outside/dom/xmldomparser.h"
 #include "outside/render/foerrors_p.h"
 #include "outside/render/fofont_p.h"
-#include "outside/render/folayout_p.h"
+#include "outside/render/fopaginator_p.h"
 #include "outside/render/fopainter_p.h"
 #include "outside/render/fotree_p.h"
 

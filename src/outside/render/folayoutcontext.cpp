@@ -1,0 +1,41 @@
+#include "outside/render/folayoutcontext_p.h"
+
+namespace Fo {
+
+bool LayoutContext::hasBlockContent(const Node* node)
+{
+    auto it = blockContent.find(node);
+    if (it != blockContent.end()) {
+        return it->second;
+    }
+    bool result = false;
+    for (const Node* child : node->children) {
+        if (child->isBlockLevel() ||
+            (child->kind == NodeKind::Transparent && hasBlockContent(child))) {
+            result = true;
+            break;
+        }
+    }
+    blockContent.emplace(node, result);
+    return result;
+}
+
+bool LayoutContext::isInlineLevel(const Node* node)
+{
+    switch (node->kind) {
+    case NodeKind::Text:
+    case NodeKind::Inline:
+    case NodeKind::Graphic:
+    case NodeKind::Barcode:
+    case NodeKind::PageNumber:
+    case NodeKind::Leader:
+    case NodeKind::Placeholder:
+        return true;
+    case NodeKind::Transparent:
+        return !hasBlockContent(node);
+    default:
+        return false;
+    }
+}
+
+} // namespace Fo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "outside/render/fofont_p.h"
+#include "outside/render/fotree_p.h"
+
+#include <unordered_map>
+
+namespace Fo {
+
+/// What the layout of one page shares: fonts, the page number, the nesting
+/// depth and which containers hold block-level content.
+struct LayoutContext
+{
+    FontCache& fonts;
+    int pageNumber = 1;
+    int depth = 0; ///< nesting of cells in cells
+    std::unordered_map<const Node*, bool> blockContent;
+
+    bool hasBlockContent(const Node* node);
+    bool isInlineLevel(const Node* node);
+};
+
+} // namespace Fo

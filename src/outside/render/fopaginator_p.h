@@ -1,0 +1,37 @@
+#pragma once
+
+#include "outside/render/foflowcursor_p.h"
+#include "outside/render/folayoutcontext_p.h"
+#include "outside/render/foplacer_p.h"
+
+#include <memory>
+#include <optional>
+
+namespace Fo {
+
+/// Makes the pages of a document one at a time.
+class Paginator
+{
+public:
+    Paginator(const Document& document, FontCache& fonts);
+    ~Paginator();
+
+    /// Lays out the next page; false when every page is made.
+    bool nextPage(Page& page);
+
+private:
+    void layoutStatic(Page& page, const Node* content, const QRectF& area,
+                      const Style& regionStyle);
+
+    const Document& m_document;
+    LayoutContext m_context;
+    size_t m_sequence = 0;
+    int m_pageInSequence = 0;
+    int m_pageNumber = 0;
+    bool m_done = false;
+    std::unique_ptr<FlowCursor> m_cursor;
+    std::optional<Slice> m_carry;
+    Placer::State m_state;
+};
+
+} // namespace Fo

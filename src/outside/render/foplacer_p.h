@@ -1,0 +1,59 @@
+#pragma once
+
+#include "outside/render/foslice_p.h"
+
+#include <vector>
+
+namespace Fo {
+
+/// Stacks slices into one area and records what it places.
+class Placer
+{
+public:
+    struct OpenBox
+    {
+        const Node* node = nullptr;
+        const Style* style = nullptr;
+        PaintItem::Role role = PaintItem::Block;
+        bool noBorders = false;
+        double x = 0.0;
+        double width = 0.0;
+        int item = -1;
+    };
+    /// What goes on in the next area when this one is full.
+    struct State
+    {
+        std::vector<OpenBox> open;
+        std::vector<Slice> pendingStarts;
+    };
+
+    Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber);
+
+    /// Places a slice; false when it does not fit (the area is full and the
+    /// slice belongs to the next one). An empty area takes any slice, and so
+    /// does any area when `force` is set (what did not fit in the last one).
+    bool place(Slice& slice, bool force = false);
+    /// Ends the area at a break: open boxes stop here, their bottoms open.
+    State breakHere();
+    /// Continues boxes left open by the previous area.
+    void resume(State state);
+
+    double bottomUsed() const { return m_y; }
+    bool hasContent() const { return m_hasContent; }
+
+private:
+    void placeStarts();
+
+    std::vector<PaintItem>& m_out;
+    double m_left;
+    double m_top;
+    double m_bottom;
+    double m_y;
+    int m_pageNumber;
+    bool m_hasContent = false;
+    double m_pendingSpace = 0.0;
+    std::vector<Slice> m_pendingStarts;
+    std::vector<OpenBox> m_open;
+};
+
+} // namespace Fo
