@@ -56,7 +56,8 @@ private Q_SLOTS:
             }
             QCOMPARE(first->refCount(), 1);
             QCOMPARE(liveCounters, 1);
-            first = first; // self-assignment keeps the object
+            const SmartPtr<Counter>& same = first;
+            first = same; // self-assignment keeps the object
             QCOMPARE(liveCounters, 1);
             first.reset();
             QCOMPARE(liveCounters, 0);
