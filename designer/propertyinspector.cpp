@@ -145,10 +145,7 @@ QMenu* PropertyInspector::createContextMenu(PropertyValuesCtrl* field)
     QAction* remove = menu->addAction(tr("Remove Property"));
     remove->setObjectName(QStringLiteral("removeProperty"));
     remove->setEnabled(m_document && !m_element.isNull() && !m_element.get_attribute(field->objectName()).isNull());
-    // Queued: the field goes with the rebuild the removal causes.
-    connect(remove, &QAction::triggered, this, [this, name = field->objectName()] {
-        QMetaObject::invokeMethod(this, [this, name] { this->remove(name); }, Qt::QueuedConnection);
-    });
+    connect(remove, &QAction::triggered, this, [this, name = field->objectName()] { this->remove(name); });
     return menu;
 }
 

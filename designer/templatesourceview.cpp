@@ -66,6 +66,14 @@ void TemplateSourceView::updateMarkup(const QString& markup)
     verticalScrollBar()->setValue(scroll);
 }
 
+void TemplateSourceView::focusOutEvent(QFocusEvent* event)
+{
+    // Whatever the user does next elsewhere changes the template: typing
+    // waiting here goes first, or the two would overwrite each other.
+    applyPendingEdits();
+    QPlainTextEdit::focusOutEvent(event);
+}
+
 void TemplateSourceView::onContentsChanged()
 {
     if (m_showing) {

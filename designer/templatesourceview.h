@@ -47,6 +47,9 @@ Q_SIGNALS:
     /// The user changed the text; `markup` is all of it.
     void markupEdited(const QString& markup);
 
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+
 private:
     void onContentsChanged();
     void selectRange(int start, int end);

@@ -88,7 +88,7 @@ QByteArray TemplateValues::markup(const QByteArray& prefix, const QByteArray& in
 {
     const QByteArray values = prefix + ":values";
     const QByteArray value = prefix + ":value";
-    QByteArray out = indent + '<' + values + ">\n";
+    QByteArray out = '<' + values + ">\n";
     for (const auto& [key, entry] : m_values) {
         out += indent + "  <" + value + attribute("object", entry.getObjectId(), asciiOnly) +
                attribute("name", entry.getAttributeName(), asciiOnly) +

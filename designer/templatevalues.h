@@ -40,7 +40,7 @@ public:
     bool operator==(const TemplateValues&) const = default;
 
     /// The kmb:values element, written with `prefix` for the designer's
-    /// namespace and indented by `indent` (its children one step further).
+    /// namespace, for a line indented by `indent` (its children one step further).
     QByteArray markup(const QByteArray& prefix, const QByteArray& indent, bool asciiOnly) const;
 
 private:
