@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QUndoStack>
 
 namespace {
 
@@ -56,9 +57,6 @@ DesignerWindow::DesignerWindow(QWidget* parent)
                                          Qt::RightDockWidgetArea);
     tabifyDockWidget(sampleDock, inspectorDock);
     sampleDock->raise();
-    // Queued: the field that reported the change is rebuilt by the refresh.
-    connect(m_inspector, &PropertyInspector::templateChanged, this, &DesignerWindow::refresh,
-            Qt::QueuedConnection);
     m_result->setReadOnly(true);
     m_result->setObjectName(QStringLiteral("result"));
     QDockWidget* resultDock = addDock(m_result, tr("Dialog Result"), QStringLiteral("resultDock"), Qt::BottomDockWidgetArea);
@@ -74,6 +72,7 @@ DesignerWindow::DesignerWindow(QWidget* parent)
         if (m_document) {
             m_document->select(element);
             m_inspector->showObject(m_document, element);
+            updateCommands();
             statusBar()->showMessage(m_document->getSelectedObjectPath());
         }
     });
@@ -95,6 +94,11 @@ DesignerWindow::DesignerWindow(QWidget* parent)
 
 DesignerWindow::~DesignerWindow()
 {
+    if (m_document) {
+        // The document may outlive the window, and its stack reports its end.
+        m_document->setChangeListener({});
+        m_document->undoStack()->disconnect(this);
+    }
     Core::Log::removeListener(m_logListener);
 }
 
@@ -108,6 +112,8 @@ void DesignerWindow::createMenus()
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    createUndoActions(edit);
+    edit->addSeparator();
     const auto openFindReplace = [this](bool findOnly) {
         m_sourceDock->show();
         m_sourceDock->raise();
@@ -135,21 +141,89 @@ void DesignerWindow::createMenus()
             QAction* action = menu->addAction(command.text);
             action->setObjectName(command.className);
             connect(action, &QAction::triggered, this, [this, run = command.run] {
+                m_source->applyPendingEdits();
                 try {
                     run(*this);
                 } catch (const Core::Exception& e) {
                     UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
                 }
-                refresh();
+                if (m_refreshScheduled) {
+                    refresh(); // the dialog is closed: the views may show its result at once
+                }
             });
+            m_commands.emplace_back(action, command);
         }
+    }
+    updateCommands();
+}
+
+void DesignerWindow::createUndoActions(QMenu* edit)
+{
+    m_undo = edit->addAction(tr("&Undo"));
+    m_undo->setObjectName(QStringLiteral("undoAction"));
+    m_undo->setShortcut(QKeySequence::Undo);
+    m_redo = edit->addAction(tr("&Redo"));
+    m_redo->setObjectName(QStringLiteral("redoAction"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // Typing waiting in the source view is an edit too: it goes first.
+    connect(m_undo, &QAction::triggered, this, [this] {
+        m_source->applyPendingEdits();
+        if (m_document) {
+            m_document->undoStack()->undo();
+        }
+    });
+    connect(m_redo, &QAction::triggered, this, [this] {
+        m_source->applyPendingEdits();
+        if (m_document) {
+            m_document->undoStack()->redo();
+        }
+    });
+}
+
+void DesignerWindow::updateCommands()
+{
+    for (const auto& [action, command] : m_commands) {
+        const QString reason = command.unavailable ? command.unavailable(*this) : QString();
+        action->setEnabled(reason.isEmpty());
+        action->setStatusTip(reason);
+    }
+    const QUndoStack* stack = m_document ? m_document->undoStack() : nullptr;
+    m_undo->setEnabled(stack && stack->canUndo());
+    m_undo->setText(stack && stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
+    m_redo->setEnabled(stack && stack->canRedo());
+    m_redo->setText(stack && stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+}
+
+void DesignerWindow::selectObject(const Xml::Element& element)
+{
+    if (!m_document) {
+        return;
+    }
+    m_document->select(element);
+    m_outline->selectElement(m_document->selected());
+    m_inspector->showObject(m_document, m_document->selected());
+    updateCommands();
+}
+
+void DesignerWindow::scheduleRefresh()
+{
+    // Queued: the view that made the change (a field of the inspector) is rebuilt by it.
+    if (!m_refreshScheduled) {
+        m_refreshScheduled = true;
+        QMetaObject::invokeMethod(this, &DesignerWindow::refresh, Qt::QueuedConnection);
     }
 }
 
 bool DesignerWindow::openTemplate(const QString& path)
 {
     try {
-        m_document = TemplateDocument::load(path);
+        SmartPtr<TemplateDocument> opened = TemplateDocument::load(path);
+        if (m_document) {
+            m_document->setChangeListener({});
+            m_document->undoStack()->disconnect(this);
+        }
+        m_document = opened;
+        m_sourceShows = nullptr; // the view's history belongs to the template it showed
     } catch (const Core::Exception& e) {
         addMessage(e.getMessage());
         UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
@@ -158,15 +232,30 @@ bool DesignerWindow::openTemplate(const QString& path)
     if (!m_document->sampleError().isEmpty()) {
         addMessage(m_document->sampleError());
     }
+    m_document->setChangeListener([this] { scheduleRefresh(); });
+    connect(m_document->undoStack(), &QUndoStack::cleanChanged, this, &DesignerWindow::updateTitle);
+    connect(m_document->undoStack(), &QUndoStack::indexChanged, this, &DesignerWindow::updateCommands);
+    // Work starts on the first block of the first flow, where most dialogs act.
+    if (const Xml::Element block = m_document->firstFlowBlock(m_document->root()); !block.isNull()) {
+        m_document->select(block);
+    }
     refresh();
     return true;
 }
 
 void DesignerWindow::refresh()
 {
-    if (!m_applyingSource) {
-        m_source->showMarkup(m_document ? m_document->xml()->writeToString(false).toQString() : QString());
+    m_refreshScheduled = false;
+    // Another template starts the source view's own history afresh; an edit
+    // of the same one joins it, and the caret stays where it was.
+    const QString markup = m_document ? QString::fromUtf8(m_document->text()) : QString();
+    if (m_document.get() == m_sourceShows) {
+        m_source->updateMarkup(markup);
+    } else {
+        m_source->showMarkup(markup);
+        m_sourceShows = m_document.get();
     }
+    updateCommands();
     if (!m_document) {
         m_outline->clear();
         m_preview->showDocument(nullptr);
@@ -192,11 +281,7 @@ void DesignerWindow::onSourceEdited(const QString& markup)
     } catch (const Core::Exception& e) {
         // Half-typed markup is normal while editing: say why, keep the template.
         statusBar()->showMessage(e.getMessage());
-        return;
     }
-    m_applyingSource = true;
-    refresh();
-    m_applyingSource = false;
 }
 
 void DesignerWindow::showResult(const QString& title, const QString& text)
@@ -308,17 +393,12 @@ void DesignerWindow::onSampleNodeDropped(const Xml::Node& node, const Xml::Eleme
         return;
     }
     m_document->select(target);
-    Xml::Element inserted;
     try {
-        inserted = m_document->insertMarkup(drop.markup(), drop.position());
+        m_document->insertMarkup(drop.markup(), drop.position(), tr("Insert Field"));
     } catch (const Core::Exception& e) {
         UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
         return;
     }
-    if (!inserted.isNull()) {
-        m_document->select(inserted);
-    }
-    refresh();
     statusBar()->showMessage(tr("Inserted %1").arg(drop.xpath().toQString()));
 }
 

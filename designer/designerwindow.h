@@ -1,12 +1,15 @@
 #pragma once
 
+#include "dialogcommand.h"
 #include "templatedocument.h"
 
 #include <QMainWindow>
 
 class OutlineView;
+class QAction;
 class PropertyInspector;
 class QDockWidget;
+class QMenu;
 class QPlainTextEdit;
 class SamplePane;
 class SourceFindReplace;
@@ -36,6 +39,11 @@ public:
 
     /// Reloads the views after the document changed.
     void refresh();
+    /// Makes `element` the object dialogs work on, in every view.
+    void selectObject(const Xml::Element& element);
+    /// Edit > Undo and Edit > Redo: they step through the template's edits.
+    QAction* undoAction() const { return m_undo; }
+    QAction* redoAction() const { return m_redo; }
     /// The outline, for selecting objects as a user would.
     OutlineView* outline() const { return m_outline; }
     TemplatePreview* preview() const { return m_preview; }
@@ -52,6 +60,11 @@ protected:
 
 private:
     void createMenus();
+    void createUndoActions(QMenu* edit);
+    /// Enables the dialog commands that can act on the selection; the others
+    /// say why not in their status tip.
+    void updateCommands();
+    void scheduleRefresh();
     void onOpen();
     bool onSave();
     bool onSaveAs();
@@ -69,7 +82,11 @@ private:
     TemplateSourceView* m_source;
     QDockWidget* m_sourceDock = nullptr;
     SourceFindReplace* m_findReplace;
-    bool m_applyingSource = false;
+    QAction* m_undo = nullptr;
+    QAction* m_redo = nullptr;
+    std::vector<std::pair<QAction*, DialogCommand>> m_commands;
+    bool m_refreshScheduled = false;
+    const TemplateDocument* m_sourceShows = nullptr; // whose markup the source view has
     QStringList m_messages;
     int m_logListener = 0;
 };

@@ -15,4 +15,7 @@ struct DialogCommand
     QString text;
     QString className; ///< the dialog class, as the gallery names it
     std::function<void(DesignerWindow&)> run;
+    /// Why the command cannot run now (shown as its status tip while it is
+    /// disabled); empty when it can. Null: it always can.
+    std::function<QString(const DesignerWindow&)> unavailable;
 };

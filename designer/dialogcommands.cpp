@@ -27,30 +27,54 @@ void showLog(DesignerWindow& window)
     log.DoModal();
 }
 
-// The formatting dialogs work on the selected object of the open template.
-SmartPtr<TemplateDocument> openDocument(DesignerWindow& window)
+QString needsTemplate(const DesignerWindow& window)
 {
-    SmartPtr<TemplateDocument> document = window.document();
-    if (document.isNull()) {
-        UIApplication::MessageBoxW(Tr::tr("Open a template first."), Win32::MB_ICONINFORMATION);
-    }
-    return document;
+    return window.document().isNull() ? Tr::tr("Open a template first.") : QString();
 }
 
+QString needsBlock(const DesignerWindow& window)
+{
+    const SmartPtr<TemplateDocument> document = window.document();
+    if (document.isNull()) {
+        return needsTemplate(window);
+    }
+    const bool found = TemplateDocument::isInFlow(document->selected()) ||
+                       !document->firstFlowBlock(document->selected()).isNull();
+    return found ? QString() : Tr::tr("The template has no flow with a block to format.");
+}
+
+QString needsSample(const DesignerWindow& window)
+{
+    if (window.document().isNull()) {
+        return needsTemplate(window);
+    }
+    return window.document()->hasSampleData()
+               ? QString()
+               : Tr::tr("The template has no sample data to build an expression against.");
+}
+
+// Borders and backgrounds belong to what a flow holds: a page-level
+// selection opens the dialog on the first block of its flow.
 void editBordersAndBackground(DesignerWindow& window)
 {
-    const SmartPtr<TemplateDocument> document = openDocument(window);
-    if (document.isNull()) {
-        return;
+    const SmartPtr<TemplateDocument> document = window.document();
+    if (!TemplateDocument::isInFlow(document->selected())) {
+        window.selectObject(document->firstFlowBlock(document->selected()));
     }
     BordersBackgroundDlg dialog(SmartPtr<IDocumentInformation>(document), &window);
-    if (dialog.DoModal() != QDialog::Accepted || dialog.getCurrentPath().isEmpty()) {
+    if (dialog.DoModal() != QDialog::Accepted) {
+        return;
+    }
+    if (dialog.getCurrentPath().isEmpty()) {
+        UIApplication::MessageBoxW(Tr::tr("Nothing was changed: no object was chosen under \"Apply to\"."),
+                                   Win32::MB_ICONWARNING);
         return;
     }
     const PropertyCollection properties = dialog.getCurrentProperties();
     // The dialog returns the object's whole property set with the shorthands
     // it expanded left out: they must go from the template too.
-    document->applyProperties(dialog.getCurrentPath(), properties, TemplateDocument::ApplyMode::Replace);
+    document->applyProperties(dialog.getCurrentPath(), properties, TemplateDocument::ApplyMode::Replace,
+                              Tr::tr("Borders and Background"));
     QStringList lines;
     for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
         lines << property->getName().toQString() + QStringLiteral(" = ") + property->getValue().toQString();
@@ -62,9 +86,6 @@ void editBordersAndBackground(DesignerWindow& window)
 void loadSampleData(DesignerWindow& window)
 {
     const SmartPtr<TemplateDocument> document = window.document();
-    if (!document) {
-        return;
-    }
     const Core::String current = document->getSampleXml().isNull()
                                      ? document->getDocumentPath()
                                      : document->getSampleXml()->getXmlDocumentFilePath();
@@ -86,15 +107,6 @@ void loadSampleData(DesignerWindow& window)
 void editXPath(DesignerWindow& window)
 {
     const SmartPtr<TemplateDocument> document = window.document();
-    if (!document) {
-        return;
-    }
-    if (!document->hasSampleData()) {
-        UIApplication::MessageBoxW(
-            Tr::tr("The template has no sample data to build an expression against."),
-            Win32::MB_ICONINFORMATION);
-        return;
-    }
     const Xml::Element selected = document->selected();
     const bool bound = !selected.isNull() && !selected.get_attribute("xpath").isNull();
     XPathEditDlg editor(document, bound ? selected.get_attribute_value("xpath") : Core::String(),
@@ -106,7 +118,8 @@ void editXPath(DesignerWindow& window)
     if (bound) {
         PropertyCollection properties;
         properties.addProperty(EditableProperty("xpath", xpath), true);
-        document->applyProperties(document->getSelectedObjectPath(), properties);
+        document->applyProperties(document->getSelectedObjectPath(), properties,
+                                  TemplateDocument::ApplyMode::Merge, Tr::tr("XPath Expression"));
     }
     window.showResult(Tr::tr("XPath Expression"), xpath);
 }
@@ -117,10 +130,11 @@ std::vector<DialogCommand> DialogCommands::all()
 {
     return {
         {DialogCommand::Menu::Format, Tr::tr("&Borders and Background..."), QStringLiteral("BordersBackgroundDlg"),
-         editBordersAndBackground},
-        {DialogCommand::Menu::Data, Tr::tr("Load &Sample Data..."), QStringLiteral("LoadSampleData"), loadSampleData},
-        {DialogCommand::Menu::Data, Tr::tr("Edit &XPath..."), QStringLiteral("XPathEditDlg"),
-         editXPath},
-        {DialogCommand::Menu::Document, Tr::tr("&Log..."), QStringLiteral("LogDlg"), showLog},
+         editBordersAndBackground, needsBlock},
+        {DialogCommand::Menu::Data, Tr::tr("Load &Sample Data..."), QStringLiteral("LoadSampleData"), loadSampleData,
+         needsTemplate},
+        {DialogCommand::Menu::Data, Tr::tr("Edit &XPath..."), QStringLiteral("XPathEditDlg"), editXPath,
+         needsSample},
+        {DialogCommand::Menu::Document, Tr::tr("&Log..."), QStringLiteral("LogDlg"), showLog, nullptr},
     };
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFormLayout>
 #include <QLabel>
+#include <QMenu>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -105,6 +106,12 @@ PropertyValuesCtrl* PropertyInspector::addField(const Core::String& name)
     connect(field, &QLineEdit::editingFinished, this, [this, field] { apply(field); });
     connect(field, &PropertyValuesCtrl::propertyValueChanged, this,
             [this, field] { apply(field); });
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(field, &QWidget::customContextMenuRequested, this, [this, field](const QPoint& position) {
+        QMenu* menu = createContextMenu(field);
+        menu->exec(field->mapToGlobal(position));
+        menu->deleteLater();
+    });
     m_form->addRow(name.toQString(), field);
     return field;
 }
@@ -126,7 +133,29 @@ void PropertyInspector::apply(PropertyValuesCtrl* field)
     if (!attributeExists && value.isStatic() && value.getStaticValue().isEmpty()) {
         return; // a property added and left empty
     }
+    // A cleared field removes the attribute (the document does not write empty ones).
     m_document->setPropertyValue(m_element, value);
+    Q_EMIT templateChanged();
+}
+
+QMenu* PropertyInspector::createContextMenu(PropertyValuesCtrl* field)
+{
+    QMenu* menu = field->createStandardContextMenu();
+    menu->addSeparator();
+    QAction* remove = menu->addAction(tr("Remove Property"));
+    remove->setObjectName(QStringLiteral("removeProperty"));
+    remove->setEnabled(m_document && !m_element.isNull() && !m_element.get_attribute(field->objectName()).isNull());
+    connect(remove, &QAction::triggered, this, [this, name = field->objectName()] { this->remove(name); });
+    return menu;
+}
+
+void PropertyInspector::remove(const QString& name)
+{
+    if (!m_document || m_element.isNull()) {
+        return;
+    }
+    m_document->setPropertyValue(m_element, PropertyValueEx(name, m_document->objectIdOf(m_element)),
+                                 tr("Remove %1").arg(name));
     Q_EMIT templateChanged();
 }
 

@@ -8,6 +8,7 @@ class PropertyValuesCtrl;
 class QComboBox;
 class QFormLayout;
 class QLabel;
+class QMenu;
 
 /// The properties of the selected object, one value field each: a value is
 /// typed in place, or made dynamic or conditional through the field's
@@ -27,6 +28,9 @@ public:
     PropertyValuesCtrl* field(const QString& name) const;
     /// The list of properties that can be added.
     QComboBox* addList() const { return m_addList; }
+    /// The context menu of `field`: the field's own entries and "Remove
+    /// Property". The caller owns it.
+    QMenu* createContextMenu(PropertyValuesCtrl* field);
 
 Q_SIGNALS:
     /// A value was written into the template.
@@ -36,6 +40,7 @@ private:
     void rebuild();
     PropertyValuesCtrl* addField(const Core::String& name);
     void apply(PropertyValuesCtrl* field);
+    void remove(const QString& name);
     void onAddChosen(int index);
 
     SmartPtr<TemplateDocument> m_document;

@@ -6,11 +6,34 @@
 #include "outside/core/namespaces.h"
 #include "outside/dom/xmlattribute.h"
 #include "outside/dom/xmldomparser.h"
+#include "outside/types/objectid.h"
+#include "outside/types/xpathhelpers.h"
+#include "outside/xslfo/xslfodtobjectinfolist.h"
+#include "outside/xslfo/xslfonamespaces.h"
+#include "templateedit.h"
+#include <QList>
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QUndoStack>
+#include <algorithm>
+#include "outside/core/coreexception.h"
+#include "outside/core/corefilesystem.h"
+#include "outside/core/coreformat.h"
+#include "outside/core/namespaces.h"
+#include "outside/dom/xmlattribute.h"
+#include "outside/dom/xmldomparser.h"
 #include "outside/types/xpathhelpers.h"
 #include "outside/xslfo/xslfodtobjectinfolist.h"
 #include "outside/xslfo/xslfonamespaces.h"
 
 namespace {
+
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(TemplateDocument)
+};
 
 // The prefixes dialogs write without declaring them.
 const char* const wrapperStart = "<kmb-insert xmlns:fo=\"http://www.w3.org/1999/XSL/Format\""
@@ -64,11 +87,56 @@ Xml::Element firstMatching(const Xml::Element& element, const Core::String& path
     return {};
 }
 
+void collectElements(const Xml::Element& element, std::vector<Xml::Element>& into)
+{
+    into.push_back(element);
+    for (const Xml::Element& child : element.get_child_elements()) {
+        collectElements(child, into);
+    }
+}
+
+// The formatting objects named `local` below `element`, in document order.
+std::vector<Xml::Element> descendantsNamed(const Xml::Element& element, const char* local)
+{
+    std::vector<Xml::Element> all;
+    collectElements(element, all);
+    std::vector<Xml::Element> named;
+    for (const Xml::Element& candidate : all) {
+        if (candidate != element && candidate.get_namespace_uri() == Xml::Namespaces::FO &&
+            candidate.get_local_name() == local) {
+            named.push_back(candidate);
+        }
+    }
+    return named;
+}
+
+// The ids ObjectId::generate() makes.
+const QRegularExpression& generatedId()
+{
+    static const QRegularExpression pattern(QStringLiteral("^id[0-9a-f]{32}$"));
+    return pattern;
+}
+
+// Whether the XML declaration names an encoding other than UTF-8: text put
+// into such a file is written as ASCII with character references.
+bool declaresOtherEncoding(const QByteArray& text)
+{
+    static const QRegularExpression declaration(QStringLiteral(R"(^\s*<\?xml[^>]*encoding\s*=\s*["']([^"']+)["'])"));
+    const QRegularExpressionMatch match = declaration.match(QString::fromLatin1(text.left(256)));
+    if (!match.hasMatch()) {
+        return false;
+    }
+    const QString name = match.captured(1).toLower();
+    return name != QLatin1String("utf-8") && name != QLatin1String("utf8");
+}
+
 } // namespace
 
-TemplateDocument::TemplateDocument(SmartPtr<Xml::XmlDocument> xml, Core::String path)
-    : m_xml(std::move(xml)), m_path(std::move(path)), m_sample(makeSmart<SampleXml>())
+TemplateDocument::TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml, Core::String path)
+    : m_asciiOnly(declaresOtherEncoding(text)), m_path(std::move(path)), m_sample(makeSmart<SampleXml>()),
+      m_undo(std::make_unique<QUndoStack>())
 {
+    adopt(text, std::move(xml));
     m_selected = root();
     loadSample();
 }
@@ -78,29 +146,226 @@ TemplateDocument::~TemplateDocument() = default;
 SmartPtr<TemplateDocument> TemplateDocument::load(const Core::String& path)
 {
     Xml::DomParser parser;
-    parser.parseFile(path);
+    parser.parseFile(path); // raises with the file's name and the line
+    QFile file(path.toQString());
+    if (!file.open(QIODevice::ReadOnly)) {
+        throw Core::Exception(Core::String(Tr::tr("Cannot read %1: %2").arg(path.toQString(), file.errorString())));
+    }
     return SmartPtr<TemplateDocument>(
-        new TemplateDocument(parser.getDocument(), Core::IO::FileSystem::getFullPath(path)));
+        new TemplateDocument(file.readAll(), parser.getDocument(), Core::IO::FileSystem::getFullPath(path)));
 }
 
 SmartPtr<TemplateDocument> TemplateDocument::fromText(const QByteArray& text, const Core::String& name)
 {
     Xml::DomParser parser;
     parser.parseMemory(text, name);
-    return SmartPtr<TemplateDocument>(new TemplateDocument(parser.getDocument(), Core::String()));
+    return SmartPtr<TemplateDocument>(new TemplateDocument(text, parser.getDocument(), Core::String()));
 }
 
 void TemplateDocument::save(const Core::String& path)
 {
-    // Not pretty-printed: the user's own layout of the markup is kept.
-    m_xml->writeToFile(path, false);
+    QSaveFile file(path.toQString());
+    if (!file.open(QIODevice::WriteOnly) || file.write(m_text) != m_text.size() || !file.commit()) {
+        throw Core::Exception(Core::String(Tr::tr("Cannot save %1: %2").arg(path.toQString(), file.errorString())));
+    }
     const Core::String full = Core::IO::FileSystem::getFullPath(path);
     const bool moved = full != m_path;
     m_path = full;
-    m_modified = false;
+    m_undo->setClean();
     if (moved) {
         loadSample(); // a relative sample path now starts from the new folder
     }
+}
+
+bool TemplateDocument::isModified() const
+{
+    return !m_undo->isClean();
+}
+
+void TemplateDocument::adopt(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml)
+{
+    const bool reread = !m_xml.isNull();
+    const Core::String sampleBefore = reread ? sampleAttribute() : Core::String();
+    const size_t countBefore = m_elements.size();
+    m_text = text;
+    m_xml = std::move(xml);
+    m_elements.clear();
+    collectElements(root(), m_elements);
+    m_indices.clear();
+    for (size_t i = 0; i < m_elements.size(); ++i) {
+        m_indices.insert(m_elements[i].identity(), int(i));
+    }
+    m_markup = std::make_unique<MarkupScanner>(m_text);
+    m_mapped = m_markup->isValid() && m_markup->elements().size() == m_elements.size();
+    for (size_t i = 0; m_mapped && i < m_elements.size(); ++i) {
+        m_mapped = m_elements[i].get_name().toQString() == QString::fromUtf8(m_markup->elements()[i].name);
+    }
+    if (countBefore != m_elements.size()) {
+        m_generatedIds.clear(); // they go by position
+    }
+    m_values = TemplateValues::read(root());
+    if (reread && sampleAttribute() != sampleBefore) {
+        loadSample();
+    }
+}
+
+void TemplateDocument::restore(const QByteArray& text, int selected)
+{
+    adopt(text, parse(text));
+    m_selected = selected >= 0 && size_t(selected) < m_elements.size() ? m_elements[size_t(selected)] : root();
+    markChanged();
+}
+
+SmartPtr<Xml::XmlDocument> TemplateDocument::parse(const QByteArray& text) const
+{
+    Xml::DomParser parser;
+    parser.parseMemory(text, m_path.isEmpty() ? Core::String("template") : Core::IO::FileSystem::getFileName(m_path));
+    return parser.getDocument();
+}
+
+void TemplateDocument::commit(const QString& action, const QByteArray& text, int selected)
+{
+    if (text == m_text) {
+        return;
+    }
+    SmartPtr<Xml::XmlDocument> xml = parse(text);
+    const int before = indexOf(m_selected);
+    const Core::String selectedPath = pathOf(m_selected);
+    const QByteArray old = m_text;
+    adopt(text, std::move(xml));
+    if (selected < 0) {
+        // The same object, when the edit left it where it was; else the first at its path.
+        selected = before;
+        if (before < 0 || size_t(before) >= m_elements.size() || pathOf(m_elements[size_t(before)]) != selectedPath) {
+            m_selected = root();
+            selected = indexOf(elementAt(selectedPath));
+        }
+    }
+    m_selected = selected >= 0 && size_t(selected) < m_elements.size() ? m_elements[size_t(selected)] : root();
+    m_undo->push(new TemplateEdit(*this, action, old, text, before, indexOf(m_selected)));
+    markChanged();
+}
+
+int TemplateDocument::indexOf(const Xml::Element& element) const
+{
+    if (element.isNull()) {
+        return -1;
+    }
+    if (const auto found = m_indices.constFind(element.identity()); found != m_indices.constEnd()) {
+        return *found;
+    }
+    // A handle from before the last edit: the object at its position, when
+    // the edit left the objects where they were.
+    Xml::Element top = element;
+    while (!top.get_parent().isNull()) {
+        top = top.get_parent();
+    }
+    std::vector<Xml::Element> earlier;
+    collectElements(top, earlier);
+    for (size_t i = 0; i < earlier.size() && i < m_elements.size(); ++i) {
+        if (earlier[i] == element) {
+            return pathOf(m_elements[i]) == pathOf(element) ? int(i) : -1;
+        }
+    }
+    return -1;
+}
+
+const MarkupScanner::Element& TemplateDocument::rangeOf(int index) const
+{
+    if (!m_mapped || index < 0 || size_t(index) >= m_elements.size()) {
+        throw Core::Exception(Core::String(
+            Tr::tr("The markup of this object cannot be changed here. Edit it in the source view.")));
+    }
+    return m_markup->elements()[size_t(index)];
+}
+
+StartTagRewriter& TemplateDocument::rewriterOf(Rewriters& rewriters, int index) const
+{
+    auto found = rewriters.find(index);
+    if (found == rewriters.end()) {
+        found = rewriters.emplace(index, StartTagRewriter(m_text, rangeOf(index), m_asciiOnly)).first;
+    }
+    return found->second;
+}
+
+QByteArray TemplateDocument::prefixFor(Rewriters& rewriters, const char* uri, const QByteArray& wanted) const
+{
+    QStringList taken;
+    for (const Xml::NamespaceDeclaration& declaration : root().get_namespace_declarations()) {
+        if (declaration.uri == uri && !declaration.prefix.isEmpty()) {
+            return declaration.prefix.toQString().toUtf8();
+        }
+        taken << declaration.prefix.toQString();
+    }
+    QByteArray prefix = wanted;
+    for (int n = 1; taken.contains(QString::fromUtf8(prefix)); ++n) {
+        prefix = wanted + QByteArray::number(n);
+    }
+    rewriterOf(rewriters, 0).set("xmlns:" + prefix, QString::fromUtf8(uri));
+    return prefix;
+}
+
+QByteArray TemplateDocument::rewritten(const Rewriters& rewriters, std::vector<Replacement> extra) const
+{
+    for (const auto& [index, rewriter] : rewriters) {
+        const MarkupScanner::Element& range = rangeOf(index);
+        extra.emplace_back(range.start, range.startTagEnd, rewriter.result());
+    }
+    // Back to front, so the offsets of what is still to replace stay right.
+    std::sort(extra.begin(), extra.end(),
+              [](const Replacement& a, const Replacement& b) { return std::get<0>(a) > std::get<0>(b); });
+    QByteArray text = m_text;
+    for (const auto& [from, to, bytes] : extra) {
+        text.replace(from, to - from, bytes);
+    }
+    return text;
+}
+
+TemplateDocument::Replacement TemplateDocument::valuesReplacement(const TemplateValues& values,
+                                                                  Rewriters& rewriters) const
+{
+    int existing = -1;
+    for (const Xml::Element& child : root().get_child_elements()) {
+        if (child.get_namespace_uri() == Xml::Namespaces::KMB && child.get_local_name() == "values") {
+            existing = indexOf(child);
+            break;
+        }
+    }
+    if (existing < 0 && values.isEmpty()) {
+        return {0, 0, QByteArray()};
+    }
+    const QByteArray prefix = values.isEmpty() ? QByteArray() : prefixFor(rewriters, Xml::Namespaces::KMB, "kmb");
+    if (existing < 0) {
+        const MarkupScanner::Element& top = rangeOf(0);
+        if (top.empty) {
+            rewriterOf(rewriters, 0).open();
+            return {top.end, top.end, "\n  " + values.markup(prefix, "  ", m_asciiOnly) + "\n</" + top.name + '>'};
+        }
+        const bool lineStart = top.contentEnd > 0 && m_text.at(top.contentEnd - 1) == '\n';
+        return {top.contentEnd, top.contentEnd,
+                (lineStart ? "  " : "\n  ") + values.markup(prefix, "  ", m_asciiOnly) + '\n'};
+    }
+    const MarkupScanner::Element& range = rangeOf(existing);
+    qsizetype lineStart = range.start;
+    while (lineStart > 0 && (m_text.at(lineStart - 1) == ' ' || m_text.at(lineStart - 1) == '\t')) {
+        --lineStart;
+    }
+    const bool ownLine = lineStart == 0 || m_text.at(lineStart - 1) == '\n';
+    if (!values.isEmpty()) {
+        const QByteArray indent = ownLine ? m_text.mid(lineStart, range.start - lineStart) : QByteArray("  ");
+        return {range.start, range.end, values.markup(prefix, indent, m_asciiOnly)};
+    }
+    // The last value went: so does the element, with its line.
+    qsizetype end = range.end;
+    if (ownLine) {
+        end += m_text.mid(end, 2) == "\r\n" ? 2 : m_text.mid(end, 1) == "\n" ? 1 : 0;
+    }
+    return {ownLine ? lineStart : range.start, end, QByteArray()};
+}
+
+Core::String TemplateDocument::sampleAttribute() const
+{
+    return root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
 }
 
 Xml::Element TemplateDocument::root() const
@@ -133,6 +398,7 @@ Xml::Element TemplateDocument::elementAt(const Core::String& path) const
     return top.isNull() ? Xml::Element() : firstMatching(top, Core::String(), path);
 }
 
+
 PropertyCollection TemplateDocument::propertiesOf(const Xml::Element& element)
 {
     PropertyCollection properties;
@@ -145,8 +411,9 @@ PropertyCollection TemplateDocument::propertiesOf(const Xml::Element& element)
     return properties;
 }
 
+
 void TemplateDocument::applyProperties(const Core::String& path, const PropertyCollection& properties,
-                                       ApplyMode mode)
+                                       ApplyMode mode, const QString& action)
 {
     Xml::Element element = elementAt(path);
     if (element.isNull()) {
@@ -180,99 +447,155 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
         }
         changes.push_back({local, uri, plain ? Core::String() : prefix, property->getValue()});
     }
+    Rewriters rewriters;
+    StartTagRewriter& tag = rewriterOf(rewriters, indexOf(element));
     if (mode == ApplyMode::Replace) {
         for (const Xml::Attribute& attribute : element.get_attributes()) {
             if (!properties.containsProperty(propertyName(attribute))) {
-                element.remove_attribute(attribute.get_local_name(), attribute.get_namespace_uri());
+                tag.set(attribute.get_name().toQString().toUtf8(), std::nullopt);
             }
         }
     }
     for (const Change& change : changes) {
-        if (change.value.isEmpty()) {
-            element.remove_attribute(change.local, change.uri);
+        const Xml::Attribute existing = element.get_attribute(change.local, change.uri);
+        QByteArray name;
+        if (!existing.isNull()) {
+            name = existing.get_name().toQString().toUtf8();
+        } else if (change.value.isEmpty()) {
             continue;
+        } else if (change.prefix.isEmpty()) {
+            name = change.local.toQString().toUtf8();
+        } else {
+            name = prefixFor(rewriters, change.uri.toQString().toUtf8().constData(), change.prefix.toQString().toUtf8()) +
+                   ':' + change.local.toQString().toUtf8();
         }
-        if (!change.prefix.isEmpty()) {
-            root().set_namespace_declaration(change.uri, change.prefix);
-        }
-        element.set_attribute(change.local, change.value, change.prefix);
+        tag.set(name, change.value.isEmpty() ? std::nullopt : std::optional<QString>(change.value.toQString()));
     }
-    markChanged();
+    commit(action.isEmpty() ? Tr::tr("Change Properties") : action, rewritten(rewriters));
 }
 
-Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position)
+Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
 {
     Xml::DomParser parser;
     parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
     const Xml::Element wrapper = parser.getDocument()->getRootNode();
-    Xml::Element target = m_selected.isNull() ? root() : m_selected;
+    std::vector<Xml::Element> inserted;
+    for (const Xml::Element& child : wrapper.get_child_elements()) {
+        collectElements(child, inserted);
+    }
+    const Xml::Element target = m_selected.isNull() ? root() : m_selected;
     const bool inside = position == InsertPosition::Inside || target == root();
-    Xml::Element parent = inside ? target : target.get_parent();
-    Xml::Element first;
-    Xml::Node anchor = target;
-    for (const Xml::Node& piece : wrapper.get_children()) {
-        Xml::Node copy = parent.import_node(piece, true);
-        if (!inside && !copy.is_text()) {
-            copy.move_after(anchor);
-            anchor = copy;
-        }
-        if (first.isNull() && copy.is_element()) {
-            first = Xml::Element(copy);
+    const int index = indexOf(target);
+    const MarkupScanner::Element& range = rangeOf(index);
+    Rewriters rewriters;
+    // The prefixes the markup uses must mean the same where it goes.
+    std::map<QString, QString> used;
+    for (const Xml::Element& element : inserted) {
+        used.emplace(element.get_namespace_prefix().toQString(), element.get_namespace_uri().toQString());
+        for (const Xml::Attribute& attribute : element.get_attributes()) {
+            used.emplace(attribute.get_namespace_prefix().toQString(), attribute.get_namespace_uri().toQString());
         }
     }
-    markChanged();
-    return first;
+    for (const auto& [prefix, uri] : used) {
+        if (prefix.isEmpty() || prefix == QLatin1String("xml")) {
+            continue;
+        }
+        QString bound;
+        for (Xml::Element up = inside ? target : target.get_parent(); !up.isNull() && bound.isEmpty(); up = up.get_parent()) {
+            for (const Xml::NamespaceDeclaration& declaration : up.get_namespace_declarations()) {
+                if (declaration.prefix.toQString() == prefix) {
+                    bound = declaration.uri.toQString();
+                }
+            }
+        }
+        if (bound.isEmpty()) {
+            rewriterOf(rewriters, 0).set("xmlns:" + prefix.toUtf8(), uri);
+        } else if (bound != uri) {
+            throw Core::Exception(Core::String(Tr::tr("The template binds the prefix %1 to another namespace.").arg(prefix)));
+        }
+    }
+    QByteArray bytes;
+    for (const char32_t c : markup.toQString().toUcs4()) {
+        bytes += c >= 0x80 && m_asciiOnly ? "&#" + QByteArray::number(uint(c)) + ';'
+                                          : QString::fromUcs4(&c, 1).toUtf8();
+    }
+    std::vector<Replacement> extra;
+    if (!inside) {
+        extra.emplace_back(range.end, range.end, bytes);
+    } else if (!range.empty) {
+        extra.emplace_back(range.contentEnd, range.contentEnd, bytes);
+    } else {
+        rewriterOf(rewriters, index).open();
+        extra.emplace_back(range.end, range.end, bytes + "</" + range.name + '>');
+    }
+    // The first inserted element comes after everything the target held.
+    const int first = int(m_markup->firstElementFrom(range.end));
+    commit(action.isEmpty() ? Tr::tr("Insert") : action, rewritten(rewriters, extra),
+           inserted.empty() ? -1 : first);
+    return inserted.empty() ? Xml::Element() : m_selected;
 }
 
 void TemplateDocument::replaceMarkup(const QByteArray& markup)
 {
-    Xml::DomParser parser;
-    parser.parseMemory(markup, m_path.isEmpty() ? Core::String("template") : Core::IO::FileSystem::getFileName(m_path));
-    const Core::String selectedPath = pathOf(m_selected);
-    const Core::String sample = root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
-    m_xml = parser.getDocument();
-    // Generated identities are keyed by node; the old nodes are gone.
-    m_generatedIds.clear();
-    m_selected = root();
-    if (const Xml::Element again = elementAt(selectedPath); !again.isNull()) {
-        m_selected = again;
+    QByteArray text = markup;
+    if (m_text.contains("\r\n") && !text.contains('\r')) {
+        text.replace("\n", "\r\n"); // the text view has its own line ends; the file keeps the user's
     }
-    if (root().get_attribute_value("sample-xml", Xml::Namespaces::KMB) != sample) {
-        loadSample();
-    }
-    markChanged();
+    commit(Tr::tr("Edit Source"), text);
 }
 
-void TemplateDocument::setPropertyValue(const Xml::Element& element, const PropertyValueEx& value)
+void TemplateDocument::setPropertyValue(const Xml::Element& element, const PropertyValueEx& value, const QString& action)
 {
     if (element.isNull() || value.getAttributeName().isEmpty()) {
         return;
     }
-    Xml::Element target = element;
-    const Core::String id = objectIdOf(target);
-    if (value.isStatic()) {
-        m_values.remove({id, value.getAttributeName()});
-    } else {
-        if (target.get_attribute_value("id").isEmpty()) {
-            target.set_attribute("id", id);
+    const int index = indexOf(element);
+    if (index < 0) {
+        throw Core::Exception(Core::String(Tr::tr("The object is no longer in the template.")));
+    }
+    const Xml::Element current = m_elements[size_t(index)];
+    const QString name = value.getAttributeName().toQString();
+    Rewriters rewriters;
+    StartTagRewriter& tag = rewriterOf(rewriters, index);
+    TemplateValues values = m_values;
+    Core::String id = current.get_attribute_value("id");
+    if (!value.isStatic()) {
+        if (id.isEmpty()) {
+            id = objectIdOf(current);
+            tag.set("id", id.toQString());
         }
+        tag.set(name.toUtf8(), value.getStaticValue().toQString());
         PropertyValueEx kept = value;
         kept.setObjectId(id);
-        m_values.insert({id, value.getAttributeName()}, kept);
+        values.set(kept);
+    } else {
+        const QString text = value.getStaticValue().toQString();
+        tag.set(name.toUtf8(), text.isEmpty() ? std::nullopt : std::optional<QString>(text));
+        if (!id.isEmpty()) {
+            values.set(PropertyValueEx(value.getAttributeName(), id));
+            // An id the designer made only to bind values goes with the last of them.
+            if (!values.hasObject(id.toQString()) && generatedId().match(id.toQString()).hasMatch()) {
+                tag.set("id", std::nullopt);
+            }
+        }
     }
-    target.set_attribute(value.getAttributeName(), value.getStaticValue());
-    markChanged();
+    std::vector<Replacement> extra;
+    if (!(values == m_values)) {
+        extra.push_back(valuesReplacement(values, rewriters));
+    }
+    commit(action.isEmpty() ? Tr::tr("Change %1").arg(name) : action, rewritten(rewriters, extra));
 }
 
 PropertyValueEx TemplateDocument::propertyValue(const Xml::Element& element,
                                                 const Core::String& name) const
 {
-    const Core::String id = objectIdOf(element);
-    const auto kept = m_values.find({id, name});
-    if (kept != m_values.end()) {
-        return kept.value();
+    const Core::String id = element.get_attribute_value("id");
+    if (const PropertyValueEx* kept = id.isEmpty() ? nullptr : m_values.find(id.toQString(), name.toQString())) {
+        PropertyValueEx value = *kept;
+        value.setStaticValue(element.get_attribute_value(name));
+        return value;
     }
-    PropertyValueEx value(name, id);
+    PropertyValueEx value(name, objectIdOf(element));
     value.setStaticValue(element.get_attribute_value(name));
     return value;
 }
@@ -296,31 +619,50 @@ void TemplateDocument::loadSample()
     m_sample->load(path, type);
 }
 
+
 void TemplateDocument::bindSample(const Core::String& path)
 {
     const Core::String full = Core::IO::FileSystem::getFullPath(path);
     const Core::String stored =
         m_path.isEmpty() ? full : Core::IO::FileSystem::makeRelative(full, Core::IO::FileSystem::getDirectoryName(m_path));
-    Xml::Element rootElement = root();
-    // The template may bind the designer's namespace to a prefix of its own.
-    Core::String prefix;
-    for (const Xml::NamespaceDeclaration& declaration : rootElement.get_namespace_declarations()) {
-        if (declaration.uri == Xml::Namespaces::KMB && !declaration.prefix.isEmpty()) {
-            prefix = declaration.prefix;
+    Rewriters rewriters;
+    const Xml::Attribute existing = root().get_attribute("sample-xml", Xml::Namespaces::KMB);
+    const QByteArray name = existing.isNull() ? prefixFor(rewriters, Xml::Namespaces::KMB, "kmb") + ":sample-xml"
+                                              : existing.get_name().toQString().toUtf8();
+    rewriterOf(rewriters, 0).set(name, stored.toQString());
+    const QByteArray before = m_text;
+    commit(Tr::tr("Load Sample Data"), rewritten(rewriters));
+    if (m_text == before) {
+        loadSample(); // the same file again: read what it holds now
+        markChanged();
+    }
+}
+
+Xml::Element TemplateDocument::firstFlowBlock(const Xml::Element& element) const
+{
+    for (const Xml::Element& from : {element.isNull() ? root() : element, root()}) {
+        for (const Xml::Element& flow : descendantsNamed(from, "flow")) {
+            if (const std::vector<Xml::Element> blocks = descendantsNamed(flow, "block"); !blocks.empty()) {
+                return blocks.front();
+            }
         }
     }
-    if (prefix.isEmpty()) {
-        prefix = "kmb";
-        rootElement.set_namespace_declaration(Xml::Namespaces::KMB, prefix);
+    return {};
+}
+
+bool TemplateDocument::isInFlow(const Xml::Element& element)
+{
+    for (Xml::Element up = element; !up.isNull(); up = up.get_parent()) {
+        if (up.get_namespace_uri() == Xml::Namespaces::FO &&
+            (up.get_local_name() == "flow" || up.get_local_name() == "static-content")) {
+            return true;
+        }
     }
-    rootElement.set_attribute("sample-xml", stored, prefix);
-    loadSample();
-    markChanged();
+    return false;
 }
 
 void TemplateDocument::markChanged()
 {
-    m_modified = true;
     if (m_changed) {
         m_changed();
     }
@@ -332,9 +674,13 @@ Core::String TemplateDocument::objectIdOf(const Xml::Element& element) const
     if (!id.isEmpty()) {
         return id;
     }
-    auto it = m_generatedIds.find(element.identity());
+    const int index = indexOf(element);
+    if (index < 0) {
+        return ObjectId::generate();
+    }
+    auto it = m_generatedIds.find(index);
     if (it == m_generatedIds.end()) {
-        it = m_generatedIds.insert(element.identity(), Core::String("object-") + QString::number(m_generatedIds.size() + 1));
+        it = m_generatedIds.insert(index, ObjectId::generate());
     }
     return *it;
 }

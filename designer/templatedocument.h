@@ -1,5 +1,8 @@
 #pragma once
 
+#include "markupscanner.h"
+#include "starttagrewriter.h"
+#include "templatevalues.h"
 #include "xml/model/samplexml.h"
 
 #include "outside/dom/xmldocument.h"
@@ -9,10 +12,20 @@
 
 #include <QHash>
 #include <functional>
+#include <map>
+#include <memory>
+#include <tuple>
+
+class QUndoStack;
 
 /// A template the designer edits: an XSL-FO document with the designer's
-/// kmb: and km: markup, loaded and saved with libxml2. It is what dialogs see
-/// through IDocumentInformation, and it applies what they return.
+/// kmb: and km: markup. It is what dialogs see through IDocumentInformation,
+/// and it applies what they return.
+///
+/// The template's bytes are what counts: an edit rewrites the markup of the
+/// object it changes and nothing else, the tree is read again from the bytes,
+/// and every edit is one step on the undo stack. A template opened and saved
+/// without edits is the same file, byte for byte.
 ///
 /// Objects are addressed by paths of qualified names from the root
 /// ("/fo:root/fo:page-sequence/fo:flow/fo:block"). Such a path names the
@@ -28,9 +41,15 @@ public:
     static SmartPtr<TemplateDocument> fromText(const QByteArray& text, const Core::String& name);
     ~TemplateDocument() override;
 
-    /// Writes the template atomically and makes `path` its file path.
+    /// Writes the template atomically and makes `path` its file path;
+    /// raises Core::Exception when it cannot be written.
     void save(const Core::String& path);
-    bool isModified() const { return m_modified; }
+    /// Whether the template differs from the file it was opened from or last saved to.
+    bool isModified() const;
+    /// The template's markup as it would be saved.
+    const QByteArray& text() const { return m_text; }
+    /// Every edit, named for the menu ("Borders and Background").
+    QUndoStack* undoStack() const { return m_undo.get(); }
 
     Xml::Element root() const;
     SmartPtr<Xml::XmlDocument> xml() const { return m_xml; }
@@ -60,14 +79,15 @@ public:
     /// Sets each property as an attribute of the object at `path`; an empty
     /// value removes it. Raises when there is no such object, or when a
     /// property to set has a prefix of no known namespace; the object is then
-    /// left unchanged.
+    /// left unchanged. `action` names the undo step.
     void applyProperties(const Core::String& path, const PropertyCollection& properties,
-                         ApplyMode mode = ApplyMode::Merge);
+                         ApplyMode mode = ApplyMode::Merge, const QString& action = QString());
     /// Parses `markup` (fo:, kmb:, km:, svg: prefixes may be used without
     /// declaring them) and puts it after or inside the selected object;
-    /// answers the first element inserted (null for text only). Raises on
-    /// markup that does not parse, leaving the template unchanged.
-    Xml::Element insertMarkup(const Core::String& markup, InsertPosition position);
+    /// selects and answers the first element inserted (null for text only).
+    /// Raises on markup that does not parse, leaving the template unchanged.
+    Xml::Element insertMarkup(const Core::String& markup, InsertPosition position,
+                              const QString& action = QString());
 
     /// Replaces the whole template with `markup`, as edited in the source
     /// view; the object selected stays selected when its path still exists.
@@ -75,11 +95,13 @@ public:
     /// template unchanged.
     void replaceMarkup(const QByteArray& markup);
 
-    /// Sets attribute `value.getAttributeName()` of `element`. The markup
-    /// carries the static text; a dynamic or conditional value is kept here
-    /// under the element's object id, which the element then carries as
-    /// its "id" so that the value stays bound to it.
-    void setPropertyValue(const Xml::Element& element, const PropertyValueEx& value);
+    /// Sets attribute `value.getAttributeName()` of `element`; an empty
+    /// static value removes it. The markup carries the static text; a
+    /// dynamic or conditional value is written into the template's
+    /// kmb:values under the element's "id", which the element gets if it has
+    /// none (and loses again with its last such value).
+    void setPropertyValue(const Xml::Element& element, const PropertyValueEx& value,
+                          const QString& action = QString());
     /// The value of attribute `name` of `element`: the one kept here, or the
     /// attribute's text as a static value.
     PropertyValueEx propertyValue(const Xml::Element& element, const Core::String& name) const;
@@ -95,7 +117,13 @@ public:
     /// sampleDocument() and sampleError().
     void bindSample(const Core::String& path);
 
-    /// Called after every change, so views can refresh.
+    /// The first block of the first flow below `element` (of the whole
+    /// template when there is none below it); null when there is none.
+    Xml::Element firstFlowBlock(const Xml::Element& element) const;
+    /// Whether `element` is a flow or static content, or lies inside one.
+    static bool isInFlow(const Xml::Element& element);
+
+    /// Called after every change, undo and redo included, so views can refresh.
     void setChangeListener(std::function<void()> listener) { m_changed = std::move(listener); }
 
     /// The object's identity: its "id" attribute, or one the document gives it.
@@ -126,16 +154,47 @@ public:
     int getXsltEngine() override;
 
 private:
-    TemplateDocument(SmartPtr<Xml::XmlDocument> xml, Core::String path);
+    friend class TemplateEdit;
+    using Rewriters = std::map<int, StartTagRewriter>;
+    using Replacement = std::tuple<qsizetype, qsizetype, QByteArray>; // from, to, bytes
+
+    TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml, Core::String path);
+    /// Makes `text` (parsed as `xml`) the template's content.
+    void adopt(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml);
+    /// Sets the template to `text` for undo and redo, selecting the element at `selected`.
+    void restore(const QByteArray& text, int selected);
+    SmartPtr<Xml::XmlDocument> parse(const QByteArray& text) const;
+    /// Makes `text` the template as one undo step named `action`, selecting
+    /// the element at `selected` (-1: the one selected now). Raises when the
+    /// text does not parse, leaving the template unchanged.
+    void commit(const QString& action, const QByteArray& text, int selected = -1);
+    /// The position of `element` in document order, -1 when it is none of this template's.
+    int indexOf(const Xml::Element& element) const;
+    /// The markup of the element at `index`; raises when its bytes cannot be told.
+    const MarkupScanner::Element& rangeOf(int index) const;
+    StartTagRewriter& rewriterOf(Rewriters& rewriters, int index) const;
+    /// The prefix the root binds `uri` to, declaring `wanted` for it when none.
+    QByteArray prefixFor(Rewriters& rewriters, const char* uri, const QByteArray& wanted) const;
+    /// `text` with the rewritten start tags and `extra` replacements.
+    QByteArray rewritten(const Rewriters& rewriters, std::vector<Replacement> extra = {}) const;
+    /// The replacement of the kmb:values element that holds `values`.
+    Replacement valuesReplacement(const TemplateValues& values, Rewriters& rewriters) const;
+    Core::String sampleAttribute() const;
     void loadSample();
     void markChanged();
 
+    QByteArray m_text;
     SmartPtr<Xml::XmlDocument> m_xml;
+    std::unique_ptr<MarkupScanner> m_markup;
+    std::vector<Xml::Element> m_elements;  // in document order
+    QHash<const void*, int> m_indices;     // position of each of m_elements
+    bool m_mapped = false;                 // m_markup and m_elements agree
+    bool m_asciiOnly = false;              // the file is not in UTF-8
     Core::String m_path;
     Xml::Element m_selected;
     SmartPtr<SampleXml> m_sample;
-    QHash<QPair<Core::String, Core::String>, PropertyValueEx> m_values; // by object id and attribute
-    mutable QHash<const void*, Core::String> m_generatedIds;
+    TemplateValues m_values;
+    mutable QHash<int, Core::String> m_generatedIds; // by position, for objects without "id"
+    std::unique_ptr<QUndoStack> m_undo;
     std::function<void()> m_changed;
-    bool m_modified = false;
 };

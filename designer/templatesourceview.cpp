@@ -39,6 +39,41 @@ void TemplateSourceView::showMarkup(const QString& markup)
     verticalScrollBar()->setValue(scroll);
 }
 
+void TemplateSourceView::updateMarkup(const QString& markup)
+{
+    const QString shown = toPlainText();
+    if (markup == shown) {
+        return;
+    }
+    const qsizetype shorter = qMin(shown.size(), markup.size());
+    qsizetype head = 0;
+    while (head < shorter && shown.at(head) == markup.at(head)) {
+        ++head;
+    }
+    qsizetype tail = 0;
+    while (tail < shorter - head && shown.at(shown.size() - 1 - tail) == markup.at(markup.size() - 1 - tail)) {
+        ++tail;
+    }
+    const int scroll = verticalScrollBar()->value();
+    m_showing = true;
+    QTextCursor change(document());
+    change.setPosition(int(head));
+    change.setPosition(int(shown.size() - tail), QTextCursor::KeepAnchor);
+    change.insertText(markup.mid(head, markup.size() - head - tail));
+    m_showing = false;
+    m_pending = false;
+    m_applyTimer.stop();
+    verticalScrollBar()->setValue(scroll);
+}
+
+void TemplateSourceView::focusOutEvent(QFocusEvent* event)
+{
+    // Whatever the user does next elsewhere changes the template: typing
+    // waiting here goes first, or the two would overwrite each other.
+    applyPendingEdits();
+    QPlainTextEdit::focusOutEvent(event);
+}
+
 void TemplateSourceView::onContentsChanged()
 {
     if (m_showing) {

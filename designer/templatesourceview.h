@@ -24,6 +24,10 @@ public:
     /// Shows `markup` as the template's text; not an edit. The caret and the
     /// scroll position stay where they were as far as the text allows.
     void showMarkup(const QString& markup);
+    /// Changes the text to `markup` as one step of the view's own history,
+    /// rewriting only the part that differs; not an edit. The caret stays
+    /// on the text around it.
+    void updateMarkup(const QString& markup);
     bool hasPendingEdits() const { return m_pending; }
     /// Hands edits waiting for the pause on at once.
     void applyPendingEdits();
@@ -42,6 +46,9 @@ public:
 Q_SIGNALS:
     /// The user changed the text; `markup` is all of it.
     void markupEdited(const QString& markup);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void onContentsChanged();

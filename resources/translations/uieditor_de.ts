@@ -302,6 +302,26 @@
             <source>Properties</source>
             <translation>Eigenschaften</translation>
         </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Rückgängig</translation>
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation>&amp;Wiederholen</translation>
+        </message>
+        <message>
+            <source>&amp;Undo %1</source>
+            <translation>&amp;Rückgängig: %1</translation>
+        </message>
+        <message>
+            <source>&amp;Redo %1</source>
+            <translation>&amp;Wiederholen: %1</translation>
+        </message>
+        <message>
+            <source>Insert Field</source>
+            <translation>Feld einfügen</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -340,6 +360,18 @@
         <message>
             <source>Edit &amp;XPath...</source>
             <translation>&amp;XPath bearbeiten...</translation>
+        </message>
+        <message>
+            <source>The template has no flow with a block to format.</source>
+            <translation>Die Vorlage hat keinen Fluss mit einem Absatz, der formatiert werden kann.</translation>
+        </message>
+        <message>
+            <source>Nothing was changed: no object was chosen under "Apply to".</source>
+            <translation>Nichts wurde geändert: Unter „Anwenden auf“ wurde kein Objekt gewählt.</translation>
+        </message>
+        <message>
+            <source>Borders and Background</source>
+            <translation>Rahmen und Hintergrund</translation>
         </message>
     </context>
     <context>
@@ -567,6 +599,14 @@
             <source>Add property...</source>
             <translation>Eigenschaft hinzufügen...</translation>
         </message>
+        <message>
+            <source>Remove Property</source>
+            <translation>Eigenschaft entfernen</translation>
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation>%1 entfernen</translation>
+        </message>
     </context>
     <context>
         <name>SamplePane</name>
@@ -645,6 +685,49 @@
         <message>
             <source>The regular expression is not valid: %1 (at position %2).</source>
             <translation>Der reguläre Ausdruck ist ungültig: %1 (an Position %2).</translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplateDocument</name>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation>%1 kann nicht gelesen werden: %2</translation>
+        </message>
+        <message>
+            <source>Cannot save %1: %2</source>
+            <translation>%1 kann nicht gespeichert werden: %2</translation>
+        </message>
+        <message>
+            <source>The markup of this object cannot be changed here. Edit it in the source view.</source>
+            <translation>Das Markup dieses Objekts kann hier nicht geändert werden. Bearbeiten Sie es in der Quelltextansicht.</translation>
+        </message>
+        <message>
+            <source>Change Properties</source>
+            <translation>Eigenschaften ändern</translation>
+        </message>
+        <message>
+            <source>The template binds the prefix %1 to another namespace.</source>
+            <translation>Die Vorlage bindet das Präfix %1 an einen anderen Namensraum.</translation>
+        </message>
+        <message>
+            <source>Insert</source>
+            <translation>Einfügen</translation>
+        </message>
+        <message>
+            <source>Edit Source</source>
+            <translation>Quelltext bearbeiten</translation>
+        </message>
+        <message>
+            <source>The object is no longer in the template.</source>
+            <translation>Das Objekt ist nicht mehr in der Vorlage.</translation>
+        </message>
+        <message>
+            <source>Change %1</source>
+            <translation>%1 ändern</translation>
+        </message>
+        <message>
+            <source>Load Sample Data</source>
+            <translation>Beispieldaten laden</translation>
         </message>
     </context>
     <context>

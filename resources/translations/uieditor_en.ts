@@ -302,6 +302,26 @@
             <source>Properties</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Undo %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Redo %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Field</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -339,6 +359,18 @@
         </message>
         <message>
             <source>Edit &amp;XPath...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The template has no flow with a block to format.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Nothing was changed: no object was chosen under "Apply to".</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Borders and Background</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -567,6 +599,14 @@
             <source>Add property...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Remove Property</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>SamplePane</name>
@@ -644,6 +684,49 @@
         <name>SourceSearch</name>
         <message>
             <source>The regular expression is not valid: %1 (at position %2).</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>TemplateDocument</name>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cannot save %1: %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The markup of this object cannot be changed here. Edit it in the source view.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The template binds the prefix %1 to another namespace.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The object is no longer in the template.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Load Sample Data</source>
             <translation type="unfinished" />
         </message>
     </context>

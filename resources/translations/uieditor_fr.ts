@@ -302,6 +302,26 @@
             <source>Properties</source>
             <translation>Propriétés</translation>
         </message>
+        <message>
+            <source>&amp;Undo</source>
+            <translation>&amp;Annuler</translation>
+        </message>
+        <message>
+            <source>&amp;Redo</source>
+            <translation>&amp;Rétablir</translation>
+        </message>
+        <message>
+            <source>&amp;Undo %1</source>
+            <translation>&amp;Annuler : %1</translation>
+        </message>
+        <message>
+            <source>&amp;Redo %1</source>
+            <translation>&amp;Rétablir : %1</translation>
+        </message>
+        <message>
+            <source>Insert Field</source>
+            <translation>Insérer un champ</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -340,6 +360,18 @@
         <message>
             <source>Edit &amp;XPath...</source>
             <translation>Modifier l'&amp;XPath...</translation>
+        </message>
+        <message>
+            <source>The template has no flow with a block to format.</source>
+            <translation>Le modèle n'a aucun flux contenant un bloc à mettre en forme.</translation>
+        </message>
+        <message>
+            <source>Nothing was changed: no object was chosen under "Apply to".</source>
+            <translation>Rien n'a été modifié : aucun objet n'a été choisi sous « Appliquer à ».</translation>
+        </message>
+        <message>
+            <source>Borders and Background</source>
+            <translation>Bords et Arrière-plan</translation>
         </message>
     </context>
     <context>
@@ -567,6 +599,14 @@
             <source>Add property...</source>
             <translation>Ajouter une propriété...</translation>
         </message>
+        <message>
+            <source>Remove Property</source>
+            <translation>Supprimer la propriété</translation>
+        </message>
+        <message>
+            <source>Remove %1</source>
+            <translation>Supprimer %1</translation>
+        </message>
     </context>
     <context>
         <name>SamplePane</name>
@@ -645,6 +685,49 @@
         <message>
             <source>The regular expression is not valid: %1 (at position %2).</source>
             <translation>L'expression régulière n'est pas valide : %1 (à la position %2).</translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplateDocument</name>
+        <message>
+            <source>Cannot read %1: %2</source>
+            <translation>Impossible de lire %1 : %2</translation>
+        </message>
+        <message>
+            <source>Cannot save %1: %2</source>
+            <translation>Impossible d'enregistrer %1 : %2</translation>
+        </message>
+        <message>
+            <source>The markup of this object cannot be changed here. Edit it in the source view.</source>
+            <translation>Le balisage de cet objet ne peut pas être modifié ici. Modifiez-le dans la vue source.</translation>
+        </message>
+        <message>
+            <source>Change Properties</source>
+            <translation>Modifier les propriétés</translation>
+        </message>
+        <message>
+            <source>The template binds the prefix %1 to another namespace.</source>
+            <translation>Le modèle associe le préfixe %1 à un autre espace de noms.</translation>
+        </message>
+        <message>
+            <source>Insert</source>
+            <translation>Insérer</translation>
+        </message>
+        <message>
+            <source>Edit Source</source>
+            <translation>Modifier la source</translation>
+        </message>
+        <message>
+            <source>The object is no longer in the template.</source>
+            <translation>L'objet ne se trouve plus dans le modèle.</translation>
+        </message>
+        <message>
+            <source>Change %1</source>
+            <translation>Modifier %1</translation>
+        </message>
+        <message>
+            <source>Load Sample Data</source>
+            <translation>Charger les données d'exemple</translation>
         </message>
     </context>
     <context>
