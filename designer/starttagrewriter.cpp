@@ -52,7 +52,9 @@ QByteArray StartTagRewriter::result() const
     QByteArray appended;
     // Back to front, so the offsets of what is still to change stay right.
     std::vector<std::pair<const MarkupScanner::Attribute*, std::optional<QString>>> inPlace;
-    for (const auto& [name, value] : m_changes) {
+    for (const auto& change : m_changes) {
+        const QByteArray& name = change.first;
+        const std::optional<QString>& value = change.second;
         const auto found = std::find_if(m_element.attributes.begin(), m_element.attributes.end(),
                                         [&name](const MarkupScanner::Attribute& a) { return a.name == name; });
         if (found != m_element.attributes.end()) {
