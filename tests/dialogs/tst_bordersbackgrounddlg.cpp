@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using TestSupport::FakeDocumentInformation;
@@ -259,6 +261,20 @@ private Q_SLOTS:
                            "fo:background-position-vertical=10pt"}
             << QStringList{"fo:padding", "fo:padding-top", "fo:padding-bottom",
                            "fo:background-position-horizontal"};
+        // Values the dialog's fields cannot show stay as they were while unedited.
+        QTest::newRow("position keywords")
+            << QStringList{"fo:background-position-horizontal=center",
+                           "fo:background-position-vertical=top"}
+            << QStringList{"fo:background-position-horizontal=center",
+                           "fo:background-position-vertical=top"}
+            << QStringList{};
+        QTest::newRow("inherited padding")
+            << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"}
+            << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"}
+            << QStringList{"fo:padding-left"};
+        QTest::newRow("shadow with blur and spread")
+            << QStringList{"fo:box-shadow=2px 3px 4px 1px red"}
+            << QStringList{"fo:box-shadow=2px 3px 4px 1px red"} << QStringList{};
         QTest::newRow("other properties stay")
             << QStringList{"fo:id=total", "fo:font-size=9pt"}
             << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{};
@@ -299,6 +315,19 @@ private Q_SLOTS:
         BordersBackgroundDlg shortImage(blockInFlow({"fo:background-image=url(a.png)"}));
         shortImage.show();
         QCOMPARE(shortImage.control<QLineEdit>(4069)->text(), QStringLiteral("a.png"));
+    }
+
+    void keptValuesGiveWayToAnEdit()
+    {
+        BordersBackgroundDlg dialog(
+            blockInFlow({"fo:padding-left=inherit", "fo:padding-top=inherit",
+                         "fo:box-shadow=inset 2px 3px 4px red"}));
+        dialog.show();
+        TestSupport::typeLength(dialog.control<LengthOrPercentCtrl>(4252), "5");
+        TestSupport::typeText(dialog.control<ColorCtrl>(4066), u"blue"_s);
+        QCOMPARE(valueOf(dialog, "fo:padding-left"), u"5px"_s);
+        QCOMPARE(valueOf(dialog, "fo:padding-top"), u"inherit"_s);
+        QCOMPARE(valueOf(dialog, "fo:box-shadow"), u"2px 3px blue"_s);
     }
 
     void shadowColourFromTheColourDialogGetsOffsets_data()
