@@ -330,6 +330,40 @@ private Q_SLOTS:
         QCOMPARE(valueOf(dialog, "fo:box-shadow"), u"2px 3px blue"_s);
     }
 
+    void aTypedColourEndsTheGradient_data()
+    {
+        QTest::addColumn<bool>("fromPlainObject"); // after "Apply to" moved to one
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("over Gradient, a name the swatch does not know") << false << u"Red"_s;
+        QTest::newRow("over Gradient, hexadecimal") << false << u"#00ff00"_s;
+        QTest::newRow("after moving to a plain colour") << true << u"#0000ff"_s;
+    }
+    void aTypedColourEndsTheGradient()
+    {
+        QFETCH(bool, fromPlainObject);
+        QFETCH(QString, typed);
+        TestSupport::RecordingMessageBoxFactory messages;
+        messages.answerWith({Win32::IDOK});
+        auto document = makeSmart<FakeDocumentInformation>();
+        document->addToChain("fo:block", blockPath,
+                             {{"fo:background-image", "url(data:," + gradientData() + ")"}});
+        document->addToChain("fo:flow", flowPath, {{"fo:background-color", "#ffff00"}});
+        document->addToChain("fo:page-sequence", "/fo:root/fo:page-sequence");
+        document->addToChain("fo:root", "/fo:root");
+        BordersBackgroundDlg dialog(document);
+        dialog.show();
+        auto* color = dialog.control<ColorCtrl>(4067);
+        if (fromPlainObject) {
+            TestSupport::pickEntry(dialog.control<QComboBox>(4163), "flow");
+            QCOMPARE(color->text(), u"#ffff00"_s);
+            QVERIFY(!color->isGradient());
+        }
+        TestSupport::typeText(color, typed);
+        QCOMPARE(valueOf(dialog, "fo:background-color"), typed);
+        QVERIFY(!dialog.getCurrentProperties().containsProperty("fo:background-image"));
+        QVERIFY(!color->isGradient());
+    }
+
     void shadowColourFromTheColourDialogGetsOffsets_data()
     {
         QTest::addColumn<QString>("typed");
