@@ -68,7 +68,9 @@ PropertyCollection keepPriorities(const PropertyCollection& properties,
 {
     PropertyCollection kept;
     for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
-        const QString name = property->getName().toQString().section(QLatin1Char(':'), -1);
+        // Named as written: without everything up to the first ":".
+        QString name = property->getName().toQString();
+        name = name.mid(name.indexOf(QLatin1Char(':')) + 1);
         const auto& declarations = replaced.getProperties();
         const bool important =
             std::any_of(declarations.begin(), declarations.end(), [&](const auto& declaration) {
