@@ -8,6 +8,20 @@
 
 namespace {
 
+QtMessageHandler defaultMessageHandler = nullptr;
+
+// The offscreen platform, on which the gallery is drawn, warns each time a
+// window is shown that it has no use for size hints. That says nothing to the
+// user; every other message goes through as before.
+void quietOffscreenNoise(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtWarningMsg &&
+        message == QLatin1String("This plugin does not support propagateSizeHints()")) {
+        return;
+    }
+    defaultMessageHandler(type, context, message);
+}
+
 bool hasDisplay()
 {
     return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY") ||
@@ -40,6 +54,9 @@ int main(int argc, char** argv)
     const bool headless = !hasDisplay();
     if (headless || galleryRun || childRun) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    if (QByteArray(qgetenv("QT_QPA_PLATFORM")).startsWith("offscreen")) {
+        defaultMessageHandler = qInstallMessageHandler(quietOffscreenNoise);
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("uieditor designer"));

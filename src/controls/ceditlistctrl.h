@@ -1,12 +1,11 @@
 #pragma once
 
+#include "controls/cinplaceedit.h" // QPointer needs the whole type
 #include "uieditor_export.h"
 
 #include <optional>
 #include <QPointer>
 #include <QTreeWidget>
-
-class CInPlaceEdit;
 
 /// A report list whose cells are edited in place. With editing on, a click
 /// on a cell of the focused row opens a CInPlaceEdit over that cell (a click

@@ -100,6 +100,13 @@ void ColorCtrl::setGradient(const Core::String& definition)
     update();
 }
 
+void ColorCtrl::clearGradient()
+{
+    m_gradientDefinition = Core::String();
+    m_gradient = false;
+    update();
+}
+
 bool ColorCtrl::ToRGBColor(const Core::String& text, COLORREF& color)
 {
     if (const std::optional<COLORREF> keyword =

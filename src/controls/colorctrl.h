@@ -46,6 +46,10 @@ public:
     /// touched (the caller also writes "Gradient").
     void setGradient(const Core::String& definition);
     Core::String getGradient() const { return m_gradientDefinition; }
+    /// Leaves gradient mode and forgets the definition; the text is not touched.
+    /// Dialogs call it when the value shown is no gradient, since texts the
+    /// swatch does not know ("#ff0000") leave the mode as it was.
+    void clearGradient();
 
     /// The forms the swatch knows: the 147 CSS colour keywords, matched
     /// exactly (lower case), and text that "rgb( %d , %d , %d )" or failing

@@ -4,6 +4,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <string>
 
@@ -112,19 +113,44 @@ double NumberEdit::readNumber(QStringView text)
     return value + 0.0; // no "-0"
 }
 
-void NumberEdit::keyPressEvent(QKeyEvent* event)
+QString NumberEdit::filterTyped(const QString& text, bool positiveOnly)
 {
-    // Shortcuts are no typing; only plain (or shifted) characters are filtered.
-    const bool command =
-        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if (!command) {
-        const QString text = event->text();
-        for (const QChar c : text) {
-            if (!acceptsCharacter(c, m_positiveOnly)) {
-                event->accept();
-                return;
-            }
+    QString kept;
+    for (const QChar c : text) {
+        if (acceptsCharacter(c, positiveOnly)) {
+            kept.append(c);
         }
     }
+    return kept;
+}
+
+void NumberEdit::keyPressEvent(QKeyEvent* event)
+{
+    // Ctrl or Meta without Alt is a shortcut, which the line edit never inserts.
+    // Alt and Ctrl+Alt (AltGr on many layouts) do insert their text, so they are
+    // filtered like plain typing.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    const bool shortcut =
+        (modifiers & (Qt::ControlModifier | Qt::MetaModifier)) && !(modifiers & Qt::AltModifier);
+    const QString text = event->text();
+    if (!shortcut && filterTyped(text, m_positiveOnly) != text) {
+        event->accept();
+        return;
+    }
     QLineEdit::keyPressEvent(event);
+}
+
+void NumberEdit::inputMethodEvent(QInputMethodEvent* event)
+{
+    // What an input method commits is typed text too; the preedit is only shown.
+    const QString commit = event->commitString();
+    const QString kept = filterTyped(commit, m_positiveOnly);
+    if (kept == commit) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->accept();
 }

@@ -7,8 +7,10 @@
 /// The number entry of a length field: right-aligned, and typing lets only
 /// the characters of a decimal number through. Letters, punctuation and
 /// symbols are swallowed except "." and "," (and "-" unless the field is
-/// positive only); digits, white space and control keys pass. Pasted text is
-/// not filtered, so every reader of the text must take any text.
+/// positive only); digits, white space and control keys pass. Typing is any
+/// key that inserts text, with or without Alt or AltGr, and what an input
+/// method commits. Pasted text is not filtered, so every reader of the text
+/// must take any text.
 class UIEDITOR_EXPORT NumberEdit : public QLineEdit
 {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
 
     /// Whether typing `c` reaches the text.
     static bool acceptsCharacter(QChar c, bool positiveOnly);
+    /// `text` without the characters that typing may not bring in.
+    static QString filterTyped(const QString& text, bool positiveOnly);
 
     /// The leading decimal number of `text`, as the C library's conversion
     /// reads it: leading white space skipped, an optional sign, digits with an
@@ -34,6 +38,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     bool m_positiveOnly = false;

@@ -4,6 +4,11 @@
 #include "outside/core/coreformat.h"
 #include "outside/cssvalues/xmlcssparser.h"
 
+#include <algorithm>
+#include <optional>
+#include <QFileInfo>
+#include <QRegularExpression>
+
 namespace {
 
 // Whether one selector of a rule is the wanted element and class: ".C" when
@@ -47,6 +52,39 @@ std::vector<Xml::CssStyle> readRules(const Core::String& text)
     Xml::CssParser parser;
     parser.loadCss(text);
     return parser.getCssStyleSheet(Xml::CssParser::AllMedia);
+}
+
+bool givesPriority(const Core::String& value)
+{
+    static const QRegularExpression important(QStringLiteral("!\\s*important\\s*$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    return important.match(value.toQString()).hasMatch();
+}
+
+// getStyleProperties hands out values without their priority; a rule rewritten
+// from them keeps "!important" where the replaced rule had it.
+PropertyCollection keepPriorities(const PropertyCollection& properties,
+                                  const Xml::CssStyle& replaced)
+{
+    PropertyCollection kept;
+    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
+        // Named as written: without everything up to the first ":".
+        QString name = property->getName().toQString();
+        name = name.mid(name.indexOf(QLatin1Char(':')) + 1);
+        const auto& declarations = replaced.getProperties();
+        const bool important =
+            std::any_of(declarations.begin(), declarations.end(), [&](const auto& declaration) {
+                return declaration.isImportant() &&
+                       declaration.getName().toQString().compare(name, Qt::CaseInsensitive) == 0;
+            });
+        const Core::String& value = property->getValue();
+        kept.addProperty(EditableProperty(property->getName(),
+                                          important && !value.isEmpty() && !givesPriority(value)
+                                              ? value + " !important"
+                                              : value),
+                         false);
+    }
+    return kept;
 }
 
 } // namespace
@@ -153,12 +191,9 @@ PropertyCollection CssHelper::getStyleProperties(Core::String element, Core::Str
             continue;
         }
         for (const Xml::CssProperty& declaration : rule.getProperties()) {
-            const Core::String value = declaration.isImportant()
-                                           ? declaration.getValue() + " !important"
-                                           : declaration.getValue();
             properties.addProperty(
                 EditableProperty(Core::Format::format("{0}:{1}", "fo", declaration.getName()),
-                                 value),
+                                 declaration.getValue()),
                 true);
         }
     }
@@ -169,6 +204,12 @@ void CssHelper::addStylesToCss(Core::String element, Core::String className,
                                PropertyCollection properties) const
 {
     const Core::String rule = getPropertiesAsString(element, className, properties);
+    const QFileInfo target(m_path.toQString());
+    if (!m_path.isEmpty() && !target.exists() && !target.isSymLink()) {
+        // A host's first rule makes the stylesheet.
+        StylesheetFile::create(m_path, "\n" + rule);
+        return;
+    }
     StylesheetFile file(m_path);
     file.append("\n" + rule);
 }
@@ -177,16 +218,15 @@ void CssHelper::editStyle(Core::String element, Core::String className,
                           PropertyCollection properties) const
 {
     StylesheetFile file(m_path);
-    int start = -1;
-    int end = -1;
+    std::optional<Xml::CssStyle> edited;
     for (const Xml::CssStyle& rule : readRules(file.text())) {
         if (ruleMatches(rule, element, className)) {
-            start = rule.getStartPos();
-            end = rule.getEndPos();
+            edited = rule;
         }
     }
-    if (start < 0) {
+    if (!edited) {
         return;
     }
-    file.replace(start, end, getPropertiesAsString(element, className, properties));
+    file.replace(edited->getStartPos(), edited->getEndPos(),
+                 getPropertiesAsString(element, className, keepPriorities(properties, *edited)));
 }

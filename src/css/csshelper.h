@@ -64,17 +64,20 @@ public:
 
     /// The declarations of every rule for `element` and `className`, in
     /// stylesheet order, as "fo:" properties; a later value of a repeated name
-    /// wins. "!important" stays on the value ("red !important"), so that it
-    /// survives a round trip through editStyle.
+    /// wins. Values come without "!important" ("red", not "red !important");
+    /// editStyle keeps the priority of the declarations it rewrites.
     PropertyCollection getStyleProperties(Core::String element, Core::String className) const;
     /// Appends a line break and the rule text of `properties` to the end of the
     /// file, without looking for an existing rule. The rest of the file stays
-    /// byte for byte.
+    /// byte for byte. A file that does not exist yet is created (UTF-8, "\n"
+    /// line breaks); its folder must exist.
     void addStylesToCss(Core::String element, Core::String className,
                         PropertyCollection properties) const;
     /// Puts the rule text of `properties` in place of the last rule for
     /// `element` and `className`; every other character of the file stays as
-    /// it was. Without such a rule nothing is written.
+    /// it was. Without such a rule nothing is written. A property whose
+    /// declaration in that rule was "!important" stays so, unless its value
+    /// gives a priority itself.
     void editStyle(Core::String element, Core::String className,
                    PropertyCollection properties) const;
 

@@ -19,6 +19,18 @@ StylesheetFile::StylesheetFile(const Core::String& path) : m_path(path)
     load();
 }
 
+void StylesheetFile::create(const Core::String& path, const Core::String& text)
+{
+    const QFileInfo target(path.toQString());
+    // A dangling link counts as existing: writing would replace the link itself.
+    if (path.isEmpty() || target.exists() || target.isSymLink()) {
+        throw Core::Exception(message("The stylesheet \"%1\" exists already.", path));
+    }
+    Core::IO::FileStream stream(path, Core::IO::FileStream::Atomic);
+    stream.write(StylesheetText().encode(text));
+    stream.commit();
+}
+
 void StylesheetFile::load()
 {
     const QFileInfo before(m_path.toQString());

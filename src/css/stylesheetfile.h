@@ -27,6 +27,11 @@ public:
     /// missing, a folder, unreadable, too large, or changes while being read.
     explicit StylesheetFile(const Core::String& path);
 
+    /// Writes a new stylesheet `path` holding `text`: UTF-8 without a mark,
+    /// "\n" line breaks. Raises when something exists there already or the
+    /// file cannot be written (a missing folder is not made).
+    static void create(const Core::String& path, const Core::String& text);
+
     const Core::String& path() const { return m_path; }
     /// The text without the byte-order mark.
     const Core::String& text() const { return m_content.text(); }

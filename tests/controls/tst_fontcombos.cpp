@@ -5,9 +5,13 @@
 #include "controls/simplecombobox.h"
 #include "testregistry.h"
 
+#include <algorithm>
+#include <QCollator>
 #include <QFontDatabase>
 #include <QSet>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -93,6 +97,34 @@ private Q_SLOTS:
                          items[i - 1].localeAwareCompare(items[i]) <= 0,
                      qPrintable(items[i - 1] + QStringLiteral(" / ") + items[i]));
         }
+    }
+
+    void entriesAddedLaterTakeTheirPlace_data()
+    {
+        QTest::addColumn<int>("at"); // -1: addItem
+        QTest::addColumn<QString>("added");
+        QTest::newRow("appended, first in order") << -1 << u"aaa Template font"_s;
+        QTest::newRow("appended, in the middle") << -1 << u"Kkk Template font"_s;
+        QTest::newRow("inserted on top, last in order") << 0 << u"zzz Template font"_s;
+    }
+    void entriesAddedLaterTakeTheirPlace()
+    {
+        QFETCH(int, at);
+        QFETCH(QString, added);
+        FontComboBox combo;
+        combo.setCurrentIndex(combo.count() / 2);
+        const QString current = combo.currentText();
+        QStringList expected = itemsOf(combo) << added;
+        QCollator order;
+        order.setCaseSensitivity(Qt::CaseInsensitive);
+        std::stable_sort(expected.begin(), expected.end(), order);
+        if (at < 0) {
+            combo.addItem(added);
+        } else {
+            combo.insertItem(at, added);
+        }
+        QCOMPARE(itemsOf(combo), expected);
+        QCOMPARE(combo.currentText(), current);
     }
 
     void aComboThatHoldsEntriesGetsNoFontNames()

@@ -10,10 +10,14 @@
 
 #include <cmath>
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -256,6 +260,43 @@ private Q_SLOTS:
         QCOMPARE(modified.at(0).at(1).value<Xml::LengthOrPercent>().getValueAsString().toQString(),
                  committed);
         QVERIFY(edit->hasFocus());
+    }
+
+    // Alt and AltGr (Ctrl+Alt) keys insert their text, as does an input method's
+    // commit: the filter must stand in their way too, not only in plain typing's.
+    void filterHoldsWhateverTheKeyPath_data()
+    {
+        QTest::addColumn<int>("modifiers"); // -1: an input method commits the text
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("Alt") << int(Qt::AltModifier) << u"@-"_s << u"5"_s;
+        QTest::newRow("AltGr") << int(Qt::ControlModifier | Qt::AltModifier) << u"€-"_s << u"5"_s;
+        QTest::newRow("AltGr digit passes")
+            << int(Qt::ControlModifier | Qt::AltModifier) << u"2"_s << u"52"_s;
+        QTest::newRow("input method") << -1 << u"a-€2"_s << u"52"_s;
+    }
+
+    void filterHoldsWhateverTheKeyPath()
+    {
+        QFETCH(int, modifiers);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        Window w(false, true, false);
+        QVERIFY(w.show());
+        NumberEdit* edit = w.field->numberEdit();
+        edit->setFocus();
+        edit->setText(u"5"_s);
+        if (modifiers < 0) {
+            QInputMethodEvent commit;
+            commit.setCommitString(typed);
+            QApplication::sendEvent(edit, &commit);
+        } else {
+            for (const QChar c : typed) {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c),
+                                    Qt::KeyboardModifiers(modifiers));
+            }
+        }
+        QCOMPARE(edit->text(), shown);
     }
 
     void pastedTextIsReadSafely_data()

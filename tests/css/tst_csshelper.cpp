@@ -197,7 +197,7 @@ private Q_SLOTS:
         QTest::newRow("class rules only, later values win in place")
             << ""
             << "note"
-            << "fo:font-size=12pt;fo:color=blue !important;fo:margin=0";
+            << "fo:font-size=12pt;fo:color=blue;fo:margin=0";
         QTest::newRow("element and class") << "p"
                                            << "note"
                                            << "fo:font-weight=bold";
@@ -286,9 +286,15 @@ private Q_SLOTS:
                                   "  font-family: \"Segoe UI\", sans-serif }\n.other { x: y }\n");
         CssHelper helper(path);
         const PropertyCollection read = helper.getStyleProperties("", "card");
+        QCOMPARE(read.getPropertyValue("fo:color").toQString(), QStringLiteral("navy"));
         helper.editStyle("", "card", read);
         QCOMPARE(listOf(helper.getStyleProperties("", "card")), listOf(read));
         QVERIFY(readBytes(path).contains("color:navy !important;"));
+        // A new value keeps the priority; one that gives its own is not doubled.
+        helper.editStyle("", "card",
+                         collection({{"fo:color", "teal"}, {"fo:border", "0 !IMPORTANT"}}));
+        QVERIFY(readBytes(path).startsWith(
+            ".card\n{\ncolor:teal !important;\nborder:0 !IMPORTANT;\n}"));
         QVERIFY(readBytes(path).endsWith("}\n.other { x: y }\n"));
     }
 
@@ -365,24 +371,39 @@ private Q_SLOTS:
     {
         const QString missing = m_dir.filePath("missing.css");
         const QString folder = m_dir.filePath("folder.css");
+        const QString inMissingFolder = m_dir.filePath("nofolder/first.css");
         QVERIFY(QDir().mkpath(folder));
+        const auto check = [](const QString& path, const std::function<void()>& operation) {
+            try {
+                operation();
+                QFAIL("no exception");
+            } catch (const Core::Exception& error) {
+                QVERIFY2(error.getMessage().toQString().contains(path),
+                         qPrintable(error.getMessage().toQString()));
+            }
+        };
         for (const QString& path : {missing, folder}) {
             CssHelper helper(path);
-            const auto check = [&](const std::function<void()>& operation) {
-                try {
-                    operation();
-                    QFAIL("no exception");
-                } catch (const Core::Exception& error) {
-                    QVERIFY2(error.getMessage().toQString().contains(path),
-                             qPrintable(error.getMessage().toQString()));
-                }
-            };
-            check([&] { helper.getStyleProperties("", "x"); });
-            check([&] { helper.editStyle("", "x", collection({{"fo:a", "b"}})); });
-            check([&] { helper.addStylesToCss("", "x", collection({{"fo:a", "b"}})); });
+            check(path, [&] { helper.getStyleProperties("", "x"); });
+            check(path, [&] { helper.editStyle("", "x", collection({{"fo:a", "b"}})); });
+        }
+        for (const QString& path : {folder, inMissingFolder}) {
+            check(path, [&] {
+                CssHelper(path).addStylesToCss("", "x", collection({{"fo:a", "b"}}));
+            });
         }
         QVERIFY(!QFileInfo::exists(missing));
+        QVERIFY(!QFileInfo::exists(inMissingFolder));
         QVERIFY(QFileInfo(folder).isDir());
+    }
+
+    void addCreatesAStylesheetThatDoesNotExistYet()
+    {
+        const QString path = m_dir.filePath("first.css");
+        CssHelper helper(path);
+        helper.addStylesToCss("p", "x", collection({{"fo:color", "red"}}));
+        QCOMPARE(readBytes(path), QByteArray("\np.x\n{\ncolor:red;\n}"));
+        QCOMPARE(listOf(helper.getStyleProperties("p", "x")), QStringLiteral("fo:color=red"));
     }
 
     void unreadableFileRaises()

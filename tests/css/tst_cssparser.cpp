@@ -116,6 +116,9 @@ private Q_SLOTS:
             << ".a{content=\".x { color: red }\"}\n.b{c=d}";
         QTest::newRow("escaped brace in a selector") << ".a\\{b{c:d} .e{f:g}"
                                                      << ".a\\{b{c=d}\n.e{f=g}";
+        QTest::newRow("a backslash before a line break makes the selector invalid")
+            << "\\\n,.x{a:b} .y{c:d}"
+            << ".y{c=d}";
         QTest::newRow("escaped quote in a string") << ".x{content:\"a\\\"}b\"} .y{c:d}"
                                                    << ".x{content=\"a\\\"}b\"}\n.y{c=d}";
         QTest::newRow("unquoted url with semicolons and parentheses")

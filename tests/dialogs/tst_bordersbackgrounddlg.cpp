@@ -20,6 +20,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using TestSupport::FakeDocumentInformation;
@@ -259,6 +261,20 @@ private Q_SLOTS:
                            "fo:background-position-vertical=10pt"}
             << QStringList{"fo:padding", "fo:padding-top", "fo:padding-bottom",
                            "fo:background-position-horizontal"};
+        // Values the dialog's fields cannot show stay as they were while unedited.
+        QTest::newRow("position keywords")
+            << QStringList{"fo:background-position-horizontal=center",
+                           "fo:background-position-vertical=top"}
+            << QStringList{"fo:background-position-horizontal=center",
+                           "fo:background-position-vertical=top"}
+            << QStringList{};
+        QTest::newRow("inherited padding")
+            << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"}
+            << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"}
+            << QStringList{"fo:padding-left"};
+        QTest::newRow("shadow with blur and spread")
+            << QStringList{"fo:box-shadow=2px 3px 4px 1px red"}
+            << QStringList{"fo:box-shadow=2px 3px 4px 1px red"} << QStringList{};
         QTest::newRow("other properties stay")
             << QStringList{"fo:id=total", "fo:font-size=9pt"}
             << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{};
@@ -299,6 +315,53 @@ private Q_SLOTS:
         BordersBackgroundDlg shortImage(blockInFlow({"fo:background-image=url(a.png)"}));
         shortImage.show();
         QCOMPARE(shortImage.control<QLineEdit>(4069)->text(), QStringLiteral("a.png"));
+    }
+
+    void keptValuesGiveWayToAnEdit()
+    {
+        BordersBackgroundDlg dialog(
+            blockInFlow({"fo:padding-left=inherit", "fo:padding-top=inherit",
+                         "fo:box-shadow=inset 2px 3px 4px red"}));
+        dialog.show();
+        TestSupport::typeLength(dialog.control<LengthOrPercentCtrl>(4252), "5");
+        TestSupport::typeText(dialog.control<ColorCtrl>(4066), u"blue"_s);
+        QCOMPARE(valueOf(dialog, "fo:padding-left"), u"5px"_s);
+        QCOMPARE(valueOf(dialog, "fo:padding-top"), u"inherit"_s);
+        QCOMPARE(valueOf(dialog, "fo:box-shadow"), u"2px 3px blue"_s);
+    }
+
+    void aTypedColourEndsTheGradient_data()
+    {
+        QTest::addColumn<bool>("fromPlainObject"); // after "Apply to" moved to one
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("over Gradient, a name the swatch does not know") << false << u"Red"_s;
+        QTest::newRow("over Gradient, hexadecimal") << false << u"#00ff00"_s;
+        QTest::newRow("after moving to a plain colour") << true << u"#0000ff"_s;
+    }
+    void aTypedColourEndsTheGradient()
+    {
+        QFETCH(bool, fromPlainObject);
+        QFETCH(QString, typed);
+        TestSupport::RecordingMessageBoxFactory messages;
+        messages.answerWith({Win32::IDOK});
+        auto document = makeSmart<FakeDocumentInformation>();
+        document->addToChain("fo:block", blockPath,
+                             {{"fo:background-image", "url(data:," + gradientData() + ")"}});
+        document->addToChain("fo:flow", flowPath, {{"fo:background-color", "#ffff00"}});
+        document->addToChain("fo:page-sequence", "/fo:root/fo:page-sequence");
+        document->addToChain("fo:root", "/fo:root");
+        BordersBackgroundDlg dialog(document);
+        dialog.show();
+        auto* color = dialog.control<ColorCtrl>(4067);
+        if (fromPlainObject) {
+            TestSupport::pickEntry(dialog.control<QComboBox>(4163), "flow");
+            QCOMPARE(color->text(), u"#ffff00"_s);
+            QVERIFY(!color->isGradient());
+        }
+        TestSupport::typeText(color, typed);
+        QCOMPARE(valueOf(dialog, "fo:background-color"), typed);
+        QVERIFY(!dialog.getCurrentProperties().containsProperty("fo:background-image"));
+        QVERIFY(!color->isGradient());
     }
 
     void shadowColourFromTheColourDialogGetsOffsets_data()

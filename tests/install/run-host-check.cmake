@@ -1,5 +1,6 @@
 # Installs the built library into a scratch prefix, builds the sample host
-# against the installed package and runs it.
+# against the installed package (with every installed header compiled alone)
+# and runs it.
 file(REMOVE_RECURSE "${WORK}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${WORK}/prefix"
     RESULT_VARIABLE result OUTPUT_QUIET)

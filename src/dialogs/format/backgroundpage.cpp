@@ -26,6 +26,10 @@ Core::String imageFilter()
         Core::String::formatS(63067), Core::String::formatS(63044));
 }
 
+// The field's mark for a gradient; the colour field knows it by this text, so it
+// is the same in every language.
+const QString gradientText = QStringLiteral("Gradient");
+
 bool isZero(const Xml::Length& length)
 {
     return length.getSize() == 0.0;
@@ -59,8 +63,10 @@ void BackgroundPage::showRecord()
     QScopedValueRollback showing(m_showing, true);
     if (!m_data.getGradient().isEmpty()) {
         m_ui->backgroundColorEdit->setGradient(m_data.getGradient());
-        m_ui->backgroundColorEdit->setText(QStringLiteral("Gradient"));
+        m_ui->backgroundColorEdit->setText(gradientText);
     } else {
+        // The field may still stand for the gradient of an object shown before.
+        m_ui->backgroundColorEdit->clearGradient();
         m_ui->backgroundColorEdit->setText(m_data.getBackgroundColor());
     }
     m_ui->imageEdit->setText(m_data.getBackgroundImage());
@@ -99,8 +105,13 @@ void BackgroundPage::OnBackgroundColorChanged()
     if (m_showing) {
         return;
     }
-    const ColorCtrl* color = m_ui->backgroundColorEdit;
-    if (color->isGradient()) {
+    ColorCtrl* color = m_ui->backgroundColorEdit;
+    // Any text but "Gradient" is a colour the user typed, even one the field
+    // itself does not recognise ("Red", "#f00") and so stays in gradient mode for.
+    if (color->isGradient() && color->text() != gradientText) {
+        color->clearGradient();
+    }
+    if (color->isGradient() && !color->getGradient().isEmpty()) {
         m_data.setBackgroundImage(Core::String());
         m_data.setGradient(color->getGradient());
     } else {

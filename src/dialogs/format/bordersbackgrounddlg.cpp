@@ -17,6 +17,24 @@ namespace {
 
 constexpr int PreviewControlId = 4062;
 
+// Expands the shorthands, except one from whose value expanding reads no
+// longhand at all ("fo:padding" = "inherit"): that would only drop it, so it
+// stays as it was.
+void expandReadableShorthands(PropertyCollection& properties)
+{
+    for (const SmartPtr<EditableProperty>& property : properties.getPropertyList()) {
+        PropertyCollection expanded;
+        expanded.addProperty(property);
+        ShorthandHelper::expandShorthands(expanded);
+        const bool shorthand =
+            expanded.count() != 1 || !expanded.containsProperty(property->getName());
+        if (shorthand && !expanded.isEmpty()) {
+            properties.removePropertyByName(property->getName());
+            properties.addProperties(expanded);
+        }
+    }
+}
+
 // A small page: a block of the sample word with an inline in its middle, and
 // empty blocks below so that a flow's background shows as an area.
 const char* const PreviewTemplate =
@@ -206,8 +224,9 @@ void BordersBackgroundDlg::OnApplyToChanged(int entry)
     m_currentPath = path;
     m_currentProperties.reset();
     m_currentProperties.addProperties(m_document->getObjectProperties(path));
-    ShorthandHelper::expandShorthands(m_currentProperties);
+    expandReadableShorthands(m_currentProperties);
     loadAttributesFromProperties();
+    m_keptValues.remember(m_currentProperties, m_data);
     showRecord();
     m_objectLoaded = true;
     getAttributesFromControls();
@@ -222,6 +241,7 @@ void BordersBackgroundDlg::loadAttributesFromProperties()
 void BordersBackgroundDlg::getAttributesFromControls()
 {
     BordersBackgroundAttributes::store(m_data, m_currentProperties);
+    m_keptValues.restore(m_data, m_currentProperties);
 }
 
 void BordersBackgroundDlg::showRecord()

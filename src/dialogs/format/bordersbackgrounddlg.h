@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dialogs/format/bordersbackgroundkeptvalues.h"
 #include "frame/featuredialog.h"
 #include "outside/types/bordersandbackgrounddata.h"
 #include "outside/types/idocumentinformation.h"
@@ -43,6 +44,8 @@ public:
 
     /// Every property of the chosen object, shorthands expanded, with the
     /// edited border, shadow, background and padding longhands set or removed.
+    /// A value the dialog's fields cannot show exactly ("center", "inherit", a
+    /// blurred shadow) stays as it was until the user edits its field.
     PropertyCollection getCurrentProperties() const;
     /// The path of the object chosen in "Apply to" ("" when none could be).
     Core::String getCurrentPath() const;
@@ -86,6 +89,8 @@ private:
     std::vector<Core::String> m_paths;
     Core::String m_currentPath;
     PropertyCollection m_currentProperties;
+    /// What the record of the loaded object cannot hold; put back until edited.
+    BordersBackgroundKeptValues m_keptValues;
     /// The "Apply to" entry whose object is loaded.
     int m_loadedEntry = -1;
 };

@@ -1,6 +1,7 @@
 #include "outside/cssvalues/xmlboxshadow.h"
 
 #include "outside/cssvalues/xmlcolorparse.h"
+#include "outside/cssvalues/xmlcssnumber_p.h"
 
 #include <QList>
 
@@ -45,6 +46,12 @@ bool tokenize(QStringView text, QList<QStringView>& tokens)
 bool isKeyword(QStringView token, const char* keyword)
 {
     return token.compare(QLatin1String(keyword), Qt::CaseInsensitive) == 0;
+}
+
+// Written as "0px", "0mm": a size below what six decimals show is written as zero.
+bool writesZero(const Length& length)
+{
+    return CssNumber::format(length.getSize()) == QLatin1String("0");
 }
 
 } // namespace
@@ -151,10 +158,14 @@ Core::String BoxShadow::getValueAsString() const
         parts << QStringLiteral("inset");
     }
     parts << m_dx.getValueAsString() << m_dy.getValueAsString();
-    if (m_blur.getSize() != 0.0 || m_spread.getSize() != 0.0) {
+    // Whether blur and spread are written depends on their text, not their size: a
+    // size too small for six decimals is written as zero and must then be left out
+    // like a zero, or the text read back would be written differently.
+    const bool writesSpread = !writesZero(m_spread);
+    if (writesSpread || !writesZero(m_blur)) {
         parts << m_blur.getValueAsString();
     }
-    if (m_spread.getSize() != 0.0) {
+    if (writesSpread) {
         parts << m_spread.getValueAsString();
     }
     if (m_color.isSet()) {

@@ -459,6 +459,12 @@ private:
                 ++k;
                 continue;
             }
+            // A backslash that escapes nothing (before a line break or at the
+            // end) is no part of any selector, and written back it would escape
+            // whatever follows it.
+            if (m_s[k] == u'\\' && skipEscape(k, end) == k + 1) {
+                invalid = true;
+            }
             const int atom = skipAtom(k, end, &invalid);
             if (atom >= 0) {
                 k = atom;
