@@ -197,8 +197,7 @@ XPathEditDlg::XPathEditDlg(SmartPtr<IDocumentInformation> documentInformation,
                 const std::vector<Xml::Node> nodes =
                     m_root.find(m_context, sample->getNamespaceMap());
                 if (!nodes.empty()) {
-                    found = nodes.front().is_element() ? nodes.front()
-                                                       : Xml::Node(nodes.front().get_parent());
+                    found = nodes.front();
                 }
             }
         } catch (const Core::Exception&) {
@@ -207,7 +206,7 @@ XPathEditDlg::XPathEditDlg(SmartPtr<IDocumentInformation> documentInformation,
         m_contextNode = found;
         m_contextFound = !found.isNull();
     }
-    m_navigationNode = m_contextNode;
+    m_navigationNode = contextElement();
     if (m_contextFound) {
         updateNavigationStrings();
     } else {
@@ -794,24 +793,28 @@ void XPathEditDlg::updateNavigationStrings()
         m_navigationRelative = ".";
         return;
     }
-    Core::String relative = XPathHelpers::getRelativeXPath(m_context, m_navigationAbsolute);
-    if (!m_contextFound && relative.startsWith("..")) {
-        // Climbing out of a context that is not in the sample means nothing:
-        // paths then start at the top of the document.
-        while (relative.startsWith("../")) {
-            relative = relative.subString(3);
-        }
-        if (relative == "..") {
-            relative = Core::String();
-        }
-        relative = separatorSlah + relative;
+    if (!m_contextFound) {
+        // A context the sample does not hold gives no fixed place to start
+        // from: whole paths from the top still select what the user sees.
+        m_navigationRelative = m_navigationAbsolute;
+        return;
     }
-    m_navigationRelative = relative;
+    m_navigationRelative = XPathHelpers::getRelativeXPath(m_context, m_navigationAbsolute);
+}
+
+Xml::Node XPathEditDlg::contextElement() const
+{
+    // An attribute or text context has no children to list: its element
+    // shows them, while paths still start from the context itself.
+    if (m_contextNode.isNull() || m_contextNode.is_element()) {
+        return m_contextNode;
+    }
+    return m_contextNode.get_parent();
 }
 
 void XPathEditDlg::backToContext()
 {
-    m_navigationNode = m_contextNode;
+    m_navigationNode = contextElement();
     if (m_contextFound) {
         updateNavigationStrings();
     } else {

@@ -111,6 +111,7 @@ private:
     /// Steps back (or forward) through the expression's history.
     void replay(bool undo);
     void updateUndoButtons();
+    Xml::Node contextElement() const;
     bool isOnNavigationIcon(QTreeWidgetItem* item, const QPoint& position) const;
 
     std::unique_ptr<Ui::XPathEditDlg> m_ui;
