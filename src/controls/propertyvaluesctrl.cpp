@@ -2,6 +2,7 @@
 
 #include "controls/controlsdrawingroutines.h"
 #include "dialogs/format/editpropertyvaluesdlg.h"
+#include "frame/win32constants.h"
 #include "xml/samplexml.h"
 
 #include <QKeyEvent>
@@ -124,11 +125,7 @@ Core::String PropertyValuesCtrl::placeholderText() const
 
 bool PropertyValuesCtrl::isDialogButtonEnabled() const
 {
-    if (!m_dialogAllowed || !m_document) {
-        return false;
-    }
-    const SmartPtr<SampleXml> sample = m_document->getSampleXml();
-    return sample && sample->getXmlDocument();
+    return m_dialogAllowed && SampleXml::loadedSample(m_document);
 }
 
 QRect PropertyValuesCtrl::dialogButtonRect() const

@@ -2,6 +2,7 @@
 
 #include "outside/coreobject.h"
 #include "outside/corestring.h"
+#include "outside/idocumentinformation.h"
 #include "outside/smartptr.h"
 #include "outside/xmldocument.h"
 #include "uieditor_export.h"
@@ -57,6 +58,11 @@ public:
     void createNamespaceMap();
     /// Adds the declarations of `node` and of everything below it to the map.
     void collectNamespace(const Xml::Node& node);
+
+    /// The sample of `document` when one is loaded: the host reports sample
+    /// data and its sample holds a document. Null otherwise. Every control and
+    /// dialog that needs a sample decides by this one rule.
+    static SmartPtr<SampleXml> loadedSample(const SmartPtr<IDocumentInformation>& document);
 
     /// True for "fo", "kmb", "svg", "zc", "km" and "xsl", in any case.
     static bool isDefaultNamespacePrefix(const Core::String& prefix);

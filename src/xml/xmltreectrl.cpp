@@ -186,7 +186,7 @@ void XmlTreeCtrl::setData(const SmartPtr<Xml::XmlDocument>& document, XmlType ty
 
 void XmlTreeCtrl::refresh()
 {
-    m_filterText = Core::String();
+    // Every item comes back, but the text stays: its matches remain marked.
     m_filterChain.clear();
     m_filterCounter = 0;
     clear();

@@ -1,6 +1,8 @@
 #include "xml/xpathctrl.h"
 
 #include "controls/controlsdrawingroutines.h"
+#include "frame/win32constants.h"
+#include "xml/samplexml.h"
 #include "xml/xpatheditdlg.h"
 
 #include <QMouseEvent>
@@ -106,12 +108,11 @@ void XPathCtrl::changeEvent(QEvent* event)
 
 void XPathCtrl::OnButtonClicked()
 {
-    if (!m_documentInformation || !m_documentInformation->hasSampleData() || isReadOnly() ||
-        !isEnabled()) {
+    if (!SampleXml::loadedSample(m_documentInformation) || isReadOnly() || !isEnabled()) {
         return;
     }
     XPathEditDlg editor(m_documentInformation, text(), m_context, this);
-    if (editor.DoModal() == QDialog::Accepted) {
+    if (editor.DoModal() == Win32::IDOK) {
         setText(editor.getXPath(false));
     }
 }

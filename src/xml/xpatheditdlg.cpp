@@ -179,12 +179,9 @@ XPathEditDlg::XPathEditDlg(SmartPtr<IDocumentInformation> documentInformation,
         std::make_unique<XPathUndoHistory>(tickEcart, [started] { return started->elapsed(); });
     setPredefinedFunctions();
 
-    SmartPtr<SampleXml> sample;
-    if (m_documentInformation && m_documentInformation->hasSampleData()) {
-        sample = m_documentInformation->getSampleXml();
-        if (sample) {
-            m_sampleDocument = sample->getXmlDocument();
-        }
+    const SmartPtr<SampleXml> sample = SampleXml::loadedSample(m_documentInformation);
+    if (sample) {
+        m_sampleDocument = sample->getXmlDocument();
     }
     if (!m_sampleDocument) {
         return;

@@ -216,9 +216,24 @@ private Q_SLOTS:
         }
     }
 
+    // A sample counts only when the host reports it and its document is there.
+    void withoutSampleOnlyStaticCanBeChosen_data()
+    {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("nothing") << false << false;
+        QTest::newRow("loaded, not reported") << true << false;
+        QTest::newRow("reported, nothing loaded") << false << true;
+    }
+
     void withoutSampleOnlyStaticCanBeChosen()
     {
-        Document doc(false);
+        QFETCH(bool, loaded);
+        QFETCH(bool, reported);
+        Document doc(loaded);
+        doc.info->setHasSampleData(reported);
+        PropertyValuesCtrl field(staticValue("a"), doc.info, "/", false, true);
+        QVERIFY(!field.isDialogButtonEnabled());
         PropertyValueEx value;
         value.setType(PropertyValueType::Dynamic);
         value.setDynamicValue("price");

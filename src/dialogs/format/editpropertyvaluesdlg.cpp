@@ -55,11 +55,7 @@ bool EditPropertyValuesDlg::OnInitDialog()
 
 bool EditPropertyValuesDlg::isSampleLoaded() const
 {
-    if (!m_document) {
-        return false;
-    }
-    const SmartPtr<SampleXml> sample = m_document->getSampleXml();
-    return sample && sample->getXmlDocument();
+    return bool(SampleXml::loadedSample(m_document));
 }
 
 void EditPropertyValuesDlg::loadToControls()
