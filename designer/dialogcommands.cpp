@@ -44,7 +44,7 @@ void editBordersAndBackground(DesignerWindow& window)
         return;
     }
     BordersBackgroundDlg dialog(SmartPtr<IDocumentInformation>(document), &window);
-    if (dialog.DoModal() != QDialog::Accepted || dialog.getCurrentPath().isEmpty()) {
+    if (dialog.DoModal() != Win32::IDOK || dialog.getCurrentPath().isEmpty()) {
         return;
     }
     const PropertyCollection properties = dialog.getCurrentProperties();
@@ -99,7 +99,7 @@ void editXPath(DesignerWindow& window)
     const bool bound = !selected.isNull() && !selected.get_attribute("xpath").isNull();
     XPathEditDlg editor(document, bound ? selected.get_attribute_value("xpath") : Core::String(),
                         TemplateDocument::expressionContext(selected), &window);
-    if (editor.DoModal() != QDialog::Accepted) {
+    if (editor.DoModal() != Win32::IDOK) {
         return;
     }
     const Core::String xpath = editor.getXPath(false);

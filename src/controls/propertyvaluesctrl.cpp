@@ -156,7 +156,7 @@ void PropertyValuesCtrl::OnPropertyValueDialog()
     storeStaticText();
     EditPropertyValuesDlg dialog(m_propertyName, m_value, m_attribute, m_document, m_context,
                                  m_passThrough, this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     m_cueBannerShown = false;

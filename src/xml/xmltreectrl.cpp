@@ -562,7 +562,7 @@ void XmlTreeCtrl::insertElement()
     }
     EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertElement, Core::String(),
                                  Core::String(), true, false, this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     Xml::Element child;
@@ -601,7 +601,7 @@ void XmlTreeCtrl::insertAttribute()
     }
     EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertAttribute, Core::String(),
                                  Core::String(), true, true, this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     Xml::Attribute attribute;
@@ -663,7 +663,7 @@ void XmlTreeCtrl::editNode()
         return;
     }
     EditDatasourceNodeDlg dialog(type, name, value, nameEnabled, !textNode.isNull(), this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     try {

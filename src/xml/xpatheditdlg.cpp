@@ -326,13 +326,33 @@ bool XPathEditDlg::OnInitDialog()
             this, [this] { EndDialog(QDialog::Rejected); }, Qt::QueuedConnection);
         return result;
     }
+    if (!m_toolbar) {
+        buildControls();
+    }
     m_ui->contextEdit->setText(m_context);
     m_replaying = true;
     m_ui->expressionEdit->setText(m_initialXPath);
     m_ui->expressionEdit->setCursorPosition(m_initialXPath.length());
     m_replaying = false;
     m_history->reset({m_initialXPath, m_initialXPath.length(), 0, m_initialXPath.length()});
+    updateUndoButtons();
+    m_savedSelectionStart = -1;
+    m_ui->detailList->clear();
+    m_ui->signatureLabel->clear();
+    m_ui->descriptionLabel->clear();
 
+    backToContext();
+    if (m_startError.isEmpty()) {
+        showMessage(Core::String::formatS(introductionId), Win32::MB_ICONINFORMATION);
+    } else {
+        showMessage(m_startError, Win32::MB_ICONWARNING);
+    }
+    m_ui->expressionEdit->setFocus();
+    return result;
+}
+
+void XPathEditDlg::buildControls()
+{
     createToolbar();
     QFont bold = m_ui->signatureLabel->font();
     bold.setWeight(QFont::Bold);
@@ -356,15 +376,6 @@ bool XPathEditDlg::OnInitDialog()
             &XPathEditDlg::OnExpressionChanged);
     m_ui->expressionEdit->installEventFilter(this);
     m_ui->itemList->viewport()->installEventFilter(this);
-
-    fillWorkingObjectList();
-    if (m_startError.isEmpty()) {
-        showMessage(Core::String::formatS(introductionId), Win32::MB_ICONINFORMATION);
-    } else {
-        showMessage(m_startError, Win32::MB_ICONWARNING);
-    }
-    m_ui->expressionEdit->setFocus();
-    return result;
 }
 
 void XPathEditDlg::createToolbar()

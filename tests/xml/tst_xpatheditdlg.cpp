@@ -424,8 +424,26 @@ private Q_SLOTS:
         RecordingMessageBoxFactory messages;
         auto document = makeSmart<FakeDocumentInformation>();
         XPathEditDlg dialog(document, QStringLiteral("a"), QStringLiteral("/"));
-        QCOMPARE(dialog.DoModal(), int(QDialog::Rejected));
+        QCOMPARE(dialog.DoModal(), Win32::IDCANCEL);
         QCOMPARE(messages.count(), 0);
+    }
+
+    void secondRunStartsFromTheInputs()
+    {
+        RecordingMessageBoxFactory messages; // agrees to drop the change
+        QTemporaryDir dir;
+        XPathEditDlg dialog(invoiceDocument(dir), u"price"_s, u"/invoice/line"_s);
+        open(dialog);
+        expression(dialog)->setText(u"changed"_s);
+        clickIcon(list(dialog, itemListId), u"price"_s);
+        clickRow(list(dialog, objectListId), text(63108));
+        dialog.reject();
+        QVERIFY(!dialog.isVisible());
+
+        open(dialog);
+        QCOMPARE(expression(dialog)->text(), u"price"_s);
+        QVERIFY(row(list(dialog, itemListId), u"price"_s));
+        QCOMPARE(dialog.findChildren<QToolBar*>().size(), 1);
     }
 };
 
