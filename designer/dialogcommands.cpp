@@ -62,7 +62,7 @@ void editBordersAndBackground(DesignerWindow& window)
         window.selectObject(document->firstFlowBlock(document->selected()));
     }
     BordersBackgroundDlg dialog(SmartPtr<IDocumentInformation>(document), &window);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     if (dialog.getCurrentPath().isEmpty()) {
@@ -111,7 +111,7 @@ void editXPath(DesignerWindow& window)
     const bool bound = !selected.isNull() && !selected.get_attribute("xpath").isNull();
     XPathEditDlg editor(document, bound ? selected.get_attribute_value("xpath") : Core::String(),
                         TemplateDocument::expressionContext(selected), &window);
-    if (editor.DoModal() != QDialog::Accepted) {
+    if (editor.DoModal() != Win32::IDOK) {
         return;
     }
     const Core::String xpath = editor.getXPath(false);

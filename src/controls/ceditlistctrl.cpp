@@ -30,7 +30,15 @@ CEditListCtrl::CEditListCtrl(bool firstColumnEditable, QWidget* parent)
     header()->setMinimumSectionSize(1);
 }
 
-CEditListCtrl::~CEditListCtrl() = default;
+CEditListCtrl::~CEditListCtrl()
+{
+    // Losing the focus while the list goes, the edit would report its end
+    // into a list whose members are already destroyed: cut it off first.
+    if (m_edit) {
+        disconnect(m_edit, nullptr, this, nullptr);
+        delete m_edit.data();
+    }
+}
 
 void CEditListCtrl::setModifiedState(bool modified)
 {
@@ -74,7 +82,7 @@ void CEditListCtrl::mousePressEvent(QMouseEvent* event)
     if (row < 0) {
         return;
     }
-    if (row != rowFocusedBefore || column == 0) {
+    if (row != rowFocusedBefore || (column == 0 && !m_firstColumnEditable)) {
         QTreeWidgetItem* item = topLevelItem(row);
         setCurrentItem(item);
         item->setSelected(true);

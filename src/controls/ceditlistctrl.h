@@ -9,10 +9,11 @@
 
 /// A report list whose cells are edited in place. With editing on, a click
 /// on a cell of the focused row opens a CInPlaceEdit over that cell (a click
-/// on another row, or on column 0, only selects and focuses the row); the
-/// edit's text is written back when it loses the focus, and the first real
-/// change marks the list modified. Column 0 is edited only when the list was
-/// built with `firstColumnEditable`.
+/// on another row, or on column 0 of a list whose first column is not
+/// editable, only selects and focuses the row); the edit's text is written
+/// back when it loses the focus, and the first real change marks the list
+/// modified. Column 0 is edited only when the list was built with
+/// `firstColumnEditable`. A list destroyed while a cell is edited drops the edit.
 class UIEDITOR_EXPORT CEditListCtrl : public QTreeWidget
 {
     Q_OBJECT

@@ -66,6 +66,11 @@ void CInPlaceEdit::keyPressEvent(QKeyEvent* event)
 void CInPlaceEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
+    // A window closing under the edit, perhaps to be destroyed with its
+    // dialog, must hear of no change any more: the edit is dropped.
+    if (window()->isHidden()) {
+        m_cancelled = true;
+    }
     finish();
 }
 

@@ -9,7 +9,8 @@
 /// Escape, Delete and Ctrl shortcuts to itself, so a dialog's default button
 /// or Cancel never fires while a cell is edited. Escape cancels; Enter gives
 /// the focus back to the list. When it loses the focus it reports the text
-/// (none when cancelled) through `editEnded` and deletes itself.
+/// (none when cancelled, or when its window is closing) through `editEnded`
+/// and deletes itself.
 class UIEDITOR_EXPORT CInPlaceEdit : public QLineEdit
 {
     Q_OBJECT

@@ -43,6 +43,9 @@ void DialogExpander::setInitiallyExpanded(int initiallyExpanded)
 bool DialogExpander::OnInitDialog()
 {
     Dialog::OnInitDialog();
+    if (m_expanded == 0) {
+        resizeDialog(); // an earlier run ended folded: each run starts open
+    }
     m_expanded = 1;
     m_foldedHeight = 0;
     // A plain frame only marks the foldable part in the form; users never see it.

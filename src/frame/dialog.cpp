@@ -15,7 +15,8 @@ Dialog::~Dialog() = default;
 
 int Dialog::DoModal()
 {
-    return exec();
+    const int result = exec();
+    return result == QDialog::Rejected ? Win32::IDCANCEL : result;
 }
 
 QWidget* Dialog::findControl(const QWidget* root, int id)
@@ -82,5 +83,12 @@ void Dialog::OnCancel()
 
 void Dialog::EndDialog(int result)
 {
+    done(result);
+}
+
+void Dialog::done(int result)
+{
+    // The next run starts from the inputs again, as a new window would.
+    m_initialized = false;
     QDialog::done(result);
 }

@@ -7,9 +7,10 @@
 /// Base of every dialog of the library: a QDialog built from a form that
 /// carries a template number, with controls found by their number.
 ///
-/// OnInitDialog() runs once, just before the dialog is first shown, whether it
-/// is run with DoModal()/exec(), open() or show(). accept() goes through
-/// OnOK(), which validates and closes only on success; reject() through OnCancel().
+/// OnInitDialog() runs at the start of every run, just before the dialog is
+/// shown, whether it is run with DoModal()/exec(), open() or show(); a run ends
+/// with done(). accept() goes through OnOK(), which validates and closes only
+/// on success; reject() through OnCancel().
 class UIEDITOR_EXPORT Dialog : public QDialog
 {
     Q_OBJECT
@@ -18,7 +19,9 @@ public:
     explicit Dialog(unsigned templateId, QWidget* parent = nullptr);
     ~Dialog() override;
 
-    /// Runs the dialog modally; answers QDialog::Accepted or Rejected.
+    /// Runs the dialog modally; answers IDOK (1) when accepted, IDCANCEL (2)
+    /// when rejected (Cancel, Escape, closing the window), else the code the
+    /// dialog ended with.
     int DoModal();
     unsigned templateId() const { return m_templateId; }
 
@@ -35,10 +38,12 @@ public:
 
     void accept() override;
     void reject() override;
+    void done(int result) override;
     void setVisible(bool visible) override;
 
 protected:
-    /// Fills the controls from the inputs. Called once before the first show.
+    /// Fills the controls from the inputs. Called before each run shows the
+    /// dialog, so it must not add what an earlier run already built.
     virtual bool OnInitDialog();
     /// Validates and, on success, ends the dialog with Accepted (EndDialog).
     virtual void OnOK();

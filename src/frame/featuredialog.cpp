@@ -24,10 +24,9 @@ void FeatureDialog::setProtection(bool protection)
 bool FeatureDialog::OnInitDialog()
 {
     const bool result = Dialog::OnInitDialog();
-    if (m_protection) {
-        if (QWidget* ok = control(Win32::IDOK)) {
-            ok->setEnabled(false);
-        }
+    // Each run follows the protection set for it, whatever an earlier run left.
+    if (QWidget* ok = control(Win32::IDOK)) {
+        ok->setEnabled(!m_protection);
     }
     return result;
 }

@@ -1,6 +1,8 @@
 #include "values/editconditionalvaluesdlg.h"
 
 #include "controls/cinplaceedit.h"
+#include "frame/uiapplication.h"
+#include "frame/win32constants.h"
 #include "ui_editconditionalvaluesdlg.h"
 #include "xml/widgets/xpatheditdlg.h"
 
@@ -26,8 +28,8 @@ EditConditionalValuesDlg::EditConditionalValuesDlg(const Core::String& propertyN
                                                    const SmartPtr<IDocumentInformation>& document,
                                                    const Core::String& context, QWidget* parent)
     : Dialog(TemplateId, parent), m_ui(std::make_unique<Ui::EditConditionalValuesDlg>()),
-      m_propertyName(propertyName), m_values(values), m_context(context), m_document(document),
-      m_attribute(attribute)
+      m_propertyName(propertyName), m_givenValues(values), m_values(values), m_context(context),
+      m_document(document), m_attribute(attribute)
 {
     m_ui->setupUi(this);
     m_ui->dynamicEdit->setKMBDocument(document);
@@ -35,6 +37,11 @@ EditConditionalValuesDlg::EditConditionalValuesDlg(const Core::String& propertyN
 
     CEditListCtrl* list = m_ui->conditionList;
     list->setFirstColumnEditable(true);
+    list->setMouseTracking(true); // hot tracking
+    list->InsertColumn(0, Core::String::formatS(kConditionHeader), Qt::AlignLeft, 175);
+    list->InsertColumn(1, Core::String::formatS(kValueHeader), Qt::AlignLeft, 120);
+    list->InsertColumn(2, Core::String::formatS(kKindHeader), Qt::AlignLeft, 60);
+    list->header()->setStretchLastSection(true);
     connect(list, &QTreeWidget::itemSelectionChanged, this,
             &EditConditionalValuesDlg::onSelectionChanged);
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
@@ -72,21 +79,31 @@ EditConditionalValuesDlg::~EditConditionalValuesDlg() = default;
 bool EditConditionalValuesDlg::OnInitDialog()
 {
     Dialog::OnInitDialog();
+    m_values = m_givenValues;
+    m_selectedRow = -1;
+    m_shownRow = -1;
     m_ui->valueEditor->createControlFor(m_attribute);
     m_ui->nameLabel->setText(m_propertyName);
     QFont bold = font();
     bold.setWeight(QFont::Bold);
     m_ui->nameLabel->setFont(bold);
 
-    CEditListCtrl* list = m_ui->conditionList;
-    list->setMouseTracking(true); // hot tracking
-    list->InsertColumn(0, Core::String::formatS(kConditionHeader), Qt::AlignLeft, 175);
-    list->InsertColumn(1, Core::String::formatS(kValueHeader), Qt::AlignLeft, 120);
-    list->InsertColumn(2, Core::String::formatS(kKindHeader), Qt::AlignLeft, 60);
-    list->header()->setStretchLastSection(true);
     fillRows();
     selectRow(0);
-    list->setFocus();
+    m_ui->conditionList->setFocus();
+    return true;
+}
+
+bool EditConditionalValuesDlg::refusesCondition(const Core::String& condition)
+{
+    // A second row by that name would be taken for the default.
+    if (condition != DefaultCondition) {
+        return false;
+    }
+    UIApplication::MessageBoxW(
+        tr("The condition \"<default value>\" is reserved for the default value. "
+           "Please enter another condition."),
+        Win32::MB_ICONWARNING);
     return true;
 }
 
@@ -233,11 +250,15 @@ void EditConditionalValuesDlg::onDynamicRadio()
 void EditConditionalValuesDlg::OnBnClickedAdd()
 {
     XPathEditDlg editor(m_document, kNewCondition, m_context, this);
-    if (editor.DoModal() != QDialog::Accepted) {
+    if (editor.DoModal() != Win32::IDOK) {
+        return;
+    }
+    const Core::String condition = editor.getXPath(false);
+    if (refusesCondition(condition)) {
         return;
     }
     saveShownRecord();
-    m_values.emplace_back(Core::String(), Core::String(), editor.getXPath(false), false);
+    m_values.emplace_back(Core::String(), Core::String(), condition, false);
     m_shownRow = -1;
     fillRows();
     selectRow(int(m_values.size()) - 1);
@@ -251,10 +272,14 @@ void EditConditionalValuesDlg::OnBnClickedEdit()
         return;
     }
     XPathEditDlg editor(m_document, m_values[size_t(row)].getCondition(), m_context, this);
-    if (editor.DoModal() != QDialog::Accepted) {
+    if (editor.DoModal() != Win32::IDOK) {
         return;
     }
-    m_values[size_t(row)].setCondition(editor.getXPath(false));
+    const Core::String condition = editor.getXPath(false);
+    if (refusesCondition(condition)) {
+        return;
+    }
+    m_values[size_t(row)].setCondition(condition);
     m_filling = true;
     m_ui->conditionList->SetItemText(row, 0, m_values[size_t(row)].getCondition());
     m_filling = false;
@@ -284,9 +309,16 @@ void EditConditionalValuesDlg::OnEditCondition()
 void EditConditionalValuesDlg::onConditionRenamed(int row, const QString& text)
 {
     // A condition renamed in place is kept, as a person expects after typing it.
-    if (row >= 0 && row < int(m_values.size()) && !isDefaultRow(row)) {
-        m_values[size_t(row)].setCondition(text);
+    if (row < 0 || row >= int(m_values.size()) || isDefaultRow(row)) {
+        return;
     }
+    if (refusesCondition(text)) {
+        m_filling = true;
+        m_ui->conditionList->SetItemText(row, 0, m_values[size_t(row)].getCondition());
+        m_filling = false;
+        return;
+    }
+    m_values[size_t(row)].setCondition(text);
 }
 
 bool EditConditionalValuesDlg::eventFilter(QObject* watched, QEvent* event)
@@ -305,5 +337,6 @@ bool EditConditionalValuesDlg::eventFilter(QObject* watched, QEvent* event)
 void EditConditionalValuesDlg::OnOK()
 {
     saveShownRecord();
+    m_givenValues = m_values;
     Dialog::OnOK();
 }

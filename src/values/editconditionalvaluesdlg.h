@@ -59,10 +59,13 @@ private:
     void showKindOfRow(int row);
     void onConditionRenamed(int row, const QString& text);
     bool isDefaultRow(int row) const;
+    /// Tells the user, and answers true, when `condition` is the default's name.
+    bool refusesCondition(const Core::String& condition);
     int selectedRow() const;
 
     std::unique_ptr<Ui::EditConditionalValuesDlg> m_ui;
     Core::String m_propertyName;
+    std::vector<ConditionalValue> m_givenValues; ///< what each run starts from
     std::vector<ConditionalValue> m_values;
     Core::String m_context;
     SmartPtr<IDocumentInformation> m_document;

@@ -1,5 +1,6 @@
 #include "values/editpropertyvaluesdlg.h"
 
+#include "frame/win32constants.h"
 #include "ui_editpropertyvaluesdlg.h"
 #include "values/editconditionalvaluesdlg.h"
 #include "xml/model/samplexml.h"
@@ -21,7 +22,8 @@ EditPropertyValuesDlg::EditPropertyValuesDlg(const Core::String& propertyName,
                                              const Core::String& context, bool conditionalAllowed,
                                              QWidget* parent)
     : FeatureDialog(TemplateId, parent), m_ui(std::make_unique<Ui::EditPropertyValuesDlg>()),
-      m_propertyName(propertyName), m_value(value), m_attribute(attribute), m_document(document),
+      m_propertyName(propertyName), m_givenValue(value), m_value(value), m_attribute(attribute),
+      m_document(document),
       m_context(context), m_conditionalAllowed(conditionalAllowed)
 {
     m_ui->setupUi(this);
@@ -42,6 +44,7 @@ EditPropertyValuesDlg::~EditPropertyValuesDlg() = default;
 bool EditPropertyValuesDlg::OnInitDialog()
 {
     FeatureDialog::OnInitDialog();
+    m_value = m_givenValue;
     m_ui->valueEditor->createControlFor(m_attribute);
     loadToControls();
     QFont bold = font();
@@ -55,11 +58,7 @@ bool EditPropertyValuesDlg::OnInitDialog()
 
 bool EditPropertyValuesDlg::isSampleLoaded() const
 {
-    if (!m_document) {
-        return false;
-    }
-    const SmartPtr<SampleXml> sample = m_document->getSampleXml();
-    return sample && sample->getXmlDocument();
+    return bool(SampleXml::loadedSample(m_document));
 }
 
 void EditPropertyValuesDlg::loadToControls()
@@ -104,7 +103,7 @@ void EditPropertyValuesDlg::OnEditConditionsBtnClick()
     records.emplace_back(m_value.getStaticValue(), Core::String(), kDefaultCondition, false);
     EditConditionalValuesDlg dialog(m_propertyName, records, m_attribute, m_document, m_context,
                                     this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     records = dialog.getConditionalValues();
@@ -124,7 +123,7 @@ void EditPropertyValuesDlg::OnEditConditionsBtnClick()
 void EditPropertyValuesDlg::OnEditDynamicBtnClick()
 {
     XPathEditDlg editor(m_document, m_value.getDynamicValue(), m_context, this);
-    if (editor.DoModal() != QDialog::Accepted) {
+    if (editor.DoModal() != Win32::IDOK) {
         return;
     }
     m_value.setDynamicValue(editor.getXPath(false));
@@ -135,5 +134,6 @@ void EditPropertyValuesDlg::OnEditDynamicBtnClick()
 void EditPropertyValuesDlg::OnOK()
 {
     saveFromControls();
+    m_givenValue = m_value;
     FeatureDialog::OnOK();
 }

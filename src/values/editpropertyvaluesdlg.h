@@ -51,6 +51,7 @@ private:
 
     std::unique_ptr<Ui::EditPropertyValuesDlg> m_ui;
     Core::String m_propertyName;
+    PropertyValueEx m_givenValue; ///< what each run starts from
     PropertyValueEx m_value;
     AttributeData m_attribute;
     SmartPtr<IDocumentInformation> m_document;

@@ -1,6 +1,7 @@
 #include "values/propertyvaluesctrl.h"
 
 #include "controls/controlsdrawingroutines.h"
+#include "frame/win32constants.h"
 #include "values/editpropertyvaluesdlg.h"
 #include "xml/model/samplexml.h"
 
@@ -124,11 +125,7 @@ Core::String PropertyValuesCtrl::placeholderText() const
 
 bool PropertyValuesCtrl::isDialogButtonEnabled() const
 {
-    if (!m_dialogAllowed || !m_document) {
-        return false;
-    }
-    const SmartPtr<SampleXml> sample = m_document->getSampleXml();
-    return sample && sample->getXmlDocument();
+    return m_dialogAllowed && SampleXml::loadedSample(m_document);
 }
 
 QRect PropertyValuesCtrl::dialogButtonRect() const
@@ -158,7 +155,7 @@ void PropertyValuesCtrl::OnPropertyValueDialog()
     storeStaticText();
     EditPropertyValuesDlg dialog(m_propertyName, m_value, m_attribute, m_document, m_context,
                                  m_passThrough, this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     m_cueBannerShown = false;

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -154,7 +155,7 @@ private Q_SLOTS:
         QVERIFY(!d.list->inPlaceEdit());
 
         ListDialog named(true);
-        CInPlaceEdit* edit = named.list->EditSubLabel(1, 0);
+        CInPlaceEdit* edit = named.openEditor(1, 0);
         QVERIFY(edit);
         QTest::keyClicks(edit, "headline");
         QTest::keyClick(edit, Qt::Key_Return);
@@ -182,6 +183,43 @@ private Q_SLOTS:
         d.list->verticalScrollBar()->setValue(d.list->verticalScrollBar()->maximum());
         QTRY_VERIFY(!d.list->inPlaceEdit());
         QCOMPARE(d.list->GetItemText(0, 1), QString("kept"));
+    }
+
+    // A host may close or destroy a window while the user edits a cell: the
+    // edit is dropped, and nothing reaches a list or dialog on its way out.
+    void editOpenWhenTheWindowGoes_data()
+    {
+        QTest::addColumn<bool>("destroy");
+        QTest::newRow("closed") << false;
+        QTest::newRow("destroyed") << true;
+    }
+
+    void editOpenWhenTheWindowGoes()
+    {
+        QFETCH(bool, destroy);
+        auto* list = new CEditListCtrl;
+        list->InsertColumn(0, "Name", Qt::AlignLeft, 120);
+        list->InsertColumn(1, "Value", Qt::AlignLeft, 120);
+        list->SetItemText(list->InsertItem(0, "author"), 1, "Jane");
+        list->setEditState(true);
+        list->show();
+        list->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(list));
+        QPointer<CInPlaceEdit> edit = list->EditSubLabel(0, 1);
+        QVERIFY(edit && edit->hasFocus());
+        QTest::keyClicks(edit, "typed");
+        int changes = 0;
+        connect(list, &QTreeWidget::itemChanged, [&changes] { ++changes; });
+        if (destroy) {
+            delete list;
+            QVERIFY(edit.isNull());
+        } else {
+            list->close();
+            QVERIFY(!list->inPlaceEdit());
+            QCOMPARE(list->GetItemText(0, 1), QString("Jane"));
+            delete list;
+        }
+        QCOMPARE(changes, 0);
     }
 
     void typingWidensTheEditWithinTheList()

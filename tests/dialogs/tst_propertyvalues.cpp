@@ -5,7 +5,9 @@
 #include "controls/cinplaceedit.h"
 #include "controls/colorctrl.h"
 #include "fakedocumentinformation.h"
+#include "frame/win32constants.h"
 #include "modalanswerer.h"
+#include "recordingmessageboxfactory.h"
 #include "testregistry.h"
 #include "values/editconditionalvaluesdlg.h"
 #include "values/editpropertyvaluesdlg.h"
@@ -216,9 +218,24 @@ private Q_SLOTS:
         }
     }
 
+    // A sample counts only when the host reports it and its document is there.
+    void withoutSampleOnlyStaticCanBeChosen_data()
+    {
+        QTest::addColumn<bool>("loaded");
+        QTest::addColumn<bool>("reported");
+        QTest::newRow("nothing") << false << false;
+        QTest::newRow("loaded, not reported") << true << false;
+        QTest::newRow("reported, nothing loaded") << false << true;
+    }
+
     void withoutSampleOnlyStaticCanBeChosen()
     {
-        Document doc(false);
+        QFETCH(bool, loaded);
+        QFETCH(bool, reported);
+        Document doc(loaded);
+        doc.info->setHasSampleData(reported);
+        PropertyValuesCtrl field(staticValue("a"), doc.info, "/", false, true);
+        QVERIFY(!field.isDialogButtonEnabled());
         PropertyValueEx value;
         value.setType(PropertyValueType::Dynamic);
         value.setDynamicValue("price");
@@ -327,6 +344,72 @@ private Q_SLOTS:
         QCOMPARE(result[1].getCondition(), Core::String("price > 200"));
         QVERIFY(result[1].isDynamic());
         QCOMPARE(result[1].getDynamicValue(), Core::String("@id"));
+    }
+
+    // A second "<default value>" row would be taken for the default.
+    void defaultNameIsRefused_data()
+    {
+        QTest::addColumn<int>("button"); // 0: F2 in the list
+        QTest::newRow("F2") << 0;
+        QTest::newRow("Add") << 11103;
+        QTest::newRow("Edit") << 11106;
+    }
+
+    void defaultNameIsRefused()
+    {
+        QFETCH(int, button);
+        TestSupport::RecordingMessageBoxFactory messages;
+        Document doc(true);
+        std::vector<ConditionalValue> records{{"red", "", "price > 100", false},
+                                              {"black", "", "<default value>", false}};
+        EditConditionalValuesDlg dialog("fo:color", records, plainAttribute(), doc.info, "/");
+        dialog.show();
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* list = dialog.control<CEditListCtrl>(11105);
+        ModalAnswerer answer;
+        answer.onNext<XPathEditDlg>([](XPathEditDlg* editor) {
+            editor->control<QLineEdit>(11202)->setText("<default value>");
+            editor->accept(); // the failed check's question is answered Yes
+        });
+        if (button == 0) {
+            list->setFocus();
+            QTest::keyClick(list, Qt::Key_F2);
+            QVERIFY(list->inPlaceEdit());
+            QTest::keyClicks(list->inPlaceEdit(), "<default value>");
+            QTest::keyClick(list->inPlaceEdit(), Qt::Key_Return);
+        } else {
+            dialog.control<QPushButton>(button)->click();
+            QVERIFY(answer.handled());
+        }
+        QVERIFY(messages.count() > 0 && messages.last().text.contains("<default value>"));
+        QCOMPARE(messages.last().type, Win32::MB_ICONWARNING);
+        QCOMPARE(list->GetItemText(0, 0), QString("price > 100"));
+        dialog.accept();
+        QCOMPARE(dialog.getConditionalValues().size(), size_t(2));
+        QCOMPARE(dialog.getConditionalValues()[0].getCondition(), Core::String("price > 100"));
+    }
+
+    void secondRunStartsFromTheInputs()
+    {
+        Document doc(true);
+        std::vector<ConditionalValue> records{{"red", "", "price > 100", false},
+                                              {"black", "", "<default value>", false}};
+        EditConditionalValuesDlg conditions("fo:color", records, plainAttribute(), doc.info, "/");
+        EditPropertyValuesDlg values("fo:color", staticValue("red"), plainAttribute(), doc.info,
+                                     "/", true);
+        for (int run = 1; run <= 2; ++run) {
+            conditions.show();
+            values.show();
+            auto* list = conditions.control<CEditListCtrl>(11105);
+            QCOMPARE(list->GetItemCount(), 2);
+            QCOMPARE(list->columnCount(), 3);
+            QVERIFY(values.control<QRadioButton>(12208)->isChecked());
+            conditions.control<QPushButton>(11104)->click();
+            values.control<QRadioButton>(12202)->click();
+            conditions.reject();
+            values.reject();
+        }
     }
 
     void removeTakesTheSelectedCase()

@@ -3,6 +3,7 @@
 #include "frame/dialog.h"
 #include "frame/logdlg.h"
 #include "frame/tmpfiletodeleteatexit.h"
+#include "frame/win32constants.h"
 #include "testregistry.h"
 
 #include <QDialogButtonBox>
@@ -77,16 +78,38 @@ private Q_SLOTS:
         QCOMPARE(dialog.control<QLineEdit>(1001)->text(), QStringLiteral("initial"));
     }
 
-    void initialisesUnderDoModalToo()
+    // Hosts compare the answer with IDOK and IDCANCEL, and may run one dialog
+    // object several times: each run starts from the inputs again.
+    void everyModalRunInitialisesAndAnswersAsHostsExpect_data()
     {
+        QTest::addColumn<int>("button"); // 0: Escape
+        QTest::addColumn<int>("expected");
+        QTest::newRow("OK") << int(Win32::IDOK) << int(Win32::IDOK);
+        QTest::newRow("Cancel") << int(Win32::IDCANCEL) << int(Win32::IDCANCEL);
+        QTest::newRow("Escape") << 0 << int(Win32::IDCANCEL);
+    }
+
+    void everyModalRunInitialisesAndAnswersAsHostsExpect()
+    {
+        QFETCH(int, button);
+        QFETCH(int, expected);
         NameDialog dialog;
-        int seenBeforeClose = -1;
-        QTimer::singleShot(0, &dialog, [&] {
-            seenBeforeClose = dialog.initCount;
-            dialog.reject();
-        });
-        QCOMPARE(dialog.DoModal(), int(QDialog::Rejected));
-        QCOMPARE(seenBeforeClose, 1);
+        for (int run = 1; run <= 2; ++run) {
+            QString shown;
+            QTimer::singleShot(0, &dialog, [&] {
+                auto* name = dialog.control<QLineEdit>(1001);
+                shown = name->text();
+                name->setText(QStringLiteral("typed"));
+                if (button == 0) {
+                    QTest::keyClick(name, Qt::Key_Escape);
+                } else {
+                    QTest::mouseClick(dialog.control<QPushButton>(button), Qt::LeftButton);
+                }
+            });
+            QCOMPARE(dialog.DoModal(), expected);
+            QCOMPARE(dialog.initCount, run);
+            QCOMPARE(shown, QStringLiteral("initial"));
+        }
     }
 
     void controlsAreFoundByNumber()

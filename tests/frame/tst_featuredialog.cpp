@@ -131,7 +131,18 @@ private Q_SLOTS:
         int result = -1;
         QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
         result = dialog.DoModal();
-        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(result, Win32::IDCANCEL);
+    }
+
+    void protectionFollowsEachRun()
+    {
+        PaddingDialog dialog;
+        for (bool protection : {false, true, false}) {
+            dialog.setProtection(protection);
+            dialog.show();
+            QCOMPARE(dialog.control(Win32::IDOK)->isEnabled(), !protection);
+            dialog.reject();
+        }
     }
 
     void cancelLeavesTheGivenCollection()

@@ -234,7 +234,7 @@ private Q_SLOTS:
         QCOMPARE(tree.topLevelItemCount(), 0);
         tree.refresh();
         QCOMPARE(tree.topLevelItemCount(), 1);
-        QVERIFY(tree.getFilterText().isEmpty());
+        QCOMPARE(tree.getFilterText().toQString(), QStringLiteral("qty"));
         tree.expandItem(tree.topLevelItem(0));
         QCOMPARE(tree.topLevelItem(0)->childCount(), 3);
     }

@@ -18,6 +18,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace Qt::Literals::StringLiterals;
 using TestSupport::FakeDocumentInformation;
 using TestSupport::RecordingMessageBoxFactory;
 
@@ -188,13 +189,39 @@ private Q_SLOTS:
         open(dialog);
         QCOMPARE(dialog.control<QLineEdit>(messageLineId)->text(), text(63074));
         QCOMPARE(dialog.control(messageIconId)->property("icon").toUInt(), Win32::MB_ICONWARNING);
-        QTreeWidget* nodes = list(dialog, itemListId);
-        doubleClickRow(nodes, QStringLiteral("invoice"));
+        doubleClickRow(list(dialog, itemListId), QStringLiteral("invoice"));
         QCOMPARE(expression(dialog)->text(), QStringLiteral("/invoice"));
-        clickIcon(nodes, QStringLiteral("invoice"));
-        expression(dialog)->clear();
-        doubleClickRow(nodes, QStringLiteral("line"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("/invoice/line"));
+    }
+
+    void pathsFromContextsTheListCannotShow_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QString>("enter"); // element whose icon is clicked first, if any
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        QTest::newRow("missing, element") << u"/invoice/nosuch"_s << u"invoice"_s << u"line"_s << u"/invoice/line"_s;
+        QTest::newRow("missing, attribute") << u"/invoice/nosuch"_s << u"invoice"_s << u"number"_s << u"/invoice/@number"_s;
+        QTest::newRow("attribute, element") << u"/invoice/@number"_s << QString() << u"line"_s << u"../line"_s;
+        QTest::newRow("attribute, itself") << u"/invoice/@number"_s << QString() << u"number"_s << u"../@number"_s;
+        // clang-format on
+    }
+
+    void pathsFromContextsTheListCannotShow()
+    {
+        QFETCH(QString, context);
+        QFETCH(QString, enter);
+        QFETCH(QString, node);
+        QFETCH(QString, expected);
+        QTemporaryDir dir;
+        XPathEditDlg dialog(invoiceDocument(dir), QString(), context);
+        open(dialog);
+        QTreeWidget* nodes = list(dialog, itemListId);
+        if (!enter.isEmpty()) {
+            clickIcon(nodes, enter);
+        }
+        doubleClickRow(nodes, node);
+        QCOMPARE(expression(dialog)->text(), expected);
     }
 
     void listsInsertOverTheSelection_data()
@@ -397,8 +424,26 @@ private Q_SLOTS:
         RecordingMessageBoxFactory messages;
         auto document = makeSmart<FakeDocumentInformation>();
         XPathEditDlg dialog(document, QStringLiteral("a"), QStringLiteral("/"));
-        QCOMPARE(dialog.DoModal(), int(QDialog::Rejected));
+        QCOMPARE(dialog.DoModal(), Win32::IDCANCEL);
         QCOMPARE(messages.count(), 0);
+    }
+
+    void secondRunStartsFromTheInputs()
+    {
+        RecordingMessageBoxFactory messages; // agrees to drop the change
+        QTemporaryDir dir;
+        XPathEditDlg dialog(invoiceDocument(dir), u"price"_s, u"/invoice/line"_s);
+        open(dialog);
+        expression(dialog)->setText(u"changed"_s);
+        clickIcon(list(dialog, itemListId), u"price"_s);
+        clickRow(list(dialog, objectListId), text(63108));
+        dialog.reject();
+        QVERIFY(!dialog.isVisible());
+
+        open(dialog);
+        QCOMPARE(expression(dialog)->text(), u"price"_s);
+        QVERIFY(row(list(dialog, itemListId), u"price"_s));
+        QCOMPARE(dialog.findChildren<QToolBar*>().size(), 1);
     }
 };
 

@@ -108,6 +108,7 @@ BordersBackgroundDlg::BordersBackgroundDlg(SmartPtr<IDocumentInformation> docume
 BordersBackgroundDlg::BordersBackgroundDlg(const BordersAndBackgroundData& record, QWidget* parent)
     : BordersBackgroundDlg(parent)
 {
+    m_givenRecord = record;
     m_data = record;
     // So that OK without an edit hands the record back as an edit would.
     getAttributesFromControls();
@@ -135,9 +136,13 @@ bool BordersBackgroundDlg::OnInitDialog()
 {
     const bool result = FeatureDialog::OnInitDialog();
     m_objectLoaded = false;
+    m_loadedEntry = -1; // each run loads its object afresh
     QComboBox* applyTo = m_ui->applyToCombo;
     applyTo->clear();
     if (m_document.isNull()) {
+        m_data = m_givenRecord;
+        m_currentProperties.reset();
+        getAttributesFromControls();
         applyTo->addItem(m_data.getElementName());
         applyTo->setCurrentIndex(0);
         m_loadedEntry = 0;
@@ -157,6 +162,9 @@ void BordersBackgroundDlg::OnOK()
 {
     if (QWidget* focused = focusWidget()) {
         focused->clearFocus();
+    }
+    if (m_document.isNull()) {
+        m_givenRecord = getData();
     }
     FeatureDialog::OnOK();
 }

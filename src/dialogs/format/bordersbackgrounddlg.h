@@ -79,6 +79,7 @@ private:
     BordersPage* m_bordersPage = nullptr;
     BackgroundPage* m_backgroundPage = nullptr;
     PaddingPage* m_paddingPage = nullptr;
+    BordersAndBackgroundData m_givenRecord; ///< what each run starts from, without a document
     BordersAndBackgroundData m_data;
     bool m_objectLoaded = false;
     StaticPreview* m_preview = nullptr;

@@ -42,6 +42,18 @@ bool isReservedPrefix(const xmlChar* prefix)
 } // namespace
 
 SampleXml::SampleXml() = default;
+
+SmartPtr<SampleXml> SampleXml::loadedSample(const SmartPtr<IDocumentInformation>& document)
+{
+    if (!document || !document->hasSampleData()) {
+        return {};
+    }
+    SmartPtr<SampleXml> sample = document->getSampleXml();
+    if (!sample || !sample->getXmlDocument()) {
+        return {};
+    }
+    return sample;
+}
 SampleXml::SampleXml(const SampleXml& other) = default;
 SampleXml& SampleXml::operator=(const SampleXml& other) = default;
 SampleXml::~SampleXml() = default;

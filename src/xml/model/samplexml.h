@@ -4,6 +4,7 @@
 #include "outside/core/corestring.h"
 #include "outside/core/smartptr.h"
 #include "outside/dom/xmldocument.h"
+#include "outside/types/idocumentinformation.h"
 #include "uieditor_export.h"
 
 #include <map>
@@ -57,6 +58,11 @@ public:
     void createNamespaceMap();
     /// Adds the declarations of `node` and of everything below it to the map.
     void collectNamespace(const Xml::Node& node);
+
+    /// The sample of `document` when one is loaded: the host reports sample
+    /// data and its sample holds a document. Null otherwise. Every control and
+    /// dialog that needs a sample decides by this one rule.
+    static SmartPtr<SampleXml> loadedSample(const SmartPtr<IDocumentInformation>& document);
 
     /// True for "fo", "kmb", "svg", "zc", "km" and "xsl", in any case.
     static bool isDefaultNamespacePrefix(const Core::String& prefix);

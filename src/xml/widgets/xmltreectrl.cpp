@@ -186,7 +186,7 @@ void XmlTreeCtrl::setData(const SmartPtr<Xml::XmlDocument>& document, XmlType ty
 
 void XmlTreeCtrl::refresh()
 {
-    m_filterText = Core::String();
+    // Every item comes back, but the text stays: its matches remain marked.
     m_filterChain.clear();
     m_filterCounter = 0;
     clear();
@@ -562,7 +562,7 @@ void XmlTreeCtrl::insertElement()
     }
     EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertElement, Core::String(),
                                  Core::String(), true, false, this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     Xml::Element child;
@@ -601,7 +601,7 @@ void XmlTreeCtrl::insertAttribute()
     }
     EditDatasourceNodeDlg dialog(EditDatasourceNodeDlg::InsertAttribute, Core::String(),
                                  Core::String(), true, true, this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     Xml::Attribute attribute;
@@ -663,7 +663,7 @@ void XmlTreeCtrl::editNode()
         return;
     }
     EditDatasourceNodeDlg dialog(type, name, value, nameEnabled, !textNode.isNull(), this);
-    if (dialog.DoModal() != QDialog::Accepted) {
+    if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
     try {

@@ -59,7 +59,8 @@ public:
     bool isPreviewHidden() const { return m_hidePreview; }
 
     /// Deletes every item and shows the root element again, bold and
-    /// selected; brings back what a filter removed.
+    /// selected; brings back what a filter removed. The filter text stays,
+    /// so its occurrences are still highlighted.
     void refresh();
 
     /// Keeps the items whose name (or text, or attribute value) contains

@@ -1,6 +1,8 @@
 #include "xml/widgets/xpathctrl.h"
 
 #include "controls/controlsdrawingroutines.h"
+#include "frame/win32constants.h"
+#include "xml/model/samplexml.h"
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QPainter>
@@ -59,12 +61,11 @@ void XPathCtrl::openKeyPressed()
 
 void XPathCtrl::OnButtonClicked()
 {
-    if (!m_documentInformation || !m_documentInformation->hasSampleData() || isReadOnly() ||
-        !isEnabled()) {
+    if (!SampleXml::loadedSample(m_documentInformation) || isReadOnly() || !isEnabled()) {
         return;
     }
     XPathEditDlg editor(m_documentInformation, text(), m_context, this);
-    if (editor.DoModal() == QDialog::Accepted) {
+    if (editor.DoModal() == Win32::IDOK) {
         setText(editor.getXPath(false));
     }
 }

@@ -179,12 +179,9 @@ XPathEditDlg::XPathEditDlg(SmartPtr<IDocumentInformation> documentInformation,
         std::make_unique<XPathUndoHistory>(tickEcart, [started] { return started->elapsed(); });
     setPredefinedFunctions();
 
-    SmartPtr<SampleXml> sample;
-    if (m_documentInformation && m_documentInformation->hasSampleData()) {
-        sample = m_documentInformation->getSampleXml();
-        if (sample) {
-            m_sampleDocument = sample->getXmlDocument();
-        }
+    const SmartPtr<SampleXml> sample = SampleXml::loadedSample(m_documentInformation);
+    if (sample) {
+        m_sampleDocument = sample->getXmlDocument();
     }
     if (!m_sampleDocument) {
         return;
@@ -197,8 +194,7 @@ XPathEditDlg::XPathEditDlg(SmartPtr<IDocumentInformation> documentInformation,
                 const std::vector<Xml::Node> nodes =
                     m_root.find(m_context, sample->getNamespaceMap());
                 if (!nodes.empty()) {
-                    found = nodes.front().is_element() ? nodes.front()
-                                                       : Xml::Node(nodes.front().get_parent());
+                    found = nodes.front();
                 }
             }
         } catch (const Core::Exception&) {
@@ -207,7 +203,7 @@ XPathEditDlg::XPathEditDlg(SmartPtr<IDocumentInformation> documentInformation,
         m_contextNode = found;
         m_contextFound = !found.isNull();
     }
-    m_navigationNode = m_contextNode;
+    m_navigationNode = contextElement();
     if (m_contextFound) {
         updateNavigationStrings();
     } else {
@@ -330,13 +326,33 @@ bool XPathEditDlg::OnInitDialog()
             this, [this] { EndDialog(QDialog::Rejected); }, Qt::QueuedConnection);
         return result;
     }
+    if (!m_toolbar) {
+        buildControls();
+    }
     m_ui->contextEdit->setText(m_context);
     m_replaying = true;
     m_ui->expressionEdit->setText(m_initialXPath);
     m_ui->expressionEdit->setCursorPosition(m_initialXPath.length());
     m_replaying = false;
     m_history->reset({m_initialXPath, m_initialXPath.length(), 0, m_initialXPath.length()});
+    updateUndoButtons();
+    m_savedSelectionStart = -1;
+    m_ui->detailList->clear();
+    m_ui->signatureLabel->clear();
+    m_ui->descriptionLabel->clear();
 
+    backToContext();
+    if (m_startError.isEmpty()) {
+        showMessage(Core::String::formatS(introductionId), Win32::MB_ICONINFORMATION);
+    } else {
+        showMessage(m_startError, Win32::MB_ICONWARNING);
+    }
+    m_ui->expressionEdit->setFocus();
+    return result;
+}
+
+void XPathEditDlg::buildControls()
+{
     createToolbar();
     QFont bold = m_ui->signatureLabel->font();
     bold.setWeight(QFont::Bold);
@@ -360,15 +376,6 @@ bool XPathEditDlg::OnInitDialog()
             &XPathEditDlg::OnExpressionChanged);
     m_ui->expressionEdit->installEventFilter(this);
     m_ui->itemList->viewport()->installEventFilter(this);
-
-    fillWorkingObjectList();
-    if (m_startError.isEmpty()) {
-        showMessage(Core::String::formatS(introductionId), Win32::MB_ICONINFORMATION);
-    } else {
-        showMessage(m_startError, Win32::MB_ICONWARNING);
-    }
-    m_ui->expressionEdit->setFocus();
-    return result;
 }
 
 void XPathEditDlg::createToolbar()
@@ -794,24 +801,28 @@ void XPathEditDlg::updateNavigationStrings()
         m_navigationRelative = ".";
         return;
     }
-    Core::String relative = XPathHelpers::getRelativeXPath(m_context, m_navigationAbsolute);
-    if (!m_contextFound && relative.startsWith("..")) {
-        // Climbing out of a context that is not in the sample means nothing:
-        // paths then start at the top of the document.
-        while (relative.startsWith("../")) {
-            relative = relative.subString(3);
-        }
-        if (relative == "..") {
-            relative = Core::String();
-        }
-        relative = separatorSlah + relative;
+    if (!m_contextFound) {
+        // A context the sample does not hold gives no fixed place to start
+        // from: whole paths from the top still select what the user sees.
+        m_navigationRelative = m_navigationAbsolute;
+        return;
     }
-    m_navigationRelative = relative;
+    m_navigationRelative = XPathHelpers::getRelativeXPath(m_context, m_navigationAbsolute);
+}
+
+Xml::Node XPathEditDlg::contextElement() const
+{
+    // An attribute or text context has no children to list: its element
+    // shows them, while paths still start from the context itself.
+    if (m_contextNode.isNull() || m_contextNode.is_element()) {
+        return m_contextNode;
+    }
+    return m_contextNode.get_parent();
 }
 
 void XPathEditDlg::backToContext()
 {
-    m_navigationNode = m_contextNode;
+    m_navigationNode = contextElement();
     if (m_contextFound) {
         updateNavigationStrings();
     } else {

@@ -111,6 +111,9 @@ private:
     /// Steps back (or forward) through the expression's history.
     void replay(bool undo);
     void updateUndoButtons();
+    /// The toolbar and the lists' wiring, made by the first run.
+    void buildControls();
+    Xml::Node contextElement() const;
     bool isOnNavigationIcon(QTreeWidgetItem* item, const QPoint& position) const;
 
     std::unique_ptr<Ui::XPathEditDlg> m_ui;
