@@ -12,29 +12,14 @@ using Side = BordersAndBackgroundData::Side;
 constexpr Side Sides[] = {BordersAndBackgroundData::Left, BordersAndBackgroundData::Top,
                           BordersAndBackgroundData::Right, BordersAndBackgroundData::Bottom};
 
-Core::String sideName(Side side)
-{
-    switch (side) {
-    case BordersAndBackgroundData::Left:
-        return "left";
-    case BordersAndBackgroundData::Top:
-        return "top";
-    case BordersAndBackgroundData::Right:
-        return "right";
-    case BordersAndBackgroundData::Bottom:
-        return "bottom";
-    }
-    return {};
-}
-
 Core::String borderProperty(Side side, const char* part)
 {
-    return Core::Format::format("fo:border-{0}-{1}", sideName(side), part);
+    return Core::Format::format("fo:border-{0}-{1}", BordersBackgroundAttributes::sideName(side), part);
 }
 
 Core::String paddingProperty(Side side)
 {
-    return "fo:padding-" + sideName(side);
+    return "fo:padding-" + BordersBackgroundAttributes::sideName(side);
 }
 
 // The side's longhand, else the family shorthand that stands for all four.
@@ -130,6 +115,21 @@ BordersAndBackgroundData::RepeatMode repeatMode(const Core::String& text)
 }
 
 } // namespace
+
+Core::String BordersBackgroundAttributes::sideName(Side side)
+{
+    switch (side) {
+    case BordersAndBackgroundData::Left:
+        return "left";
+    case BordersAndBackgroundData::Top:
+        return "top";
+    case BordersAndBackgroundData::Right:
+        return "right";
+    case BordersAndBackgroundData::Bottom:
+        return "bottom";
+    }
+    return {};
+}
 
 void BordersBackgroundAttributes::load(const PropertyCollection& properties,
                                        BordersAndBackgroundData& data)

@@ -1,5 +1,6 @@
 #include "dialogs/format/bordersbackgroundkeptvalues.h"
 
+#include "dialogs/format/bordersbackgroundattributes.h"
 #include "outside/cssvalues/xmlborderwidth.h"
 #include "outside/cssvalues/xmlboxshadow.h"
 #include "outside/cssvalues/xmllengthorpercent.h"
@@ -28,21 +29,6 @@ bool borderWidthFits(const Core::String& text)
     return Xml::BorderWidth::parseBorderWidth(width, text);
 }
 
-const char* sideName(Data::Side side)
-{
-    switch (side) {
-    case Data::Left:
-        return "left";
-    case Data::Top:
-        return "top";
-    case Data::Right:
-        return "right";
-    case Data::Bottom:
-        break;
-    }
-    return "bottom";
-}
-
 } // namespace
 
 void BordersBackgroundKeptValues::remember(const PropertyCollection& properties,
@@ -69,11 +55,11 @@ void BordersBackgroundKeptValues::remember(const PropertyCollection& properties,
         return a.getPositionVertical() == b.getPositionVertical();
     });
     for (const Data::Side side : {Data::Left, Data::Top, Data::Right, Data::Bottom}) {
-        keep(Core::String("fo:padding-") + sideName(side), lengthOrPercentFits,
+        keep(Core::String("fo:padding-") + BordersBackgroundAttributes::sideName(side), lengthOrPercentFits,
              [side](const Data& a, const Data& b) {
                  return a.getPadding(side) == b.getPadding(side);
              });
-        keep(Core::String("fo:border-") + sideName(side) + "-width", borderWidthFits,
+        keep(Core::String("fo:border-") + BordersBackgroundAttributes::sideName(side) + "-width", borderWidthFits,
              [side](const Data& a, const Data& b) {
                  return a.getStyle(side) == b.getStyle(side) &&
                         a.getWidth(side) == b.getWidth(side);
