@@ -55,8 +55,10 @@ void exercise(const QString& text)
         previousEnd = rule.getEndPos();
         check(!rule.getSelectors().empty());
         for (const Core::String& selector : rule.getSelectors()) {
+            // A blank may end a selector only when escaped (".a\\ ").
+            const int last = selector.length() - 1;
             check(!selector.isEmpty() && !isCssSpace(selector[0]) &&
-                  !isCssSpace(selector[selector.length() - 1]));
+                  (!isCssSpace(selector[last]) || (last > 0 && selector[last - 1] == u'\\')));
         }
         for (const Xml::CssProperty& property : rule.getProperties()) {
             check(!property.getName().isEmpty() && !property.getValue().isEmpty());

@@ -119,6 +119,8 @@ private Q_SLOTS:
         QTest::newRow("a backslash before a line break makes the selector invalid")
             << "\\\n,.x{a:b} .y{c:d}"
             << ".y{c=d}";
+        QTest::newRow("an escaped blank ends a selector") << ".a\\ {b:c}"
+                                                        << ".a\\ {b=c}";
         QTest::newRow("escaped quote in a string") << ".x{content:\"a\\\"}b\"} .y{c:d}"
                                                    << ".x{content=\"a\\\"}b\"}\n.y{c=d}";
         QTest::newRow("unquoted url with semicolons and parentheses")

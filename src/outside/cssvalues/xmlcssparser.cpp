@@ -303,12 +303,23 @@ private:
     // The text of [from, to) without comments, with white space outside
     // strings reduced to single blanks and trimmed. Comments count as white
     // space in values and as nothing in selectors ("p/**/.x" is "p.x").
+    // Whether an odd run of backslashes stands before `i` ("a\\ " ends in an
+    // escaped blank, which belongs to the text).
+    bool isEscaped(int from, int i) const
+    {
+        int backslashes = 0;
+        while (i - backslashes - 1 >= from && m_s[i - backslashes - 1] == u'\\') {
+            ++backslashes;
+        }
+        return backslashes % 2 == 1;
+    }
+
     QString cleanText(int from, int to, bool commentIsSpace) const
     {
         while (from < to && isSpace(m_s[from])) {
             ++from;
         }
-        while (to > from && isSpace(m_s[to - 1])) {
+        while (to > from && isSpace(m_s[to - 1]) && !isEscaped(from, to - 1)) {
             --to;
         }
         bool plain = true;
