@@ -41,11 +41,11 @@
         </message>
         <message>
             <source>Offset on &amp;X axis:</source>
-            <translation>Versatz auf der &amp;X-Achse:</translation>
+            <translation>&amp;Versatz auf der X-Achse:</translation>
         </message>
         <message>
             <source>Offset on &amp;Y axis:</source>
-            <translation>Versatz auf der &amp;Y-Achse:</translation>
+            <translation>Versatz a&amp;uf der Y-Achse:</translation>
         </message>
     </context>
     <context>
@@ -408,6 +408,10 @@
             <source>Static</source>
             <translation>Statisch</translation>
         </message>
+        <message>
+            <source>The condition "&lt;default value&gt;" is reserved for the default value. Please enter another condition.</source>
+            <translation>Die Bedingung "&lt;default value&gt;" ist dem Standardwert vorbehalten. Bitte geben Sie eine andere Bedingung ein.</translation>
+        </message>
     </context>
     <context>
         <name>EditDatasourceNodeDlg</name>
@@ -460,7 +464,7 @@
         <name>EditPropertyValuesDlg</name>
         <message>
             <source>Property Value</source>
-            <translation>Eigenschaftswert</translation>
+            <translation>Merkmalswert</translation>
         </message>
         <message>
             <source>&amp;Static value:</source>
@@ -847,7 +851,7 @@
         </message>
         <message>
             <source>Match &amp;whole word only</source>
-            <translation>Nur ganzes &amp;Wort suchen</translation>
+            <translation>Nur ganzes Wo&amp;rt suchen</translation>
         </message>
         <message>
             <source>Match &amp;case</source>
@@ -855,7 +859,7 @@
         </message>
         <message>
             <source>Regular e&amp;xpression</source>
-            <translation>Regulärer Au&amp;sdruck</translation>
+            <translation>Regulärer Aus&amp;druck</translation>
         </message>
         <message>
             <source>Direction</source>

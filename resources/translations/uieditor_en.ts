@@ -408,6 +408,10 @@
             <source>Static</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>The condition "&lt;default value&gt;" is reserved for the default value. Please enter another condition.</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditDatasourceNodeDlg</name>

@@ -41,11 +41,11 @@
         </message>
         <message>
             <source>Offset on &amp;X axis:</source>
-            <translation>Décalage sur l'axe &amp;X :</translation>
+            <translation>&amp;Décalage sur l'axe X :</translation>
         </message>
         <message>
             <source>Offset on &amp;Y axis:</source>
-            <translation>Décalage sur l'axe &amp;Y :</translation>
+            <translation>Décalage s&amp;ur l'axe Y :</translation>
         </message>
     </context>
     <context>
@@ -60,7 +60,7 @@
         </message>
         <message>
             <source>&amp;Preview:</source>
-            <translation>&amp;Aperçu :</translation>
+            <translation>Aperç&amp;u :</translation>
         </message>
     </context>
     <context>
@@ -236,7 +236,7 @@
         </message>
         <message>
             <source>&amp;Data</source>
-            <translation>&amp;Données</translation>
+            <translation>Do&amp;nnées</translation>
         </message>
         <message>
             <source>&amp;Page</source>
@@ -394,7 +394,7 @@
         </message>
         <message>
             <source>&amp;Static value</source>
-            <translation>Valeur &amp;statique</translation>
+            <translation>Valeur s&amp;tatique</translation>
         </message>
         <message>
             <source>&amp;Dynamic value from input XML</source>
@@ -407,6 +407,10 @@
         <message>
             <source>Static</source>
             <translation>Statique</translation>
+        </message>
+        <message>
+            <source>The condition "&lt;default value&gt;" is reserved for the default value. Please enter another condition.</source>
+            <translation>La condition « &lt;default value&gt; » est réservée à la valeur par défaut. Veuillez saisir une autre condition.</translation>
         </message>
     </context>
     <context>
@@ -460,7 +464,7 @@
         <name>EditPropertyValuesDlg</name>
         <message>
             <source>Property Value</source>
-            <translation>Valeur de la propriété</translation>
+            <translation>Valeur de la Propriété</translation>
         </message>
         <message>
             <source>&amp;Static value:</source>
@@ -839,7 +843,7 @@
         </message>
         <message>
             <source>Fi&amp;nd what:</source>
-            <translation>Rec&amp;hercher :</translation>
+            <translation>Rech&amp;ercher :</translation>
         </message>
         <message>
             <source>Re&amp;place with:</source>

@@ -1,18 +1,26 @@
 // The language follows the environment at start-up: the message table, the
 // forms and the tr() texts all speak it. Run once per language by ctest.
+#include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/editpropertyvaluesdlg.h"
 #include "frame/logdlg.h"
 #include "frame/moduleconstants.h"
 #include "frame/uitranslations.h"
 #include "outside/core/coreapplication.h"
 #include "outside/core/stringtable.h"
 #include "testregistry.h"
+#include "xml/xpatheditdlg.h"
 
 #include <QDialogButtonBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QXmlStreamReader>
+
+using namespace Qt::Literals::StringLiterals;
 
 class TestLanguages : public QObject
 {
@@ -145,6 +153,69 @@ private Q_SLOTS:
             QCOMPARE(title, QStringLiteral("Log"));
             QCOMPARE(count, QStringLiteral("2 messages"));
             QCOMPARE(clear, QStringLiteral("C&lear"));
+        }
+    }
+
+    // The caption of every feature dialog, in the language of the session.
+    void dialogCaptions_data()
+    {
+        QTest::addColumn<QString>("caption"); // of the dialog the row names
+        QTest::addColumn<QStringList>("captions"); // English, German, French
+        // clang-format off
+        QTest::newRow("4058") << BordersBackgroundDlg(BordersAndBackgroundData()).windowTitle() << QStringList{u"Borders and Background"_s, u"Rahmen und Hintergrund"_s, u"Bords et Arrière-plan"_s};
+        QTest::newRow("12201") << EditPropertyValuesDlg(u"fo:color"_s, PropertyValueEx(), AttributeData(), {}, u"/"_s, false).windowTitle() << QStringList{u"Property Value"_s, u"Merkmalswert"_s, u"Valeur de la Propriété"_s};
+        QTest::newRow("11201") << XPathEditDlg({}, QString(), u"/"_s).windowTitle() << QStringList{u" Edit Expression"_s, u"Ausdrücke editieren"_s, u"Editer l’Expression"_s};
+        // clang-format on
+    }
+
+    void dialogCaptions()
+    {
+        QFETCH(QString, caption);
+        QFETCH(QStringList, captions);
+        const int column = QStringList{u"en"_s, u"de"_s, u"fr"_s}.indexOf(expected());
+        QVERIFY(column >= 0);
+        QCOMPARE(caption, captions.at(column));
+    }
+
+    // Two controls of one form sharing a mnemonic leave the second out of
+    // reach from the keyboard.
+    void noMnemonicIsSharedWithinAForm()
+    {
+        const QDir forms(qEnvironmentVariable("UIEDITOR_TRANSLATIONS_DIR") + u"/../forms"_s);
+        const QStringList files = forms.entryList({u"*.ui"_s});
+        QVERIFY(!files.isEmpty());
+        for (const QString& name : files) {
+            QFile file(forms.filePath(name));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QXmlStreamReader xml(&file);
+            QString context;
+            QString property;
+            QMap<QChar, QString> taken;
+            while (!xml.atEnd()) {
+                xml.readNext();
+                if (!xml.isStartElement()) {
+                    continue;
+                }
+                if (xml.name() == u"class" && context.isEmpty()) {
+                    context = xml.readElementText();
+                } else if (xml.name() == u"property") {
+                    property = xml.attributes().value(u"name"_s).toString();
+                } else if (xml.name() == u"string" && (property == u"text" || property == u"title")) {
+                    const QString source = xml.readElementText();
+                    // Given so in English, these two keep the letter of their axis there.
+                    if (expected() == u"en" && source.startsWith(u"Offset on &"_s)) {
+                        continue;
+                    }
+                    const QString text = QCoreApplication::translate(qPrintable(context), qPrintable(source));
+                    const qsizetype at = QString(text).replace(u"&&"_s, u"__"_s).indexOf(u'&');
+                    if (at < 0 || at + 1 >= text.size()) {
+                        continue;
+                    }
+                    const QChar key = text.at(at + 1).toLower();
+                    QVERIFY2(!taken.contains(key), qPrintable(u"%1: \"%2\" and \"%3\""_s.arg(name, taken.value(key), text)));
+                    taken.insert(key, text);
+                }
+            }
         }
     }
 };
