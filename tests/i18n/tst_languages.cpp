@@ -1,14 +1,14 @@
 // The language follows the environment at start-up: the message table, the
 // forms and the tr() texts all speak it. Run once per language by ctest.
 #include "dialogs/format/bordersbackgrounddlg.h"
-#include "dialogs/format/editpropertyvaluesdlg.h"
 #include "frame/logdlg.h"
 #include "frame/moduleconstants.h"
 #include "frame/uitranslations.h"
 #include "outside/core/coreapplication.h"
 #include "outside/core/stringtable.h"
 #include "testregistry.h"
-#include "xml/xpatheditdlg.h"
+#include "values/editpropertyvaluesdlg.h"
+#include "xml/widgets/xpatheditdlg.h"
 
 #include <QDialogButtonBox>
 #include <QCoreApplication>
