@@ -17,6 +17,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QString FoNamespace = QStringLiteral("http://www.w3.org/1999/XSL/Format");
@@ -111,14 +113,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("English ignores every language entry")
-            << "en"
-            << "Blue=blue.fo;Grid=grid.fo;Plain=plain.fo";
-        QTest::newRow("German") << "de"
-                                << "Blau=blue.fo;Raster neu=grid.fo;Plain=plain.fo";
-        QTest::newRow("French, an empty name falls back")
-            << "fr"
-            << "Bleu=blue.fo;Grid=grid.fo;Plain=plain.fo";
+        // clang-format off
+        QTest::newRow("English ignores every language entry") << u"en"_s << u"Blue=blue.fo;Grid=grid.fo;Plain=plain.fo"_s;
+        QTest::newRow("German") << u"de"_s << u"Blau=blue.fo;Raster neu=grid.fo;Plain=plain.fo"_s;
+        QTest::newRow("French, an empty name falls back") << u"fr"_s << u"Bleu=blue.fo;Grid=grid.fo;Plain=plain.fo"_s;
+        // clang-format on
     }
     void displayNamesFollowTheLanguage()
     {

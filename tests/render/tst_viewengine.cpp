@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace RenderTest;
 using Kind = ViewLayoutBox::Kind;
 
@@ -40,12 +42,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QSizeF>("size");
+        // clang-format off
         QTest::newRow("borders preview") << PreviewSamples::borders("", "", "") << QSizeF(250, 265);
         QTest::newRow("font preview") << PreviewSamples::font("") << QSizeF(660, 120);
         QTest::newRow("paragraph preview") << PreviewSamples::paragraph("") << QSizeF(360, 120);
-        QTest::newRow("barcode preview")
-            << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
+        QTest::newRow("barcode preview") << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
         QTest::newRow("A4 in millimetres")
+        // clang-format on
             << QStringLiteral(
                    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
                    "<fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" "
@@ -119,22 +122,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attributes");
         QTest::addColumn<QString>("edge");
         QTest::addColumn<double>("expected");
-        QTest::newRow("start") << ""
-                               << "left" << 10.0;
-        QTest::newRow("center") << "text-align=\"center\""
-                                << "center" << 200.0;
-        QTest::newRow("end") << "text-align=\"end\""
-                             << "right" << 390.0;
-        QTest::newRow("right") << "text-align=\"right\""
-                               << "right" << 390.0;
-        QTest::newRow("start indent") << "start-indent=\"30px\""
-                                      << "left" << 40.0;
-        QTest::newRow("text indent") << "text-indent=\"25px\""
-                                     << "left" << 35.0;
-        QTest::newRow("margin and padding") << "margin-left=\"4px\" padding-left=\"6px\""
-                                            << "left" << 20.0;
-        QTest::newRow("end indent, end aligned") << "end-indent=\"50px\" text-align=\"end\""
-                                                 << "right" << 340.0;
+        // clang-format off
+        QTest::newRow("start") << u""_s << u"left"_s << 10.0;
+        QTest::newRow("center") << u"text-align=\"center\""_s << u"center"_s << 200.0;
+        QTest::newRow("end") << u"text-align=\"end\""_s << u"right"_s << 390.0;
+        QTest::newRow("right") << u"text-align=\"right\""_s << u"right"_s << 390.0;
+        QTest::newRow("start indent") << u"start-indent=\"30px\""_s << u"left"_s << 40.0;
+        QTest::newRow("text indent") << u"text-indent=\"25px\""_s << u"left"_s << 35.0;
+        QTest::newRow("margin and padding") << u"margin-left=\"4px\" padding-left=\"6px\""_s << u"left"_s << 20.0;
+        QTest::newRow("end indent, end aligned") << u"end-indent=\"50px\" text-align=\"end\""_s << u"right"_s << 340.0;
+        // clang-format on
     }
     void horizontalPlacement()
     {
@@ -223,14 +220,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not well-formed")
-            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"
-            << "line 1";
-        QTest::newRow("no page sequence")
-            << "<fo:root "
-               "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"
-            << "page-sequence";
+        // clang-format off
+        QTest::newRow("not well-formed") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"_s << u"line 1"_s;
+        QTest::newRow("no page sequence") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"_s << u"page-sequence"_s;
         QTest::newRow("unknown master")
+        // clang-format on
             << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence "
                "master-reference=\"x\">"
                "<fo:flow/></fo:page-sequence></fo:root>"
@@ -343,8 +337,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("value");
         for (const auto& c : PreviewSamples::barcodeCases) {
-            QTest::newRow(c.keyword)
-                << QString::fromLatin1(c.keyword) << QString::fromLatin1(c.value);
+            // clang-format off
+            QTest::newRow(c.keyword) << QString::fromLatin1(c.keyword) << QString::fromLatin1(c.value);
+            // clang-format on
         }
     }
     void everySymbologyDrawsItsDefaultValue()
@@ -394,16 +389,11 @@ private Q_SLOTS:
                               "column-width=\"proportional-column-width(3)\"/>") +
                    cells
             << QList<double>{0, 100, 175} << QList<double>{100, 75, 225};
-        QTest::newRow("no columns given")
-            << QStringLiteral("<fo:table>") + cells << QList<double>{0, 400.0 / 3, 800.0 / 3}
-            << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
-        QTest::newRow("separate with spacing")
-            << QStringLiteral("<fo:table border-collapse=\"separate\" border-spacing=\"4px\">") +
-                   cells
-            << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
-        QTest::newRow("percent width") << QStringLiteral("<fo:table width=\"50%\">") + cells
-                                       << QList<double>{0, 200.0 / 3, 400.0 / 3}
-                                       << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
+        // clang-format off
+        QTest::newRow("no columns given") << u"<fo:table>"_s + cells << QList<double>{0, 400.0 / 3, 800.0 / 3} << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
+        QTest::newRow("separate with spacing") << u"<fo:table border-collapse=\"separate\" border-spacing=\"4px\">"_s + cells << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
+        QTest::newRow("percent width") << u"<fo:table width=\"50%\">"_s + cells << QList<double>{0, 200.0 / 3, 400.0 / 3} << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
+        // clang-format on
     }
     void tableColumnsShareTheWidth()
     {

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const invoice = "<invoice number=\"7\">\n"
@@ -142,9 +144,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<int>>("path");
         QTest::addColumn<QString>("xpath");
-        QTest::newRow("attribute of the second line") << QList<int>{2, 0} << "/invoice/line/@id";
-        QTest::newRow("text") << QList<int>{2, 3} << "/invoice/line/text()";
-        QTest::newRow("root") << QList<int>{} << "/invoice";
+        QTest::newRow("attribute of the second line") << QList<int>{2, 0} << u"/invoice/line/@id"_s;
+        QTest::newRow("text") << QList<int>{2, 3} << u"/invoice/line/text()"_s;
+        QTest::newRow("root") << QList<int>{} << u"/invoice"_s;
     }
 
     void xpathOfTheSelectionGoesToTheClipboard()
@@ -167,12 +169,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("display");
-        QTest::newRow("dots and dashes") << "order.total-amount"
-                                         << "Order Total Amount";
-        QTest::newRow("capitals") << "VAT-ID"
-                                  << "Vat Id";
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("dots and dashes") << u"order.total-amount"_s << u"Order Total Amount"_s;
+        QTest::newRow("capitals") << u"VAT-ID"_s << u"Vat Id"_s;
+        QTest::newRow("empty") << u""_s << u""_s;
     }
 
     void displayNames()
@@ -286,10 +285,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("label");
-        QTest::newRow("valid name") << "code"
-                                    << "code";
-        QTest::newRow("refused name keeps the label") << "1 code"
-                                                      << "sku";
+        QTest::newRow("valid name") << u"code"_s << u"code"_s;
+        QTest::newRow("refused name keeps the label") << u"1 code"_s << u"sku"_s;
     }
 
     void renamingInPlaceRenamesTheNode()

@@ -18,6 +18,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+using namespace Qt::StringLiterals;
+
 using TestSupport::FakeDocumentInformation;
 using TestSupport::RecordingMessageBoxFactory;
 
@@ -203,19 +205,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("itemRow");
         QTest::addColumn<QString>("detailRow"); // empty: the item row itself inserts
         QTest::addColumn<QString>("expected");
-        QTest::newRow("function") << 63107u << text(63114) << "substring()"
-                                  << "a = substring() + c";
-        QTest::newRow("script function") << 63107u << QStringLiteral("my") << "my:g"
-                                         << "a = my:g + c";
-        QTest::newRow("arithmetic operator") << 63108u << text(63115) << ">"
-                                             << "a = &gt; + c";
-        QTest::newRow("grouping operator") << 63108u << text(63121) << text(63126) << "a = [] + c";
-        QTest::newRow("comparison") << 63108u << text(63118) << text(63129) << "a = != + c";
-        QTest::newRow("constant") << 63109u << text(63119) << "NaN"
-                                  << "a = NaN + c";
-        QTest::newRow("built-in variable")
-            << 63110u << "$KMCrtUTCDate" << QString() << "a = $KMCrtUTCDate + c";
-        QTest::newRow("template variable") << 63110u << "$total" << QString() << "a = $total + c";
+        // clang-format off
+        QTest::newRow("function") << 63107u << text(63114) << u"substring()"_s << u"a = substring() + c"_s;
+        QTest::newRow("script function") << 63107u << u"my"_s << u"my:g"_s << u"a = my:g + c"_s;
+        QTest::newRow("arithmetic operator") << 63108u << text(63115) << u">"_s << u"a = &gt; + c"_s;
+        QTest::newRow("grouping operator") << 63108u << text(63121) << text(63126) << u"a = [] + c"_s;
+        QTest::newRow("comparison") << 63108u << text(63118) << text(63129) << u"a = != + c"_s;
+        QTest::newRow("constant") << 63109u << text(63119) << u"NaN"_s << u"a = NaN + c"_s;
+        QTest::newRow("built-in variable") << 63110u << u"$KMCrtUTCDate"_s << QString() << u"a = $KMCrtUTCDate + c"_s;
+        QTest::newRow("template variable") << 63110u << u"$total"_s << QString() << u"a = $total + c"_s;
+        // clang-format on
     }
 
     void listsInsertOverTheSelection()
@@ -317,16 +316,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("expected"); // empty: valid
-        QTest::newRow("quotes and apostrophe") << "concat(\"it's\", 'a \"b\"')" << QString();
-        QTest::newRow("less and greater") << "count(line) < 2 and 3 > 1" << QString();
-        QTest::newRow("entity form") << "1 &lt;= 2" << QString();
-        QTest::newRow("variables and script") << "my:f($total) = $KMOutputFormat" << QString();
-        QTest::newRow("syntax error") << "line[@id = "
-                                      << "Invalid expression";
-        QTest::newRow("unknown function") << "nosuch(1)"
-                                          << "Unregistered function";
-        QTest::newRow("other files") << "document('/etc/passwd')"
-                                     << "Reading \"/etc/passwd\" was refused";
+        // clang-format off
+        QTest::newRow("quotes and apostrophe") << u"concat(\"it's\", 'a \"b\"')"_s << QString();
+        QTest::newRow("less and greater") << u"count(line) < 2 and 3 > 1"_s << QString();
+        QTest::newRow("entity form") << u"1 &lt;= 2"_s << QString();
+        QTest::newRow("variables and script") << u"my:f($total) = $KMOutputFormat"_s << QString();
+        QTest::newRow("syntax error") << u"line[@id = "_s << u"Invalid expression"_s;
+        QTest::newRow("unknown function") << u"nosuch(1)"_s << u"Unregistered function"_s;
+        QTest::newRow("other files") << u"document('/etc/passwd')"_s << u"Reading \"/etc/passwd\" was refused"_s;
+        // clang-format on
     }
 
     void checkShowsItsVerdict()
