@@ -179,68 +179,6 @@ private Q_SLOTS:
         QCOMPARE(field.swatchColor(), RGB(1, 2, 3));
     }
 
-    void getColorReadsEveryNotation_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QColor>("read");
-        // clang-format off
-        QTest::newRow("rgb-icc fallback") << u"rgb-icc(255, 204, 51, #CMYK, 0, 0.2, 0.8, 0)"_s << QColor(255, 204, 51);
-        QTest::newRow("spot colour") << u"spot-color('Gold', 0, 0, 1, 0)"_s << QColor(255, 255, 0);
-        QTest::newRow("rgb percentages") << u"rgb(100%, 0%, 0%)"_s << QColor(255, 0, 0);
-        QTest::newRow("rgb clamps for the CSS reading") << u"rgb(300,0,0)"_s << QColor(255, 0, 0);
-        QTest::newRow("#rgb") << u"#0f0"_s << QColor(0, 255, 0);
-        QTest::newRow("name in any case") << u"NaVy"_s << QColor(0, 0, 128);
-        QTest::newRow("nothing readable is black") << u"sky blue"_s << QColor(0, 0, 0);
-        // clang-format on
-    }
-
-    void getColorReadsEveryNotation()
-    {
-        QFETCH(QString, text);
-        QFETCH(QColor, read);
-        ColorCtrl field;
-        field.setText(text);
-        QCOMPARE(colorOf(field.getColor()), read);
-    }
-
-    void toRGBColorKnowsKeywordsAndTriplets_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<uint>("color");
-        // clang-format off
-        QTest::newRow("aliceblue") << u"aliceblue"_s << true << uint(RGB(240, 248, 255));
-        QTest::newRow("yellowgreen") << u"yellowgreen"_s << true << uint(RGB(154, 205, 50));
-        QTest::newRow("gray") << u"gray"_s << true << uint(RGB(128, 128, 128));
-        QTest::newRow("grey") << u"grey"_s << true << uint(RGB(128, 128, 128));
-        QTest::newRow("capitals") << u"Navy"_s << false << 0u;
-        QTest::newRow("leading blank") << u" red"_s << false << 0u;
-        QTest::newRow("transparent is no keyword here") << u"transparent"_s << false << 0u;
-        QTest::newRow("rgb") << u"rgb(1,2,3)"_s << true << uint(RGB(1, 2, 3));
-        QTest::newRow("rgb, blanks everywhere") << u"rgb(  4 ,5,  6  )"_s << true << uint(RGB(4, 5, 6));
-        QTest::newRow("rgb without closing") << u"rgb(7,8,9"_s << true << uint(RGB(7, 8, 9));
-        QTest::newRow("rgb in capitals") << u"RGB(1,2,3)"_s << false << 0u;
-        QTest::newRow("two numbers") << u"rgb(1,2)"_s << false << 0u;
-        QTest::newRow("semicolons") << u"1;2;3)"_s << true << uint(RGB(1, 2, 3));
-        QTest::newRow("negative keeps low bits") << u"rgb(-1,0,0)"_s << true << uint(RGB(255, 0, 0));
-        // 10^20 - 1 is 255 modulo 256.
-        QTest::newRow("huge keeps low bits") << u"rgb(99999999999999999999,0,0)"_s << true << uint(RGB(255, 0, 0));
-        QTest::newRow("percentages") << u"rgb(50%,0,0)"_s << false << 0u;
-        QTest::newRow("empty") << u""_s << false << 0u;
-        // clang-format on
-    }
-
-    void toRGBColorKnowsKeywordsAndTriplets()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, known);
-        QFETCH(uint, color);
-        const COLORREF untouched = 0xABCDEF;
-        COLORREF result = untouched;
-        QCOMPARE(ColorCtrl::ToRGBColor(text, result), known);
-        QCOMPARE(uint(result), known ? color : uint(untouched));
-    }
-
     void theDialogOpensPreselectedAndSetsTheChosenColour()
     {
         Window w;

@@ -234,19 +234,6 @@ private Q_SLOTS:
             QCOMPARE(ColorParse::scanRGBTriplet(ColorParse::getColorAsString(parsed)), parsed);
         }
         QCOMPARE(ours, qtNames);
-
-        const std::pair<const char*, COLORREF> known[] = {
-            {"aliceblue", RGB(0xF0, 0xF8, 0xFF)},
-            {"darkslategrey", RGB(0x2F, 0x4F, 0x4F)},
-            {"lightgoldenrodyellow", RGB(250, 250, 210)},
-            {"rosybrown", RGB(188, 143, 143)},
-            {"yellowgreen", RGB(0x9A, 0xCD, 0x32)},
-            {"fuchsia", RGB(255, 0, 255)},
-            {"orange", RGB(255, 165, 0)},
-            {"grey", RGB(128, 128, 128)}};
-        for (const auto& [name, value] : known) {
-            QCOMPARE(ColorParse::lookupColorKeyword(name), std::optional<COLORREF>(value));
-        }
     }
 
     void keywordCaseMattersOnlyWhenAsked()
