@@ -420,23 +420,6 @@ private Q_SLOTS:
         QCOMPARE(readBytes(target), QByteArray(".x\n{\na:c;\n}\n\n.y\n{\nd:e;\n}"));
     }
 
-    void rewritesAreAtomicAndKeepPermissions()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("perm.css");
-        QVERIFY(writeBytes(path, ".x { a: b }\n"));
-        const QFile::Permissions permissions =
-            QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-        QVERIFY(QFile::setPermissions(path, permissions));
-        CssHelper(path).editStyle("", "x", collection({{"fo:a", "c"}}));
-        const int ownerGroupOther = 0x7077;
-        QCOMPARE(int(QFileInfo(path).permissions()) & ownerGroupOther,
-                 int(permissions) & ownerGroupOther);
-        // No temporary file is left beside the stylesheet.
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList({"perm.css"}));
-    }
-
     void fileChangedAfterReadingIsNotOverwritten_data()
     {
         QTest::addColumn<QByteArray>("changed");

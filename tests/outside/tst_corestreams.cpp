@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -77,11 +78,13 @@ private Q_SLOTS:
         QVERIFY(text.contains("b"));
     }
 
-    void atomicRewriteKeepsTheOldFileUntilCommit()
+    void atomicRewriteKeepsTheOldFileAndItsPermissions()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("styles.css");
         writeFile(path, "old content");
+        const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, permissions));
         {
             FileStream stream(path, FileStream::Atomic);
             stream.write(QByteArray("new"));
@@ -95,6 +98,7 @@ private Q_SLOTS:
             stream.commit();
         }
         QCOMPARE(readFile(path), QByteArray("new"));
+        QCOMPARE(QFileInfo(path).permissions() & 0x7077, permissions & 0x7077);
         FileSystem::writeAllBytes(path, "whole");
         QCOMPARE(FileSystem::readAllBytes(path), QByteArray("whole"));
     }

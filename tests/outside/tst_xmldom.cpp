@@ -7,13 +7,9 @@
 #include "testregistry.h"
 #include "xmltestsupport.h"
 
-#include <csignal>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
-#include <sys/resource.h>
 
 using namespace Qt::StringLiterals;
 
@@ -486,57 +482,6 @@ private Q_SLOTS:
         DomParser parser(path);
         QCOMPARE(parser.getDocument()->getRootNode().find("//fo:block", templateNamespaces).size(),
                  std::size_t(3));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"sample.xml"}));
-    }
-
-    void failedWriteLeavesTheFolderAlone()
-    {
-        QTemporaryDir folder;
-        const QString path = folder.filePath("target.xml");
-        QVERIFY(QDir(folder.path()).mkdir("target.xml"));
-        XmlDocument document;
-        document.createRootNode("r");
-        try {
-            document.writeToFile(path);
-            QFAIL("writing over a folder succeeded");
-        } catch (const Core::Exception& e) {
-            QVERIFY2(e.getMessage().contains(path), qPrintable(e.getMessage().toQString()));
-        }
-        QVERIFY(QFileInfo(path).isDir());
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList());
-    }
-
-    void interruptedWriteKeepsTheOldContent()
-    {
-        // The disk "fills up" half-way: a file size limit makes the write fail
-        // for every user, root included.
-        QTemporaryDir folder;
-        const QString path = folder.filePath("template.xml");
-        const QByteArray old = "<old>precious</old>";
-        writeFile(path, old);
-        XmlDocument document;
-        Element root = document.createRootNode("r");
-        for (int i = 0; i < 2000; ++i) {
-            root.add_child("line").set_attribute("text",
-                                                 "a line of sample text to make the file large");
-        }
-        struct rlimit saved;
-        getrlimit(RLIMIT_FSIZE, &saved);
-        struct rlimit limited = saved;
-        limited.rlim_cur = 16 * 1024;
-        auto* previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-        setrlimit(RLIMIT_FSIZE, &limited);
-        bool failed = false;
-        try {
-            document.writeToFile(path);
-        } catch (const Core::Exception&) {
-            failed = true;
-        }
-        setrlimit(RLIMIT_FSIZE, &saved);
-        std::signal(SIGXFSZ, previousHandler);
-        QVERIFY2(failed, "the write went through despite the size limit");
-        QCOMPARE(readFile(path), old);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList({"template.xml"}));
     }
 
 private:
@@ -545,11 +490,6 @@ private:
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(content);
-    }
-    static QByteArray readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 };
 
