@@ -169,16 +169,6 @@ private Q_SLOTS:
         QCOMPARE(field.isColorEmpty(), swatchEmpty);
     }
 
-    void setColorFromAColourValue()
-    {
-        ColorCtrl field;
-        field.setColor(COLORREF(0x0000FF));
-        QCOMPARE(field.text(), QStringLiteral("rgb(255,0,0)"));
-        field.setColor(RGB(1, 2, 3));
-        QCOMPARE(field.text(), QStringLiteral("rgb(1,2,3)"));
-        QCOMPARE(field.swatchColor(), RGB(1, 2, 3));
-    }
-
     void theDialogOpensPreselectedAndSetsTheChosenColour()
     {
         Window w;
@@ -297,24 +287,6 @@ private Q_SLOTS:
         QVERIFY(cold != hot);
         w.after->setFocus();
         QCOMPARE(w.field->grab(button).toImage(), cold);
-    }
-
-    void createPlacesAnEmptyFieldInItsParent()
-    {
-        QWidget parent;
-        parent.resize(300, 100);
-        auto* field = new ColorCtrl;
-        field->setText("red");
-        QVERIFY(field->Create(QRect(10, 20, 150, 24), &parent));
-        parent.show();
-        QCOMPARE(field->parentWidget(), &parent);
-        QCOMPARE(field->geometry(), QRect(10, 20, 150, 24));
-        QVERIFY(field->isVisible());
-        QVERIFY(field->text().isEmpty());
-        QVERIFY(field->isColorEmpty());
-        QCOMPARE(field->property("controlId").toInt(), 0);
-        ColorCtrl orphan;
-        QVERIFY(!orphan.Create(QRect(0, 0, 10, 10), nullptr));
     }
 };
 

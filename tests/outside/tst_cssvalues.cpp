@@ -305,14 +305,6 @@ private Q_SLOTS:
         QVERIFY(!(LengthOrPercent(0.02) == length));
     }
 
-    void defaultValuesAreZeroPixels()
-    {
-        QCOMPARE(Length().getValueAsString().toQString(), QStringLiteral("0px"));
-        QCOMPARE(LengthOrPercent().getValueAsString().toQString(), QStringLiteral("0px"));
-        QCOMPARE(Xml::BorderWidth().getValueAsString().toQString(), QStringLiteral("0px"));
-        QVERIFY(!LengthOrPercent().isPercent());
-    }
-
     void textIsTheSameWhateverTheLocale()
     {
         const QLocale saved;
@@ -460,18 +452,6 @@ private Q_SLOTS:
         const Xml::BoxShadow before = shadow;
         QVERIFY(!shadow.readFromString(text));
         QVERIFY(shadow == before);
-    }
-
-    void shadowColourTextIsOneAColourFieldFollows()
-    {
-        // The borders dialog puts the shadow's colour text into a colour field, whose
-        // swatch follows only keywords and the scanned rgb() form.
-        Xml::BoxShadow shadow;
-        QVERIFY(shadow.readFromString("4px 4px #336699"));
-        const Core::String text = Xml::ColorParse::getColorAsString(shadow.getColor().getValue());
-        const auto swatch = Xml::ColorParse::scanRGBTriplet(text);
-        QVERIFY(swatch.has_value());
-        QCOMPARE(swatch->toCOLORREF(), RGB(0x33, 0x66, 0x99));
     }
 };
 
