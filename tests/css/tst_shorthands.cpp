@@ -144,6 +144,7 @@ private Q_SLOTS:
         QTest::newRow("all equal") << u"1pt"_s << u"1pt"_s << u"1pt"_s << u"1pt"_s << u"fo:padding=1pt"_s;
         QTest::newRow("pairs") << u"1pt"_s << u"2pt"_s << u"1pt"_s << u"2pt"_s << u"fo:padding=1pt 2pt"_s;
         QTest::newRow("three distinct values give four") << u"1pt"_s << u"2pt"_s << u"3pt"_s << u"2pt"_s << u"fo:padding=1pt 2pt 3pt 2pt"_s;
+        QTest::newRow("top equals bottom, left and right differ") << u"1pt"_s << u"2pt"_s << u"1pt"_s << u"3pt"_s << u"fo:padding=1pt 2pt 1pt 3pt"_s;
         QTest::newRow("text comparison, not numeric") << u"1pt"_s << u"1.0pt"_s << u"1pt"_s << u"1.0pt"_s << u"fo:padding=1pt 1.0pt"_s;
         QTest::newRow("a missing side keeps the longhands") << u"1pt"_s << u"1pt"_s << u""_s << u"1pt"_s << u"fo:padding-top=1pt;fo:padding-right=1pt;fo:padding-left=1pt"_s;
         // clang-format on

@@ -220,6 +220,8 @@ private Q_SLOTS:
         QTest::newRow("any case, down") << u"block"_s << FR_DOWN << false << 0 << 0;
         QTest::newRow("match case") << u"block"_s << (FR_DOWN | FR_MATCHCASE) << false << 0 << 6;
         QTest::newRow("whole word skips blocks") << u"block"_s << (FR_DOWN | FR_WHOLEWORD | FR_MATCHCASE) << false << 7 << 20;
+        QTest::newRow("whole word in any case") << u"BLOCK"_s << (FR_DOWN | FR_WHOLEWORD) << false << 1 << 6;
+        QTest::newRow("whole word matching case") << u"BLOCK"_s << (FR_DOWN | FR_WHOLEWORD | FR_MATCHCASE) << false << 1 << 27;
         QTest::newRow("up from the end") << u"block"_s << FR_MATCHCASE << false << 32 << 20;
         QTest::newRow("up wraps to the last") << u"BLOCK"_s << FR_MATCHCASE << false << 0 << 27;
         QTest::newRow("down wraps to the first") << u"Block"_s << (FR_DOWN | FR_MATCHCASE) << false << 1 << 0;

@@ -130,6 +130,8 @@ private Q_SLOTS:
         QTest::newRow("start indent") << u"start-indent=\"30px\""_s << u"left"_s << 40.0;
         QTest::newRow("text indent") << u"text-indent=\"25px\""_s << u"left"_s << 35.0;
         QTest::newRow("margin and padding") << u"margin-left=\"4px\" padding-left=\"6px\""_s << u"left"_s << 20.0;
+        QTest::newRow("two-value padding: the second is left and right") << u"padding=\"4px 15px\""_s << u"left"_s << 25.0;
+        QTest::newRow("three-value padding: the second is left and right") << u"padding=\"4px 15px 30px\""_s << u"left"_s << 25.0;
         QTest::newRow("end indent, end aligned") << u"end-indent=\"50px\" text-align=\"end\""_s << u"right"_s << 340.0;
         // clang-format on
     }

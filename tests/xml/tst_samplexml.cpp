@@ -113,6 +113,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("default namespace warns once, not in the map") << QByteArray("<r xmlns='urn:d' xmlns:a='urn:a'><c xmlns='urn:e'/></r>") << u"a=urn:a"_s << 1;
         QTest::newRow("reserved prefixes in any case") << QByteArray("<r xmlns:FO='urn:fo' xmlns:Kmb='urn:k' xmlns:xsl='urn:x' xmlns:fox='urn:fox'/>") << u"fox=urn:fox"_s << 0;
+        QTest::newRow("km, svg and zc are reserved too") << QByteArray("<r xmlns:km='urn:km' xmlns:SVG='urn:s' xmlns:zc='urn:z' xmlns:kmx='urn:kmx'/>") << u"kmx=urn:kmx"_s << 0;
         QTest::newRow("same prefix twice keeps the last") << QByteArray("<r xmlns:a='urn:1'><x><y xmlns:a='urn:2'/></x><z xmlns:b='urn:b'/></r>") << u"a=urn:2;b=urn:b"_s << 0;
         QTest::newRow("undeclaring the default is no default namespace") << QByteArray("<r xmlns:a='urn:a'><c xmlns=''/></r>") << u"a=urn:a"_s << 0;
         // clang-format on

@@ -181,11 +181,19 @@ private Q_SLOTS:
         QCOMPARE(XmlTreeCtrl::getDisplayName(name).toQString(), display);
     }
 
+    void repeatedChildrenMakeOneColumnOfTheRepeatingTable_data()
+    {
+        QTest::addColumn<QString>("sample");
+        // clang-format off
+        QTest::newRow("compact") << u"<order no=\"1\"><item>a</item><sku>K</sku><item>b</item>total</order>"_s;
+        QTest::newRow("indented: blanks make no column") << u"<order no=\"1\">\n  <item>a</item>\n  <sku>K</sku>\n  <item>b</item>total</order>"_s;
+        // clang-format on
+    }
     void repeatedChildrenMakeOneColumnOfTheRepeatingTable()
     {
+        QFETCH(QString, sample);
         XmlTreeCtrl tree;
-        tree.setData(
-            parse("<order no=\"1\"><item>a</item><sku>K</sku><item>b</item>total</order>"));
+        tree.setData(parse(sample.toUtf8().constData()));
         QTreeWidgetItem* root = open(tree, {});
         tree.expandItem(root);
         QCOMPARE(images(root),
