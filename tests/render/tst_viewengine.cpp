@@ -6,6 +6,7 @@
 #include "rendertestsupport.h"
 #include "testregistry.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -415,6 +416,82 @@ private Q_SLOTS:
                                     .arg(cells[size_t(i)].rect.left())
                                     .arg(cells[size_t(i)].rect.width())));
         }
+    }
+
+    void spannedCellsCoverTheirColumnsAndRows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRectF>("cell");
+        const double w = 400.0 / 3;
+        // clang-format off
+        QTest::newRow("two columns") << u"A"_s << QRectF(0, 0, 2 * w, 20);
+        QTest::newRow("after two columns") << u"B"_s << QRectF(2 * w, 0, w, 20);
+        QTest::newRow("two rows") << u"C"_s << QRectF(0, 20, w, 40);
+        QTest::newRow("beside two rows") << u"D"_s << QRectF(w, 20, w, 20);
+        QTest::newRow("below, beside two rows") << u"F"_s << QRectF(w, 40, w, 20);
+        QTest::newRow("last of the row below") << u"G"_s << QRectF(2 * w, 40, w, 20);
+        // clang-format on
+    }
+    void spannedCellsCoverTheirColumnsAndRows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QRectF, cell);
+        const auto td = [](const char* content, const char* span = "") {
+            return QStringLiteral("<fo:table-cell %1><fo:block line-height=\"20px\">%2</fo:block>"
+                                  "</fo:table-cell>")
+                .arg(QLatin1String(span), QLatin1String(content));
+        };
+        const QString column = u"<fo:table-column column-width=\"proportional-column-width(1)\"/>"_s;
+        ViewEngine engine;
+        engine.loadBuffer(document(
+            u"<fo:table>"_s + column.repeated(3) + u"<fo:table-body><fo:table-row>"_s +
+            td("A", "number-columns-spanned=\"2\"") + td("B") + u"</fo:table-row><fo:table-row>"_s +
+            td("C", "number-rows-spanned=\"2\"") + td("D") + td("E") +
+            u"</fo:table-row><fo:table-row>"_s + td("F") + td("G") +
+            u"</fo:table-row></fo:table-body></fo:table>"_s));
+        const QPointF inside = textBox(engine, 0, text).rect.center();
+        const auto cells = boxesOf(engine, 0, Kind::TableCell);
+        const auto found = std::find_if(cells.begin(), cells.end(), [&](const ViewLayoutBox& b) {
+            return b.rect.contains(inside);
+        });
+        QVERIFY(found != cells.end());
+        QVERIFY2(near(found->rect.left(), cell.left()) && near(found->rect.top(), cell.top()) &&
+                     near(found->rect.width(), cell.width()) &&
+                     near(found->rect.height(), cell.height()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(found->rect.left())
+                                .arg(found->rect.top())
+                                .arg(found->rect.width())
+                                .arg(found->rect.height())));
+    }
+
+    void whiteSpaceFollowsItsProperties_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        // clang-format off
+        QTest::newRow("blanks and line breaks collapse") << u""_s << u"  a \t b\n  c  "_s << u"a b c"_s << 1;
+        QTest::newRow("line breaks kept") << u"linefeed-treatment=\"preserve\""_s << u"a\nb\nc"_s << u"abc"_s << 3;
+        QTest::newRow("blanks kept") << u"white-space-collapse=\"false\""_s << u"a   b"_s << u"a   b"_s << 1;
+        QTest::newRow("pre keeps both") << u"white-space=\"pre\""_s << u"a  b\nc"_s << u"a  bc"_s << 2;
+        // clang-format on
+    }
+    void whiteSpaceFollowsItsProperties()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(QString, content);
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        ViewEngine engine;
+        engine.loadBuffer(document(u"<fo:block %1>%2</fo:block>"_s.arg(attributes, content)));
+        QCOMPARE(pageText(engine, 0), text);
+        QSet<int> tops;
+        for (const ViewLayoutBox& box : boxesOf(engine, 0, Kind::Text)) {
+            tops.insert(qRound(box.rect.top()));
+        }
+        QCOMPARE(int(tops.size()), lines);
     }
 
     void rowTakesItsTallestCellAndCellsAlign()

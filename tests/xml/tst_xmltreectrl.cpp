@@ -246,6 +246,43 @@ private Q_SLOTS:
         QCOMPARE(tree.topLevelItem(0)->childCount(), 3);
     }
 
+    void groupsLeftClosedByABigFilterOpenFilteredByEveryText_data()
+    {
+        QTest::addColumn<QStringList>("filters");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("children");
+        // clang-format off
+        QTest::newRow("too many items: the last group stays closed") << QStringList{"a"} << true << u"a=1;ax=100"_s;
+        QTest::newRow("a second filter makes it with both texts") << QStringList{"a", "x"} << false << u"ax=100"_s;
+        // clang-format on
+    }
+    void groupsLeftClosedByABigFilterOpenFilteredByEveryText()
+    {
+        QFETCH(QStringList, filters);
+        QFETCH(bool, closed);
+        QFETCH(QString, children);
+        // More matching items than a filter makes at once.
+        const QByteArray group = "<g>" + QByteArray("<ax/>").repeated(100) + "<a/><x/><b/></g>";
+        XmlTreeCtrl tree;
+        tree.setData(parse(("<r>" + group.repeated(1100) + "</r>").constData()));
+        for (const QString& text : filters) {
+            tree.filterTree(text);
+        }
+        QTreeWidgetItem* root = tree.topLevelItem(0);
+        QTreeWidgetItem* last = root->child(root->childCount() - 1);
+        QCOMPARE(last->childCount() == 0, closed);
+        tree.expandItem(last);
+        QMap<QString, int> counts;
+        for (const QString& label : labels(last)) {
+            ++counts[label];
+        }
+        QStringList summary;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            summary << it.key() + u'=' + QString::number(it.value());
+        }
+        QCOMPARE(summary.join(u';'), children);
+    }
+
     void filterMatchingNothingDeletesEveryItem()
     {
         XmlTreeCtrl tree;

@@ -159,25 +159,10 @@ private Q_SLOTS:
         QTreeWidget* nodes = list(dialog, itemListId);
         QCOMPARE(nodes->topLevelItem(0)->text(0), text(63073));
         QCOMPARE(row(nodes, QStringLiteral("id"))->text(1), QStringLiteral("1"));
-
-        // At the context, a child is inserted by its name.
-        doubleClickRow(nodes, QStringLiteral("price"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("price"));
-        // A click on its icon moves into it and inserts nothing.
+        // A click on an icon moves into the node and inserts nothing.
         clickIcon(nodes, QStringLiteral("price"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("price"));
+        QVERIFY(expression(dialog)->text().isEmpty());
         QVERIFY(!row(nodes, QStringLiteral("name")));
-        expression(dialog)->clear();
-        doubleClickRow(nodes, QStringLiteral("text()"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("price/text()"));
-
-        // Up twice: the invoice, beside the context.
-        clickIcon(nodes, text(63073));
-        clickIcon(nodes, text(63073));
-        expression(dialog)->clear();
-        doubleClickRow(nodes, QStringLiteral("number"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("../@number"));
-
         // The toolbar brings the lists back to the context node.
         command(dialog, 11234);
         QVERIFY(row(nodes, QStringLiteral("price")));
@@ -190,13 +175,40 @@ private Q_SLOTS:
         open(dialog);
         QCOMPARE(dialog.control<QLineEdit>(messageLineId)->text(), text(63074));
         QCOMPARE(dialog.control(messageIconId)->property("icon").toUInt(), Win32::MB_ICONWARNING);
+    }
+
+    void pathsFollowTheNavigation_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QStringList>("moves"); // icons clicked; ".." is the way up
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("inserted");
+        // clang-format off
+        QTest::newRow("child at the context") << u"/invoice/line"_s << QStringList() << u"price"_s << u"price"_s;
+        QTest::newRow("attribute at the context") << u"/invoice/line"_s << QStringList() << u"id"_s << u"@id"_s;
+        QTest::newRow("text below the context") << u"/invoice/line"_s << QStringList{"price"} << u"text()"_s << u"price/text()"_s;
+        QTest::newRow("attribute above the context") << u"/invoice/line"_s << QStringList{".."} << u"number"_s << u"../@number"_s;
+        QTest::newRow("down again to the context") << u"/invoice/line"_s << QStringList{"..", "line"} << u"price"_s << u"price"_s;
+        QTest::newRow("two levels down") << u"/invoice"_s << QStringList{"line", "price"} << u"text()"_s << u"line/price/text()"_s;
+        QTest::newRow("context not in the sample") << u"/order/item"_s << QStringList() << u"invoice"_s << u"/invoice"_s;
+        QTest::newRow("below a context not in the sample") << u"/order/item"_s << QStringList{"invoice"} << u"line"_s << u"/invoice/line"_s;
+        // clang-format on
+    }
+    void pathsFollowTheNavigation()
+    {
+        QFETCH(QString, context);
+        QFETCH(QStringList, moves);
+        QFETCH(QString, row);
+        QFETCH(QString, inserted);
+        QTemporaryDir dir;
+        XPathEditDlg dialog(invoiceDocument(dir), QString(), context);
+        open(dialog);
         QTreeWidget* nodes = list(dialog, itemListId);
-        doubleClickRow(nodes, QStringLiteral("invoice"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("/invoice"));
-        clickIcon(nodes, QStringLiteral("invoice"));
-        expression(dialog)->clear();
-        doubleClickRow(nodes, QStringLiteral("line"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("/invoice/line"));
+        for (const QString& move : moves) {
+            clickIcon(nodes, move == u".." ? text(63073) : move);
+        }
+        doubleClickRow(nodes, row);
+        QCOMPARE(expression(dialog)->text(), inserted);
     }
 
     void listsInsertOverTheSelection_data()
