@@ -135,11 +135,11 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("element, empty values left out") << u"p"_s << u""_s << collection({{"fo:color", "red"}, {"fo:font-size", ""}}) << u"p\n{\ncolor:red;\n}"_s;
         QTest::newRow("trimmed names, prefix up to the first colon removed")
-        // clang-format on
             << " p "
             << " note "
             << collection({{"fo:font-size", "12pt"}, {"color", "red"}, {"kmb:x:y", "1"}})
             << "p.note\n{\nfont-size:12pt;\ncolor:red;\nx:y:1;\n}";
+        // clang-format on
         QTest::newRow("class only, values as they stand")
             << ""
             << "note" << collection({{"fo:font-family", "\"Times New Roman\", serif"}})

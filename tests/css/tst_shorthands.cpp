@@ -70,11 +70,11 @@ private Q_SLOTS:
         QTest::newRow("only four tokens are read") << u"fo:padding"_s << u"1pt 2pt 3pt 4pt 5pt"_s << u"fo:padding-top=1pt;fo:padding-right=2pt;fo:padding-bottom=3pt;fo:padding-left=4pt"_s;
         QTest::newRow("tokens that are no length are dropped") << u"fo:margin"_s << u"0 auto"_s << u"fo:margin-left=0;fo:margin-right=0;fo:margin-top=0;fo:margin-bottom=0"_s;
         QTest::newRow("colours with functions and blanks")
-        // clang-format on
             << "fo:border-color"
             << "rgb(255, 0, 0)  #00f"
             << "fo:border-top-color=rgb(255, 0, 0);fo:border-bottom-color=rgb(255, 0, 0);"
                "fo:border-left-color=#00f;fo:border-right-color=#00f";
+        // clang-format on
         // clang-format off
         QTest::newRow("styles") << u"fo:border-style"_s << u"solid dashed"_s << u"fo:border-top-style=solid;fo:border-bottom-style=solid;fo:border-left-style=dashed;fo:border-right-style=dashed"_s;
         // "none" has style index 0 in the borders record, so it is no style here.

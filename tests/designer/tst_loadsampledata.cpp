@@ -88,12 +88,12 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("broken XML") << u"broken.xml"_s << QByteArray("<a><b></a>") << u"broken.xml, line 1"_s;
         QTest::newRow("unresolved reference, from the core log")
-        // clang-format on
             << "refs.xsd"
             << QByteArray("<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='r'>\n"
                           "<xs:complexType><xs:sequence><xs:element ref='missing'/></xs:sequence>"
                           "</xs:complexType></xs:element></xs:schema>")
             << "line 2";
+        // clang-format on
     }
 
     void problemsAreAmongTheMessages()

@@ -237,11 +237,11 @@ private Q_SLOTS:
         QTest::newRow("shadow with a colour") << QStringList{"fo:box-shadow=2px 3px rgb(255, 0, 0)"} << QStringList{"fo:box-shadow=2px 3px rgb(255,0,0)"} << QStringList{};
         QTest::newRow("image path too short to keep") << QStringList{"fo:background-image=url(a.png)"} << QStringList{} << QStringList{"fo:background-image"};
         QTest::newRow("image") << QStringList{"fo:background-image=url(img/logo.png)",
-        // clang-format on
                                               "fo:background-repeat=repeat-y"}
                                << QStringList{"fo:background-image=url(img/logo.png)",
                                               "fo:background-repeat=repeat-y"}
                                << QStringList{};
+        // clang-format on
         QTest::newRow("gradient") << QStringList{"fo:background-image=url(data:," + gradientData() +
                                                  ")"}
                                   << QStringList{"fo:background-image=data:," + gradientData(),

@@ -86,9 +86,9 @@ private Q_SLOTS:
         QTest::newRow("removed and added again goes to the end") << QStringList{"a fo:x=1", "a fo:y=2", "r fo:x", "a fo:x=3"} << QStringList{"fo:y=2", "fo:x=3"};
         QTest::newRow("removing an absent name changes nothing") << QStringList{"a fo:x=1", "r fo:y", "r x"} << QStringList{"fo:x=1"};
         QTest::newRow("names are compared exactly")
-        // clang-format on
             << QStringList{"a fo:padding-left=1", "a padding-left=2", "a FO:padding-left=3"}
             << QStringList{"fo:padding-left=1", "padding-left=2", "FO:padding-left=3"};
+        // clang-format on
         // clang-format off
         QTest::newRow("an empty value is a value") << QStringList{"a fo:x=1", "a fo:x="} << QStringList{"fo:x="};
         // clang-format on

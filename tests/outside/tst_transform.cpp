@@ -96,12 +96,12 @@ private Q_SLOTS:
         QTest::newRow("syntax error") << stylesheetStart + "<xsl:variable name=\"a\"\n select=\"a[\"/>\n</xsl:stylesheet>" << u"Invalid expression in \"a[\""_s;
         QTest::newRow("unknown function") << templateWith("<xsl:value-of select=\"nosuch(1)\"/>") << u"Unregistered function"_s;
         QTest::newRow("endless recursion")
-        // clang-format on
             << stylesheetStart +
                    "<xsl:template match=\"/\"><xsl:call-template name=\"loop\"/></xsl:template>"
                    "<xsl:template name=\"loop\"><xsl:call-template name=\"loop\"/></xsl:template>"
                    "</xsl:stylesheet>"
             << "recursion";
+        // clang-format on
     }
 
     void failuresSayFileLineAndReason()

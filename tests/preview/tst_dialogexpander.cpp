@@ -342,7 +342,6 @@ private Q_SLOTS:
         QTest::mouseClick(dlg.more, Qt::LeftButton);
         QCOMPARE(dlg.height(), 470);
     }
-
 };
 
 UIEDITOR_TEST_CLASS(TestDialogExpander)

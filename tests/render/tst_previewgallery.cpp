@@ -51,7 +51,6 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("borders-flow") << borders("fo:border-style=\"ridge\" fo:border-width=\"4px\" fo:border-color=\"rgb(79,129,189)\" fo:padding-left=\"5px\" fo:padding-top=\"5px\"", "", "");
         QTest::newRow("borders-gradient") << borders(
-        // clang-format on
             "",
             QStringLiteral(
                 "fo:background-image=\"%1\" fo:background-repeat=\"no-repeat\" "
@@ -59,6 +58,7 @@ private Q_SLOTS:
                 "fo:border-width=\"1px\" fo:padding-top=\"20px\" fo:padding-bottom=\"20px\"")
                 .arg(gradient()),
             "");
+        // clang-format on
         QTest::newRow("border-styles") << borderStyles();
         QTest::newRow("font-plain") << font("");
         QTest::newRow("font-styled")

@@ -49,7 +49,6 @@ private Q_SLOTS:
         QTest::newRow("paragraph preview") << PreviewSamples::paragraph("") << QSizeF(360, 120);
         QTest::newRow("barcode preview") << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
         QTest::newRow("A4 in millimetres")
-        // clang-format on
             << QStringLiteral(
                    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
                    "<fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" "
@@ -59,6 +58,7 @@ private Q_SLOTS:
                    "flow-name=\"xsl-region-body\">"
                    "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>")
             << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
+        // clang-format on
     }
     void pageSizeFollowsTheMaster()
     {
@@ -227,11 +227,11 @@ private Q_SLOTS:
         QTest::newRow("not well-formed") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"_s << u"line 1"_s;
         QTest::newRow("no page sequence") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"_s << u"page-sequence"_s;
         QTest::newRow("unknown master")
-        // clang-format on
             << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence "
                "master-reference=\"x\">"
                "<fo:flow/></fo:page-sequence></fo:root>"
             << "\"x\"";
+        // clang-format on
     }
     void badMarkupGivesErrorStatusAndText()
     {
@@ -441,14 +441,15 @@ private Q_SLOTS:
                                   "</fo:table-cell>")
                 .arg(QLatin1String(span), QLatin1String(content));
         };
-        const QString column = u"<fo:table-column column-width=\"proportional-column-width(1)\"/>"_s;
+        const QString column =
+            u"<fo:table-column column-width=\"proportional-column-width(1)\"/>"_s;
         ViewEngine engine;
-        engine.loadBuffer(document(
-            u"<fo:table>"_s + column.repeated(3) + u"<fo:table-body><fo:table-row>"_s +
-            td("A", "number-columns-spanned=\"2\"") + td("B") + u"</fo:table-row><fo:table-row>"_s +
-            td("C", "number-rows-spanned=\"2\"") + td("D") + td("E") +
-            u"</fo:table-row><fo:table-row>"_s + td("F") + td("G") +
-            u"</fo:table-row></fo:table-body></fo:table>"_s));
+        engine.loadBuffer(
+            document(u"<fo:table>"_s + column.repeated(3) + u"<fo:table-body><fo:table-row>"_s +
+                     td("A", "number-columns-spanned=\"2\"") + td("B") +
+                     u"</fo:table-row><fo:table-row>"_s + td("C", "number-rows-spanned=\"2\"") +
+                     td("D") + td("E") + u"</fo:table-row><fo:table-row>"_s + td("F") + td("G") +
+                     u"</fo:table-row></fo:table-body></fo:table>"_s));
         const QPointF inside = textBox(engine, 0, text).rect.center();
         const auto cells = boxesOf(engine, 0, Kind::TableCell);
         const auto found = std::find_if(cells.begin(), cells.end(), [&](const ViewLayoutBox& b) {

@@ -163,10 +163,10 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("none") << QByteArray("<lfs:datasource xmlns:lfs='http://www.varnel.com/lfs/1.0'/>");
         QTest::newRow("two") << QByteArray(
-        // clang-format on
             "<lfs:datasource xmlns:lfs='http://www.varnel.com/lfs/1.0'>"
             "<lfs:output><lfs:element name='A'/></lfs:output>"
             "<x><lfs:output><lfs:element name='B'/></lfs:output></x></lfs:datasource>");
+        // clang-format on
         // clang-format off
         QTest::newRow("output in another namespace") << QByteArray("<lfs:datasource xmlns:lfs='urn:other'><lfs:output><lfs:element name='A'/></lfs:output></lfs:datasource>");
         // clang-format on

@@ -247,7 +247,6 @@ private Q_SLOTS:
         QTest::newRow("field") << u"<kmb:field xpath=\"/invoice/@number\"/>"_s;
         QTest::newRow("date field") << u"<kmb:field xpath=\"$KMCrtLocalDateTime\" format=\"date:M/dd/yyyy h:mm a\"/>"_s;
         QTest::newRow("table from the tree")
-        // clang-format on
             << "<fo:table width=\"100%\" "
                "table-layout=\"fixed\"><fo:table-column/><fo:table-header><fo:table-row>"
                "<fo:table-cell><fo:block>Name</fo:block></fo:table-cell></fo:table-row></"
@@ -257,6 +256,7 @@ private Q_SLOTS:
                "<kmb:field "
                "xpath=\"@sku\"/></fo:block></fo:table-cell></fo:table-row></kmb:table-row-repeat></"
                "fo:table-body></fo:table>";
+        // clang-format on
         QTest::newRow("barcode") << "<fo:block text-align=\"center\" padding=\"10px\"><km:barcode "
                                     "km:type=\"Pdf417\" km:value=\"Hello\" km:draw-text=\"false\" "
                                     "km:rotation=\"90\" km:value-type=\"hex\" fo:id=\"v1\" "
@@ -275,10 +275,10 @@ private Q_SLOTS:
         QTest::newRow("image") << u"<fo:external-graphic src=\"url(logo.png)\" km:alt-text=\"Logo\" fo:content-width=\"500px\" fo:id=\"i1\"/>"_s;
         QTest::newRow("3d") << u"<km:object-3d km:src=\"url(m.u3d)\" km:preview-src=\"url(p.png)\" km:lighting-scheme=\"Day\" fo:id=\"m\"/>"_s;
         QTest::newRow("media")
-        // clang-format on
             << "<km:media-object km:src=\"url(a.swf)\" km:preview-src=\"url(p.png)\" fo:id=\"x\">"
                "<km:media-parameter name=\"autoplay\" value=\"true\" param-type=\"player\" "
                "fo:id=\"y\"/></km:media-object>";
+        // clang-format on
         QTest::newRow("map")
             << "<km:geomap address=\"Main St 1\" key=\"k\" map-type=\"terrain\" "
                "fo:content-width=\"512px\" "
@@ -300,7 +300,6 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("document settings") << u"<km:info title=\"T\" author=\"A\" subject=\"S\" keywords=\"K\" fo:id=\"t\"/><km:stylesheet src=\"a.css\" fo:id=\"s\"/>"_s;
         QTest::newRow("preview document")
-        // clang-format on
             << "<kmb:document fo:font-size=\"12pt\" "
                "fo:font-family=\"Times\"><fo:layout-master-set><fo:simple-page-master "
                "master-name=\"all-pages\" page-height=\"152px\" "
@@ -310,6 +309,7 @@ private Q_SLOTS:
                "<fo:flow "
                "flow-name=\"xsl-region-body\"><fo:block/></fo:flow></fo:page-sequence></"
                "kmb:document>";
+        // clang-format on
     }
     void markupTheLibraryWritesIsKnown()
     {

@@ -237,11 +237,11 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("no global element") << QByteArray("<xs:complexType name='T'/>") << loadFailed(String::formatS(kNoGlobalElement));
         QTest::newRow("particle without name or ref")
-        // clang-format on
             << QByteArray(
                    "<xs:element name='R'><xs:complexType><xs:sequence>\n<xs:element type='x'/>"
                    "</xs:sequence></xs:complexType></xs:element>")
             << loadFailed(withLine(kMalformedElement, 3));
+        // clang-format on
         QTest::newRow("complex type with text and no element")
             << QByteArray("<xs:element name='R'><xs:complexType>text</xs:complexType></xs:element>")
             << loadFailed(String::formatS(kContentWithoutElement));
