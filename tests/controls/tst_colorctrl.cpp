@@ -10,6 +10,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 using Window = FieldWindow<ColorCtrl>;
@@ -63,19 +65,17 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("swatch");
         QTest::addColumn<QColor>("read");
         const QColor navy(0, 0, 128);
-        QTest::newRow("keyword") << "red" << QColor(255, 0, 0) << QColor(255, 0, 0);
-        QTest::newRow("keyword in capitals is not matched") << "Red" << navy << QColor(255, 0, 0);
-        QTest::newRow("grey spelling")
-            << "lightgrey" << QColor(211, 211, 211) << QColor(211, 211, 211);
-        QTest::newRow("rgb with blanks")
-            << "rgb( 0 , 128 , 0 )" << QColor(0, 128, 0) << QColor(0, 128, 0);
-        QTest::newRow("hexadecimal: swatch unchanged, read as red")
-            << "#ff0000" << navy << QColor(255, 0, 0);
-        QTest::newRow("cmyk: swatch unchanged") << "cmyk(0,1,1,0)" << navy << QColor(255, 0, 0);
-        QTest::newRow("300 keeps its low 8 bits in the swatch")
-            << "rgb(300,0,0)" << QColor(44, 0, 0) << QColor(255, 0, 0);
-        QTest::newRow("semicolon triplet") << "12;34;56)" << QColor(12, 34, 56) << QColor(0, 0, 0);
-        QTest::newRow("no colour at all") << "hello" << navy << QColor(0, 0, 0);
+        // clang-format off
+        QTest::newRow("keyword") << u"red"_s << QColor(255, 0, 0) << QColor(255, 0, 0);
+        QTest::newRow("keyword in capitals is not matched") << u"Red"_s << navy << QColor(255, 0, 0);
+        QTest::newRow("grey spelling") << u"lightgrey"_s << QColor(211, 211, 211) << QColor(211, 211, 211);
+        QTest::newRow("rgb with blanks") << u"rgb( 0 , 128 , 0 )"_s << QColor(0, 128, 0) << QColor(0, 128, 0);
+        QTest::newRow("hexadecimal: swatch unchanged, read as red") << u"#ff0000"_s << navy << QColor(255, 0, 0);
+        QTest::newRow("cmyk: swatch unchanged") << u"cmyk(0,1,1,0)"_s << navy << QColor(255, 0, 0);
+        QTest::newRow("300 keeps its low 8 bits in the swatch") << u"rgb(300,0,0)"_s << QColor(44, 0, 0) << QColor(255, 0, 0);
+        QTest::newRow("semicolon triplet") << u"12;34;56)"_s << QColor(12, 34, 56) << QColor(0, 0, 0);
+        QTest::newRow("no colour at all") << u"hello"_s << navy << QColor(0, 0, 0);
+        // clang-format on
     }
 
     void theSwatchFollowsTheTypedText()
@@ -147,17 +147,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("written");
         QTest::addColumn<QColor>("read");
         QTest::addColumn<bool>("swatchEmpty");
-        QTest::newRow("name") << "navy"
-                              << "rgb(0,0,128)" << QColor(0, 0, 128) << false;
-        QTest::newRow("rgb with blanks") << "rgb( 1 , 2 , 3 )"
-                                         << "rgb(1,2,3)" << QColor(1, 2, 3) << false;
-        QTest::newRow("low 8 bits") << "rgb(256,257,-1)"
-                                    << "rgb(0,1,255)" << QColor(0, 1, 255) << false;
-        QTest::newRow("not for the swatch: written as given, swatch stays empty")
-            << "#00ff00"
-            << "#00ff00" << QColor(0, 255, 0) << true;
-        QTest::newRow("empty clears") << ""
-                                      << "" << QColor(0, 0, 0) << true;
+        // clang-format off
+        QTest::newRow("name") << u"navy"_s << u"rgb(0,0,128)"_s << QColor(0, 0, 128) << false;
+        QTest::newRow("rgb with blanks") << u"rgb( 1 , 2 , 3 )"_s << u"rgb(1,2,3)"_s << QColor(1, 2, 3) << false;
+        QTest::newRow("low 8 bits") << u"rgb(256,257,-1)"_s << u"rgb(0,1,255)"_s << QColor(0, 1, 255) << false;
+        QTest::newRow("not for the swatch: written as given, swatch stays empty") << u"#00ff00"_s << u"#00ff00"_s << QColor(0, 255, 0) << true;
+        QTest::newRow("empty clears") << u""_s << u""_s << QColor(0, 0, 0) << true;
+        // clang-format on
     }
 
     void setColorWritesRgbText()
@@ -171,77 +167,6 @@ private Q_SLOTS:
         QCOMPARE(field.text(), written);
         QCOMPARE(colorOf(field.getColor()), read);
         QCOMPARE(field.isColorEmpty(), swatchEmpty);
-    }
-
-    void setColorFromAColourValue()
-    {
-        ColorCtrl field;
-        field.setColor(COLORREF(0x0000FF));
-        QCOMPARE(field.text(), QStringLiteral("rgb(255,0,0)"));
-        field.setColor(RGB(1, 2, 3));
-        QCOMPARE(field.text(), QStringLiteral("rgb(1,2,3)"));
-        QCOMPARE(field.swatchColor(), RGB(1, 2, 3));
-    }
-
-    void getColorReadsEveryNotation_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QColor>("read");
-        QTest::newRow("rgb-icc fallback")
-            << "rgb-icc(255, 204, 51, #CMYK, 0, 0.2, 0.8, 0)" << QColor(255, 204, 51);
-        QTest::newRow("spot colour") << "spot-color('Gold', 0, 0, 1, 0)" << QColor(255, 255, 0);
-        QTest::newRow("rgb percentages") << "rgb(100%, 0%, 0%)" << QColor(255, 0, 0);
-        QTest::newRow("rgb clamps for the CSS reading") << "rgb(300,0,0)" << QColor(255, 0, 0);
-        QTest::newRow("#rgb") << "#0f0" << QColor(0, 255, 0);
-        QTest::newRow("name in any case") << "NaVy" << QColor(0, 0, 128);
-        QTest::newRow("nothing readable is black") << "sky blue" << QColor(0, 0, 0);
-    }
-
-    void getColorReadsEveryNotation()
-    {
-        QFETCH(QString, text);
-        QFETCH(QColor, read);
-        ColorCtrl field;
-        field.setText(text);
-        QCOMPARE(colorOf(field.getColor()), read);
-    }
-
-    void toRGBColorKnowsKeywordsAndTriplets_data()
-    {
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("known");
-        QTest::addColumn<uint>("color");
-        QTest::newRow("aliceblue") << "aliceblue" << true << uint(RGB(240, 248, 255));
-        QTest::newRow("yellowgreen") << "yellowgreen" << true << uint(RGB(154, 205, 50));
-        QTest::newRow("gray") << "gray" << true << uint(RGB(128, 128, 128));
-        QTest::newRow("grey") << "grey" << true << uint(RGB(128, 128, 128));
-        QTest::newRow("capitals") << "Navy" << false << 0u;
-        QTest::newRow("leading blank") << " red" << false << 0u;
-        QTest::newRow("transparent is no keyword here") << "transparent" << false << 0u;
-        QTest::newRow("rgb") << "rgb(1,2,3)" << true << uint(RGB(1, 2, 3));
-        QTest::newRow("rgb, blanks everywhere")
-            << "rgb(  4 ,5,  6  )" << true << uint(RGB(4, 5, 6));
-        QTest::newRow("rgb without closing") << "rgb(7,8,9" << true << uint(RGB(7, 8, 9));
-        QTest::newRow("rgb in capitals") << "RGB(1,2,3)" << false << 0u;
-        QTest::newRow("two numbers") << "rgb(1,2)" << false << 0u;
-        QTest::newRow("semicolons") << "1;2;3)" << true << uint(RGB(1, 2, 3));
-        QTest::newRow("negative keeps low bits") << "rgb(-1,0,0)" << true << uint(RGB(255, 0, 0));
-        // 10^20 - 1 is 255 modulo 256.
-        QTest::newRow("huge keeps low bits")
-            << "rgb(99999999999999999999,0,0)" << true << uint(RGB(255, 0, 0));
-        QTest::newRow("percentages") << "rgb(50%,0,0)" << false << 0u;
-        QTest::newRow("empty") << "" << false << 0u;
-    }
-
-    void toRGBColorKnowsKeywordsAndTriplets()
-    {
-        QFETCH(QString, text);
-        QFETCH(bool, known);
-        QFETCH(uint, color);
-        const COLORREF untouched = 0xABCDEF;
-        COLORREF result = untouched;
-        QCOMPARE(ColorCtrl::ToRGBColor(text, result), known);
-        QCOMPARE(uint(result), known ? color : uint(untouched));
     }
 
     void theDialogOpensPreselectedAndSetsTheChosenColour()
@@ -362,24 +287,6 @@ private Q_SLOTS:
         QVERIFY(cold != hot);
         w.after->setFocus();
         QCOMPARE(w.field->grab(button).toImage(), cold);
-    }
-
-    void createPlacesAnEmptyFieldInItsParent()
-    {
-        QWidget parent;
-        parent.resize(300, 100);
-        auto* field = new ColorCtrl;
-        field->setText("red");
-        QVERIFY(field->Create(QRect(10, 20, 150, 24), &parent));
-        parent.show();
-        QCOMPARE(field->parentWidget(), &parent);
-        QCOMPARE(field->geometry(), QRect(10, 20, 150, 24));
-        QVERIFY(field->isVisible());
-        QVERIFY(field->text().isEmpty());
-        QVERIFY(field->isColorEmpty());
-        QCOMPARE(field->property("controlId").toInt(), 0);
-        ColorCtrl orphan;
-        QVERIFY(!orphan.Create(QRect(0, 0, 10, 10), nullptr));
     }
 };
 

@@ -179,9 +179,9 @@ private Q_SLOTS:
         QTest::addColumn<int>("initial");
         QTest::addColumn<int>("select");
         QTest::addColumn<QString>("selected");
-        QTest::newRow("initial not listed: nothing selected") << 13 << 13 << "";
-        QTest::newRow("a listed value") << 12 << 72 << "72";
-        QTest::newRow("an unlisted value clears the selection") << 12 << 9 << "";
+        QTest::newRow("initial not listed: nothing selected") << 13 << 13 << u""_s;
+        QTest::newRow("a listed value") << 12 << 72 << u"72"_s;
+        QTest::newRow("an unlisted value clears the selection") << 12 << 9 << u""_s;
     }
 
     void selectByData()

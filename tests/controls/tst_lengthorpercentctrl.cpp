@@ -65,12 +65,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<Flags>("flags");
         QTest::addColumn<QStringList>("units");
+        // clang-format off
         QTest::newRow("default: pt and px") << Flags{false, true, false} << QStringList{"pt", "px"};
         QTest::newRow("percent") << Flags{true, false, false} << QStringList{"%", "pt", "px"};
-        QTest::newRow("all units")
-            << Flags{false, true, true} << QStringList{"in", "mm", "cm", "em", "pt", "px"};
-        QTest::newRow("percent and all units")
-            << Flags{true, false, true} << QStringList{"%", "in", "mm", "cm", "em", "pt", "px"};
+        QTest::newRow("all units") << Flags{false, true, true} << QStringList{"in", "mm", "cm", "em", "pt", "px"};
+        QTest::newRow("percent and all units") << Flags{true, false, true} << QStringList{"%", "in", "mm", "cm", "em", "pt", "px"};
+        // clang-format on
     }
 
     void offersTheUnitsOfItsFlags()
@@ -92,51 +92,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("12pt") << "12pt"
-                              << "12"
-                              << "pt";
-        QTest::newRow("12.5pt") << "12.5pt"
-                                << "12.5"
-                                << "pt";
-        QTest::newRow("12.04pt is whole at one decimal") << "12.04pt"
-                                                         << "12"
-                                                         << "pt";
-        QTest::newRow("12.96pt is not") << "12.96pt"
-                                        << "13.0"
-                                        << "pt";
-        QTest::newRow("-1pt") << "-1pt"
-                              << "-1"
-                              << "pt";
-        QTest::newRow("2.54cm") << "2.54cm"
-                                << "2.54"
-                                << "cm";
-        QTest::newRow("2.5cm shows two decimals") << "2.5cm"
-                                                  << "2.50"
-                                                  << "cm";
-        QTest::newRow("0.1cm") << "0.1cm"
-                               << "0.10"
-                               << "cm";
-        QTest::newRow("1in") << "1in"
-                             << "1"
-                             << "in";
-        QTest::newRow("1.5em") << "1.5em"
-                               << "1.50"
-                               << "em";
-        QTest::newRow("50%") << "50%"
-                             << "50"
-                             << "%";
-        QTest::newRow("29% despite binary fractions") << "29%"
-                                                      << "29"
-                                                      << "%";
-        QTest::newRow("12.5%") << "12.5%"
-                               << "12.5"
-                               << "%";
-        QTest::newRow("-0.04pt shows no sign on zero") << "-0.04pt"
-                                                       << "0.0"
-                                                       << "pt";
-        QTest::newRow("0px") << "0px"
-                             << "0"
-                             << "px";
+        QTest::newRow("12pt") << u"12pt"_s << u"12"_s << u"pt"_s;
+        QTest::newRow("12.5pt") << u"12.5pt"_s << u"12.5"_s << u"pt"_s;
+        QTest::newRow("12.04pt is whole at one decimal") << u"12.04pt"_s << u"12"_s << u"pt"_s;
+        QTest::newRow("12.96pt is not") << u"12.96pt"_s << u"13.0"_s << u"pt"_s;
+        QTest::newRow("-1pt") << u"-1pt"_s << u"-1"_s << u"pt"_s;
+        QTest::newRow("2.54cm") << u"2.54cm"_s << u"2.54"_s << u"cm"_s;
+        QTest::newRow("2.5cm shows two decimals") << u"2.5cm"_s << u"2.50"_s << u"cm"_s;
+        QTest::newRow("0.1cm") << u"0.1cm"_s << u"0.10"_s << u"cm"_s;
+        QTest::newRow("1in") << u"1in"_s << u"1"_s << u"in"_s;
+        QTest::newRow("1.5em") << u"1.5em"_s << u"1.50"_s << u"em"_s;
+        QTest::newRow("50%") << u"50%"_s << u"50"_s << u"%"_s;
+        QTest::newRow("29% despite binary fractions") << u"29%"_s << u"29"_s << u"%"_s;
+        QTest::newRow("12.5%") << u"12.5%"_s << u"12.5"_s << u"%"_s;
+        QTest::newRow("-0.04pt shows no sign on zero") << u"-0.04pt"_s << u"0.0"_s << u"pt"_s;
+        QTest::newRow("0px") << u"0px"_s << u"0"_s << u"px"_s;
     }
 
     void showsWholeNumbersOrOneOrTwoDecimals()
@@ -158,18 +128,12 @@ private Q_SLOTS:
         QTest::addColumn<double>("number");
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("value");
-        QTest::newRow("points") << 12.5 << "pt"
-                                << "12.5pt";
-        QTest::newRow("centimetres") << 2.54 << "cm"
-                                     << "2.54cm";
-        QTest::newRow("percent") << 50.0 << "%"
-                                 << "50%";
-        QTest::newRow("unit in capitals") << 3.0 << "MM"
-                                          << "3mm";
-        QTest::newRow("no unit: no length, value kept") << 7.0 << ""
-                                                        << "1in";
-        QTest::newRow("unknown unit: value kept") << 7.0 << "furlong"
-                                                  << "1in";
+        QTest::newRow("points") << 12.5 << u"pt"_s << u"12.5pt"_s;
+        QTest::newRow("centimetres") << 2.54 << u"cm"_s << u"2.54cm"_s;
+        QTest::newRow("percent") << 50.0 << u"%"_s << u"50%"_s;
+        QTest::newRow("unit in capitals") << 3.0 << u"MM"_s << u"3mm"_s;
+        QTest::newRow("no unit: no length, value kept") << 7.0 << u""_s << u"1in"_s;
+        QTest::newRow("unknown unit: value kept") << 7.0 << u"furlong"_s << u"1in"_s;
     }
 
     void setValueWithNumberAndUnitJoinsThem()
@@ -190,46 +154,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("visibleBeforeEnter");
         QTest::addColumn<QString>("committed");
         QTest::addColumn<QString>("shownAfter");
-        QTest::newRow("minus swallowed when positive only") << true << "-5"
-                                                            << "5"
-                                                            << "5pt"
-                                                            << "5";
-        QTest::newRow("negative allowed") << false << "-5"
-                                          << "-5"
-                                          << "-5pt"
-                                          << "-5";
-        QTest::newRow("letters swallowed") << true << "12pt"
-                                           << "12"
-                                           << "12pt"
-                                           << "12";
-        QTest::newRow("comma stops the reading") << true << "1,5"
-                                                 << "1,5"
-                                                 << "1pt"
-                                                 << "1";
-        QTest::newRow("nothing but letters gives 0") << true << "abc"
-                                                     << ""
-                                                     << "0pt"
-                                                     << "0";
-        QTest::newRow("a lone minus gives 0") << false << "-"
-                                              << "-"
-                                              << "0pt"
-                                              << "0";
-        QTest::newRow("plus and symbols swallowed") << true << "+7$"
-                                                    << "7"
-                                                    << "7pt"
-                                                    << "7";
-        QTest::newRow("white space passes, reading stops") << true << " 1 5"
-                                                           << " 1 5"
-                                                           << "1pt"
-                                                           << "1";
-        QTest::newRow("more decimals than shown are kept") << true << "12.04"
-                                                           << "12.04"
-                                                           << "12.04pt"
-                                                           << "12.04";
-        QTest::newRow("decimal point") << true << ".5"
-                                       << ".5"
-                                       << "0.5pt"
-                                       << "0.5";
+        // clang-format off
+        QTest::newRow("minus swallowed when positive only") << true << u"-5"_s << u"5"_s << u"5pt"_s << u"5"_s;
+        QTest::newRow("negative allowed") << false << u"-5"_s << u"-5"_s << u"-5pt"_s << u"-5"_s;
+        QTest::newRow("letters swallowed") << true << u"12pt"_s << u"12"_s << u"12pt"_s << u"12"_s;
+        QTest::newRow("comma stops the reading") << true << u"1,5"_s << u"1,5"_s << u"1pt"_s << u"1"_s;
+        QTest::newRow("nothing but letters gives 0") << true << u"abc"_s << u""_s << u"0pt"_s << u"0"_s;
+        QTest::newRow("a lone minus gives 0") << false << u"-"_s << u"-"_s << u"0pt"_s << u"0"_s;
+        QTest::newRow("plus and symbols swallowed") << true << u"+7$"_s << u"7"_s << u"7pt"_s << u"7"_s;
+        QTest::newRow("white space passes, reading stops") << true << u" 1 5"_s << u" 1 5"_s << u"1pt"_s << u"1"_s;
+        QTest::newRow("more decimals than shown are kept") << true << u"12.04"_s << u"12.04"_s << u"12.04pt"_s << u"12.04"_s;
+        QTest::newRow("decimal point") << true << u".5"_s << u".5"_s << u"0.5pt"_s << u"0.5"_s;
+        // clang-format on
     }
 
     void typedTextIsCommittedByEnter()
@@ -303,26 +239,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pasted");
         QTest::addColumn<QString>("committed");
-        QTest::newRow("exponent") << "1e3"
-                                  << "1000pt";
-        QTest::newRow("overflow is capped") << "1e999"
-                                            << "1000000pt";
-        QTest::newRow("negative overflow is capped") << "-1e999"
-                                                     << "-1000000pt";
-        QTest::newRow("underflow is 0") << "1e-999"
-                                        << "0pt";
-        QTest::newRow("inf is no number") << "inf"
-                                          << "0pt";
-        QTest::newRow("nan is no number") << "nan"
-                                          << "0pt";
-        QTest::newRow("hexadecimal stops at x") << "0x1F"
-                                                << "0pt";
-        QTest::newRow("other scripts' digits are no number") << QString::fromUtf8("٣") << "0pt";
-        QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << "1000000pt";
-        QTest::newRow("leading zeros") << "000000000000000000000000000012.5"
-                                       << "12.5pt";
-        QTest::newRow("number then unit") << " -3.5e1pt"
-                                          << "-35pt";
+        QTest::newRow("exponent") << u"1e3"_s << u"1000pt"_s;
+        QTest::newRow("overflow is capped") << u"1e999"_s << u"1000000pt"_s;
+        QTest::newRow("negative overflow is capped") << u"-1e999"_s << u"-1000000pt"_s;
+        QTest::newRow("underflow is 0") << u"1e-999"_s << u"0pt"_s;
+        QTest::newRow("inf is no number") << u"inf"_s << u"0pt"_s;
+        QTest::newRow("nan is no number") << u"nan"_s << u"0pt"_s;
+        QTest::newRow("hexadecimal stops at x") << u"0x1F"_s << u"0pt"_s;
+        QTest::newRow("other scripts' digits are no number") << QString::fromUtf8("٣") << u"0pt"_s;
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << u"1000000pt"_s;
+        QTest::newRow("leading zeros") << u"000000000000000000000000000012.5"_s << u"12.5pt"_s;
+        QTest::newRow("number then unit") << u" -3.5e1pt"_s << u"-35pt"_s;
     }
 
     void pastedTextIsReadSafely()
@@ -442,30 +369,20 @@ private Q_SLOTS:
         QTest::addColumn<bool>("up");
         QTest::addColumn<QString>("stepped");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("10pt up") << "10pt" << true << true << "11pt"
-                                 << "11";
-        QTest::newRow("10pt down") << "10pt" << true << false << "9pt"
-                                   << "9";
-        QTest::newRow("2.5cm up") << "2.5cm" << true << true << "2.6cm"
-                                  << "2.60";
-        QTest::newRow("1in down") << "1in" << true << false << "0.9in"
-                                  << "0.90";
-        QTest::newRow("1em up") << "1em" << true << true << "1.1em"
-                                << "1.10";
-        QTest::newRow("5mm up by one") << "5mm" << true << true << "6mm"
-                                       << "6";
-        QTest::newRow("50% adds 0.01 to the fraction") << "50%" << true << true << "51%"
-                                                       << "51";
-        QTest::newRow("0px down stays at 0 when positive") << "0px" << true << false << "0px"
-                                                           << "0";
-        QTest::newRow("0px down goes negative otherwise") << "0px" << false << false << "-1px"
-                                                          << "-1";
-        QTest::newRow("0.5pt down stops at 0") << "0.5pt" << true << false << "0pt"
-                                               << "0";
-        QTest::newRow("12.04pt steps from what is shown") << "12.04pt" << true << true << "13pt"
-                                                          << "13";
-        QTest::newRow("2.556cm steps from the 2.56 shown") << "2.556cm" << true << true << "2.66cm"
-                                                           << "2.66";
+        // clang-format off
+        QTest::newRow("10pt up") << u"10pt"_s << true << true << u"11pt"_s << u"11"_s;
+        QTest::newRow("10pt down") << u"10pt"_s << true << false << u"9pt"_s << u"9"_s;
+        QTest::newRow("2.5cm up") << u"2.5cm"_s << true << true << u"2.6cm"_s << u"2.60"_s;
+        QTest::newRow("1in down") << u"1in"_s << true << false << u"0.9in"_s << u"0.90"_s;
+        QTest::newRow("1em up") << u"1em"_s << true << true << u"1.1em"_s << u"1.10"_s;
+        QTest::newRow("5mm up by one") << u"5mm"_s << true << true << u"6mm"_s << u"6"_s;
+        QTest::newRow("50% adds 0.01 to the fraction") << u"50%"_s << true << true << u"51%"_s << u"51"_s;
+        QTest::newRow("0px down stays at 0 when positive") << u"0px"_s << true << false << u"0px"_s << u"0"_s;
+        QTest::newRow("0px down goes negative otherwise") << u"0px"_s << false << false << u"-1px"_s << u"-1"_s;
+        QTest::newRow("0.5pt down stops at 0") << u"0.5pt"_s << true << false << u"0pt"_s << u"0"_s;
+        QTest::newRow("12.04pt steps from what is shown") << u"12.04pt"_s << true << true << u"13pt"_s << u"13"_s;
+        QTest::newRow("2.556cm steps from the 2.56 shown") << u"2.556cm"_s << true << true << u"2.66cm"_s << u"2.66"_s;
+        // clang-format on
     }
 
     void arrowsStepByTheUnitsStep()
@@ -535,30 +452,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unit");
         QTest::addColumn<QString>("committed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("72pt to in") << "72pt"
-                                    << "in"
-                                    << "1in"
-                                    << "1";
-        QTest::newRow("10mm to cm") << "10mm"
-                                    << "cm"
-                                    << "1cm"
-                                    << "1";
-        QTest::newRow("1in to px") << "1in"
-                                   << "px"
-                                   << "96px"
-                                   << "96";
-        QTest::newRow("12pt to % keeps the number") << "12pt"
-                                                    << "%"
-                                                    << "12%"
-                                                    << "12";
-        QTest::newRow("50% to pt keeps the number") << "50%"
-                                                    << "pt"
-                                                    << "50pt"
-                                                    << "50";
-        QTest::newRow("1pt to mm") << "1pt"
-                                   << "mm"
-                                   << "0.352778mm"
-                                   << "0.35";
+        QTest::newRow("72pt to in") << u"72pt"_s << u"in"_s << u"1in"_s << u"1"_s;
+        QTest::newRow("10mm to cm") << u"10mm"_s << u"cm"_s << u"1cm"_s << u"1"_s;
+        QTest::newRow("1in to px") << u"1in"_s << u"px"_s << u"96px"_s << u"96"_s;
+        QTest::newRow("12pt to % keeps the number") << u"12pt"_s << u"%"_s << u"12%"_s << u"12"_s;
+        QTest::newRow("50% to pt keeps the number") << u"50%"_s << u"pt"_s << u"50pt"_s << u"50"_s;
+        QTest::newRow("1pt to mm") << u"1pt"_s << u"mm"_s << u"0.352778mm"_s << u"0.35"_s;
     }
 
     void pickingAUnitConvertsAndNotifies()
@@ -728,16 +627,13 @@ private Q_SLOTS:
         QTest::addColumn<bool>("allUnits");
         QTest::addColumn<QString>("initial");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("points") << int(UnitMeasure::Point) << false << "0pt"
-                                << "pt";
-        QTest::newRow("pixels") << int(UnitMeasure::Pixel) << false << "0px"
-                                << "px";
-        QTest::newRow("inches without all units") << int(UnitMeasure::Inch) << false << "0px"
-                                                  << "px";
-        QTest::newRow("inches with all units") << int(UnitMeasure::Inch) << true << "0in"
-                                               << "in";
-        QTest::newRow("millimetres with all units") << int(UnitMeasure::Millimeter) << true << "0mm"
-                                                    << "mm";
+        // clang-format off
+        QTest::newRow("points") << int(UnitMeasure::Point) << false << u"0pt"_s << u"pt"_s;
+        QTest::newRow("pixels") << int(UnitMeasure::Pixel) << false << u"0px"_s << u"px"_s;
+        QTest::newRow("inches without all units") << int(UnitMeasure::Inch) << false << u"0px"_s << u"px"_s;
+        QTest::newRow("inches with all units") << int(UnitMeasure::Inch) << true << u"0in"_s << u"in"_s;
+        QTest::newRow("millimetres with all units") << int(UnitMeasure::Millimeter) << true << u"0mm"_s << u"mm"_s;
+        // clang-format on
     }
 
     void initialValueFollowsThePreferredUnit()
@@ -762,12 +658,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("preferred");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("cm in a pt/px field, preferring px") << int(UnitMeasure::Pixel) << "2cm"
-                                                            << "px";
-        QTest::newRow("a percentage in a field without %") << int(UnitMeasure::Point) << "40%"
-                                                           << "pt";
-        QTest::newRow("neither offered: no entry") << int(UnitMeasure::Inch) << "2cm"
-                                                   << "";
+        // clang-format off
+        QTest::newRow("cm in a pt/px field, preferring px") << int(UnitMeasure::Pixel) << u"2cm"_s << u"px"_s;
+        QTest::newRow("a percentage in a field without %") << int(UnitMeasure::Point) << u"40%"_s << u"pt"_s;
+        QTest::newRow("neither offered: no entry") << int(UnitMeasure::Inch) << u"2cm"_s << u""_s;
+        // clang-format on
     }
 
     void aUnitNotOfferedShowsThePreferredOne()

@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Xml::CssParser;
 using Xml::CssStyle;
 
@@ -61,34 +63,20 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("css");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("one rule") << "p.note { font-size: 12pt; color: red }"
-                                  << "p.note{font-size=12pt;color=red}";
-        QTest::newRow("selector list, blanks reduced") << "h1 ,\n  .x,div   >  p{a:b}"
-                                                       << "h1|.x|div > p{a=b}";
-        QTest::newRow("names lower-cased, custom properties keep case")
-            << ".x { COLOR: Red; --Main-Color: Blue }"
-            << ".x{color=Red;--Main-Color=Blue}";
-        QTest::newRow("repeated names kept in order") << ".x{color:red;color:blue}"
-                                                      << ".x{color=red;color=blue}";
-        QTest::newRow("!important in every spelling")
-            << ".x{a:1 !important; b:2!IMPORTANT; c: 3 ! important ; d: unimportant}"
-            << ".x{a=1!;b=2!;c=3!;d=unimportant}";
-        QTest::newRow("values across lines read as one line")
-            << ".x{font-family: Arial,\n\t  sans-serif ;}"
-            << ".x{font-family=Arial, sans-serif}";
-        QTest::newRow("declarations without value or colon are dropped")
-            << ".x{color:; margin 0; :red; padding:1pt}"
-            << ".x{padding=1pt}";
-        QTest::newRow("IE hacks are not names") << ".x{*zoom:1; _height:1px}"
-                                                << ".x{_height=1px}";
-        QTest::newRow("empty block") << ".x{}"
-                                     << ".x{}";
-        QTest::newRow("stray semicolons") << ".x{;;a:b;;}"
-                                          << ".x{a=b}";
-        QTest::newRow("attribute selector with a comma in quotes") << "a[title=\"x,y\"], b{c:d}"
-                                                                   << "a[title=\"x,y\"]|b{c=d}";
-        QTest::newRow(":is() keeps its inner comma") << ":is(p, q) > r{c:d}"
-                                                     << ":is(p, q) > r{c=d}";
+        // clang-format off
+        QTest::newRow("one rule") << u"p.note { font-size: 12pt; color: red }"_s << u"p.note{font-size=12pt;color=red}"_s;
+        QTest::newRow("selector list, blanks reduced") << u"h1 ,\n  .x,div   >  p{a:b}"_s << u"h1|.x|div > p{a=b}"_s;
+        QTest::newRow("names lower-cased, custom properties keep case") << u".x { COLOR: Red; --Main-Color: Blue }"_s << u".x{color=Red;--Main-Color=Blue}"_s;
+        QTest::newRow("repeated names kept in order") << u".x{color:red;color:blue}"_s << u".x{color=red;color=blue}"_s;
+        QTest::newRow("!important in every spelling") << u".x{a:1 !important; b:2!IMPORTANT; c: 3 ! important ; d: unimportant}"_s << u".x{a=1!;b=2!;c=3!;d=unimportant}"_s;
+        QTest::newRow("values across lines read as one line") << u".x{font-family: Arial,\n\t  sans-serif ;}"_s << u".x{font-family=Arial, sans-serif}"_s;
+        QTest::newRow("declarations without value or colon are dropped") << u".x{color:; margin 0; :red; padding:1pt}"_s << u".x{padding=1pt}"_s;
+        QTest::newRow("IE hacks are not names") << u".x{*zoom:1; _height:1px}"_s << u".x{_height=1px}"_s;
+        QTest::newRow("empty block") << u".x{}"_s << u".x{}"_s;
+        QTest::newRow("stray semicolons") << u".x{;;a:b;;}"_s << u".x{a=b}"_s;
+        QTest::newRow("attribute selector with a comma in quotes") << u"a[title=\"x,y\"], b{c:d}"_s << u"a[title=\"x,y\"]|b{c=d}"_s;
+        QTest::newRow(":is() keeps its inner comma") << u":is(p, q) > r{c:d}"_s << u":is(p, q) > r{c=d}"_s;
+        // clang-format on
     }
     void readsRulesSelectorsAndDeclarations()
     {
@@ -144,44 +132,23 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("css");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("@import and @charset statements")
-            << "@charset \"utf-8\"; @import url(base.css) print; .x{a:b}"
-            << ".x{a=b}";
-        QTest::newRow("@font-face block is passed over")
-            << "@font-face { font-family: X; src: url(x.woff) } .x{a:b}"
-            << ".x{a=b}";
-        QTest::newRow("@page with nested margin boxes")
-            << "@page { size: A4; @top-center { content: 'x' } } .x{a:b}"
-            << ".x{a=b}";
-        QTest::newRow("@keyframes") << "@keyframes k { from { a:b } to { a:c } } .x{a:b}"
-                                    << ".x{a=b}";
-        QTest::newRow("@media all counts for all media") << "@media all { .x{a:b} } .y{c:d}"
-                                                         << ".x{a=b}\n.y{c=d}";
-        QTest::newRow("@media print does not count for all media")
-            << "@media print { .x{a:b} } .y{c:d}"
-            << ".y{c=d}";
-        QTest::newRow("a stray closing brace") << ".a{b:c} } .x{a:b}"
-                                               << ".a{b=c}\n.x{a=b}";
-        QTest::newRow("garbage before a rule spoils that rule only")
-            << ".a{b:c} foo; .x{a:b} .y{c:d}"
-            << ".a{b=c}\n.y{c=d}";
-        QTest::newRow("unbalanced bracket in a selector") << "a[href{a:b} .y{c:d}"
-                                                          << ".y{c=d}";
-        QTest::newRow("unclosed parenthesis in a value stops at the brace")
-            << ".x{color:rgb(1,2; width:1pt} .y{c:d}"
-            << ".x{color=rgb(1,2;width=1pt}\n.y{c=d}";
-        QTest::newRow("unclosed string ends at the line's end")
-            << ".x{content:\"abc;\n width:1pt} .y{c:d}"
-            << ".x{}\n.y{c=d}";
-        QTest::newRow("nested rule inside a block is passed over")
-            << ".x{a:b; &:hover{c:d} e:f} .y{g:h}"
-            << ".x{a=b;e=f}\n.y{g=h}";
-        QTest::newRow("selector without a block at the end") << ".x{a:b} .y"
-                                                             << ".x{a=b}";
-        QTest::newRow("empty selector in a list drops the rule") << ".x,,.y{a:b} .z{c:d}"
-                                                                 << ".z{c=d}";
-        QTest::newRow("unknown at-rule without end") << ".x{a:b} @foo bar"
-                                                     << ".x{a=b}";
+        // clang-format off
+        QTest::newRow("@import and @charset statements") << u"@charset \"utf-8\"; @import url(base.css) print; .x{a:b}"_s << u".x{a=b}"_s;
+        QTest::newRow("@font-face block is passed over") << u"@font-face { font-family: X; src: url(x.woff) } .x{a:b}"_s << u".x{a=b}"_s;
+        QTest::newRow("@page with nested margin boxes") << u"@page { size: A4; @top-center { content: 'x' } } .x{a:b}"_s << u".x{a=b}"_s;
+        QTest::newRow("@keyframes") << u"@keyframes k { from { a:b } to { a:c } } .x{a:b}"_s << u".x{a=b}"_s;
+        QTest::newRow("@media all counts for all media") << u"@media all { .x{a:b} } .y{c:d}"_s << u".x{a=b}\n.y{c=d}"_s;
+        QTest::newRow("@media print does not count for all media") << u"@media print { .x{a:b} } .y{c:d}"_s << u".y{c=d}"_s;
+        QTest::newRow("a stray closing brace") << u".a{b:c} } .x{a:b}"_s << u".a{b=c}\n.x{a=b}"_s;
+        QTest::newRow("garbage before a rule spoils that rule only") << u".a{b:c} foo; .x{a:b} .y{c:d}"_s << u".a{b=c}\n.y{c=d}"_s;
+        QTest::newRow("unbalanced bracket in a selector") << u"a[href{a:b} .y{c:d}"_s << u".y{c=d}"_s;
+        QTest::newRow("unclosed parenthesis in a value stops at the brace") << u".x{color:rgb(1,2; width:1pt} .y{c:d}"_s << u".x{color=rgb(1,2;width=1pt}\n.y{c=d}"_s;
+        QTest::newRow("unclosed string ends at the line's end") << u".x{content:\"abc;\n width:1pt} .y{c:d}"_s << u".x{}\n.y{c=d}"_s;
+        QTest::newRow("nested rule inside a block is passed over") << u".x{a:b; &:hover{c:d} e:f} .y{g:h}"_s << u".x{a=b;e=f}\n.y{g=h}"_s;
+        QTest::newRow("selector without a block at the end") << u".x{a:b} .y"_s << u".x{a=b}"_s;
+        QTest::newRow("empty selector in a list drops the rule") << u".x,,.y{a:b} .z{c:d}"_s << u".z{c=d}"_s;
+        QTest::newRow("unknown at-rule without end") << u".x{a:b} @foo bar"_s << u".x{a=b}"_s;
+        // clang-format on
     }
     void atRulesAndGarbageLeaveTheirNeighboursAlone()
     {
@@ -210,14 +177,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("css");
         QTest::addColumn<QString>("spanOfLast");
-        QTest::newRow("block not closed") << ".a{b:c} .x{a:b"
-                                          << ".x{a:b";
-        QTest::newRow("comment not closed inside a block") << ".a{b:c} .x{a:b /* to the end }"
-                                                           << ".x{a:b /* to the end }";
-        QTest::newRow("@media not closed") << "@media all { .x{a:b}"
-                                           << ".x{a:b}";
-        QTest::newRow("rule inside an unclosed @media") << "@media all { .x{a:b"
-                                                        << ".x{a:b";
+        // clang-format off
+        QTest::newRow("block not closed") << u".a{b:c} .x{a:b"_s << u".x{a:b"_s;
+        QTest::newRow("comment not closed inside a block") << u".a{b:c} .x{a:b /* to the end }"_s << u".x{a:b /* to the end }"_s;
+        QTest::newRow("@media not closed") << u"@media all { .x{a:b}"_s << u".x{a:b}"_s;
+        QTest::newRow("rule inside an unclosed @media") << u"@media all { .x{a:b"_s << u".x{a:b"_s;
+        // clang-format on
     }
     void unterminatedRulesRunToTheEnd()
     {
@@ -239,11 +204,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("media");
         QTest::addColumn<QString>("expected");
         const QString all = QStringLiteral(".top{}\n.all{}");
+        // clang-format off
         QTest::newRow("all media") << int(CssParser::AllMedia) << all;
-        QTest::newRow("screen") << int(CssParser::ScreenMedia)
-                                << QStringLiteral(".top{}\n.screen{}\n.both{}\n.all{}\n.only{}");
-        QTest::newRow("print") << int(CssParser::PrintMedia)
-                               << QStringLiteral(".top{}\n.print{}\n.both{}\n.all{}\n.nested{}");
+        QTest::newRow("screen") << int(CssParser::ScreenMedia) << u".top{}\n.screen{}\n.both{}\n.all{}\n.only{}"_s;
+        QTest::newRow("print") << int(CssParser::PrintMedia) << u".top{}\n.print{}\n.both{}\n.all{}\n.nested{}"_s;
+        // clang-format on
     }
     void mediaSelectsRules()
     {

@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString dataUrl(const QByteArray& document)
@@ -37,22 +39,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("data");
-        QTest::newRow("inline data") << "url(data:,PHN2Zz4=)"
-                                     << "PHN2Zz4=";
-        QTest::newRow("file") << "url(/tmp/g.svg)"
-                              << "/tmp/g.svg";
-        QTest::newRow("up to the first parenthesis") << "url(a)b)"
-                                                     << "a";
-        QTest::newRow("unclosed url") << "url(data:,abc"
-                                      << "abc";
-        QTest::newRow("bare data") << "data:,abc"
-                                   << "abc";
-        QTest::newRow("neither form") << "PHN2Zz4="
-                                      << "PHN2Zz4=";
-        QTest::newRow("URL( is not url(") << "URL(x)"
-                                          << "URL(x)";
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("inline data") << u"url(data:,PHN2Zz4=)"_s << u"PHN2Zz4="_s;
+        QTest::newRow("file") << u"url(/tmp/g.svg)"_s << u"/tmp/g.svg"_s;
+        QTest::newRow("up to the first parenthesis") << u"url(a)b)"_s << u"a"_s;
+        QTest::newRow("unclosed url") << u"url(data:,abc"_s << u"abc"_s;
+        QTest::newRow("bare data") << u"data:,abc"_s << u"abc"_s;
+        QTest::newRow("neither form") << u"PHN2Zz4="_s << u"PHN2Zz4="_s;
+        QTest::newRow("URL( is not url(") << u"URL(x)"_s << u"URL(x)"_s;
+        QTest::newRow("empty") << u""_s << u""_s;
     }
     void gradientDataIsTheTextInsideUrl()
     {
@@ -65,36 +59,26 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("gradient");
+        // clang-format off
         QTest::newRow("default marker with blanks") << dataUrl(DefaultGradient) << true;
-        QTest::newRow("custom marker")
-            << dataUrl("<svg><rect/><!--custom svg gradient--></svg>") << true;
-        QTest::newRow("bare base64")
-            << QString::fromLatin1(QByteArray("<svg><!--custom svg gradient--></svg>").toBase64())
-            << true;
-        QTest::newRow("other first comment, marker later")
-            << dataUrl("<svg><!-- made by hand --><!--default svg gradient--></svg>") << false;
-        QTest::newRow("marker in a child, not the root")
-            << dataUrl("<svg><g><!--default svg gradient--></g></svg>") << false;
-        QTest::newRow("marker before the root")
-            << dataUrl("<!--default svg gradient--><svg/>") << false;
+        QTest::newRow("custom marker") << dataUrl("<svg><rect/><!--custom svg gradient--></svg>") << true;
+        QTest::newRow("bare base64") << QString::fromLatin1(QByteArray("<svg><!--custom svg gradient--></svg>").toBase64()) << true;
+        QTest::newRow("other first comment, marker later") << dataUrl("<svg><!-- made by hand --><!--default svg gradient--></svg>") << false;
+        QTest::newRow("marker in a child, not the root") << dataUrl("<svg><g><!--default svg gradient--></g></svg>") << false;
+        QTest::newRow("marker before the root") << dataUrl("<!--default svg gradient--><svg/>") << false;
         QTest::newRow("no comment") << dataUrl("<svg><rect/></svg>") << false;
-        QTest::newRow("root is not svg")
-            << dataUrl("<html><!--default svg gradient--></html>") << false;
-        QTest::newRow("prefixed svg root")
-            << dataUrl("<s:svg xmlns:s=\"http://www.w3.org/2000/svg\"><!--default svg "
-                       "gradient--></s:svg>")
-            << true;
-        QTest::newRow("marker text differs in case")
-            << dataUrl("<svg><!--Default SVG Gradient--></svg>") << false;
-        QTest::newRow("malformed XML after the marker")
-            << dataUrl("<svg><!--default svg gradient--><rect></svg>") << false;
-        QTest::newRow("broken base64") << "url(data:,PHN2Zz4*)" << false;
-        QTest::newRow("base64 of nothing") << "url(data:,)" << false;
-        QTest::newRow("not base64 at all") << "url(data:,<svg/>)" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("a file that does not exist") << "url(/nonexistent/gradient.svg)" << false;
-        QTest::newRow("a folder") << "url(/tmp)" << false;
-        QTest::newRow("a device") << "url(/dev/zero)" << false;
+        QTest::newRow("root is not svg") << dataUrl("<html><!--default svg gradient--></html>") << false;
+        QTest::newRow("prefixed svg root") << dataUrl("<s:svg xmlns:s=\"http://www.w3.org/2000/svg\"><!--default svg gradient--></s:svg>") << true;
+        QTest::newRow("marker text differs in case") << dataUrl("<svg><!--Default SVG Gradient--></svg>") << false;
+        QTest::newRow("malformed XML after the marker") << dataUrl("<svg><!--default svg gradient--><rect></svg>") << false;
+        QTest::newRow("broken base64") << u"url(data:,PHN2Zz4*)"_s << false;
+        QTest::newRow("base64 of nothing") << u"url(data:,)"_s << false;
+        QTest::newRow("not base64 at all") << u"url(data:,<svg/>)"_s << false;
+        QTest::newRow("empty") << u""_s << false;
+        QTest::newRow("a file that does not exist") << u"url(/nonexistent/gradient.svg)"_s << false;
+        QTest::newRow("a folder") << u"url(/tmp)"_s << false;
+        QTest::newRow("a device") << u"url(/dev/zero)"_s << false;
+        // clang-format on
     }
     void gradientsAreSvgWithTheMarkerComment()
     {

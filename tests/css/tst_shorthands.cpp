@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using TestSupport::collection;
 using TestSupport::listOf;
 
@@ -60,52 +62,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("one value")
-            << "fo:padding"
-            << "1pt"
-            << "fo:padding-left=1pt;fo:padding-right=1pt;fo:padding-top=1pt;fo:padding-bottom=1pt";
-        QTest::newRow("two values")
-            << "fo:margin"
-            << "1pt 2%"
-            << "fo:margin-top=1pt;fo:margin-bottom=1pt;fo:margin-left=2%;fo:margin-right=2%";
-        QTest::newRow("three values")
-            << "fo:padding"
-            << "1pt 2pt 3pt"
-            << "fo:padding-top=1pt;fo:padding-left=2pt;fo:padding-right=2pt;fo:padding-bottom=3pt";
-        QTest::newRow("four values") << "fo:border-width"
-                                     << "1pt 2pt 3pt 4pt"
-                                     << "fo:border-top-width=1pt;fo:border-right-width=2pt;fo:"
-                                        "border-bottom-width=3pt;fo:border-left-width=4pt";
-        QTest::newRow("only four tokens are read")
-            << "fo:padding"
-            << "1pt 2pt 3pt 4pt 5pt"
-            << "fo:padding-top=1pt;fo:padding-right=2pt;fo:padding-bottom=3pt;fo:padding-left=4pt";
-        QTest::newRow("tokens that are no length are dropped")
-            << "fo:margin"
-            << "0 auto"
-            << "fo:margin-left=0;fo:margin-right=0;fo:margin-top=0;fo:margin-bottom=0";
+        // clang-format off
+        QTest::newRow("one value") << u"fo:padding"_s << u"1pt"_s << u"fo:padding-left=1pt;fo:padding-right=1pt;fo:padding-top=1pt;fo:padding-bottom=1pt"_s;
+        QTest::newRow("two values") << u"fo:margin"_s << u"1pt 2%"_s << u"fo:margin-top=1pt;fo:margin-bottom=1pt;fo:margin-left=2%;fo:margin-right=2%"_s;
+        QTest::newRow("three values") << u"fo:padding"_s << u"1pt 2pt 3pt"_s << u"fo:padding-top=1pt;fo:padding-left=2pt;fo:padding-right=2pt;fo:padding-bottom=3pt"_s;
+        QTest::newRow("four values") << u"fo:border-width"_s << u"1pt 2pt 3pt 4pt"_s << u"fo:border-top-width=1pt;fo:border-right-width=2pt;fo:border-bottom-width=3pt;fo:border-left-width=4pt"_s;
+        QTest::newRow("only four tokens are read") << u"fo:padding"_s << u"1pt 2pt 3pt 4pt 5pt"_s << u"fo:padding-top=1pt;fo:padding-right=2pt;fo:padding-bottom=3pt;fo:padding-left=4pt"_s;
+        QTest::newRow("tokens that are no length are dropped") << u"fo:margin"_s << u"0 auto"_s << u"fo:margin-left=0;fo:margin-right=0;fo:margin-top=0;fo:margin-bottom=0"_s;
         QTest::newRow("colours with functions and blanks")
             << "fo:border-color"
             << "rgb(255, 0, 0)  #00f"
             << "fo:border-top-color=rgb(255, 0, 0);fo:border-bottom-color=rgb(255, 0, 0);"
                "fo:border-left-color=#00f;fo:border-right-color=#00f";
-        QTest::newRow("styles") << "fo:border-style"
-                                << "solid dashed"
-                                << "fo:border-top-style=solid;fo:border-bottom-style=solid;fo:"
-                                   "border-left-style=dashed;fo:border-right-style=dashed";
+        // clang-format on
+        // clang-format off
+        QTest::newRow("styles") << u"fo:border-style"_s << u"solid dashed"_s << u"fo:border-top-style=solid;fo:border-bottom-style=solid;fo:border-left-style=dashed;fo:border-right-style=dashed"_s;
         // "none" has style index 0 in the borders record, so it is no style here.
-        QTest::newRow("border-style none gives nothing") << "fo:border-style"
-                                                         << "none"
-                                                         << "";
-        QTest::newRow("empty value removes the shorthand") << "fo:padding"
-                                                           << ""
-                                                           << "";
-        QTest::newRow("blank value removes the shorthand") << "fo:margin"
-                                                           << "   "
-                                                           << "";
-        QTest::newRow("nothing of the kind removes the shorthand") << "fo:border-color"
-                                                                   << "1pt solid"
-                                                                   << "";
+        QTest::newRow("border-style none gives nothing") << u"fo:border-style"_s << u"none"_s << u""_s;
+        QTest::newRow("empty value removes the shorthand") << u"fo:padding"_s << u""_s << u""_s;
+        QTest::newRow("blank value removes the shorthand") << u"fo:margin"_s << u"   "_s << u""_s;
+        QTest::newRow("nothing of the kind removes the shorthand") << u"fo:border-color"_s << u"1pt solid"_s << u""_s;
+        // clang-format on
     }
     void expandDistributesValuesOverTheSides()
     {
@@ -125,27 +102,15 @@ private Q_SLOTS:
             "fo:border-right-color=red;fo:border-right-style=solid;fo:border-right-width=1pt;"
             "fo:border-top-color=red;fo:border-top-style=solid;fo:border-top-width=1pt;"
             "fo:border-bottom-color=red;fo:border-bottom-style=solid;fo:border-bottom-width=1pt");
-        QTest::newRow("any order of the three parts") << "fo:border"
-                                                      << "solid 1pt red" << all;
-        QTest::newRow("same in the usual order") << "fo:border"
-                                                 << "1pt solid red" << all;
-        QTest::newRow("only three tokens are read")
-            << "fo:border"
-            << "1pt solid rgb(0, 0, 255) dashed" << QString(all).replace("red", "rgb(0, 0, 255)");
-        QTest::newRow("one side, no colour")
-            << "fo:border-left"
-            << "2pt dotted"
-            << "fo:border-left-style=dotted;fo:border-left-width=2pt";
-        QTest::newRow("none is a style keyword in a border") << "fo:border-top"
-                                                             << "none"
-                                                             << "fo:border-top-style=none";
-        QTest::newRow("keywords are compared exactly") << "fo:border-bottom"
-                                                       << "SOLID 1pt"
-                                                       << "fo:border-bottom-width=1pt";
-        QTest::newRow("a later token of a kind wins")
-            << "fo:border-right"
-            << "red blue 1pt"
-            << "fo:border-right-color=blue;fo:border-right-width=1pt";
+        // clang-format off
+        QTest::newRow("any order of the three parts") << u"fo:border"_s << u"solid 1pt red"_s << all;
+        QTest::newRow("same in the usual order") << u"fo:border"_s << u"1pt solid red"_s << all;
+        QTest::newRow("only three tokens are read") << u"fo:border"_s << u"1pt solid rgb(0, 0, 255) dashed"_s << QString(all).replace("red", "rgb(0, 0, 255)");
+        QTest::newRow("one side, no colour") << u"fo:border-left"_s << u"2pt dotted"_s << u"fo:border-left-style=dotted;fo:border-left-width=2pt"_s;
+        QTest::newRow("none is a style keyword in a border") << u"fo:border-top"_s << u"none"_s << u"fo:border-top-style=none"_s;
+        QTest::newRow("keywords are compared exactly") << u"fo:border-bottom"_s << u"SOLID 1pt"_s << u"fo:border-bottom-width=1pt"_s;
+        QTest::newRow("a later token of a kind wins") << u"fo:border-right"_s << u"red blue 1pt"_s << u"fo:border-right-color=blue;fo:border-right-width=1pt"_s;
+        // clang-format on
     }
     void expandBorderSetsEverySide()
     {
@@ -175,32 +140,14 @@ private Q_SLOTS:
         QTest::addColumn<QString>("bottom");
         QTest::addColumn<QString>("left");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("all equal") << "1pt"
-                                   << "1pt"
-                                   << "1pt"
-                                   << "1pt"
-                                   << "fo:padding=1pt";
-        QTest::newRow("pairs") << "1pt"
-                               << "2pt"
-                               << "1pt"
-                               << "2pt"
-                               << "fo:padding=1pt 2pt";
-        QTest::newRow("three distinct values give four") << "1pt"
-                                                         << "2pt"
-                                                         << "3pt"
-                                                         << "2pt"
-                                                         << "fo:padding=1pt 2pt 3pt 2pt";
-        QTest::newRow("text comparison, not numeric") << "1pt"
-                                                      << "1.0pt"
-                                                      << "1pt"
-                                                      << "1.0pt"
-                                                      << "fo:padding=1pt 1.0pt";
-        QTest::newRow("a missing side keeps the longhands")
-            << "1pt"
-            << "1pt"
-            << ""
-            << "1pt"
-            << "fo:padding-top=1pt;fo:padding-right=1pt;fo:padding-left=1pt";
+        // clang-format off
+        QTest::newRow("all equal") << u"1pt"_s << u"1pt"_s << u"1pt"_s << u"1pt"_s << u"fo:padding=1pt"_s;
+        QTest::newRow("pairs") << u"1pt"_s << u"2pt"_s << u"1pt"_s << u"2pt"_s << u"fo:padding=1pt 2pt"_s;
+        QTest::newRow("three distinct values give four") << u"1pt"_s << u"2pt"_s << u"3pt"_s << u"2pt"_s << u"fo:padding=1pt 2pt 3pt 2pt"_s;
+        QTest::newRow("top equals bottom, left and right differ") << u"1pt"_s << u"2pt"_s << u"1pt"_s << u"3pt"_s << u"fo:padding=1pt 2pt 1pt 3pt"_s;
+        QTest::newRow("text comparison, not numeric") << u"1pt"_s << u"1.0pt"_s << u"1pt"_s << u"1.0pt"_s << u"fo:padding=1pt 1.0pt"_s;
+        QTest::newRow("a missing side keeps the longhands") << u"1pt"_s << u"1pt"_s << u""_s << u"1pt"_s << u"fo:padding-top=1pt;fo:padding-right=1pt;fo:padding-left=1pt"_s;
+        // clang-format on
     }
     void collapseWritesTheShortestSideForm()
     {
@@ -223,24 +170,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("expandFrom");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("uniform border") << "fo:border=1pt solid red"
-                                        << "fo:border=1pt solid red";
-        QTest::newRow("uniform without colour ends in a blank") << "fo:border=1pt solid"
-                                                                << "fo:border=1pt solid ";
-        QTest::newRow("none is no single style, so it stays apart")
-            << "fo:border=1pt none red"
-            << "fo:border-style=none;fo:border=1pt red";
-        QTest::newRow("a family with several values stays beside fo:border")
-            << "fo:border=1pt solid;fo:border-color=red blue"
-            << "fo:border-color=red blue;fo:border=1pt solid ";
-        QTest::newRow("one side only collapses into its own shorthand")
-            << "fo:border-left=2pt dashed green"
-            << "fo:border-left=2pt dashed green";
-        QTest::newRow("sides in the order top, right, bottom, left")
-            << "fo:border-left=1pt solid;fo:border-top=2pt dotted"
-            << "fo:border-top=2pt dotted ;fo:border-left=1pt solid ";
-        QTest::newRow("a side with only a style") << "fo:border-top-style=double"
-                                                  << "fo:border-top= double ";
+        // clang-format off
+        QTest::newRow("uniform border") << u"fo:border=1pt solid red"_s << u"fo:border=1pt solid red"_s;
+        QTest::newRow("uniform without colour ends in a blank") << u"fo:border=1pt solid"_s << u"fo:border=1pt solid "_s;
+        QTest::newRow("none is no single style, so it stays apart") << u"fo:border=1pt none red"_s << u"fo:border-style=none;fo:border=1pt red"_s;
+        QTest::newRow("a family with several values stays beside fo:border") << u"fo:border=1pt solid;fo:border-color=red blue"_s << u"fo:border-color=red blue;fo:border=1pt solid "_s;
+        QTest::newRow("one side only collapses into its own shorthand") << u"fo:border-left=2pt dashed green"_s << u"fo:border-left=2pt dashed green"_s;
+        QTest::newRow("sides in the order top, right, bottom, left") << u"fo:border-left=1pt solid;fo:border-top=2pt dotted"_s << u"fo:border-top=2pt dotted ;fo:border-left=1pt solid "_s;
+        QTest::newRow("a side with only a style") << u"fo:border-top-style=double"_s << u"fo:border-top= double "_s;
+        // clang-format on
     }
     void collapseBorder()
     {
@@ -271,20 +209,13 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("padding, four") << "fo:padding"
-                                       << "1pt 2pt 3pt 4pt";
-        QTest::newRow("padding, three") << "fo:padding"
-                                        << "1pt 2pt 3pt";
-        QTest::newRow("margin, two") << "fo:margin"
-                                     << "5% 1cm";
-        QTest::newRow("border") << "fo:border"
-                                << "0.5pt dashed #336699";
-        QTest::newRow("border colours") << "fo:border-color"
-                                        << "red green blue black";
-        QTest::newRow("border widths") << "fo:border-width"
-                                       << "1pt 2pt";
-        QTest::newRow("one side") << "fo:border-bottom"
-                                  << "3pt double rgb(1, 2, 3)";
+        QTest::newRow("padding, four") << u"fo:padding"_s << u"1pt 2pt 3pt 4pt"_s;
+        QTest::newRow("padding, three") << u"fo:padding"_s << u"1pt 2pt 3pt"_s;
+        QTest::newRow("margin, two") << u"fo:margin"_s << u"5% 1cm"_s;
+        QTest::newRow("border") << u"fo:border"_s << u"0.5pt dashed #336699"_s;
+        QTest::newRow("border colours") << u"fo:border-color"_s << u"red green blue black"_s;
+        QTest::newRow("border widths") << u"fo:border-width"_s << u"1pt 2pt"_s;
+        QTest::newRow("one side") << u"fo:border-bottom"_s << u"3pt double rgb(1, 2, 3)"_s;
     }
     void expandCollapseExpandIsStable()
     {

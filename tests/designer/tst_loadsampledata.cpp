@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QAction* loadAction(const DesignerWindow& window)
@@ -40,9 +42,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QString>("root");
         QTest::addColumn<QString>("inDataPane"); // an XPath the loaded sample answers
-        QTest::newRow("schema") << "invoice.xsd" << "invoice" << "/invoice/payment/card-holder";
-        QTest::newRow("data aggregation") << "invoice.lfa" << "ns:invoice" << "/ns:invoice/crm:customer/@crm:id";
-        QTest::newRow("XML") << "invoice.xml" << "invoice" << "/invoice/lines/line[4]/amount";
+        // clang-format off
+        QTest::newRow("schema") << u"invoice.xsd"_s << u"invoice"_s << u"/invoice/payment/card-holder"_s;
+        QTest::newRow("data aggregation") << u"invoice.lfa"_s << u"ns:invoice"_s << u"/ns:invoice/crm:customer/@crm:id"_s;
+        QTest::newRow("XML") << u"invoice.xml"_s << u"invoice"_s << u"/invoice/lines/line[4]/amount"_s;
+        // clang-format on
     }
 
     void bundledSourcesOfEveryKind()
@@ -82,13 +86,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("file");
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message"); // a part of the one message expected
-        QTest::newRow("broken XML") << "broken.xml" << QByteArray("<a><b></a>") << "broken.xml, line 1";
+        // clang-format off
+        QTest::newRow("broken XML") << u"broken.xml"_s << QByteArray("<a><b></a>") << u"broken.xml, line 1"_s;
         QTest::newRow("unresolved reference, from the core log")
             << "refs.xsd"
             << QByteArray("<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='r'>\n"
                           "<xs:complexType><xs:sequence><xs:element ref='missing'/></xs:sequence>"
                           "</xs:complexType></xs:element></xs:schema>")
             << "line 2";
+        // clang-format on
     }
 
     void problemsAreAmongTheMessages()

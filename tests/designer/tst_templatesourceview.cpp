@@ -22,6 +22,8 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+using namespace Qt::StringLiterals;
+
 using namespace Win32;
 
 namespace {
@@ -109,22 +111,20 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("occurrence");
         QTest::addColumn<SourceHighlighter::Verdict>("verdict");
-        QTest::newRow("element") << "fo:block" << 0 << SourceHighlighter::Verdict::Known;
-        QTest::newRow("designer element") << "kmb:field" << 0 << SourceHighlighter::Verdict::Known;
-        QTest::newRow("misspelt element") << "fo:blok" << 0 << SourceHighlighter::Verdict::Unknown;
-        QTest::newRow("property") << "border-bottom-color" << 0
-                                  << SourceHighlighter::Verdict::Known;
-        QTest::newRow("designer attribute") << "xpath" << 0 << SourceHighlighter::Verdict::Known;
-        QTest::newRow("misspelt property") << "colour" << 0 << SourceHighlighter::Verdict::Unknown;
-        QTest::newRow("property of another object")
-            << "src" << 0 << SourceHighlighter::Verdict::NotTaken;
+        // clang-format off
+        QTest::newRow("element") << u"fo:block"_s << 0 << SourceHighlighter::Verdict::Known;
+        QTest::newRow("designer element") << u"kmb:field"_s << 0 << SourceHighlighter::Verdict::Known;
+        QTest::newRow("misspelt element") << u"fo:blok"_s << 0 << SourceHighlighter::Verdict::Unknown;
+        QTest::newRow("property") << u"border-bottom-color"_s << 0 << SourceHighlighter::Verdict::Known;
+        QTest::newRow("designer attribute") << u"xpath"_s << 0 << SourceHighlighter::Verdict::Known;
+        QTest::newRow("misspelt property") << u"colour"_s << 0 << SourceHighlighter::Verdict::Unknown;
+        QTest::newRow("property of another object") << u"src"_s << 0 << SourceHighlighter::Verdict::NotTaken;
         // The start tag goes on over the line: its element still decides.
-        QTest::newRow("next line, taken")
-            << "border-bottom-color" << 1 << SourceHighlighter::Verdict::Known;
-        QTest::newRow("next line, not taken")
-            << "master-name" << 1 << SourceHighlighter::Verdict::NotTaken;
-        QTest::newRow("other namespace") << "my:thing" << 0 << SourceHighlighter::Verdict::Neutral;
-        QTest::newRow("declaration") << "xmlns:fo" << 0 << SourceHighlighter::Verdict::Neutral;
+        QTest::newRow("next line, taken") << u"border-bottom-color"_s << 1 << SourceHighlighter::Verdict::Known;
+        QTest::newRow("next line, not taken") << u"master-name"_s << 1 << SourceHighlighter::Verdict::NotTaken;
+        QTest::newRow("other namespace") << u"my:thing"_s << 0 << SourceHighlighter::Verdict::Neutral;
+        QTest::newRow("declaration") << u"xmlns:fo"_s << 0 << SourceHighlighter::Verdict::Neutral;
+        // clang-format on
     }
     void namesAreMarkedByTheCatalogue()
     {
@@ -216,17 +216,19 @@ private Q_SLOTS:
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("found");
         const QString text = QStringLiteral("Block block blocks (block) BLOCK");
-        QTest::newRow("any case, down") << "block" << FR_DOWN << false << 0 << 0;
-        QTest::newRow("match case") << "block" << (FR_DOWN | FR_MATCHCASE) << false << 0 << 6;
-        QTest::newRow("whole word skips blocks")
-            << "block" << (FR_DOWN | FR_WHOLEWORD | FR_MATCHCASE) << false << 7 << 20;
-        QTest::newRow("up from the end") << "block" << FR_MATCHCASE << false << 32 << 20;
-        QTest::newRow("up wraps to the last") << "BLOCK" << FR_MATCHCASE << false << 0 << 27;
-        QTest::newRow("down wraps to the first")
-            << "Block" << (FR_DOWN | FR_MATCHCASE) << false << 1 << 0;
-        QTest::newRow("brackets are text") << "(block)" << FR_DOWN << false << 0 << 19;
-        QTest::newRow("brackets group") << "\\((b\\w+)\\)" << FR_DOWN << true << 0 << 19;
-        QTest::newRow("none") << "table" << FR_DOWN << false << 0 << -1;
+        // clang-format off
+        QTest::newRow("any case, down") << u"block"_s << FR_DOWN << false << 0 << 0;
+        QTest::newRow("match case") << u"block"_s << (FR_DOWN | FR_MATCHCASE) << false << 0 << 6;
+        QTest::newRow("whole word skips blocks") << u"block"_s << (FR_DOWN | FR_WHOLEWORD | FR_MATCHCASE) << false << 7 << 20;
+        QTest::newRow("whole word in any case") << u"BLOCK"_s << (FR_DOWN | FR_WHOLEWORD) << false << 1 << 6;
+        QTest::newRow("whole word matching case") << u"BLOCK"_s << (FR_DOWN | FR_WHOLEWORD | FR_MATCHCASE) << false << 1 << 27;
+        QTest::newRow("up from the end") << u"block"_s << FR_MATCHCASE << false << 32 << 20;
+        QTest::newRow("up wraps to the last") << u"BLOCK"_s << FR_MATCHCASE << false << 0 << 27;
+        QTest::newRow("down wraps to the first") << u"Block"_s << (FR_DOWN | FR_MATCHCASE) << false << 1 << 0;
+        QTest::newRow("brackets are text") << u"(block)"_s << FR_DOWN << false << 0 << 19;
+        QTest::newRow("brackets group") << u"\\((b\\w+)\\)"_s << FR_DOWN << true << 0 << 19;
+        QTest::newRow("none") << u"table"_s << FR_DOWN << false << 0 << -1;
+        // clang-format on
     }
     void searchFollowsTheOptions()
     {

@@ -231,23 +231,17 @@ private Q_SLOTS:
         QTest::newRow("none style drops a zero width")
             << QStringList{"fo:border-left-style=none", "fo:border-left-width=0px"} << QStringList{}
             << QStringList{"fo:border-left-style", "fo:border-left-width"};
-        QTest::newRow("shadow offsets below one point and no colour")
-            << QStringList{"fo:box-shadow=0.5pt 0.5pt"} << QStringList{}
-            << QStringList{"fo:box-shadow"};
-        QTest::newRow("shadow without a colour")
-            << QStringList{"fo:box-shadow=2px 3px"} << QStringList{"fo:box-shadow=2px 3px "}
-            << QStringList{};
-        QTest::newRow("shadow with a colour")
-            << QStringList{"fo:box-shadow=2px 3px rgb(255, 0, 0)"}
-            << QStringList{"fo:box-shadow=2px 3px rgb(255,0,0)"} << QStringList{};
-        QTest::newRow("image path too short to keep")
-            << QStringList{"fo:background-image=url(a.png)"} << QStringList{}
-            << QStringList{"fo:background-image"};
+        // clang-format off
+        QTest::newRow("shadow offsets below one point and no colour") << QStringList{"fo:box-shadow=0.5pt 0.5pt"} << QStringList{} << QStringList{"fo:box-shadow"};
+        QTest::newRow("shadow without a colour") << QStringList{"fo:box-shadow=2px 3px"} << QStringList{"fo:box-shadow=2px 3px "} << QStringList{};
+        QTest::newRow("shadow with a colour") << QStringList{"fo:box-shadow=2px 3px rgb(255, 0, 0)"} << QStringList{"fo:box-shadow=2px 3px rgb(255,0,0)"} << QStringList{};
+        QTest::newRow("image path too short to keep") << QStringList{"fo:background-image=url(a.png)"} << QStringList{} << QStringList{"fo:background-image"};
         QTest::newRow("image") << QStringList{"fo:background-image=url(img/logo.png)",
                                               "fo:background-repeat=repeat-y"}
                                << QStringList{"fo:background-image=url(img/logo.png)",
                                               "fo:background-repeat=repeat-y"}
                                << QStringList{};
+        // clang-format on
         QTest::newRow("gradient") << QStringList{"fo:background-image=url(data:," + gradientData() +
                                                  ")"}
                                   << QStringList{"fo:background-image=data:," + gradientData(),
@@ -368,10 +362,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("offset");
-        QTest::newRow("a colour name keeps zero offsets") << "red"
-                                                          << "0px";
-        QTest::newRow("rgb, as the colour dialog writes it") << "rgb(0,0,255)"
-                                                             << "4px";
+        QTest::newRow("a colour name keeps zero offsets") << u"red"_s << u"0px"_s;
+        QTest::newRow("rgb, as the colour dialog writes it") << u"rgb(0,0,255)"_s << u"4px"_s;
     }
 
     void shadowColourFromTheColourDialogGetsOffsets()

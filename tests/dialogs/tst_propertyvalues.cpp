@@ -189,11 +189,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<AttributeData>("attribute");
         QTest::addColumn<int>("kind");
-        QTest::newRow("colour even with values")
-            << listedAttribute({"red", "blue"}, true) << int(VariantCtrl::Kind::Color);
-        QTest::newRow("allowed values") << listedAttribute({"left", "center", "right"})
-                                        << int(VariantCtrl::Kind::DropDown);
+        // clang-format off
+        QTest::newRow("colour even with values") << listedAttribute({"red", "blue"}, true) << int(VariantCtrl::Kind::Color);
+        QTest::newRow("allowed values") << listedAttribute({"left", "center", "right"}) << int(VariantCtrl::Kind::DropDown);
         QTest::newRow("free text") << plainAttribute() << int(VariantCtrl::Kind::Edit);
+        // clang-format on
     }
 
     void editorFollowsTheAttribute()

@@ -48,6 +48,7 @@ private Q_SLOTS:
         QTest::addColumn<int>("button");
         QTest::addColumn<int>("expected");
         QTest::addColumn<int>("icon");
+        // clang-format off
         QTest::newRow("OK only") << 0u << int(QMessageBox::Ok) << Win32::IDOK << int(QMessageBox::NoIcon);
         QTest::newRow("error") << 16u << int(QMessageBox::Ok) << Win32::IDOK << int(QMessageBox::Critical);
         QTest::newRow("warning") << 48u << int(QMessageBox::Ok) << Win32::IDOK << int(QMessageBox::Warning);
@@ -56,6 +57,7 @@ private Q_SLOTS:
         QTest::newRow("OK/Cancel, Cancel") << 33u << int(QMessageBox::Cancel) << Win32::IDCANCEL << int(QMessageBox::Question);
         QTest::newRow("Yes/No, Yes") << 36u << int(QMessageBox::Yes) << Win32::IDYES << int(QMessageBox::Question);
         QTest::newRow("Yes/No, No") << 36u << int(QMessageBox::No) << Win32::IDNO << int(QMessageBox::Question);
+        // clang-format on
     }
     void defaultFactoryAnswersWithTheButtonPressed()
     {

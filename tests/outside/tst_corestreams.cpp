@@ -11,8 +11,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using namespace Core::IO;
 
@@ -43,10 +46,12 @@ private Q_SLOTS:
         QTest::addColumn<int>("encoding");
         QTest::addColumn<bool>("bom");
         QTest::addColumn<QByteArray>("start");
+        // clang-format off
         QTest::newRow("utf-8") << int(TextEncoding::Utf8) << false << QByteArray("p {");
         QTest::newRow("utf-8 with BOM") << int(TextEncoding::Utf8) << true << QByteArray("\xEF\xBB\xBF");
         QTest::newRow("utf-16le with BOM") << int(TextEncoding::Utf16LE) << true << QByteArray("\xFF\xFE");
         QTest::newRow("utf-16be with BOM") << int(TextEncoding::Utf16BE) << true << QByteArray("\xFE\xFF");
+        // clang-format on
     }
     void textRoundTripsInEveryEncoding()
     {
@@ -73,11 +78,13 @@ private Q_SLOTS:
         QVERIFY(text.contains("b"));
     }
 
-    void atomicRewriteKeepsTheOldFileUntilCommit()
+    void atomicRewriteKeepsTheOldFileAndItsPermissions()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("styles.css");
         writeFile(path, "old content");
+        const QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+        QVERIFY(QFile::setPermissions(path, permissions));
         {
             FileStream stream(path, FileStream::Atomic);
             stream.write(QByteArray("new"));
@@ -91,6 +98,7 @@ private Q_SLOTS:
             stream.commit();
         }
         QCOMPARE(readFile(path), QByteArray("new"));
+        QCOMPARE(QFileInfo(path).permissions() & 0x7077, permissions & 0x7077);
         FileSystem::writeAllBytes(path, "whole");
         QCOMPARE(FileSystem::readAllBytes(path), QByteArray("whole"));
     }
@@ -117,10 +125,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("relative");
         QTest::addColumn<int>("flags");
-        QTest::newRow("missing file") << "nothing-here.xml" << int(FileStream::Read);
-        QTest::newRow("missing without create") << "nothing-here.xml" << int(FileStream::Write);
-        QTest::newRow("a folder") << "." << int(FileStream::Read);
-        QTest::newRow("atomic into a missing folder") << "no/such/folder/out.css" << int(FileStream::Atomic);
+        // clang-format off
+        QTest::newRow("missing file") << u"nothing-here.xml"_s << int(FileStream::Read);
+        QTest::newRow("missing without create") << u"nothing-here.xml"_s << int(FileStream::Write);
+        QTest::newRow("a folder") << u"."_s << int(FileStream::Read);
+        QTest::newRow("atomic into a missing folder") << u"no/such/folder/out.css"_s << int(FileStream::Atomic);
+        // clang-format on
     }
     void failuresNameTheFile()
     {
@@ -160,11 +170,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("same folder") << "/work/templates/logo.png" << "/work/templates" << "logo.png";
-        QTest::newRow("sub folder") << "/work/templates/img/logo.png" << "/work/templates" << "img/logo.png";
-        QTest::newRow("sibling folder") << "/work/images/logo.png" << "/work/templates" << "../images/logo.png";
-        QTest::newRow("backslashes") << "\\work\\templates\\a.css" << "/work/templates/" << "a.css";
-        QTest::newRow("no base") << "/work/a.css" << "" << "/work/a.css";
+        // clang-format off
+        QTest::newRow("same folder") << u"/work/templates/logo.png"_s << u"/work/templates"_s << u"logo.png"_s;
+        QTest::newRow("sub folder") << u"/work/templates/img/logo.png"_s << u"/work/templates"_s << u"img/logo.png"_s;
+        QTest::newRow("sibling folder") << u"/work/images/logo.png"_s << u"/work/templates"_s << u"../images/logo.png"_s;
+        QTest::newRow("backslashes") << u"\\work\\templates\\a.css"_s << u"/work/templates/"_s << u"a.css"_s;
+        QTest::newRow("no base") << u"/work/a.css"_s << u""_s << u"/work/a.css"_s;
+        // clang-format on
     }
     void pathsAreMadeRelativeWhereTheyCanBe()
     {

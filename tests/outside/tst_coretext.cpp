@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Core::String;
 
 class TestCoreText : public QObject
@@ -72,12 +74,12 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("positional") << "{0}:{1}" << "fo:12";
-        QTest::newRow("repeated and reordered") << "{1}{0}{1}" << "12fo12";
-        QTest::newRow("escaped braces") << "{{{0}}}" << "{fo}";
-        QTest::newRow("three decimals at most") << "{2:0.###}" << "1.235";
-        QTest::newRow("padding") << "[{1,4}|{0,-4}]" << "[  12|fo  ]";
-        QTest::newRow("no placeholder") << "plain" << "plain";
+        QTest::newRow("positional") << u"{0}:{1}"_s << u"fo:12"_s;
+        QTest::newRow("repeated and reordered") << u"{1}{0}{1}"_s << u"12fo12"_s;
+        QTest::newRow("escaped braces") << u"{{{0}}}"_s << u"{fo}"_s;
+        QTest::newRow("three decimals at most") << u"{2:0.###}"_s << u"1.235"_s;
+        QTest::newRow("padding") << u"[{1,4}|{0,-4}]"_s << u"[  12|fo  ]"_s;
+        QTest::newRow("no placeholder") << u"plain"_s << u"plain"_s;
     }
     void formatFillsPlaceholders()
     {
@@ -91,14 +93,14 @@ private Q_SLOTS:
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("trailing zeros dropped") << 2.5 << "0.###" << "2.5";
-        QTest::newRow("whole number keeps no dot") << 3.0 << "0.###" << "3";
-        QTest::newRow("rounding") << 0.0005 << "0.###" << "0.001";
-        QTest::newRow("negative zero") << -0.0001 << "0.###" << "0";
-        QTest::newRow("fixed decimals") << 1.0 << "0.00" << "1.00";
-        QTest::newRow("grouping") << 1234567.0 << "#,##0" << "1,234,567";
-        QTest::newRow("standard F") << 3.14159 << "F2" << "3.14";
-        QTest::newRow("leading zeros") << 7.0 << "000" << "007";
+        QTest::newRow("trailing zeros dropped") << 2.5 << u"0.###"_s << u"2.5"_s;
+        QTest::newRow("whole number keeps no dot") << 3.0 << u"0.###"_s << u"3"_s;
+        QTest::newRow("rounding") << 0.0005 << u"0.###"_s << u"0.001"_s;
+        QTest::newRow("negative zero") << -0.0001 << u"0.###"_s << u"0"_s;
+        QTest::newRow("fixed decimals") << 1.0 << u"0.00"_s << u"1.00"_s;
+        QTest::newRow("grouping") << 1234567.0 << u"#,##0"_s << u"1,234,567"_s;
+        QTest::newRow("standard F") << 3.14159 << u"F2"_s << u"3.14"_s;
+        QTest::newRow("leading zeros") << 7.0 << u"000"_s << u"007"_s;
     }
     void numberFormats()
     {
@@ -118,11 +120,11 @@ private Q_SLOTS:
     void malformedPatternsRaiseReadableErrors_data()
     {
         QTest::addColumn<QString>("pattern");
-        QTest::newRow("unclosed") << "{0";
-        QTest::newRow("lone closing") << "a}b";
-        QTest::newRow("missing argument") << "{3}";
-        QTest::newRow("not a number") << "{x}";
-        QTest::newRow("bad number format") << "{1:abc}";
+        QTest::newRow("unclosed") << u"{0"_s;
+        QTest::newRow("lone closing") << u"a}b"_s;
+        QTest::newRow("missing argument") << u"{3}"_s;
+        QTest::newRow("not a number") << u"{x}"_s;
+        QTest::newRow("bad number format") << u"{1:abc}"_s;
     }
     void malformedPatternsRaiseReadableErrors()
     {

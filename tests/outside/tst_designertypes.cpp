@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(PropertyValueType)
 
 class TestDesignerTypes : public QObject
@@ -27,24 +29,17 @@ private Q_SLOTS:
         const auto Static = PropertyValueType::Static;
         const auto Dynamic = PropertyValueType::Dynamic;
         const auto Conditional = PropertyValueType::Conditional;
-        QTest::newRow("static without text") << Static << ""
-                                             << "" << 0 << true;
-        QTest::newRow("static with text") << Static << "a.png"
-                                          << "" << 0 << false;
-        QTest::newRow("static, an old expression does not count") << Static << ""
-                                                                  << "/doc/img" << 0 << true;
-        QTest::newRow("dynamic with expression") << Dynamic << ""
-                                                 << "/doc/img" << 0 << false;
-        QTest::newRow("dynamic, an old text does not count") << Dynamic << "a.png"
-                                                             << "" << 0 << true;
-        QTest::newRow("conditional without cases or default") << Conditional << ""
-                                                              << "/doc/img" << 0 << true;
-        QTest::newRow("conditional with a default only") << Conditional << "a.png"
-                                                         << "" << 0 << false;
-        QTest::newRow("conditional with a case only") << Conditional << ""
-                                                      << "" << 1 << false;
-        QTest::newRow("kind outside the enumeration") << PropertyValueType(7) << "a.png"
-                                                      << "/doc/img" << 1 << true;
+        // clang-format off
+        QTest::newRow("static without text") << Static << u""_s << u""_s << 0 << true;
+        QTest::newRow("static with text") << Static << u"a.png"_s << u""_s << 0 << false;
+        QTest::newRow("static, an old expression does not count") << Static << u""_s << u"/doc/img"_s << 0 << true;
+        QTest::newRow("dynamic with expression") << Dynamic << u""_s << u"/doc/img"_s << 0 << false;
+        QTest::newRow("dynamic, an old text does not count") << Dynamic << u"a.png"_s << u""_s << 0 << true;
+        QTest::newRow("conditional without cases or default") << Conditional << u""_s << u"/doc/img"_s << 0 << true;
+        QTest::newRow("conditional with a default only") << Conditional << u"a.png"_s << u""_s << 0 << false;
+        QTest::newRow("conditional with a case only") << Conditional << u""_s << u""_s << 1 << false;
+        QTest::newRow("kind outside the enumeration") << PropertyValueType(7) << u"a.png"_s << u"/doc/img"_s << 1 << true;
+        // clang-format on
     }
     void emptinessFollowsTheKind()
     {
@@ -94,18 +89,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("qualifiedName");
         QTest::addColumn<QString>("prefix");
         QTest::addColumn<QString>("localName");
-        QTest::newRow("prefixed") << "fo:block"
-                                  << "fo"
-                                  << "block";
-        QTest::newRow("unprefixed") << "block"
-                                    << ""
-                                    << "block";
-        QTest::newRow("first colon splits") << "a:b:c"
-                                            << "a"
-                                            << "b:c";
-        QTest::newRow("empty") << ""
-                               << ""
-                               << "";
+        QTest::newRow("prefixed") << u"fo:block"_s << u"fo"_s << u"block"_s;
+        QTest::newRow("unprefixed") << u"block"_s << u""_s << u"block"_s;
+        QTest::newRow("first colon splits") << u"a:b:c"_s << u"a"_s << u"b:c"_s;
+        QTest::newRow("empty") << u""_s << u""_s << u""_s;
     }
     void qualifiedNamesSplit()
     {
@@ -151,18 +138,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("id");
         QTest::addColumn<bool>("same");
-        QTest::newRow("same") << "fo:block"
-                              << "urn:fo"
-                              << "n1" << true;
-        QTest::newRow("other element") << "fo:inline"
-                                       << "urn:fo"
-                                       << "n1" << false;
-        QTest::newRow("other namespace") << "fo:block"
-                                         << "urn:other"
-                                         << "n1" << false;
-        QTest::newRow("other object of the same element") << "fo:block"
-                                                          << "urn:fo"
-                                                          << "n2" << false;
+        // clang-format off
+        QTest::newRow("same") << u"fo:block"_s << u"urn:fo"_s << u"n1"_s << true;
+        QTest::newRow("other element") << u"fo:inline"_s << u"urn:fo"_s << u"n1"_s << false;
+        QTest::newRow("other namespace") << u"fo:block"_s << u"urn:other"_s << u"n1"_s << false;
+        QTest::newRow("other object of the same element") << u"fo:block"_s << u"urn:fo"_s << u"n2"_s << false;
+        // clang-format on
     }
     void objectsAreTheSameByElementAndIdentity()
     {

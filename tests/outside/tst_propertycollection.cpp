@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Runs a script of edits. Each step is a letter and an argument:
@@ -75,26 +77,21 @@ private Q_SLOTS:
     {
         QTest::addColumn<QStringList>("script");
         QTest::addColumn<QStringList>("expected");
-        QTest::newRow("appended in order") << QStringList{"a fo:x=1", "a fo:y=2", "a fo:z=3"}
-                                           << QStringList{"fo:x=1", "fo:y=2", "fo:z=3"};
-        QTest::newRow("newest value wins where the name stood")
-            << QStringList{"a fo:x=1", "a fo:y=2", "a fo:x=3"} << QStringList{"fo:x=3", "fo:y=2"};
-        QTest::newRow("add without replacing keeps the older value")
-            << QStringList{"a fo:x=1", "A fo:x=2", "A fo:y=3"} << QStringList{"fo:x=1", "fo:y=3"};
-        QTest::newRow("set adds a missing name and replaces a present one")
-            << QStringList{"s fo:x=1", "s fo:y=2", "s fo:x=5"} << QStringList{"fo:x=5", "fo:y=2"};
-        QTest::newRow("set without adding only changes present names")
-            << QStringList{"S fo:x=1", "a fo:y=2", "S fo:y=3"} << QStringList{"fo:y=3"};
-        QTest::newRow("removed and added again goes to the end")
-            << QStringList{"a fo:x=1", "a fo:y=2", "r fo:x", "a fo:x=3"}
-            << QStringList{"fo:y=2", "fo:x=3"};
-        QTest::newRow("removing an absent name changes nothing")
-            << QStringList{"a fo:x=1", "r fo:y", "r x"} << QStringList{"fo:x=1"};
+        // clang-format off
+        QTest::newRow("appended in order") << QStringList{"a fo:x=1", "a fo:y=2", "a fo:z=3"} << QStringList{"fo:x=1", "fo:y=2", "fo:z=3"};
+        QTest::newRow("newest value wins where the name stood") << QStringList{"a fo:x=1", "a fo:y=2", "a fo:x=3"} << QStringList{"fo:x=3", "fo:y=2"};
+        QTest::newRow("add without replacing keeps the older value") << QStringList{"a fo:x=1", "A fo:x=2", "A fo:y=3"} << QStringList{"fo:x=1", "fo:y=3"};
+        QTest::newRow("set adds a missing name and replaces a present one") << QStringList{"s fo:x=1", "s fo:y=2", "s fo:x=5"} << QStringList{"fo:x=5", "fo:y=2"};
+        QTest::newRow("set without adding only changes present names") << QStringList{"S fo:x=1", "a fo:y=2", "S fo:y=3"} << QStringList{"fo:y=3"};
+        QTest::newRow("removed and added again goes to the end") << QStringList{"a fo:x=1", "a fo:y=2", "r fo:x", "a fo:x=3"} << QStringList{"fo:y=2", "fo:x=3"};
+        QTest::newRow("removing an absent name changes nothing") << QStringList{"a fo:x=1", "r fo:y", "r x"} << QStringList{"fo:x=1"};
         QTest::newRow("names are compared exactly")
             << QStringList{"a fo:padding-left=1", "a padding-left=2", "a FO:padding-left=3"}
             << QStringList{"fo:padding-left=1", "padding-left=2", "FO:padding-left=3"};
-        QTest::newRow("an empty value is a value")
-            << QStringList{"a fo:x=1", "a fo:x="} << QStringList{"fo:x="};
+        // clang-format on
+        // clang-format off
+        QTest::newRow("an empty value is a value") << QStringList{"a fo:x=1", "a fo:x="} << QStringList{"fo:x="};
+        // clang-format on
     }
     void editsKeepOrderAndOnePropertyPerName()
     {
@@ -170,17 +167,17 @@ private Q_SLOTS:
     void propertiesStringReadsBackUnchanged_data()
     {
         QTest::addColumn<QString>("value");
-        QTest::newRow("plain") << "12pt";
-        QTest::newRow("quotation marks") << "\"Times New Roman\", serif";
-        QTest::newRow("apostrophe") << "url('a b.png')";
-        QTest::newRow("ampersand and entity look-alike") << "a & b &amp; c &#65;";
-        QTest::newRow("angle brackets") << "count(item) > 2 and x < 3";
-        QTest::newRow("line feed") << "first\nsecond";
-        QTest::newRow("carriage return and line feed") << "first\r\nsecond";
-        QTest::newRow("tab") << "a\tb";
-        QTest::newRow("blanks at the ends") << "  padded  ";
+        QTest::newRow("plain") << u"12pt"_s;
+        QTest::newRow("quotation marks") << u"\"Times New Roman\", serif"_s;
+        QTest::newRow("apostrophe") << u"url('a b.png')"_s;
+        QTest::newRow("ampersand and entity look-alike") << u"a & b &amp; c &#65;"_s;
+        QTest::newRow("angle brackets") << u"count(item) > 2 and x < 3"_s;
+        QTest::newRow("line feed") << u"first\nsecond"_s;
+        QTest::newRow("carriage return and line feed") << u"first\r\nsecond"_s;
+        QTest::newRow("tab") << u"a\tb"_s;
+        QTest::newRow("blanks at the ends") << u"  padded  "_s;
         QTest::newRow("non-ASCII") << QString::fromUtf8("Größe \u00A0 \U0001F600");
-        QTest::newRow("empty") << "";
+        QTest::newRow("empty") << u""_s;
     }
     void propertiesStringReadsBackUnchanged()
     {
@@ -215,28 +212,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("readValue");
         QTest::addColumn<bool>("written");
-        QTest::newRow("control character dropped") << "fo:x"
-                                                   << "a\x01"
-                                                      "b\x1f"
-                                                   << "ab" << true;
-        QTest::newRow("lone surrogate dropped")
-            << "fo:x" << QString(QChar(0xD800)) + QChar(u'z') << "z" << true;
-        QTest::newRow("non-character dropped") << "fo:x" << QString(QChar(0xFFFF)) << "" << true;
-        QTest::newRow("empty name skipped") << ""
-                                            << "v"
-                                            << "" << false;
-        QTest::newRow("blank in name skipped") << "fo:a b"
-                                               << "v"
-                                               << "" << false;
-        QTest::newRow("quote in name skipped") << "a\"=\"1"
-                                               << "v"
-                                               << "" << false;
-        QTest::newRow("two prefixes skipped") << "a:b:c"
-                                              << "v"
-                                              << "" << false;
-        QTest::newRow("name starting with a digit skipped") << "1a"
-                                                            << "v"
-                                                            << "" << false;
+        // clang-format off
+        QTest::newRow("control character dropped") << u"fo:x"_s << u"a\x01"_s "b\x1f" << u"ab"_s << true;
+        QTest::newRow("lone surrogate dropped") << u"fo:x"_s << QString(QChar(0xD800)) + QChar(u'z') << u"z"_s << true;
+        QTest::newRow("non-character dropped") << u"fo:x"_s << QString(QChar(0xFFFF)) << u""_s << true;
+        QTest::newRow("empty name skipped") << u""_s << u"v"_s << u""_s << false;
+        QTest::newRow("blank in name skipped") << u"fo:a b"_s << u"v"_s << u""_s << false;
+        QTest::newRow("quote in name skipped") << u"a\"=\"1"_s << u"v"_s << u""_s << false;
+        QTest::newRow("two prefixes skipped") << u"a:b:c"_s << u"v"_s << u""_s << false;
+        QTest::newRow("name starting with a digit skipped") << u"1a"_s << u"v"_s << u""_s << false;
+        // clang-format on
     }
     void propertiesStringStaysWellFormed()
     {
@@ -265,15 +250,14 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("left");
         QTest::addColumn<QStringList>("right");
         QTest::addColumn<bool>("equal");
-        QTest::newRow("same order")
-            << QStringList{"a x=1", "a y=2"} << QStringList{"a x=1", "a y=2"} << true;
-        QTest::newRow("other order")
-            << QStringList{"a x=1", "a y=2"} << QStringList{"a y=2", "a x=1"} << true;
-        QTest::newRow("other value")
-            << QStringList{"a x=1", "a y=2"} << QStringList{"a x=1", "a y=3"} << false;
+        // clang-format off
+        QTest::newRow("same order") << QStringList{"a x=1", "a y=2"} << QStringList{"a x=1", "a y=2"} << true;
+        QTest::newRow("other order") << QStringList{"a x=1", "a y=2"} << QStringList{"a y=2", "a x=1"} << true;
+        QTest::newRow("other value") << QStringList{"a x=1", "a y=2"} << QStringList{"a x=1", "a y=3"} << false;
         QTest::newRow("one more") << QStringList{"a x=1"} << QStringList{"a x=1", "a y=2"} << false;
         QTest::newRow("other name") << QStringList{"a x=1"} << QStringList{"a X=1"} << false;
         QTest::newRow("both empty") << QStringList{} << QStringList{} << true;
+        // clang-format on
     }
     void equalityIgnoresOrder()
     {

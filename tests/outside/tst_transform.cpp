@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Varnel::Transform;
 using XmlTestSupport::stderrOf;
 
@@ -89,20 +91,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("stylesheet");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("not well-formed")
-            << stylesheetStart + "<xsl:template match=\"/\">\n<a></b>\n"
-            << "check.xsl, line 4: Opening and ending tag mismatch";
-        QTest::newRow("syntax error")
-            << stylesheetStart + "<xsl:variable name=\"a\"\n select=\"a[\"/>\n</xsl:stylesheet>"
-            << "Invalid expression in \"a[\"";
-        QTest::newRow("unknown function")
-            << templateWith("<xsl:value-of select=\"nosuch(1)\"/>") << "Unregistered function";
+        // clang-format off
+        QTest::newRow("not well-formed") << stylesheetStart + "<xsl:template match=\"/\">\n<a></b>\n" << u"check.xsl, line 4: Opening and ending tag mismatch"_s;
+        QTest::newRow("syntax error") << stylesheetStart + "<xsl:variable name=\"a\"\n select=\"a[\"/>\n</xsl:stylesheet>" << u"Invalid expression in \"a[\""_s;
+        QTest::newRow("unknown function") << templateWith("<xsl:value-of select=\"nosuch(1)\"/>") << u"Unregistered function"_s;
         QTest::newRow("endless recursion")
             << stylesheetStart +
                    "<xsl:template match=\"/\"><xsl:call-template name=\"loop\"/></xsl:template>"
                    "<xsl:template name=\"loop\"><xsl:call-template name=\"loop\"/></xsl:template>"
                    "</xsl:stylesheet>"
             << "recursion";
+        // clang-format on
     }
 
     void failuresSayFileLineAndReason()

@@ -8,6 +8,8 @@
 #include <QSettings>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 Q_DECLARE_METATYPE(UnitMeasure)
 
 namespace {
@@ -53,26 +55,19 @@ private Q_SLOTS:
         QTest::addColumn<UnitMeasure>("from");
         QTest::addColumn<UnitMeasure>("to");
         QTest::addColumn<double>("expected");
-        QTest::newRow("72 pt make an inch")
-            << 72.0 << UnitMeasure::Point << UnitMeasure::Inch << 1.0;
-        QTest::newRow("letter width in points")
-            << 8.5 << UnitMeasure::Inch << UnitMeasure::Point << 612.0;
-        QTest::newRow("inch in centimetres")
-            << 1.0 << UnitMeasure::Inch << UnitMeasure::Centimeter << 2.54;
-        QTest::newRow("inch in millimetres")
-            << 1.0 << UnitMeasure::Inch << UnitMeasure::Millimeter << 25.4;
-        QTest::newRow("96 px make 72 pt")
-            << 96.0 << UnitMeasure::Pixel << UnitMeasure::Point << 72.0;
-        QTest::newRow("centimetre in millimetres")
-            << 2.5 << UnitMeasure::Centimeter << UnitMeasure::Millimeter << 25.0;
-        QTest::newRow("A4 height in millimetres")
-            << 11.7 << UnitMeasure::Inch << UnitMeasure::Millimeter << 297.18;
+        // clang-format off
+        QTest::newRow("72 pt make an inch") << 72.0 << UnitMeasure::Point << UnitMeasure::Inch << 1.0;
+        QTest::newRow("letter width in points") << 8.5 << UnitMeasure::Inch << UnitMeasure::Point << 612.0;
+        QTest::newRow("inch in centimetres") << 1.0 << UnitMeasure::Inch << UnitMeasure::Centimeter << 2.54;
+        QTest::newRow("inch in millimetres") << 1.0 << UnitMeasure::Inch << UnitMeasure::Millimeter << 25.4;
+        QTest::newRow("96 px make 72 pt") << 96.0 << UnitMeasure::Pixel << UnitMeasure::Point << 72.0;
+        QTest::newRow("centimetre in millimetres") << 2.5 << UnitMeasure::Centimeter << UnitMeasure::Millimeter << 25.0;
+        QTest::newRow("A4 height in millimetres") << 11.7 << UnitMeasure::Inch << UnitMeasure::Millimeter << 297.18;
         QTest::newRow("an em is 12 pt") << 2.0 << UnitMeasure::Em << UnitMeasure::Point << 24.0;
         QTest::newRow("an em is 16 px") << 1.0 << UnitMeasure::Em << UnitMeasure::Pixel << 16.0;
-        QTest::newRow("negative values convert")
-            << -36.0 << UnitMeasure::Point << UnitMeasure::Inch << -0.5;
-        QTest::newRow("zero stays zero")
-            << 0.0 << UnitMeasure::Millimeter << UnitMeasure::Em << 0.0;
+        QTest::newRow("negative values convert") << -36.0 << UnitMeasure::Point << UnitMeasure::Inch << -0.5;
+        QTest::newRow("zero stays zero") << 0.0 << UnitMeasure::Millimeter << UnitMeasure::Em << 0.0;
+        // clang-format on
     }
     void conversions()
     {
@@ -90,10 +85,9 @@ private Q_SLOTS:
         QTest::addColumn<UnitMeasure>("to");
         for (const UnitMeasure from : allUnits) {
             for (const UnitMeasure to : allUnits) {
-                QTest::addRow("%s to %s",
-                              qPrintable(UnitMeasureHelper::getUnitName(from).toQString()),
-                              qPrintable(UnitMeasureHelper::getUnitName(to).toQString()))
-                    << from << to;
+                // clang-format off
+                QTest::addRow("%s to %s", qPrintable(UnitMeasureHelper::getUnitName(from).toQString()), qPrintable(UnitMeasureHelper::getUnitName(to).toQString())) << from << to;
+                // clang-format on
             }
         }
     }
@@ -118,12 +112,12 @@ private Q_SLOTS:
         QTest::addColumn<UnitMeasure>("unit");
         QTest::addColumn<int>("cssUnit");
         QTest::addColumn<QString>("name");
-        QTest::newRow("px") << UnitMeasure::Pixel << 0 << "px";
-        QTest::newRow("pt") << UnitMeasure::Point << 1 << "pt";
-        QTest::newRow("cm") << UnitMeasure::Centimeter << 3 << "cm";
-        QTest::newRow("mm") << UnitMeasure::Millimeter << 4 << "mm";
-        QTest::newRow("in") << UnitMeasure::Inch << 5 << "in";
-        QTest::newRow("em") << UnitMeasure::Em << 6 << "em";
+        QTest::newRow("px") << UnitMeasure::Pixel << 0 << u"px"_s;
+        QTest::newRow("pt") << UnitMeasure::Point << 1 << u"pt"_s;
+        QTest::newRow("cm") << UnitMeasure::Centimeter << 3 << u"cm"_s;
+        QTest::newRow("mm") << UnitMeasure::Millimeter << 4 << u"mm"_s;
+        QTest::newRow("in") << UnitMeasure::Inch << 5 << u"in"_s;
+        QTest::newRow("em") << UnitMeasure::Em << 6 << u"em"_s;
     }
     void cssUnitCodes()
     {

@@ -20,6 +20,8 @@
 #include <QTest>
 #include <thread>
 
+using namespace Qt::StringLiterals;
+
 using Core::String;
 using Xml::DomParser;
 using Xml::Element;
@@ -82,18 +84,17 @@ private Q_SLOTS:
             << QByteArray("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n<fo:block>\n"
                           "</fo:inline>\n</fo:root>")
             << 3 << "Opening and ending tag mismatch: block line 2 and inline";
-        QTest::newRow("empty") << QByteArray() << 1 << "Document is empty";
-        QTest::newRow("unclosed root")
-            << QByteArray("<invoice>\n<line/>\n") << 3 << "Premature end of data";
-        QTest::newRow("undeclared prefix")
-            << QByteArray("<r>\n<kmb:field/></r>") << 2 << "Namespace prefix kmb";
-        QTest::newRow("duplicate attribute")
-            << QByteArray("<r a='1' a='2'/>") << 1 << "Attribute a redefined";
-        QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << 2 << "Extra content at the end";
-        QTest::newRow("invalid UTF-8") << QByteArray("<r>\xC3\x28</r>") << 1 << "not proper UTF-8";
-        QTest::newRow("10,000 levels deep") << deepNesting(10000) << 1 << "Excessive depth";
+        // clang-format off
+        QTest::newRow("empty") << QByteArray() << 1 << u"Document is empty"_s;
+        QTest::newRow("unclosed root") << QByteArray("<invoice>\n<line/>\n") << 3 << u"Premature end of data"_s;
+        QTest::newRow("undeclared prefix") << QByteArray("<r>\n<kmb:field/></r>") << 2 << u"Namespace prefix kmb"_s;
+        QTest::newRow("duplicate attribute") << QByteArray("<r a='1' a='2'/>") << 1 << u"Attribute a redefined"_s;
+        QTest::newRow("two roots") << QByteArray("<a/>\n<b/>") << 2 << u"Extra content at the end"_s;
+        QTest::newRow("invalid UTF-8") << QByteArray("<r>\xC3\x28</r>") << 1 << u"not proper UTF-8"_s;
+        QTest::newRow("10,000 levels deep") << deepNesting(10000) << 1 << u"Excessive depth"_s;
         // The line of the reference in the document, not of the entity's text.
-        QTest::newRow("billion laughs") << billionLaughs() << 14 << "entity reference loop";
+        QTest::newRow("billion laughs") << billionLaughs() << 14 << u"entity reference loop"_s;
+        // clang-format on
     }
     void brokenTextNamesTheSourceAndLine()
     {
@@ -159,18 +160,13 @@ private Q_SLOTS:
     void externalEntitiesAreNotSubstituted_data()
     {
         QTest::addColumn<QByteArray>("text");
-        QTest::newRow("general entity")
-            << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>");
-        QTest::newRow("entity in an attribute default")
-            << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\"><!ATTLIST r a "
-                          "CDATA \"&x;\">]><r/>");
-        QTest::newRow("parameter entity")
-            << QByteArray("<!DOCTYPE r [<!ENTITY % x SYSTEM \"file:///etc/passwd\"> %x;]><r/>");
-        QTest::newRow("external DTD")
-            << QByteArray("<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><r/>");
-        QTest::newRow("XInclude") << QByteArray(
-            "<r xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include "
-            "href=\"file:///etc/passwd\" parse=\"text\"/></r>");
+        // clang-format off
+        QTest::newRow("general entity") << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\">]><r>&x;</r>");
+        QTest::newRow("entity in an attribute default") << QByteArray("<!DOCTYPE r [<!ENTITY x SYSTEM \"file:///etc/passwd\"><!ATTLIST r a CDATA \"&x;\">]><r/>");
+        QTest::newRow("parameter entity") << QByteArray("<!DOCTYPE r [<!ENTITY % x SYSTEM \"file:///etc/passwd\"> %x;]><r/>");
+        QTest::newRow("external DTD") << QByteArray("<!DOCTYPE r SYSTEM \"file:///etc/passwd\"><r/>");
+        QTest::newRow("XInclude") << QByteArray("<r xmlns:xi=\"http://www.w3.org/2001/XInclude\"><xi:include href=\"file:///etc/passwd\" parse=\"text\"/></r>");
+        // clang-format on
     }
     void externalEntitiesAreNotSubstituted()
     {
@@ -253,6 +249,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("url");
         QTest::addColumn<bool>("local");
+        // clang-format off
         QTest::newRow("absolute path") << QByteArray("/usr/share/xml/schema.xsd") << true;
         QTest::newRow("relative path") << QByteArray("include/common.xsd") << true;
         QTest::newRow("file URL") << QByteArray("file:///tmp/a.xsd") << true;
@@ -262,13 +259,12 @@ private Q_SLOTS:
         QTest::newRow("HTTPS in capitals") << QByteArray("HTTPS://example.com/x.xsd") << false;
         QTest::newRow("ftp") << QByteArray("ftp://example.com/x.xsd") << false;
         QTest::newRow("other scheme") << QByteArray("jar:file:///x.jar!/a.xsd") << false;
-        QTest::newRow("file URL of another host")
-            << QByteArray("file://server/share/a.xsd") << false;
+        QTest::newRow("file URL of another host") << QByteArray("file://server/share/a.xsd") << false;
         QTest::newRow("network share") << QByteArray("\\\\server\\share\\a.xsd") << false;
         QTest::newRow("network share with slashes") << QByteArray("//server/share/a.xsd") << false;
-        QTest::newRow("escaped network share")
-            << QByteArray("file:///%2Fserver/share/a.xsd") << false;
+        QTest::newRow("escaped network share") << QByteArray("file:///%2Fserver/share/a.xsd") << false;
         QTest::newRow("empty") << QByteArray() << false;
+        // clang-format on
     }
     void onlyLocalUrlsAreLocal()
     {
@@ -366,28 +362,17 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("uri");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("XSL-FO") << "http://www.w3.org/1999/XSL/Format"
-                                << "fo";
-        QTest::newRow("designer") << "http://www.varnel.com/kmb/1.0"
-                                  << "kmb";
-        QTest::newRow("product family") << "http://www.varnel.com/km/1.0"
-                                        << "km";
-        QTest::newRow("XSLT") << "http://www.w3.org/1999/XSL/Transform"
-                              << "xsl";
-        QTest::newRow("SVG") << "http://www.w3.org/2000/svg"
-                             << "svg";
-        QTest::newRow("chart") << "http://www.varnel.com/2008/zc"
-                               << "zc";
-        QTest::newRow("data aggregation") << "http://www.varnel.com/lfs/1.0"
-                                          << "lfs";
-        QTest::newRow("data types") << "http://www.varnel.com/dt/1.0"
-                                    << "dt";
-        QTest::newRow("unknown") << "urn:sample"
-                                 << "";
-        QTest::newRow("case matters") << "http://www.w3.org/1999/xsl/format"
-                                      << "";
-        QTest::newRow("none") << ""
-                              << "";
+        QTest::newRow("XSL-FO") << u"http://www.w3.org/1999/XSL/Format"_s << u"fo"_s;
+        QTest::newRow("designer") << u"http://www.varnel.com/kmb/1.0"_s << u"kmb"_s;
+        QTest::newRow("product family") << u"http://www.varnel.com/km/1.0"_s << u"km"_s;
+        QTest::newRow("XSLT") << u"http://www.w3.org/1999/XSL/Transform"_s << u"xsl"_s;
+        QTest::newRow("SVG") << u"http://www.w3.org/2000/svg"_s << u"svg"_s;
+        QTest::newRow("chart") << u"http://www.varnel.com/2008/zc"_s << u"zc"_s;
+        QTest::newRow("data aggregation") << u"http://www.varnel.com/lfs/1.0"_s << u"lfs"_s;
+        QTest::newRow("data types") << u"http://www.varnel.com/dt/1.0"_s << u"dt"_s;
+        QTest::newRow("unknown") << u"urn:sample"_s << u""_s;
+        QTest::newRow("case matters") << u"http://www.w3.org/1999/xsl/format"_s << u""_s;
+        QTest::newRow("none") << u""_s << u""_s;
     }
     void usualPrefixesOfNamespaces()
     {

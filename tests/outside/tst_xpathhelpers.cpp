@@ -5,6 +5,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString relative(const QString& context, const QString& path)
@@ -34,87 +36,35 @@ private Q_SLOTS:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("the context itself") << "/invoice/line"
-                                            << "/invoice/line"
-                                            << ".";
-        QTest::newRow("child") << "/invoice/line"
-                               << "/invoice/line/price"
-                               << "price";
-        QTest::newRow("attribute") << "/invoice/line"
-                                   << "/invoice/line/@id"
-                                   << "@id";
-        QTest::newRow("text below a child") << "/invoice/line"
-                                            << "/invoice/line/price/text()"
-                                            << "price/text()";
-        QTest::newRow("parent") << "/invoice/line"
-                                << "/invoice"
-                                << "..";
-        QTest::newRow("sibling branch") << "/invoice/line"
-                                        << "/invoice/header/date"
-                                        << "../header/date";
-        QTest::newRow("above the root") << "/invoice/line"
-                                        << "/"
-                                        << "../..";
-        QTest::newRow("from the root") << "/"
-                                       << "/invoice"
-                                       << "invoice";
-        QTest::newRow("root from root") << "/"
-                                        << "/"
-                                        << ".";
-        QTest::newRow("context without leading slash") << "invoice/line"
-                                                       << "/invoice/line/price"
-                                                       << "price";
-        QTest::newRow("prefixed names") << "/fo:root/fo:flow"
-                                        << "/fo:root/fo:flow/fo:block/@fo:id"
-                                        << "fo:block/@fo:id";
-        QTest::newRow("same predicate shared") << "/a/b[1]"
-                                               << "/a/b[1]/c"
-                                               << "c";
-        QTest::newRow("different predicate is another step") << "/a/b[2]"
-                                                             << "/a/b/c"
-                                                             << "../b/c";
-        QTest::newRow("slash inside a predicate") << "/a"
-                                                  << "/a/b[c/d = 'x']/e"
-                                                  << "b[c/d = 'x']/e";
-        QTest::newRow("slash inside a literal") << "/a"
-                                                << "/a/b[@k=\"/\"]"
-                                                << "b[@k=\"/\"]";
-        QTest::newRow("attribute context") << "/a/@x"
-                                           << "/a/b"
-                                           << "../b";
-        QTest::newRow("shared descendant step") << "/a//b"
-                                                << "/a//b/c"
-                                                << "c";
-        QTest::newRow("descendant step in the path") << "/a"
-                                                     << "/a//b"
-                                                     << ".//b";
-        QTest::newRow("descendant step after climbing") << "/a/b"
-                                                        << "/a//c"
-                                                        << "..//c";
-        QTest::newRow("context below a descendant step has no relative form") << "/a//b"
-                                                                              << "/a/c"
-                                                                              << "/a/c";
-        QTest::newRow("context through another axis has no relative form") << "/a/ancestor::b"
-                                                                           << "/a/c"
-                                                                           << "/a/c";
-        QTest::newRow("dots and trailing slash are normal form") << "/a/./b/"
-                                                                 << "/a/b/c/../d"
-                                                                 << "d";
-        QTest::newRow("blanks around steps") << " /a / b "
-                                             << "/a/b/c"
-                                             << "c";
-        QTest::newRow("union, each side") << "/a"
-                                          << "/a/b | /a/c"
-                                          << "b | c";
-        QTest::newRow("relative path unchanged") << "/a"
-                                                 << "price"
-                                                 << "price";
-        QTest::newRow("expression unchanged") << "/a"
-                                              << "count(/a/b)"
-                                              << "count(/a/b)";
-        QTest::newRow("first step that would read as a call") << "/"
-                                                              << "/count(x)"
-                                                              << "/count(x)";
+        // clang-format off
+        QTest::newRow("the context itself") << u"/invoice/line"_s << u"/invoice/line"_s << u"."_s;
+        QTest::newRow("child") << u"/invoice/line"_s << u"/invoice/line/price"_s << u"price"_s;
+        QTest::newRow("attribute") << u"/invoice/line"_s << u"/invoice/line/@id"_s << u"@id"_s;
+        QTest::newRow("text below a child") << u"/invoice/line"_s << u"/invoice/line/price/text()"_s << u"price/text()"_s;
+        QTest::newRow("parent") << u"/invoice/line"_s << u"/invoice"_s << u".."_s;
+        QTest::newRow("sibling branch") << u"/invoice/line"_s << u"/invoice/header/date"_s << u"../header/date"_s;
+        QTest::newRow("above the root") << u"/invoice/line"_s << u"/"_s << u"../.."_s;
+        QTest::newRow("from the root") << u"/"_s << u"/invoice"_s << u"invoice"_s;
+        QTest::newRow("root from root") << u"/"_s << u"/"_s << u"."_s;
+        QTest::newRow("context without leading slash") << u"invoice/line"_s << u"/invoice/line/price"_s << u"price"_s;
+        QTest::newRow("prefixed names") << u"/fo:root/fo:flow"_s << u"/fo:root/fo:flow/fo:block/@fo:id"_s << u"fo:block/@fo:id"_s;
+        QTest::newRow("same predicate shared") << u"/a/b[1]"_s << u"/a/b[1]/c"_s << u"c"_s;
+        QTest::newRow("different predicate is another step") << u"/a/b[2]"_s << u"/a/b/c"_s << u"../b/c"_s;
+        QTest::newRow("slash inside a predicate") << u"/a"_s << u"/a/b[c/d = 'x']/e"_s << u"b[c/d = 'x']/e"_s;
+        QTest::newRow("slash inside a literal") << u"/a"_s << u"/a/b[@k=\"/\"]"_s << u"b[@k=\"/\"]"_s;
+        QTest::newRow("attribute context") << u"/a/@x"_s << u"/a/b"_s << u"../b"_s;
+        QTest::newRow("shared descendant step") << u"/a//b"_s << u"/a//b/c"_s << u"c"_s;
+        QTest::newRow("descendant step in the path") << u"/a"_s << u"/a//b"_s << u".//b"_s;
+        QTest::newRow("descendant step after climbing") << u"/a/b"_s << u"/a//c"_s << u"..//c"_s;
+        QTest::newRow("context below a descendant step has no relative form") << u"/a//b"_s << u"/a/c"_s << u"/a/c"_s;
+        QTest::newRow("context through another axis has no relative form") << u"/a/ancestor::b"_s << u"/a/c"_s << u"/a/c"_s;
+        QTest::newRow("dots and trailing slash are normal form") << u"/a/./b/"_s << u"/a/b/c/../d"_s << u"d"_s;
+        QTest::newRow("blanks around steps") << u" /a / b "_s << u"/a/b/c"_s << u"c"_s;
+        QTest::newRow("union, each side") << u"/a"_s << u"/a/b | /a/c"_s << u"b | c"_s;
+        QTest::newRow("relative path unchanged") << u"/a"_s << u"price"_s << u"price"_s;
+        QTest::newRow("expression unchanged") << u"/a"_s << u"count(/a/b)"_s << u"count(/a/b)"_s;
+        QTest::newRow("first step that would read as a call") << u"/"_s << u"/count(x)"_s << u"/count(x)"_s;
+        // clang-format on
     }
     void relativePaths()
     {
@@ -129,78 +79,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("context");
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("dot is the context") << "/invoice/line"
-                                            << "."
-                                            << "/invoice/line";
-        QTest::newRow("dot slash is the context") << "/invoice/line"
-                                                  << "./"
-                                                  << "/invoice/line";
-        QTest::newRow("empty is the context") << "/invoice/line"
-                                              << ""
-                                              << "/invoice/line";
-        QTest::newRow("child") << "/invoice/line"
-                               << "price"
-                               << "/invoice/line/price";
-        QTest::newRow("attribute through dot") << "/invoice/line"
-                                               << "./@id"
-                                               << "/invoice/line/@id";
-        QTest::newRow("parent step") << "/invoice/line"
-                                     << "../header"
-                                     << "/invoice/header";
-        QTest::newRow("group context on an attribute") << "/order"
-                                                       << "item/@id"
-                                                       << "/order/item/@id";
-        QTest::newRow("absolute path ignores the context") << "/a/b"
-                                                           << "/x//y"
-                                                           << "/x//y";
-        QTest::newRow("never above the root") << "/a"
-                                              << "../../b"
-                                              << "/b";
-        QTest::newRow("root context") << "/"
-                                      << "invoice"
-                                      << "/invoice";
-        QTest::newRow("parent of the root") << "/"
-                                            << ".."
-                                            << "/";
-        QTest::newRow("context without leading slash") << "invoice"
-                                                       << "line"
-                                                       << "/invoice/line";
-        QTest::newRow("descendant step") << "/a"
-                                         << ".//x"
-                                         << "/a//x";
-        QTest::newRow("parent of a descendant stays") << "/a//b"
-                                                      << ".."
-                                                      << "/a//b/..";
-        QTest::newRow("parent after another axis stays") << "/a/ancestor::b"
-                                                         << ".."
-                                                         << "/a/ancestor::b/..";
-        QTest::newRow("text node step folds") << "/a/text()"
-                                              << ".."
-                                              << "/a";
-        QTest::newRow("predicate content untouched") << "/a"
-                                                     << "b[../c]/.."
-                                                     << "/a";
-        QTest::newRow("child axis folds") << "/a"
-                                          << "child::b/../c"
-                                          << "/a/c";
-        QTest::newRow("union, each side") << "/r/s"
-                                          << "a | ../b"
-                                          << "/r/s/a | /r/b";
-        QTest::newRow("function call unchanged") << "/a"
-                                                 << "count(line)"
-                                                 << "count(line)";
-        QTest::newRow("variable unchanged") << "/a"
-                                            << "$v/b"
-                                            << "$v/b";
-        QTest::newRow("literal unchanged") << "/a"
-                                           << "'text'"
-                                           << "'text'";
-        QTest::newRow("number unchanged") << "/a"
-                                          << ".5"
-                                          << ".5";
-        QTest::newRow("node test is a path") << "/a"
-                                             << "node()"
-                                             << "/a/node()";
+        // clang-format off
+        QTest::newRow("dot is the context") << u"/invoice/line"_s << u"."_s << u"/invoice/line"_s;
+        QTest::newRow("dot slash is the context") << u"/invoice/line"_s << u"./"_s << u"/invoice/line"_s;
+        QTest::newRow("empty is the context") << u"/invoice/line"_s << u""_s << u"/invoice/line"_s;
+        QTest::newRow("child") << u"/invoice/line"_s << u"price"_s << u"/invoice/line/price"_s;
+        QTest::newRow("attribute through dot") << u"/invoice/line"_s << u"./@id"_s << u"/invoice/line/@id"_s;
+        QTest::newRow("parent step") << u"/invoice/line"_s << u"../header"_s << u"/invoice/header"_s;
+        QTest::newRow("group context on an attribute") << u"/order"_s << u"item/@id"_s << u"/order/item/@id"_s;
+        QTest::newRow("absolute path ignores the context") << u"/a/b"_s << u"/x//y"_s << u"/x//y"_s;
+        QTest::newRow("never above the root") << u"/a"_s << u"../../b"_s << u"/b"_s;
+        QTest::newRow("root context") << u"/"_s << u"invoice"_s << u"/invoice"_s;
+        QTest::newRow("parent of the root") << u"/"_s << u".."_s << u"/"_s;
+        QTest::newRow("context without leading slash") << u"invoice"_s << u"line"_s << u"/invoice/line"_s;
+        QTest::newRow("descendant step") << u"/a"_s << u".//x"_s << u"/a//x"_s;
+        QTest::newRow("parent of a descendant stays") << u"/a//b"_s << u".."_s << u"/a//b/.."_s;
+        QTest::newRow("parent after another axis stays") << u"/a/ancestor::b"_s << u".."_s << u"/a/ancestor::b/.."_s;
+        QTest::newRow("text node step folds") << u"/a/text()"_s << u".."_s << u"/a"_s;
+        QTest::newRow("predicate content untouched") << u"/a"_s << u"b[../c]/.."_s << u"/a"_s;
+        QTest::newRow("child axis folds") << u"/a"_s << u"child::b/../c"_s << u"/a/c"_s;
+        QTest::newRow("union, each side") << u"/r/s"_s << u"a | ../b"_s << u"/r/s/a | /r/b"_s;
+        QTest::newRow("function call unchanged") << u"/a"_s << u"count(line)"_s << u"count(line)"_s;
+        QTest::newRow("variable unchanged") << u"/a"_s << u"$v/b"_s << u"$v/b"_s;
+        QTest::newRow("literal unchanged") << u"/a"_s << u"'text'"_s << u"'text'"_s;
+        QTest::newRow("number unchanged") << u"/a"_s << u".5"_s << u".5"_s;
+        QTest::newRow("node test is a path") << u"/a"_s << u"node()"_s << u"/a/node()"_s;
+        // clang-format on
     }
     void composedPaths()
     {
@@ -244,8 +148,9 @@ private Q_SLOTS:
         };
         for (const QString& context : contexts) {
             for (const QString& path : paths) {
-                QTest::addRow("%s from %s", qPrintable(path), qPrintable(context))
-                    << context << path;
+                // clang-format off
+                QTest::addRow("%s from %s", qPrintable(path), qPrintable(context)) << context << path;
+                // clang-format on
             }
         }
     }
@@ -261,19 +166,18 @@ private Q_SLOTS:
     void oddTextIsHandled_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("empty") << "";
-        QTest::newRow("blanks") << "   ";
-        QTest::newRow("slashes") << "////";
-        QTest::newRow("dots") << "../../..";
-        QTest::newRow("bars") << "|||";
-        QTest::newRow("open bracket") << "/a[b/c";
-        QTest::newRow("closing brackets") << "/a]]/b))";
-        QTest::newRow("open quote") << "/a[@x='/b]/c";
-        QTest::newRow("colons") << "/a:/::b/:c:";
-        QTest::newRow("axis without test") << "/child::/attribute::";
+        QTest::newRow("empty") << u""_s;
+        QTest::newRow("blanks") << u"   "_s;
+        QTest::newRow("slashes") << u"////"_s;
+        QTest::newRow("dots") << u"../../.."_s;
+        QTest::newRow("bars") << u"|||"_s;
+        QTest::newRow("open bracket") << u"/a[b/c"_s;
+        QTest::newRow("closing brackets") << u"/a]]/b))"_s;
+        QTest::newRow("open quote") << u"/a[@x='/b]/c"_s;
+        QTest::newRow("colons") << u"/a:/::b/:c:"_s;
+        QTest::newRow("axis without test") << u"/child::/attribute::"_s;
         QTest::newRow("control characters") << QString::fromUtf8("/a\x01/\x7f/b");
-        QTest::newRow("lone surrogate")
-            << QStringLiteral("/a/") + QChar(0xDC00) + QStringLiteral("/..");
+        QTest::newRow("lone surrogate") << u"/a/"_s + QChar(0xDC00) + QStringLiteral("/..");
         QTest::newRow("deep") << QString("/a").repeated(2000) + QString("/..").repeated(2500);
     }
     void oddTextIsHandled()

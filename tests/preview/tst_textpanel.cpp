@@ -8,6 +8,8 @@
 
 #include <string>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QImage paint(TextPanel& panel)
@@ -79,15 +81,12 @@ private Q_SLOTS:
         QTest::addColumn<QColor>("foreSeen");
         QTest::addColumn<QColor>("backSeen");
 
-        QTest::newRow("black on white before any colour")
-            << false << 0u << 0u << QColor(Qt::black) << QColor(Qt::white);
-        QTest::newRow("red on navy") << true << uint(RGB(200, 0, 0)) << uint(RGB(0, 0, 128))
-                                     << QColor(200, 0, 0) << QColor(0, 0, 128);
-        QTest::newRow("blue on yellow") << true << uint(RGB(0, 0, 255)) << uint(RGB(255, 255, 0))
-                                        << QColor(0, 0, 255) << QColor(255, 255, 0);
-        QTest::newRow("grey on dark green")
-            << true << uint(RGB(0x99, 0x99, 0x99)) << uint(RGB(0x10, 0x40, 0x20))
-            << QColor(0x99, 0x99, 0x99) << QColor(0x10, 0x40, 0x20);
+        // clang-format off
+        QTest::newRow("black on white before any colour") << false << 0u << 0u << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("red on navy") << true << uint(RGB(200, 0, 0)) << uint(RGB(0, 0, 128)) << QColor(200, 0, 0) << QColor(0, 0, 128);
+        QTest::newRow("blue on yellow") << true << uint(RGB(0, 0, 255)) << uint(RGB(255, 255, 0)) << QColor(0, 0, 255) << QColor(255, 255, 0);
+        QTest::newRow("grey on dark green") << true << uint(RGB(0x99, 0x99, 0x99)) << uint(RGB(0x10, 0x40, 0x20)) << QColor(0x99, 0x99, 0x99) << QColor(0x10, 0x40, 0x20);
+        // clang-format on
     }
 
     void paintsTheColoursHostsHandOver()
@@ -121,9 +120,9 @@ private Q_SLOTS:
     void theLineIsCentred_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::newRow("word") << QStringLiteral("Sample");
-        QTest::newRow("accents") << QStringLiteral("Exemple de texte été");
-        QTest::newRow("one letter") << QStringLiteral("W");
+        QTest::newRow("word") << u"Sample"_s;
+        QTest::newRow("accents") << u"Exemple de texte été"_s;
+        QTest::newRow("one letter") << u"W"_s;
     }
 
     void theLineIsCentred()
@@ -158,11 +157,10 @@ private Q_SLOTS:
         QTest::addColumn<bool>("compareWidths");
         QTest::addColumn<double>("minimumRatio");
 
-        QTest::newRow("8 to 24 points") << QStringLiteral("HH") << QStringLiteral("DejaVu Sans")
-                                        << 8 << QStringLiteral("DejaVu Sans") << 24 << false << 2.5;
-        QTest::newRow("monospaced face")
-            << QStringLiteral("iiiiiiii") << QStringLiteral("DejaVu Sans") << 16
-            << QStringLiteral("DejaVu Sans Mono") << 16 << true << 1.5;
+        // clang-format off
+        QTest::newRow("8 to 24 points") << u"HH"_s << u"DejaVu Sans"_s << 8 << u"DejaVu Sans"_s << 24 << false << 2.5;
+        QTest::newRow("monospaced face") << u"iiiiiiii"_s << u"DejaVu Sans"_s << 16 << u"DejaVu Sans Mono"_s << 16 << true << 1.5;
+        // clang-format on
     }
 
     void theFontFaceAndSizeApply()

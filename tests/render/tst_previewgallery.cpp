@@ -48,10 +48,8 @@ private Q_SLOTS:
             "", "",
             "fo:border-style=\"solid\" fo:border-width=\"1px\" fo:border-color=\"red\" "
             "fo:background-color=\"yellow\" fo:padding-left=\"3px\" fo:padding-right=\"3px\"");
-        QTest::newRow("borders-flow") << borders(
-            "fo:border-style=\"ridge\" fo:border-width=\"4px\" fo:border-color=\"rgb(79,129,189)\" "
-            "fo:padding-left=\"5px\" fo:padding-top=\"5px\"",
-            "", "");
+        // clang-format off
+        QTest::newRow("borders-flow") << borders("fo:border-style=\"ridge\" fo:border-width=\"4px\" fo:border-color=\"rgb(79,129,189)\" fo:padding-left=\"5px\" fo:padding-top=\"5px\"", "", "");
         QTest::newRow("borders-gradient") << borders(
             "",
             QStringLiteral(
@@ -60,6 +58,7 @@ private Q_SLOTS:
                 "fo:border-width=\"1px\" fo:padding-top=\"20px\" fo:padding-bottom=\"20px\"")
                 .arg(gradient()),
             "");
+        // clang-format on
         QTest::newRow("border-styles") << borderStyles();
         QTest::newRow("font-plain") << font("");
         QTest::newRow("font-styled")
@@ -70,20 +69,18 @@ private Q_SLOTS:
         QTest::newRow("font-overline-uppercase") << font(
             "fo:font-family=\"Courier\" fo:font-size=\"20pt\" fo:text-overline-style=\"solid\" "
             "fo:text-underline-style=\"dotted\" fo:text-transform=\"uppercase\"");
+        // clang-format off
         QTest::newRow("paragraph-left") << paragraph("");
-        QTest::newRow("paragraph-justify-indents") << paragraph(
-            "fo:text-align=\"justify\" fo:start-indent=\"20px\" fo:end-indent=\"20px\" "
-            "fo:text-indent=\"30px\"",
-            QStringLiteral("Sample "));
-        QTest::newRow("paragraph-center")
-            << paragraph("fo:text-align=\"center\"", QStringLiteral("Sample "));
-        QTest::newRow("paragraph-right")
-            << paragraph("fo:text-align=\"right\"", QStringLiteral("Sample "));
+        QTest::newRow("paragraph-justify-indents") << paragraph("fo:text-align=\"justify\" fo:start-indent=\"20px\" fo:end-indent=\"20px\" fo:text-indent=\"30px\"", QStringLiteral("Sample "));
+        QTest::newRow("paragraph-center") << paragraph("fo:text-align=\"center\"", QStringLiteral("Sample "));
+        QTest::newRow("paragraph-right") << paragraph("fo:text-align=\"right\"", QStringLiteral("Sample "));
         QTest::newRow("table-3x3") << table();
         QTest::newRow("page-layout") << pageLayout();
+        // clang-format on
         for (const auto& c : barcodeCases) {
-            QTest::newRow(qPrintable(QStringLiteral("barcode-%1").arg(QLatin1String(c.keyword))))
-                << barcode(QLatin1String(c.keyword), QString::fromLatin1(c.value));
+            // clang-format off
+            QTest::newRow(qPrintable(QStringLiteral("barcode-%1").arg(QLatin1String(c.keyword)))) << barcode(QLatin1String(c.keyword), QString::fromLatin1(c.value));
+            // clang-format on
         }
         QTest::newRow("barcode-Code128-rotated-90") << barcode("Code128", "Hello World!", true, 90);
         QTest::newRow("barcode-Code128-no-text") << barcode("Code128", "Hello World!", false, 0);

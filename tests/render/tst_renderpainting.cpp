@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using namespace RenderTest;
 
 namespace {
@@ -61,8 +63,8 @@ private Q_SLOTS:
     void brokenStylesLeaveGapsAlongTheSide_data()
     {
         QTest::addColumn<QString>("style");
-        QTest::newRow("dotted") << "dotted";
-        QTest::newRow("dashed") << "dashed";
+        QTest::newRow("dotted") << u"dotted"_s;
+        QTest::newRow("dashed") << u"dashed"_s;
     }
     void brokenStylesLeaveGapsAlongTheSide()
     {
@@ -82,8 +84,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("style");
         QTest::addColumn<bool>("topDarkerThanBottom");
-        QTest::newRow("inset") << "inset" << true;
-        QTest::newRow("outset") << "outset" << false;
+        QTest::newRow("inset") << u"inset"_s << true;
+        QTest::newRow("outset") << u"outset"_s << false;
     }
     void threeDimensionalStylesUseTwoShades()
     {
@@ -108,8 +110,8 @@ private Q_SLOTS:
     void noneAndHiddenDrawNothing_data()
     {
         QTest::addColumn<QString>("style");
-        QTest::newRow("none") << "none";
-        QTest::newRow("hidden") << "hidden";
+        QTest::newRow("none") << u"none"_s;
+        QTest::newRow("hidden") << u"hidden"_s;
     }
     void noneAndHiddenDrawNothing()
     {
@@ -154,10 +156,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("repeat");
         QTest::addColumn<bool>("alongX");
         QTest::addColumn<bool>("alongY");
-        QTest::newRow("no-repeat") << "no-repeat" << false << false;
-        QTest::newRow("repeat-x") << "repeat-x" << true << false;
-        QTest::newRow("repeat-y") << "repeat-y" << false << true;
-        QTest::newRow("repeat") << "repeat" << true << true;
+        QTest::newRow("no-repeat") << u"no-repeat"_s << false << false;
+        QTest::newRow("repeat-x") << u"repeat-x"_s << true << false;
+        QTest::newRow("repeat-y") << u"repeat-y"_s << false << true;
+        QTest::newRow("repeat") << u"repeat"_s << true << true;
     }
     void backgroundImageRepeatsAsAsked()
     {

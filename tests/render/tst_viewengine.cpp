@@ -6,8 +6,11 @@
 #include "rendertestsupport.h"
 #include "testregistry.h"
 
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace Qt::StringLiterals;
 
 using namespace RenderTest;
 using Kind = ViewLayoutBox::Kind;
@@ -41,11 +44,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QSizeF>("size");
+        // clang-format off
         QTest::newRow("borders preview") << PreviewSamples::borders("", "", "") << QSizeF(250, 265);
         QTest::newRow("font preview") << PreviewSamples::font("") << QSizeF(660, 120);
         QTest::newRow("paragraph preview") << PreviewSamples::paragraph("") << QSizeF(360, 120);
-        QTest::newRow("barcode preview")
-            << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
+        QTest::newRow("barcode preview") << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
         QTest::newRow("A4 in millimetres")
             << QStringLiteral(
                    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
@@ -56,6 +59,7 @@ private Q_SLOTS:
                    "flow-name=\"xsl-region-body\">"
                    "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>")
             << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
+        // clang-format on
     }
     void pageSizeFollowsTheMaster()
     {
@@ -120,26 +124,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("attributes");
         QTest::addColumn<QString>("edge");
         QTest::addColumn<double>("expected");
-        QTest::newRow("start") << ""
-                               << "left" << 10.0;
-        QTest::newRow("center") << "text-align=\"center\""
-                                << "center" << 200.0;
-        QTest::newRow("end") << "text-align=\"end\""
-                             << "right" << 390.0;
-        QTest::newRow("right") << "text-align=\"right\""
-                               << "right" << 390.0;
-        QTest::newRow("start indent") << "start-indent=\"30px\""
-                                      << "left" << 40.0;
-        QTest::newRow("text indent") << "text-indent=\"25px\""
-                                     << "left" << 35.0;
-        QTest::newRow("margin and padding") << "margin-left=\"4px\" padding-left=\"6px\""
-                                            << "left" << 20.0;
-        QTest::newRow("end indent, end aligned") << "end-indent=\"50px\" text-align=\"end\""
-                                                 << "right" << 340.0;
+        // clang-format off
+        QTest::newRow("start") << u""_s << u"left"_s << 10.0;
+        QTest::newRow("center") << u"text-align=\"center\""_s << u"center"_s << 200.0;
+        QTest::newRow("end") << u"text-align=\"end\""_s << u"right"_s << 390.0;
+        QTest::newRow("right") << u"text-align=\"right\""_s << u"right"_s << 390.0;
+        QTest::newRow("start indent") << u"start-indent=\"30px\""_s << u"left"_s << 40.0;
+        QTest::newRow("text indent") << u"text-indent=\"25px\""_s << u"left"_s << 35.0;
+        QTest::newRow("margin and padding") << u"margin-left=\"4px\" padding-left=\"6px\""_s << u"left"_s << 20.0;
+        QTest::newRow("two-value padding: the second is left and right") << u"padding=\"4px 15px\""_s << u"left"_s << 25.0;
+        QTest::newRow("three-value padding: the second is left and right") << u"padding=\"4px 15px 30px\""_s << u"left"_s << 25.0;
+        QTest::newRow("end indent, end aligned") << u"end-indent=\"50px\" text-align=\"end\""_s << u"right"_s << 340.0;
         // Longhands refine shorthands, and relative sides the absolute ones, whatever the order.
         QTest::newRow("side, all") << u"padding-left='6px' padding='2px'"_s << u"left"_s << 16.0;
         QTest::newRow("start side") << u"padding-start='6px' padding-left='2px'"_s << u"left"_s << 16.0;
         QTest::newRow("border") << u"border-left='4px solid' border='1px'"_s << u"left"_s << 14.0;
+        // clang-format on
     }
     void horizontalPlacement()
     {
@@ -228,18 +228,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("markup");
         QTest::addColumn<QString>("message");
-        QTest::newRow("not well-formed")
-            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"
-            << "line 1";
-        QTest::newRow("no page sequence")
-            << "<fo:root "
-               "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"
-            << "page-sequence";
+        // clang-format off
+        QTest::newRow("not well-formed") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"_s << u"line 1"_s;
+        QTest::newRow("no page sequence") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"_s << u"page-sequence"_s;
         QTest::newRow("unknown master")
             << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence "
                "master-reference=\"x\">"
                "<fo:flow/></fo:page-sequence></fo:root>"
             << "\"x\"";
+        // clang-format on
     }
     void badMarkupGivesErrorStatusAndText()
     {
@@ -348,8 +345,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("keyword");
         QTest::addColumn<QString>("value");
         for (const auto& c : PreviewSamples::barcodeCases) {
-            QTest::newRow(c.keyword)
-                << QString::fromLatin1(c.keyword) << QString::fromLatin1(c.value);
+            // clang-format off
+            QTest::newRow(c.keyword) << QString::fromLatin1(c.keyword) << QString::fromLatin1(c.value);
+            // clang-format on
         }
     }
     void everySymbologyDrawsItsDefaultValue()
@@ -399,16 +397,11 @@ private Q_SLOTS:
                               "column-width=\"proportional-column-width(3)\"/>") +
                    cells
             << QList<double>{0, 100, 175} << QList<double>{100, 75, 225};
-        QTest::newRow("no columns given")
-            << QStringLiteral("<fo:table>") + cells << QList<double>{0, 400.0 / 3, 800.0 / 3}
-            << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
-        QTest::newRow("separate with spacing")
-            << QStringLiteral("<fo:table border-collapse=\"separate\" border-spacing=\"4px\">") +
-                   cells
-            << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
-        QTest::newRow("percent width") << QStringLiteral("<fo:table width=\"50%\">") + cells
-                                       << QList<double>{0, 200.0 / 3, 400.0 / 3}
-                                       << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
+        // clang-format off
+        QTest::newRow("no columns given") << u"<fo:table>"_s + cells << QList<double>{0, 400.0 / 3, 800.0 / 3} << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
+        QTest::newRow("separate with spacing") << u"<fo:table border-collapse=\"separate\" border-spacing=\"4px\">"_s + cells << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
+        QTest::newRow("percent width") << u"<fo:table width=\"50%\">"_s + cells << QList<double>{0, 200.0 / 3, 400.0 / 3} << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
+        // clang-format on
     }
     void tableColumnsShareTheWidth()
     {
@@ -428,6 +421,83 @@ private Q_SLOTS:
                                     .arg(cells[size_t(i)].rect.left())
                                     .arg(cells[size_t(i)].rect.width())));
         }
+    }
+
+    void spannedCellsCoverTheirColumnsAndRows_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QRectF>("cell");
+        const double w = 400.0 / 3;
+        // clang-format off
+        QTest::newRow("two columns") << u"A"_s << QRectF(0, 0, 2 * w, 20);
+        QTest::newRow("after two columns") << u"B"_s << QRectF(2 * w, 0, w, 20);
+        QTest::newRow("two rows") << u"C"_s << QRectF(0, 20, w, 40);
+        QTest::newRow("beside two rows") << u"D"_s << QRectF(w, 20, w, 20);
+        QTest::newRow("below, beside two rows") << u"F"_s << QRectF(w, 40, w, 20);
+        QTest::newRow("last of the row below") << u"G"_s << QRectF(2 * w, 40, w, 20);
+        // clang-format on
+    }
+    void spannedCellsCoverTheirColumnsAndRows()
+    {
+        QFETCH(QString, text);
+        QFETCH(QRectF, cell);
+        const auto td = [](const char* content, const char* span = "") {
+            return QStringLiteral("<fo:table-cell %1><fo:block line-height=\"20px\">%2</fo:block>"
+                                  "</fo:table-cell>")
+                .arg(QLatin1String(span), QLatin1String(content));
+        };
+        const QString column =
+            u"<fo:table-column column-width=\"proportional-column-width(1)\"/>"_s;
+        ViewEngine engine;
+        engine.loadBuffer(
+            document(u"<fo:table>"_s + column.repeated(3) + u"<fo:table-body><fo:table-row>"_s +
+                     td("A", "number-columns-spanned=\"2\"") + td("B") +
+                     u"</fo:table-row><fo:table-row>"_s + td("C", "number-rows-spanned=\"2\"") +
+                     td("D") + td("E") + u"</fo:table-row><fo:table-row>"_s + td("F") + td("G") +
+                     u"</fo:table-row></fo:table-body></fo:table>"_s));
+        const QPointF inside = textBox(engine, 0, text).rect.center();
+        const auto cells = boxesOf(engine, 0, Kind::TableCell);
+        const auto found = std::find_if(cells.begin(), cells.end(), [&](const ViewLayoutBox& b) {
+            return b.rect.contains(inside);
+        });
+        QVERIFY(found != cells.end());
+        QVERIFY2(near(found->rect.left(), cell.left()) && near(found->rect.top(), cell.top()) &&
+                     near(found->rect.width(), cell.width()) &&
+                     near(found->rect.height(), cell.height()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                .arg(found->rect.left())
+                                .arg(found->rect.top())
+                                .arg(found->rect.width())
+                                .arg(found->rect.height())));
+    }
+
+    void whiteSpaceFollowsItsProperties_data()
+    {
+        QTest::addColumn<QString>("attributes");
+        QTest::addColumn<QString>("content");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("lines");
+        // clang-format off
+        QTest::newRow("blanks and line breaks collapse") << u""_s << u"  a \t b\n  c  "_s << u"a b c"_s << 1;
+        QTest::newRow("line breaks kept") << u"linefeed-treatment=\"preserve\""_s << u"a\nb\nc"_s << u"abc"_s << 3;
+        QTest::newRow("blanks kept") << u"white-space-collapse=\"false\""_s << u"a   b"_s << u"a   b"_s << 1;
+        QTest::newRow("pre keeps both") << u"white-space=\"pre\""_s << u"a  b\nc"_s << u"a  bc"_s << 2;
+        // clang-format on
+    }
+    void whiteSpaceFollowsItsProperties()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(QString, content);
+        QFETCH(QString, text);
+        QFETCH(int, lines);
+        ViewEngine engine;
+        engine.loadBuffer(document(u"<fo:block %1>%2</fo:block>"_s.arg(attributes, content)));
+        QCOMPARE(pageText(engine, 0), text);
+        QSet<int> tops;
+        for (const ViewLayoutBox& box : boxesOf(engine, 0, Kind::Text)) {
+            tops.insert(qRound(box.rect.top()));
+        }
+        QCOMPARE(int(tops.size()), lines);
     }
 
     void rowTakesItsTallestCellAndCellsAlign()

@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 class TestEditDatasourceNodeDlg : public QObject
 {
     Q_OBJECT
@@ -19,16 +21,11 @@ private Q_SLOTS:
         QTest::addColumn<int>("type");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("group");
-        QTest::newRow("edit element") << 0 << "Edit Element"
-                                      << "Element";
-        QTest::newRow("edit attribute") << 1 << "Edit Attribtue"
-                                        << "Attribute";
-        QTest::newRow("insert element") << 2 << "Insert Element"
-                                        << "Element";
-        QTest::newRow("insert attribute") << 3 << "Insert Attribute"
-                                          << "Attribute";
-        QTest::newRow("unknown keeps the template") << 9 << "Edit Node"
-                                                    << "Node";
+        QTest::newRow("edit element") << 0 << u"Edit Element"_s << u"Element"_s;
+        QTest::newRow("edit attribute") << 1 << u"Edit Attribtue"_s << u"Attribute"_s;
+        QTest::newRow("insert element") << 2 << u"Insert Element"_s << u"Element"_s;
+        QTest::newRow("insert attribute") << 3 << u"Insert Attribute"_s << u"Attribute"_s;
+        QTest::newRow("unknown keeps the template") << 9 << u"Edit Node"_s << u"Node"_s;
     }
 
     void captionAndGroupFollowTheType()
@@ -56,13 +53,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("nameEnabled");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("leading digit") << "1abc" << true << false;
-        QTest::newRow("prefix") << "a:b" << true << false;
-        QTest::newRow("dot") << "a.b" << true << false;
-        QTest::newRow("blank inside") << "a b" << true << false;
-        QTest::newRow("empty") << "" << true << false;
-        QTest::newRow("underscore, dash, digit") << "_a-1" << true << true;
-        QTest::newRow("anything with the name box disabled") << "1a:b.c" << false << true;
+        QTest::newRow("leading digit") << u"1abc"_s << true << false;
+        QTest::newRow("prefix") << u"a:b"_s << true << false;
+        QTest::newRow("dot") << u"a.b"_s << true << false;
+        QTest::newRow("blank inside") << u"a b"_s << true << false;
+        QTest::newRow("empty") << u""_s << true << false;
+        QTest::newRow("underscore, dash, digit") << u"_a-1"_s << true << true;
+        QTest::newRow("anything with the name box disabled") << u"1a:b.c"_s << false << true;
     }
 
     void nameRule()

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Core::String;
 
 namespace {
@@ -108,18 +110,13 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("xml");
         QTest::addColumn<QString>("map");
         QTest::addColumn<int>("warnings");
-        QTest::newRow("default namespace warns once, not in the map")
-            << QByteArray("<r xmlns='urn:d' xmlns:a='urn:a'><c xmlns='urn:e'/></r>") << "a=urn:a"
-            << 1;
-        QTest::newRow("reserved prefixes in any case")
-            << QByteArray("<r xmlns:FO='urn:fo' xmlns:Kmb='urn:k' xmlns:xsl='urn:x' "
-                          "xmlns:fox='urn:fox'/>")
-            << "fox=urn:fox" << 0;
-        QTest::newRow("same prefix twice keeps the last")
-            << QByteArray("<r xmlns:a='urn:1'><x><y xmlns:a='urn:2'/></x><z xmlns:b='urn:b'/></r>")
-            << "a=urn:2;b=urn:b" << 0;
-        QTest::newRow("undeclaring the default is no default namespace")
-            << QByteArray("<r xmlns:a='urn:a'><c xmlns=''/></r>") << "a=urn:a" << 0;
+        // clang-format off
+        QTest::newRow("default namespace warns once, not in the map") << QByteArray("<r xmlns='urn:d' xmlns:a='urn:a'><c xmlns='urn:e'/></r>") << u"a=urn:a"_s << 1;
+        QTest::newRow("reserved prefixes in any case") << QByteArray("<r xmlns:FO='urn:fo' xmlns:Kmb='urn:k' xmlns:xsl='urn:x' xmlns:fox='urn:fox'/>") << u"fox=urn:fox"_s << 0;
+        QTest::newRow("km, svg and zc are reserved too") << QByteArray("<r xmlns:km='urn:km' xmlns:SVG='urn:s' xmlns:zc='urn:z' xmlns:kmx='urn:kmx'/>") << u"kmx=urn:kmx"_s << 0;
+        QTest::newRow("same prefix twice keeps the last") << QByteArray("<r xmlns:a='urn:1'><x><y xmlns:a='urn:2'/></x><z xmlns:b='urn:b'/></r>") << u"a=urn:2;b=urn:b"_s << 0;
+        QTest::newRow("undeclaring the default is no default namespace") << QByteArray("<r xmlns:a='urn:a'><c xmlns=''/></r>") << u"a=urn:a"_s << 0;
+        // clang-format on
     }
 
     void namespaceMap()
@@ -163,15 +160,16 @@ private Q_SLOTS:
     void dataAggregationFileNeedsOneOutput_data()
     {
         QTest::addColumn<QByteArray>("lfa");
-        QTest::newRow("none") << QByteArray(
-            "<lfs:datasource xmlns:lfs='http://www.varnel.com/lfs/1.0'/>");
+        // clang-format off
+        QTest::newRow("none") << QByteArray("<lfs:datasource xmlns:lfs='http://www.varnel.com/lfs/1.0'/>");
         QTest::newRow("two") << QByteArray(
             "<lfs:datasource xmlns:lfs='http://www.varnel.com/lfs/1.0'>"
             "<lfs:output><lfs:element name='A'/></lfs:output>"
             "<x><lfs:output><lfs:element name='B'/></lfs:output></x></lfs:datasource>");
-        QTest::newRow("output in another namespace") << QByteArray(
-            "<lfs:datasource xmlns:lfs='urn:other'><lfs:output><lfs:element name='A'/>"
-            "</lfs:output></lfs:datasource>");
+        // clang-format on
+        // clang-format off
+        QTest::newRow("output in another namespace") << QByteArray("<lfs:datasource xmlns:lfs='urn:other'><lfs:output><lfs:element name='A'/></lfs:output></lfs:datasource>");
+        // clang-format on
     }
 
     void dataAggregationFileNeedsOneOutput()
@@ -190,12 +188,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("output");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("namespace that is no URI")
-            << QByteArray("<lfs:element name='A' namespace-prefix='p' namespace-uri='urn:a b'/>")
-            << "\"urn:a b\"";
-        QTest::newRow("element without a name")
-            << QByteArray("<lfs:element name='A'>\n<lfs:list/></lfs:element>") << "line 2";
-        QTest::newRow("nothing described") << QByteArray() << "no element";
+        // clang-format off
+        QTest::newRow("namespace that is no URI") << QByteArray("<lfs:element name='A' namespace-prefix='p' namespace-uri='urn:a b'/>") << u"\"urn:a b\""_s;
+        QTest::newRow("element without a name") << QByteArray("<lfs:element name='A'>\n<lfs:list/></lfs:element>") << u"line 2"_s;
+        QTest::newRow("nothing described") << QByteArray() << u"no element"_s;
+        // clang-format on
     }
 
     void descriptionsThatMakeNoDocumentFail()
@@ -258,9 +255,10 @@ private Q_SLOTS:
     void bigSamplesLoadWhereLibxml2LimitsWouldStop_data()
     {
         QTest::addColumn<QByteArray>("xml");
-        QTest::newRow("text of 12 MB") << "<r>" + QByteArray(12 * 1024 * 1024, 'x') + "</r>";
-        QTest::newRow("1000 levels deep")
-            << QByteArray("<a>").repeated(1000) + QByteArray("</a>").repeated(1000);
+        // clang-format off
+        QTest::newRow("text of 12 MB") << QByteArray("<r>") + QByteArray(12 * 1024 * 1024, 'x') + "</r>";
+        QTest::newRow("1000 levels deep") << QByteArray("<a>").repeated(1000) + QByteArray("</a>").repeated(1000);
+        // clang-format on
     }
 
     void bigSamplesLoadWhereLibxml2LimitsWouldStop()

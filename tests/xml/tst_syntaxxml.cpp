@@ -13,6 +13,8 @@
 
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Core::String;
 
 Q_DECLARE_METATYPE(SyntaxXmlType)
@@ -108,18 +110,18 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("prefixOrUri");
         QTest::addColumn<SyntaxXmlType>("type");
-        QTest::newRow("fo") << "fo" << SyntaxXmlType::FO;
+        // clang-format off
+        QTest::newRow("fo") << u"fo"_s << SyntaxXmlType::FO;
         QTest::newRow("fo uri") << Xml::Namespaces::FO << SyntaxXmlType::FO;
         QTest::newRow("kmb uri") << Xml::Namespaces::KMB << SyntaxXmlType::KMB;
-        QTest::newRow("km") << "km" << SyntaxXmlType::KM;
+        QTest::newRow("km") << u"km"_s << SyntaxXmlType::KM;
         QTest::newRow("xsl uri") << Xml::Namespaces::XSL << SyntaxXmlType::XSL;
-        QTest::newRow("svg") << "svg" << SyntaxXmlType::SVG;
+        QTest::newRow("svg") << u"svg"_s << SyntaxXmlType::SVG;
         QTest::newRow("zc uri") << Xml::Namespaces::ZC << SyntaxXmlType::ZC;
-        QTest::newRow("prefixes are case-sensitive") << "FO" << SyntaxXmlType::Unknown;
-        QTest::newRow("uri with a slash more")
-            << QString(Xml::Namespaces::FO) + u'/' << SyntaxXmlType::Unknown;
-        QTest::newRow("data types are no vocabulary")
-            << Xml::Namespaces::DT << SyntaxXmlType::Unknown;
+        QTest::newRow("prefixes are case-sensitive") << u"FO"_s << SyntaxXmlType::Unknown;
+        QTest::newRow("uri with a slash more") << QString(Xml::Namespaces::FO) + u'/' << SyntaxXmlType::Unknown;
+        QTest::newRow("data types are no vocabulary") << Xml::Namespaces::DT << SyntaxXmlType::Unknown;
+        // clang-format on
     }
     void vocabularyFromPrefixOrUri()
     {
@@ -133,38 +135,24 @@ private Q_SLOTS:
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("property");
         QTest::addColumn<bool>("takes");
-        QTest::newRow("block borders") << "fo:block"
-                                       << "fo:border-left-style" << true;
-        QTest::newRow("block shorthand") << "fo:block"
-                                         << "fo:padding" << true;
-        QTest::newRow("block keeps") << "fo:block"
-                                     << "fo:keep-with-next" << true;
-        QTest::newRow("cell alignment") << "fo:table-cell"
-                                        << "fo:display-align" << true;
-        QTest::newRow("graphic source") << "fo:external-graphic"
-                                        << "fo:src" << true;
-        QTest::newRow("graphic alternate text") << "fo:external-graphic"
-                                                << "km:alt-text" << true;
-        QTest::newRow("root sample") << "fo:root"
-                                     << "kmb:sample-xml" << true;
-        QTest::newRow("page size") << "fo:simple-page-master"
-                                   << "fo:page-height" << true;
-        QTest::newRow("column has no font") << "fo:table-column"
-                                            << "fo:font-size" << false;
-        QTest::newRow("region body has no text alignment") << "fo:region-body"
-                                                           << "fo:text-align" << false;
-        QTest::newRow("inline has no space before") << "fo:inline"
-                                                    << "fo:space-before" << false;
-        QTest::newRow("page number has no source") << "fo:page-number"
-                                                   << "fo:src" << false;
-        QTest::newRow("field") << "kmb:field"
-                               << "xpath" << true;
-        QTest::newRow("barcode type") << "km:barcode"
-                                      << "km:type" << true;
-        QTest::newRow("barcode checksum") << "km:barcode"
-                                          << "include-checksum" << true;
-        QTest::newRow("sort key") << "xsl:sort"
-                                  << "data-type" << true;
+        // clang-format off
+        QTest::newRow("block borders") << u"fo:block"_s << u"fo:border-left-style"_s << true;
+        QTest::newRow("block shorthand") << u"fo:block"_s << u"fo:padding"_s << true;
+        QTest::newRow("block keeps") << u"fo:block"_s << u"fo:keep-with-next"_s << true;
+        QTest::newRow("cell alignment") << u"fo:table-cell"_s << u"fo:display-align"_s << true;
+        QTest::newRow("graphic source") << u"fo:external-graphic"_s << u"fo:src"_s << true;
+        QTest::newRow("graphic alternate text") << u"fo:external-graphic"_s << u"km:alt-text"_s << true;
+        QTest::newRow("root sample") << u"fo:root"_s << u"kmb:sample-xml"_s << true;
+        QTest::newRow("page size") << u"fo:simple-page-master"_s << u"fo:page-height"_s << true;
+        QTest::newRow("column has no font") << u"fo:table-column"_s << u"fo:font-size"_s << false;
+        QTest::newRow("region body has no text alignment") << u"fo:region-body"_s << u"fo:text-align"_s << false;
+        QTest::newRow("inline has no space before") << u"fo:inline"_s << u"fo:space-before"_s << false;
+        QTest::newRow("page number has no source") << u"fo:page-number"_s << u"fo:src"_s << false;
+        QTest::newRow("field") << u"kmb:field"_s << u"xpath"_s << true;
+        QTest::newRow("barcode type") << u"km:barcode"_s << u"km:type"_s << true;
+        QTest::newRow("barcode checksum") << u"km:barcode"_s << u"include-checksum"_s << true;
+        QTest::newRow("sort key") << u"xsl:sort"_s << u"data-type"_s << true;
+        // clang-format on
     }
     void elementsTakeTheirProperties()
     {
@@ -190,24 +178,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("child");
         QTest::addColumn<bool>("holds");
-        QTest::newRow("block inline") << "fo:block"
-                                      << "fo:inline" << true;
-        QTest::newRow("block field") << "fo:block"
-                                     << "kmb:field" << true;
-        QTest::newRow("block barcode") << "fo:block"
-                                       << "km:barcode" << true;
-        QTest::newRow("body repeated rows") << "fo:table-body"
-                                            << "kmb:table-row-repeat" << true;
-        QTest::newRow("list item label") << "fo:list-item"
-                                         << "fo:list-item-label" << true;
-        QTest::newRow("table holds no block") << "fo:table"
-                                              << "fo:block" << false;
-        QTest::newRow("flow holds no inline") << "fo:flow"
-                                              << "fo:inline" << false;
-        QTest::newRow("row holds no row") << "fo:table-row"
-                                          << "fo:table-row" << false;
-        QTest::newRow("choose") << "xsl:choose"
-                                << "xsl:when" << true;
+        // clang-format off
+        QTest::newRow("block inline") << u"fo:block"_s << u"fo:inline"_s << true;
+        QTest::newRow("block field") << u"fo:block"_s << u"kmb:field"_s << true;
+        QTest::newRow("block barcode") << u"fo:block"_s << u"km:barcode"_s << true;
+        QTest::newRow("body repeated rows") << u"fo:table-body"_s << u"kmb:table-row-repeat"_s << true;
+        QTest::newRow("list item label") << u"fo:list-item"_s << u"fo:list-item-label"_s << true;
+        QTest::newRow("table holds no block") << u"fo:table"_s << u"fo:block"_s << false;
+        QTest::newRow("flow holds no inline") << u"fo:flow"_s << u"fo:inline"_s << false;
+        QTest::newRow("row holds no row") << u"fo:table-row"_s << u"fo:table-row"_s << false;
+        QTest::newRow("choose") << u"xsl:choose"_s << u"xsl:when"_s << true;
+        // clang-format on
     }
     void elementsHoldTheirContent()
     {
@@ -225,35 +206,20 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("someValues");
         QTest::addColumn<QString>("role");
         const int enumeration = int(AttributeData::Kind::Enumeration);
-        QTest::newRow("text-align")
-            << "fo:text-align" << enumeration
-            << QStringList{"start", "center", "end", "justify", "left", "right"} << "character";
-        QTest::newRow("text-align-last")
-            << "text-align-last" << enumeration << QStringList{"relative", "justify"} << "";
-        QTest::newRow("border style")
-            << "fo:border-left-style" << enumeration
-            << QStringList{"none", "solid", "double", "dotted", "groove"} << "";
-        QTest::newRow("colour") << "fo:color" << int(AttributeData::Kind::Color) << QStringList()
-                                << "";
-        QTest::newRow("background colour")
-            << "background-color" << int(AttributeData::Kind::Color) << QStringList() << "";
-        QTest::newRow("background image")
-            << "fo:background-image" << int(AttributeData::Kind::Url) << QStringList() << "";
-        QTest::newRow("graphic source")
-            << "fo:src" << int(AttributeData::Kind::Url) << QStringList() << "";
-        QTest::newRow("font family") << "fo:font-family" << int(AttributeData::Kind::String)
-                                     << QStringList() << "font-family";
-        QTest::newRow("padding") << "fo:padding-top" << int(AttributeData::Kind::String)
-                                 << QStringList() << "length-or-percent";
-        QTest::newRow("barcode types")
-            << "km:type" << enumeration
-            << QStringList{"UPC-E",      "DataMatrix", "3of9",      "2of5",
-                           "Code128UCC", "Pdf417",     "QRBarcode", "IntelligentMail"}
-            << "";
-        QTest::newRow("rotation") << "km:rotation" << enumeration
-                                  << QStringList{"0", "90", "180", "270"} << "";
-        QTest::newRow("field xpath")
-            << "kmb:xpath" << int(AttributeData::Kind::String) << QStringList() << "xpath";
+        // clang-format off
+        QTest::newRow("text-align") << u"fo:text-align"_s << enumeration << QStringList{"start", "center", "end", "justify", "left", "right"} << u"character"_s;
+        QTest::newRow("text-align-last") << u"text-align-last"_s << enumeration << QStringList{"relative", "justify"} << u""_s;
+        QTest::newRow("border style") << u"fo:border-left-style"_s << enumeration << QStringList{"none", "solid", "double", "dotted", "groove"} << u""_s;
+        QTest::newRow("colour") << u"fo:color"_s << int(AttributeData::Kind::Color) << QStringList() << u""_s;
+        QTest::newRow("background colour") << u"background-color"_s << int(AttributeData::Kind::Color) << QStringList() << u""_s;
+        QTest::newRow("background image") << u"fo:background-image"_s << int(AttributeData::Kind::Url) << QStringList() << u""_s;
+        QTest::newRow("graphic source") << u"fo:src"_s << int(AttributeData::Kind::Url) << QStringList() << u""_s;
+        QTest::newRow("font family") << u"fo:font-family"_s << int(AttributeData::Kind::String) << QStringList() << u"font-family"_s;
+        QTest::newRow("padding") << u"fo:padding-top"_s << int(AttributeData::Kind::String) << QStringList() << u"length-or-percent"_s;
+        QTest::newRow("barcode types") << u"km:type"_s << enumeration << QStringList{"UPC-E", "DataMatrix", "3of9", "2of5", "Code128UCC", "Pdf417", "QRBarcode", "IntelligentMail"} << u""_s;
+        QTest::newRow("rotation") << u"km:rotation"_s << enumeration << QStringList{"0", "90", "180", "270"} << u""_s;
+        QTest::newRow("field xpath") << u"kmb:xpath"_s << int(AttributeData::Kind::String) << QStringList() << u"xpath"_s;
+        // clang-format on
     }
     void propertiesHaveTheirKind()
     {
@@ -277,9 +243,9 @@ private Q_SLOTS:
     void markupTheLibraryWritesIsKnown_data()
     {
         QTest::addColumn<QString>("markup");
-        QTest::newRow("field") << "<kmb:field xpath=\"/invoice/@number\"/>";
-        QTest::newRow("date field")
-            << "<kmb:field xpath=\"$KMCrtLocalDateTime\" format=\"date:M/dd/yyyy h:mm a\"/>";
+        // clang-format off
+        QTest::newRow("field") << u"<kmb:field xpath=\"/invoice/@number\"/>"_s;
+        QTest::newRow("date field") << u"<kmb:field xpath=\"$KMCrtLocalDateTime\" format=\"date:M/dd/yyyy h:mm a\"/>"_s;
         QTest::newRow("table from the tree")
             << "<fo:table width=\"100%\" "
                "table-layout=\"fixed\"><fo:table-column/><fo:table-header><fo:table-row>"
@@ -290,6 +256,7 @@ private Q_SLOTS:
                "<kmb:field "
                "xpath=\"@sku\"/></fo:block></fo:table-cell></fo:table-row></kmb:table-row-repeat></"
                "fo:table-body></fo:table>";
+        // clang-format on
         QTest::newRow("barcode") << "<fo:block text-align=\"center\" padding=\"10px\"><km:barcode "
                                     "km:type=\"Pdf417\" km:value=\"Hello\" km:draw-text=\"false\" "
                                     "km:rotation=\"90\" km:value-type=\"hex\" fo:id=\"v1\" "
@@ -304,14 +271,14 @@ private Q_SLOTS:
                "fo:id=\"c1\">"
                "<kmb:subdocument-parameter name=\"customer\" "
                "value=\"'ACME'\"/></kmb:subdocument-content></fo:block>";
-        QTest::newRow("image") << "<fo:external-graphic src=\"url(logo.png)\" km:alt-text=\"Logo\" "
-                                  "fo:content-width=\"500px\" fo:id=\"i1\"/>";
-        QTest::newRow("3d") << "<km:object-3d km:src=\"url(m.u3d)\" km:preview-src=\"url(p.png)\" "
-                               "km:lighting-scheme=\"Day\" fo:id=\"m\"/>";
+        // clang-format off
+        QTest::newRow("image") << u"<fo:external-graphic src=\"url(logo.png)\" km:alt-text=\"Logo\" fo:content-width=\"500px\" fo:id=\"i1\"/>"_s;
+        QTest::newRow("3d") << u"<km:object-3d km:src=\"url(m.u3d)\" km:preview-src=\"url(p.png)\" km:lighting-scheme=\"Day\" fo:id=\"m\"/>"_s;
         QTest::newRow("media")
             << "<km:media-object km:src=\"url(a.swf)\" km:preview-src=\"url(p.png)\" fo:id=\"x\">"
                "<km:media-parameter name=\"autoplay\" value=\"true\" param-type=\"player\" "
                "fo:id=\"y\"/></km:media-object>";
+        // clang-format on
         QTest::newRow("map")
             << "<km:geomap address=\"Main St 1\" key=\"k\" map-type=\"terrain\" "
                "fo:content-width=\"512px\" "
@@ -330,9 +297,8 @@ private Q_SLOTS:
             << "<fo:basic-link text-underline-style=\"solid\" text-underline-width=\"auto\" "
                "color=\"rgb(0,0,255)\" "
                "external-destination=\"url(http://example.com)\">Go</fo:basic-link>";
-        QTest::newRow("document settings")
-            << "<km:info title=\"T\" author=\"A\" subject=\"S\" keywords=\"K\" "
-               "fo:id=\"t\"/><km:stylesheet src=\"a.css\" fo:id=\"s\"/>";
+        // clang-format off
+        QTest::newRow("document settings") << u"<km:info title=\"T\" author=\"A\" subject=\"S\" keywords=\"K\" fo:id=\"t\"/><km:stylesheet src=\"a.css\" fo:id=\"s\"/>"_s;
         QTest::newRow("preview document")
             << "<kmb:document fo:font-size=\"12pt\" "
                "fo:font-family=\"Times\"><fo:layout-master-set><fo:simple-page-master "
@@ -343,6 +309,7 @@ private Q_SLOTS:
                "<fo:flow "
                "flow-name=\"xsl-region-body\"><fo:block/></fo:flow></fo:page-sequence></"
                "kmb:document>";
+        // clang-format on
     }
     void markupTheLibraryWritesIsKnown()
     {
@@ -392,16 +359,16 @@ private Q_SLOTS:
     void namesFromMarkupAreNeverXPath_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("apostrophe") << "block'";
-        QTest::newRow("quotation mark") << "block\"";
-        QTest::newRow("or injection") << "none' or @name='block";
-        QTest::newRow("both quotes") << "x\" or @name=\"block' or '1'='1";
-        QTest::newRow("union injection") << "'] | //element[@name='block";
+        QTest::newRow("apostrophe") << u"block'"_s;
+        QTest::newRow("quotation mark") << u"block\""_s;
+        QTest::newRow("or injection") << u"none' or @name='block"_s;
+        QTest::newRow("both quotes") << u"x\" or @name=\"block' or '1'='1"_s;
+        QTest::newRow("union injection") << u"'] | //element[@name='block"_s;
         QTest::newRow("nul") << QString("block") + QChar(0) + QString("'] | //*['");
         QTest::newRow("lone surrogate") << QString(QChar(0xD800));
-        QTest::newRow("empty") << "";
-        QTest::newRow("only the prefix") << "fo:";
-        QTest::newRow("other prefix") << "kmb:block";
+        QTest::newRow("empty") << u""_s;
+        QTest::newRow("only the prefix") << u"fo:"_s;
+        QTest::newRow("other prefix") << u"kmb:block"_s;
     }
     void namesFromMarkupAreNeverXPath()
     {
@@ -445,11 +412,11 @@ private Q_SLOTS:
     {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("inMessage");
-        QTest::newRow("not well-formed")
-            << QByteArray("<syntax-definition><elements><element name=\"field\">")
-            << "KMBSytanx.xml, line";
-        QTest::newRow("empty") << QByteArray("") << "KMBSytanx.xml";
-        QTest::newRow("missing") << QByteArray() << "KMBSytanx.xml";
+        // clang-format off
+        QTest::newRow("not well-formed") << QByteArray("<syntax-definition><elements><element name=\"field\">") << u"KMBSytanx.xml, line"_s;
+        QTest::newRow("empty") << QByteArray("") << u"KMBSytanx.xml"_s;
+        QTest::newRow("missing") << QByteArray() << u"KMBSytanx.xml"_s;
+        // clang-format on
     }
     void brokenDefinitionIsReported()
     {

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const char* const invoice = "<invoice number=\"7\">\n"
@@ -142,9 +144,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QList<int>>("path");
         QTest::addColumn<QString>("xpath");
-        QTest::newRow("attribute of the second line") << QList<int>{2, 0} << "/invoice/line/@id";
-        QTest::newRow("text") << QList<int>{2, 3} << "/invoice/line/text()";
-        QTest::newRow("root") << QList<int>{} << "/invoice";
+        QTest::newRow("attribute of the second line") << QList<int>{2, 0} << u"/invoice/line/@id"_s;
+        QTest::newRow("text") << QList<int>{2, 3} << u"/invoice/line/text()"_s;
+        QTest::newRow("root") << QList<int>{} << u"/invoice"_s;
     }
 
     void xpathOfTheSelectionGoesToTheClipboard()
@@ -167,12 +169,9 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("display");
-        QTest::newRow("dots and dashes") << "order.total-amount"
-                                         << "Order Total Amount";
-        QTest::newRow("capitals") << "VAT-ID"
-                                  << "Vat Id";
-        QTest::newRow("empty") << ""
-                               << "";
+        QTest::newRow("dots and dashes") << u"order.total-amount"_s << u"Order Total Amount"_s;
+        QTest::newRow("capitals") << u"VAT-ID"_s << u"Vat Id"_s;
+        QTest::newRow("empty") << u""_s << u""_s;
     }
 
     void displayNames()
@@ -182,11 +181,19 @@ private Q_SLOTS:
         QCOMPARE(XmlTreeCtrl::getDisplayName(name).toQString(), display);
     }
 
+    void repeatedChildrenMakeOneColumnOfTheRepeatingTable_data()
+    {
+        QTest::addColumn<QString>("sample");
+        // clang-format off
+        QTest::newRow("compact") << u"<order no=\"1\"><item>a</item><sku>K</sku><item>b</item>total</order>"_s;
+        QTest::newRow("indented: blanks make no column") << u"<order no=\"1\">\n  <item>a</item>\n  <sku>K</sku>\n  <item>b</item>total</order>"_s;
+        // clang-format on
+    }
     void repeatedChildrenMakeOneColumnOfTheRepeatingTable()
     {
+        QFETCH(QString, sample);
         XmlTreeCtrl tree;
-        tree.setData(
-            parse("<order no=\"1\"><item>a</item><sku>K</sku><item>b</item>total</order>"));
+        tree.setData(parse(sample.toUtf8().constData()));
         QTreeWidgetItem* root = open(tree, {});
         tree.expandItem(root);
         QCOMPARE(images(root),
@@ -239,6 +246,43 @@ private Q_SLOTS:
         QCOMPARE(tree.topLevelItem(0)->childCount(), 3);
     }
 
+    void groupsLeftClosedByABigFilterOpenFilteredByEveryText_data()
+    {
+        QTest::addColumn<QStringList>("filters");
+        QTest::addColumn<bool>("closed");
+        QTest::addColumn<QString>("children");
+        // clang-format off
+        QTest::newRow("too many items: the last group stays closed") << QStringList{"a"} << true << u"a=1;ax=100"_s;
+        QTest::newRow("a second filter makes it with both texts") << QStringList{"a", "x"} << false << u"ax=100"_s;
+        // clang-format on
+    }
+    void groupsLeftClosedByABigFilterOpenFilteredByEveryText()
+    {
+        QFETCH(QStringList, filters);
+        QFETCH(bool, closed);
+        QFETCH(QString, children);
+        // More matching items than a filter makes at once.
+        const QByteArray group = "<g>" + QByteArray("<ax/>").repeated(100) + "<a/><x/><b/></g>";
+        XmlTreeCtrl tree;
+        tree.setData(parse(("<r>" + group.repeated(1100) + "</r>").constData()));
+        for (const QString& text : filters) {
+            tree.filterTree(text);
+        }
+        QTreeWidgetItem* root = tree.topLevelItem(0);
+        QTreeWidgetItem* last = root->child(root->childCount() - 1);
+        QCOMPARE(last->childCount() == 0, closed);
+        tree.expandItem(last);
+        QMap<QString, int> counts;
+        for (const QString& label : labels(last)) {
+            ++counts[label];
+        }
+        QStringList summary;
+        for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+            summary << it.key() + u'=' + QString::number(it.value());
+        }
+        QCOMPARE(summary.join(u';'), children);
+    }
+
     void filterMatchingNothingDeletesEveryItem()
     {
         XmlTreeCtrl tree;
@@ -286,10 +330,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("label");
-        QTest::newRow("valid name") << "code"
-                                    << "code";
-        QTest::newRow("refused name keeps the label") << "1 code"
-                                                      << "sku";
+        QTest::newRow("valid name") << u"code"_s << u"code"_s;
+        QTest::newRow("refused name keeps the label") << u"1 code"_s << u"sku"_s;
     }
 
     void renamingInPlaceRenamesTheNode()

@@ -80,20 +80,16 @@ private Q_SLOTS:
         QTest::addColumn<bool>("wholeWordUsable");
         QTest::addColumn<bool>("directionShown");
         QTest::addColumn<bool>("directionEnabled");
-        QTest::newRow("down, case") << true << (FR_DOWN | FR_MATCHCASE) << (FR_DOWN | FR_MATCHCASE)
-                                    << true << true << true << true;
-        QTest::newRow("up, whole word")
-            << true << FR_WHOLEWORD << FR_WHOLEWORD << true << true << true << true;
-        QTest::newRow("case disabled") << true << (FR_NOMATCHCASE | FR_MATCHCASE) << FR_MATCHCASE
-                                       << false << true << true << true;
-        QTest::newRow("whole word hidden")
-            << true << FR_HIDEWHOLEWORD << 0u << true << false << true << true;
-        QTest::newRow("direction disabled")
-            << true << (FR_NOUPDOWN | FR_DOWN) << FR_DOWN << true << true << true << false;
-        QTest::newRow("direction hidden")
-            << true << FR_HIDEUPDOWN << 0u << true << true << false << true;
+        // clang-format off
+        QTest::newRow("down, case") << true << (FR_DOWN | FR_MATCHCASE) << (FR_DOWN | FR_MATCHCASE) << true << true << true << true;
+        QTest::newRow("up, whole word") << true << FR_WHOLEWORD << FR_WHOLEWORD << true << true << true << true;
+        QTest::newRow("case disabled") << true << (FR_NOMATCHCASE | FR_MATCHCASE) << FR_MATCHCASE << false << true << true << true;
+        QTest::newRow("whole word hidden") << true << FR_HIDEWHOLEWORD << 0u << true << false << true << true;
+        QTest::newRow("direction disabled") << true << (FR_NOUPDOWN | FR_DOWN) << FR_DOWN << true << true << true << false;
+        QTest::newRow("direction hidden") << true << FR_HIDEUPDOWN << 0u << true << true << false << true;
         // Replacing always goes down: no direction to choose.
         QTest::newRow("replace") << false << 0u << FR_DOWN << true << true << false << true;
+        // clang-format on
     }
     void flagsSetTheOptions()
     {

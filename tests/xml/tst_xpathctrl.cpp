@@ -147,17 +147,6 @@ private Q_SLOTS:
         const QImage with = host.field->grab(button).toImage();
         QVERIFY(without != with);
     }
-
-    void createPlacesTheFieldInItsParent()
-    {
-        QWidget parent;
-        XPathCtrl field(makeSmart<FakeDocumentInformation>(), QStringLiteral("/invoice"));
-        QVERIFY(!XPathCtrl().Create(QRect(0, 0, 10, 10), nullptr));
-        QVERIFY(field.Create(QRect(10, 20, 200, 24), &parent));
-        QCOMPARE(field.parentWidget(), &parent);
-        QCOMPARE(field.geometry(), QRect(10, 20, 200, 24));
-        QVERIFY(!field.isHidden());
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestXPathCtrl)

@@ -158,25 +158,10 @@ private Q_SLOTS:
         QTreeWidget* nodes = list(dialog, itemListId);
         QCOMPARE(nodes->topLevelItem(0)->text(0), text(63073));
         QCOMPARE(row(nodes, QStringLiteral("id"))->text(1), QStringLiteral("1"));
-
-        // At the context, a child is inserted by its name.
-        doubleClickRow(nodes, QStringLiteral("price"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("price"));
-        // A click on its icon moves into it and inserts nothing.
+        // A click on an icon moves into the node and inserts nothing.
         clickIcon(nodes, QStringLiteral("price"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("price"));
+        QVERIFY(expression(dialog)->text().isEmpty());
         QVERIFY(!row(nodes, QStringLiteral("name")));
-        expression(dialog)->clear();
-        doubleClickRow(nodes, QStringLiteral("text()"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("price/text()"));
-
-        // Up twice: the invoice, beside the context.
-        clickIcon(nodes, text(63073));
-        clickIcon(nodes, text(63073));
-        expression(dialog)->clear();
-        doubleClickRow(nodes, QStringLiteral("number"));
-        QCOMPARE(expression(dialog)->text(), QStringLiteral("../@number"));
-
         // The toolbar brings the lists back to the context node.
         command(dialog, 11234);
         QVERIFY(row(nodes, QStringLiteral("price")));
@@ -191,6 +176,41 @@ private Q_SLOTS:
         QCOMPARE(dialog.control(messageIconId)->property("icon").toUInt(), Win32::MB_ICONWARNING);
         doubleClickRow(list(dialog, itemListId), QStringLiteral("invoice"));
         QCOMPARE(expression(dialog)->text(), QStringLiteral("/invoice"));
+    }
+
+    void pathsFollowTheNavigation_data()
+    {
+        QTest::addColumn<QString>("context");
+        QTest::addColumn<QStringList>("moves"); // icons clicked; ".." is the way up
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("inserted");
+        // clang-format off
+        QTest::newRow("child at the context") << u"/invoice/line"_s << QStringList() << u"price"_s << u"price"_s;
+        QTest::newRow("attribute at the context") << u"/invoice/line"_s << QStringList() << u"id"_s << u"@id"_s;
+        QTest::newRow("text below the context") << u"/invoice/line"_s << QStringList{"price"} << u"text()"_s << u"price/text()"_s;
+        QTest::newRow("attribute above the context") << u"/invoice/line"_s << QStringList{".."} << u"number"_s << u"../@number"_s;
+        QTest::newRow("down again to the context") << u"/invoice/line"_s << QStringList{"..", "line"} << u"price"_s << u"price"_s;
+        QTest::newRow("two levels down") << u"/invoice"_s << QStringList{"line", "price"} << u"text()"_s << u"line/price/text()"_s;
+        QTest::newRow("context not in the sample") << u"/order/item"_s << QStringList() << u"invoice"_s << u"/invoice"_s;
+        QTest::newRow("below a context not in the sample") << u"/order/item"_s << QStringList{"invoice"} << u"line"_s << u"/invoice/line"_s;
+        // clang-format on
+    }
+
+    void pathsFollowTheNavigation()
+    {
+        QFETCH(QString, context);
+        QFETCH(QStringList, moves);
+        QFETCH(QString, row);
+        QFETCH(QString, inserted);
+        QTemporaryDir dir;
+        XPathEditDlg dialog(invoiceDocument(dir), QString(), context);
+        open(dialog);
+        QTreeWidget* nodes = list(dialog, itemListId);
+        for (const QString& move : moves) {
+            clickIcon(nodes, move == u".." ? text(63073) : move);
+        }
+        doubleClickRow(nodes, row);
+        QCOMPARE(expression(dialog)->text(), inserted);
     }
 
     void pathsFromContextsTheListCannotShow_data()
@@ -230,19 +250,16 @@ private Q_SLOTS:
         QTest::addColumn<QString>("itemRow");
         QTest::addColumn<QString>("detailRow"); // empty: the item row itself inserts
         QTest::addColumn<QString>("expected");
-        QTest::newRow("function") << 63107u << text(63114) << "substring()"
-                                  << "a = substring() + c";
-        QTest::newRow("script function") << 63107u << QStringLiteral("my") << "my:g"
-                                         << "a = my:g + c";
-        QTest::newRow("arithmetic operator") << 63108u << text(63115) << ">"
-                                             << "a = &gt; + c";
-        QTest::newRow("grouping operator") << 63108u << text(63121) << text(63126) << "a = [] + c";
-        QTest::newRow("comparison") << 63108u << text(63118) << text(63129) << "a = != + c";
-        QTest::newRow("constant") << 63109u << text(63119) << "NaN"
-                                  << "a = NaN + c";
-        QTest::newRow("built-in variable")
-            << 63110u << "$KMCrtUTCDate" << QString() << "a = $KMCrtUTCDate + c";
-        QTest::newRow("template variable") << 63110u << "$total" << QString() << "a = $total + c";
+        // clang-format off
+        QTest::newRow("function") << 63107u << text(63114) << u"substring()"_s << u"a = substring() + c"_s;
+        QTest::newRow("script function") << 63107u << u"my"_s << u"my:g"_s << u"a = my:g + c"_s;
+        QTest::newRow("arithmetic operator") << 63108u << text(63115) << u">"_s << u"a = &gt; + c"_s;
+        QTest::newRow("grouping operator") << 63108u << text(63121) << text(63126) << u"a = [] + c"_s;
+        QTest::newRow("comparison") << 63108u << text(63118) << text(63129) << u"a = != + c"_s;
+        QTest::newRow("constant") << 63109u << text(63119) << u"NaN"_s << u"a = NaN + c"_s;
+        QTest::newRow("built-in variable") << 63110u << u"$KMCrtUTCDate"_s << QString() << u"a = $KMCrtUTCDate + c"_s;
+        QTest::newRow("template variable") << 63110u << u"$total"_s << QString() << u"a = $total + c"_s;
+        // clang-format on
     }
 
     void listsInsertOverTheSelection()
@@ -344,16 +361,15 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("expression");
         QTest::addColumn<QString>("expected"); // empty: valid
-        QTest::newRow("quotes and apostrophe") << "concat(\"it's\", 'a \"b\"')" << QString();
-        QTest::newRow("less and greater") << "count(line) < 2 and 3 > 1" << QString();
-        QTest::newRow("entity form") << "1 &lt;= 2" << QString();
-        QTest::newRow("variables and script") << "my:f($total) = $KMOutputFormat" << QString();
-        QTest::newRow("syntax error") << "line[@id = "
-                                      << "Invalid expression";
-        QTest::newRow("unknown function") << "nosuch(1)"
-                                          << "Unregistered function";
-        QTest::newRow("other files") << "document('/etc/passwd')"
-                                     << "Reading \"/etc/passwd\" was refused";
+        // clang-format off
+        QTest::newRow("quotes and apostrophe") << u"concat(\"it's\", 'a \"b\"')"_s << QString();
+        QTest::newRow("less and greater") << u"count(line) < 2 and 3 > 1"_s << QString();
+        QTest::newRow("entity form") << u"1 &lt;= 2"_s << QString();
+        QTest::newRow("variables and script") << u"my:f($total) = $KMOutputFormat"_s << QString();
+        QTest::newRow("syntax error") << u"line[@id = "_s << u"Invalid expression"_s;
+        QTest::newRow("unknown function") << u"nosuch(1)"_s << u"Unregistered function"_s;
+        QTest::newRow("other files") << u"document('/etc/passwd')"_s << u"Reading \"/etc/passwd\" was refused"_s;
+        // clang-format on
     }
 
     void checkShowsItsVerdict()

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 using Core::String;
 using SampleFiles::schema;
 
@@ -87,7 +89,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("prefix");
         QTest::newRow("unqualified") << QString();
-        QTest::newRow("with the host's prefix") << QStringLiteral("inv");
+        QTest::newRow("with the host's prefix") << u"inv"_s;
     }
 
     void everyDeclaredElementOnce()
@@ -232,13 +234,14 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("body");
         QTest::addColumn<QString>("error"); // the whole message, or a part of it after "~"
 
-        QTest::newRow("no global element") << QByteArray("<xs:complexType name='T'/>")
-                                           << loadFailed(String::formatS(kNoGlobalElement));
+        // clang-format off
+        QTest::newRow("no global element") << QByteArray("<xs:complexType name='T'/>") << loadFailed(String::formatS(kNoGlobalElement));
         QTest::newRow("particle without name or ref")
             << QByteArray(
                    "<xs:element name='R'><xs:complexType><xs:sequence>\n<xs:element type='x'/>"
                    "</xs:sequence></xs:complexType></xs:element>")
             << loadFailed(withLine(kMalformedElement, 3));
+        // clang-format on
         QTest::newRow("complex type with text and no element")
             << QByteArray("<xs:element name='R'><xs:complexType>text</xs:complexType></xs:element>")
             << loadFailed(String::formatS(kContentWithoutElement));
@@ -252,7 +255,7 @@ private Q_SLOTS:
                     .arg(i + 1)
                     .toUtf8();
         }
-        QTest::newRow("300 levels deep") << chain << "~256 levels";
+        QTest::newRow("300 levels deep") << chain << u"~256 levels"_s;
 
         QByteArray doubling = "<xs:element name='E0' type='T0'/>";
         for (int i = 0; i < 20; ++i) {
@@ -263,7 +266,7 @@ private Q_SLOTS:
                             .arg(i + 1)
                             .toUtf8();
         }
-        QTest::newRow("a million elements") << doubling << "~250000 elements";
+        QTest::newRow("a million elements") << doubling << u"~250000 elements"_s;
 
         QTest::newRow("group containing itself")
             << QByteArray(
@@ -285,7 +288,7 @@ private Q_SLOTS:
                    "<xs:attributeGroup ref='Y'/></xs:attributeGroup><xs:attributeGroup name='Y'>"
                    "<xs:attributeGroup ref='X'/></xs:attributeGroup>")
             << "~\"X\"";
-        QTest::newRow("not XML") << QByteArray("<xs:element name='R'>") << "~main.xsd, line";
+        QTest::newRow("not XML") << QByteArray("<xs:element name='R'>") << u"~main.xsd, line"_s;
     }
 
     void brokenSchemasFailWithAReason()
