@@ -3,36 +3,42 @@
 #include "dialogcommands.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
+#include "newtemplatedialog.h"
 #include "outlineview.h"
 #include "outside/core/coreexception.h"
 #include "outside/core/corelog.h"
 #include "outside/sharedui/sharedfiledialogs.h"
 #include "propertyinspector.h"
+#include "recentfiles.h"
 #include "sampledropmarkup.h"
 #include "samplepane.h"
 #include "sourcefindreplace.h"
 #include "templatepreview.h"
+#include "templaterecovery.h"
 #include "templatesourceview.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QStatusBar>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace {
 
 const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Templates (*.fo *.xml);;All files (*)");
+constexpr int recoveryIntervalMs = 60 * 1000;
 
 } // namespace
 
 DesignerWindow::DesignerWindow(QWidget* parent)
     : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview),
       m_samplePane(new SamplePane), m_inspector(new PropertyInspector), m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
-      m_findReplace(new SourceFindReplace(m_source, this))
+      m_findReplace(new SourceFindReplace(m_source, this)), m_recoveryTimer(new QTimer(this))
 {
     m_preview->setObjectName(QStringLiteral("preview"));
     auto* previewArea = new QScrollArea;
@@ -82,6 +88,9 @@ DesignerWindow::DesignerWindow(QWidget* parent)
                                           : tr("The sample data was saved."));
     });
     createMenus();
+    m_recoveryTimer->setInterval(recoveryIntervalMs);
+    connect(m_recoveryTimer, &QTimer::timeout, this, &DesignerWindow::saveRecovery);
+    m_recoveryTimer->start();
     resize(1200, 800);
     updateTitle();
     // Warnings of the library's core log (a schema reference that cannot be
@@ -105,9 +114,17 @@ DesignerWindow::~DesignerWindow()
 void DesignerWindow::createMenus()
 {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&Open..."), QKeySequence::Open, this, &DesignerWindow::onOpen);
-    file->addAction(tr("&Save"), QKeySequence::Save, this, &DesignerWindow::onSave);
-    file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &DesignerWindow::onSaveAs);
+    file->addAction(tr("&New..."), QKeySequence::New, this, &DesignerWindow::onNew)
+        ->setObjectName(QStringLiteral("newAction"));
+    file->addAction(tr("&Open..."), QKeySequence::Open, this, &DesignerWindow::onOpen)
+        ->setObjectName(QStringLiteral("openAction"));
+    m_recentMenu = file->addMenu(tr("Open &Recent"));
+    m_recentMenu->setObjectName(QStringLiteral("recentMenu"));
+    updateRecentMenu();
+    file->addAction(tr("&Save"), QKeySequence::Save, this, &DesignerWindow::onSave)
+        ->setObjectName(QStringLiteral("saveAction"));
+    file->addAction(tr("Save &As..."), QKeySequence::SaveAs, this, &DesignerWindow::onSaveAs)
+        ->setObjectName(QStringLiteral("saveAsAction"));
     file->addSeparator();
     file->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
 
@@ -216,19 +233,28 @@ void DesignerWindow::scheduleRefresh()
 
 bool DesignerWindow::openTemplate(const QString& path)
 {
+    SmartPtr<TemplateDocument> opened;
     try {
-        SmartPtr<TemplateDocument> opened = TemplateDocument::load(path);
-        if (m_document) {
-            m_document->setChangeListener({});
-            m_document->undoStack()->disconnect(this);
-        }
-        m_document = opened;
-        m_sourceShows = nullptr; // the view's history belongs to the template it showed
+        opened = TemplateDocument::load(path);
     } catch (const Core::Exception& e) {
         addMessage(e.getMessage());
         UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
         return false;
     }
+    showTemplate(opened);
+    RecentFiles::add(path);
+    updateRecentMenu();
+    return true;
+}
+
+void DesignerWindow::showTemplate(const SmartPtr<TemplateDocument>& document)
+{
+    if (m_document) {
+        m_document->setChangeListener({});
+        m_document->undoStack()->disconnect(this);
+    }
+    m_document = document;
+    m_sourceShows = nullptr; // the view's history belongs to the template it showed
     if (!m_document->sampleError().isEmpty()) {
         addMessage(m_document->sampleError());
     }
@@ -240,7 +266,41 @@ bool DesignerWindow::openTemplate(const QString& path)
         m_document->select(block);
     }
     refresh();
+}
+
+bool DesignerWindow::offerRecovery()
+{
+    if (!TemplateRecovery::exists()) {
+        return false;
+    }
+    const TemplateRecovery::Content content = TemplateRecovery::read();
+    const QString name = content.path.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(content.path);
+    if (UIApplication::MessageBoxW(
+            tr("The designer was not closed normally. Restore the unsaved changes to %1?").arg(name),
+            Win32::MB_YESNO | Win32::MB_ICONQUESTION) != Win32::IDYES) {
+        TemplateRecovery::remove();
+        return false;
+    }
+    try {
+        showTemplate(TemplateDocument::recovered(content.text, content.path));
+    } catch (const Core::Exception& e) {
+        addMessage(e.getMessage());
+        UIApplication::MessageBoxW(tr("The unsaved changes cannot be restored: %1").arg(e.getMessage().toQString()),
+                                   Win32::MB_ICONERROR);
+        TemplateRecovery::remove();
+        return false;
+    }
     return true;
+}
+
+void DesignerWindow::saveRecovery()
+{
+    m_source->applyPendingEdits();
+    if (!m_document || !m_document->isModified()) {
+        TemplateRecovery::remove();
+    } else if (!TemplateRecovery::write(m_document->text(), m_document->getDocumentPath().toQString())) {
+        statusBar()->showMessage(tr("The unsaved changes cannot be kept in %1.").arg(TemplateRecovery::folder()));
+    }
 }
 
 void DesignerWindow::refresh()
@@ -304,6 +364,60 @@ void DesignerWindow::updateTitle()
     setWindowModified(m_document && m_document->isModified());
 }
 
+void DesignerWindow::onNew()
+{
+    if (!mayDiscardChanges()) {
+        return;
+    }
+    NewTemplateDialog dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    try {
+        showTemplate(
+            TemplateDocument::fromText(StarterTemplates::markup(dialog.chosen()), Core::String(tr("Untitled"))));
+    } catch (const Core::Exception& e) {
+        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
+    }
+}
+
+void DesignerWindow::openRecent(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        RecentFiles::remove(path);
+        updateRecentMenu();
+        UIApplication::MessageBoxW(
+            tr("%1 no longer exists. It was removed from the recent templates.").arg(QDir::toNativeSeparators(path)),
+            Win32::MB_ICONWARNING);
+        return;
+    }
+    if (mayDiscardChanges()) {
+        openTemplate(path);
+    }
+}
+
+void DesignerWindow::updateRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList paths = RecentFiles::paths();
+    for (int i = 0; i < paths.size(); ++i) {
+        const QString& path = paths.at(i);
+        QAction* action = m_recentMenu->addAction(tr("&%1 %2").arg(i + 1).arg(QDir::toNativeSeparators(path)));
+        action->setData(path);
+        // Queued: what it opens rebuilds the menu this action belongs to.
+        connect(action, &QAction::triggered, this, [this, path] {
+            QMetaObject::invokeMethod(this, [this, path] { openRecent(path); }, Qt::QueuedConnection);
+        });
+    }
+    m_recentMenu->addSeparator();
+    QAction* clear = m_recentMenu->addAction(tr("&Clear Recent"), this, [this] {
+        RecentFiles::clear();
+        QMetaObject::invokeMethod(this, &DesignerWindow::updateRecentMenu, Qt::QueuedConnection);
+    });
+    clear->setObjectName(QStringLiteral("clearRecentAction"));
+    clear->setEnabled(!paths.isEmpty());
+}
+
 void DesignerWindow::onOpen()
 {
     if (!mayDiscardChanges()) {
@@ -330,6 +444,7 @@ bool DesignerWindow::onSave()
         UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
         return false;
     }
+    TemplateRecovery::remove();
     updateTitle();
     return true;
 }
@@ -351,6 +466,9 @@ bool DesignerWindow::onSaveAs()
         UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
         return false;
     }
+    TemplateRecovery::remove();
+    RecentFiles::add(path);
+    updateRecentMenu();
     refresh();
     return true;
 }
@@ -373,6 +491,7 @@ bool DesignerWindow::mayDiscardChanges()
         }
     }
     if (!m_document || !m_document->isModified()) {
+        TemplateRecovery::remove();
         return true;
     }
     switch (UIApplication::MessageBoxW(tr("The template has changed. Save the changes?"),
@@ -380,6 +499,7 @@ bool DesignerWindow::mayDiscardChanges()
     case Win32::IDYES:
         return onSave();
     case Win32::IDNO:
+        TemplateRecovery::remove(); // discarded: nothing to offer at the next start
         return true;
     default:
         return false;

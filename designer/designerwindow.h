@@ -11,6 +11,7 @@ class PropertyInspector;
 class QDockWidget;
 class QMenu;
 class QPlainTextEdit;
+class QTimer;
 class SamplePane;
 class SourceFindReplace;
 class TemplatePreview;
@@ -27,8 +28,17 @@ public:
     explicit DesignerWindow(QWidget* parent = nullptr);
     ~DesignerWindow() override;
 
-    /// Opens a template; on failure the message is shown and false answered.
+    /// Opens a template; on failure the message is shown, false answered and
+    /// the template open before stays as it was.
     bool openTemplate(const QString& path);
+    /// Offers to restore the work a session that ended without closing left
+    /// in the recovery file; answers whether it was restored.
+    bool offerRecovery();
+    /// Keeps the modified template in the recovery file (every minute while
+    /// modified); removes the file when there is nothing unsaved.
+    void saveRecovery();
+    /// File > Open Recent: the recent templates, then "Clear Recent".
+    QMenu* recentMenu() const { return m_recentMenu; }
     SmartPtr<TemplateDocument> document() const { return m_document; }
 
     /// Shows what a dialog returned (markup or properties) in the result pane.
@@ -65,7 +75,12 @@ private:
     /// say why not in their status tip.
     void updateCommands();
     void scheduleRefresh();
+    void onNew();
     void onOpen();
+    void openRecent(const QString& path);
+    void updateRecentMenu();
+    /// Makes `document` the template of every view.
+    void showTemplate(const SmartPtr<TemplateDocument>& document);
     bool onSave();
     bool onSaveAs();
     bool mayDiscardChanges();
@@ -82,6 +97,8 @@ private:
     TemplateSourceView* m_source;
     QDockWidget* m_sourceDock = nullptr;
     SourceFindReplace* m_findReplace;
+    QMenu* m_recentMenu = nullptr;
+    QTimer* m_recoveryTimer;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     std::vector<std::pair<QAction*, DialogCommand>> m_commands;

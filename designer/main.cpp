@@ -78,10 +78,13 @@ int main(int argc, char** argv)
         return writeGallery(directory);
     }
     DesignerWindow window;
-    const QString path = args.isEmpty() ? BundledSamples::install(BundledSamples::defaultFolder()) : args.first();
-    if (!path.isEmpty()) {
-        window.openTemplate(path);
-    }
     window.show();
+    // Work a crash left unsaved comes before the template the designer would open.
+    if (!window.offerRecovery()) {
+        const QString path = args.isEmpty() ? BundledSamples::install(BundledSamples::defaultFolder()) : args.first();
+        if (!path.isEmpty()) {
+            window.openTemplate(path);
+        }
+    }
     return QApplication::exec();
 }

@@ -145,14 +145,36 @@ TemplateDocument::~TemplateDocument() = default;
 
 SmartPtr<TemplateDocument> TemplateDocument::load(const Core::String& path)
 {
-    Xml::DomParser parser;
-    parser.parseFile(path); // raises with the file's name and the line
+    // Checked before parsing: a huge file or one of another kind is refused
+    // with a message that says so, not with a parser error deep inside it.
     QFile file(path.toQString());
     if (!file.open(QIODevice::ReadOnly)) {
         throw Core::Exception(Core::String(Tr::tr("Cannot read %1: %2").arg(path.toQString(), file.errorString())));
     }
+    if (file.size() > maximumFileSize) {
+        throw Core::Exception(Core::String(Tr::tr("%1 is too large to open as a template (more than %2 MB).")
+                                               .arg(path.toQString())
+                                               .arg(maximumFileSize / (1024 * 1024))));
+    }
+    const QByteArray text = file.readAll();
+    Xml::DomParser parser;
+    parser.parseMemory(text, path); // raises with the file's name and the line
+    const Xml::Element root = parser.getDocument()->getRootNode();
+    if (root.isNull() || root.get_local_name() != "root" || root.get_namespace_uri() != Xml::Namespaces::FO) {
+        throw Core::Exception(
+            Core::String(Tr::tr("%1 is not an XSL-FO template: its root element is not fo:root.").arg(path.toQString())));
+    }
     return SmartPtr<TemplateDocument>(
-        new TemplateDocument(file.readAll(), parser.getDocument(), Core::IO::FileSystem::getFullPath(path)));
+        new TemplateDocument(text, parser.getDocument(), Core::IO::FileSystem::getFullPath(path)));
+}
+
+SmartPtr<TemplateDocument> TemplateDocument::recovered(const QByteArray& text, const Core::String& path)
+{
+    Xml::DomParser parser;
+    parser.parseMemory(text, path.isEmpty() ? Core::String("recovery") : path);
+    SmartPtr<TemplateDocument> document(new TemplateDocument(text, parser.getDocument(), path));
+    document->m_undo->resetClean(); // unsaved work: it is not what the file holds
+    return document;
 }
 
 SmartPtr<TemplateDocument> TemplateDocument::fromText(const QByteArray& text, const Core::String& name)

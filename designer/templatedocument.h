@@ -39,6 +39,11 @@ public:
     /// Reads a template; raises Core::Exception naming the file and line.
     static SmartPtr<TemplateDocument> load(const Core::String& path);
     static SmartPtr<TemplateDocument> fromText(const QByteArray& text, const Core::String& name);
+    /// Work that was never saved, as the recovery file kept it: `text` for
+    /// the template at `path` (empty when untitled), modified from the start.
+    static SmartPtr<TemplateDocument> recovered(const QByteArray& text, const Core::String& path);
+    /// Larger files are not opened as templates.
+    static constexpr qint64 maximumFileSize = 64 * 1024 * 1024;
     ~TemplateDocument() override;
 
     /// Writes the template atomically and makes `path` its file path;

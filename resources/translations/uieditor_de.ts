@@ -322,6 +322,38 @@
             <source>Insert Field</source>
             <translation>Feld einfügen</translation>
         </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>&amp;Neu...</translation>
+        </message>
+        <message>
+            <source>Open &amp;Recent</source>
+            <translation>&amp;Zuletzt geöffnet</translation>
+        </message>
+        <message>
+            <source>The designer was not closed normally. Restore the unsaved changes to %1?</source>
+            <translation>Der Designer wurde nicht normal beendet. Die nicht gespeicherten Änderungen an %1 wiederherstellen?</translation>
+        </message>
+        <message>
+            <source>The unsaved changes cannot be restored: %1</source>
+            <translation>Die nicht gespeicherten Änderungen können nicht wiederhergestellt werden: %1</translation>
+        </message>
+        <message>
+            <source>The unsaved changes cannot be kept in %1.</source>
+            <translation>Die nicht gespeicherten Änderungen können nicht in %1 gesichert werden.</translation>
+        </message>
+        <message>
+            <source>%1 no longer exists. It was removed from the recent templates.</source>
+            <translation>%1 existiert nicht mehr. Die Datei wurde aus den zuletzt geöffneten Vorlagen entfernt.</translation>
+        </message>
+        <message>
+            <source>&amp;%1 %2</source>
+            <translation>&amp;%1 %2</translation>
+        </message>
+        <message>
+            <source>&amp;Clear Recent</source>
+            <translation>Liste &amp;leeren</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -556,6 +588,17 @@
         </message>
     </context>
     <context>
+        <name>NewTemplateDialog</name>
+        <message>
+            <source>New Template</source>
+            <translation>Neue Vorlage</translation>
+        </message>
+        <message>
+            <source>Start from:</source>
+            <translation>Ausgehen von:</translation>
+        </message>
+    </context>
+    <context>
         <name>OutlineView</name>
         <message>
             <source>Object</source>
@@ -692,6 +735,33 @@
         </message>
     </context>
     <context>
+        <name>StarterTemplates</name>
+        <message>
+            <source>Blank A4 page</source>
+            <translation>Leere A4-Seite</translation>
+        </message>
+        <message>
+            <source>An empty A4 page (21 × 29.7 cm) with 2 cm margins and one block to start from.</source>
+            <translation>Eine leere A4-Seite (21 × 29,7 cm) mit 2 cm Rand und einem Block für den Anfang.</translation>
+        </message>
+        <message>
+            <source>Blank Letter page</source>
+            <translation>Leere Letter-Seite</translation>
+        </message>
+        <message>
+            <source>An empty US Letter page (8.5 × 11 in) with 1 in margins and one block to start from.</source>
+            <translation>Eine leere US-Letter-Seite (8,5 × 11 in) mit 1 in Rand und einem Block für den Anfang.</translation>
+        </message>
+        <message>
+            <source>Invoice</source>
+            <translation>Rechnung</translation>
+        </message>
+        <message>
+            <source>The sample invoice: letterhead, address, item table and totals, bound to its sample data.</source>
+            <translation>Die Beispielrechnung: Briefkopf, Anschrift, Positionstabelle und Summen, an ihre Beispieldaten gebunden.</translation>
+        </message>
+    </context>
+    <context>
         <name>TemplateDocument</name>
         <message>
             <source>Cannot read %1: %2</source>
@@ -732,6 +802,14 @@
         <message>
             <source>Load Sample Data</source>
             <translation>Beispieldaten laden</translation>
+        </message>
+        <message>
+            <source>%1 is too large to open as a template (more than %2 MB).</source>
+            <translation>%1 ist zu groß, um als Vorlage geöffnet zu werden (mehr als %2 MB).</translation>
+        </message>
+        <message>
+            <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
+            <translation>%1 ist keine XSL-FO-Vorlage: Das Wurzelelement ist nicht fo:root.</translation>
         </message>
     </context>
     <context>

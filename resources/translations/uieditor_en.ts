@@ -322,6 +322,38 @@
             <source>Insert Field</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open &amp;Recent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The designer was not closed normally. Restore the unsaved changes to %1?</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The unsaved changes cannot be restored: %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The unsaved changes cannot be kept in %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 no longer exists. It was removed from the recent templates.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;%1 %2</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Clear Recent</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -556,6 +588,17 @@
         </message>
     </context>
     <context>
+        <name>NewTemplateDialog</name>
+        <message>
+            <source>New Template</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start from:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>OutlineView</name>
         <message>
             <source>Object</source>
@@ -692,6 +735,33 @@
         </message>
     </context>
     <context>
+        <name>StarterTemplates</name>
+        <message>
+            <source>Blank A4 page</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An empty A4 page (21 × 29.7 cm) with 2 cm margins and one block to start from.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Blank Letter page</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>An empty US Letter page (8.5 × 11 in) with 1 in margins and one block to start from.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Invoice</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The sample invoice: letterhead, address, item table and totals, bound to its sample data.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>TemplateDocument</name>
         <message>
             <source>Cannot read %1: %2</source>
@@ -731,6 +801,14 @@
         </message>
         <message>
             <source>Load Sample Data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is too large to open as a template (more than %2 MB).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -322,6 +322,38 @@
             <source>Insert Field</source>
             <translation>Insérer un champ</translation>
         </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>&amp;Nouveau...</translation>
+        </message>
+        <message>
+            <source>Open &amp;Recent</source>
+            <translation>Ouvrir un fichier &amp;récent</translation>
+        </message>
+        <message>
+            <source>The designer was not closed normally. Restore the unsaved changes to %1?</source>
+            <translation>Le concepteur n'a pas été fermé normalement. Restaurer les modifications non enregistrées de %1 ?</translation>
+        </message>
+        <message>
+            <source>The unsaved changes cannot be restored: %1</source>
+            <translation>Impossible de restaurer les modifications non enregistrées : %1</translation>
+        </message>
+        <message>
+            <source>The unsaved changes cannot be kept in %1.</source>
+            <translation>Impossible de conserver les modifications non enregistrées dans %1.</translation>
+        </message>
+        <message>
+            <source>%1 no longer exists. It was removed from the recent templates.</source>
+            <translation>%1 n'existe plus. Le fichier a été retiré des modèles récents.</translation>
+        </message>
+        <message>
+            <source>&amp;%1 %2</source>
+            <translation>&amp;%1 %2</translation>
+        </message>
+        <message>
+            <source>&amp;Clear Recent</source>
+            <translation>&amp;Effacer la liste</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -556,6 +588,17 @@
         </message>
     </context>
     <context>
+        <name>NewTemplateDialog</name>
+        <message>
+            <source>New Template</source>
+            <translation>Nouveau modèle</translation>
+        </message>
+        <message>
+            <source>Start from:</source>
+            <translation>Partir de :</translation>
+        </message>
+    </context>
+    <context>
         <name>OutlineView</name>
         <message>
             <source>Object</source>
@@ -692,6 +735,33 @@
         </message>
     </context>
     <context>
+        <name>StarterTemplates</name>
+        <message>
+            <source>Blank A4 page</source>
+            <translation>Page A4 vierge</translation>
+        </message>
+        <message>
+            <source>An empty A4 page (21 × 29.7 cm) with 2 cm margins and one block to start from.</source>
+            <translation>Une page A4 vide (21 × 29,7 cm) avec des marges de 2 cm et un bloc pour commencer.</translation>
+        </message>
+        <message>
+            <source>Blank Letter page</source>
+            <translation>Page Letter vierge</translation>
+        </message>
+        <message>
+            <source>An empty US Letter page (8.5 × 11 in) with 1 in margins and one block to start from.</source>
+            <translation>Une page US Letter vide (8,5 × 11 po) avec des marges de 1 po et un bloc pour commencer.</translation>
+        </message>
+        <message>
+            <source>Invoice</source>
+            <translation>Facture</translation>
+        </message>
+        <message>
+            <source>The sample invoice: letterhead, address, item table and totals, bound to its sample data.</source>
+            <translation>La facture d'exemple : en-tête, adresse, tableau des articles et totaux, liée à ses données d'exemple.</translation>
+        </message>
+    </context>
+    <context>
         <name>TemplateDocument</name>
         <message>
             <source>Cannot read %1: %2</source>
@@ -732,6 +802,14 @@
         <message>
             <source>Load Sample Data</source>
             <translation>Charger les données d'exemple</translation>
+        </message>
+        <message>
+            <source>%1 is too large to open as a template (more than %2 MB).</source>
+            <translation>%1 est trop volumineux pour être ouvert comme modèle (plus de %2 Mo).</translation>
+        </message>
+        <message>
+            <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
+            <translation>%1 n'est pas un modèle XSL-FO : son élément racine n'est pas fo:root.</translation>
         </message>
     </context>
     <context>
