@@ -179,7 +179,7 @@ void DesignerWindow::createUndoActions(QMenu* edit)
     m_undo = edit->addAction(tr("&Undo"));
     m_undo->setObjectName(QStringLiteral("undoAction"));
     m_undo->setShortcut(QKeySequence::Undo);
-    m_redo = edit->addAction(tr("&Redo"));
+    m_redo = edit->addAction(tr("Re&do"));
     m_redo->setObjectName(QStringLiteral("redoAction"));
     m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // Typing waiting in the source view is an edit too: it goes first.
@@ -208,7 +208,7 @@ void DesignerWindow::updateCommands()
     m_undo->setEnabled(stack && stack->canUndo());
     m_undo->setText(stack && stack->canUndo() ? tr("&Undo %1").arg(stack->undoText()) : tr("&Undo"));
     m_redo->setEnabled(stack && stack->canRedo());
-    m_redo->setText(stack && stack->canRedo() ? tr("&Redo %1").arg(stack->redoText()) : tr("&Redo"));
+    m_redo->setText(stack && stack->canRedo() ? tr("Re&do %1").arg(stack->redoText()) : tr("Re&do"));
 }
 
 void DesignerWindow::selectObject(const Xml::Element& element)

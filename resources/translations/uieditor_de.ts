@@ -307,16 +307,8 @@
             <translation>&amp;Rückgängig</translation>
         </message>
         <message>
-            <source>&amp;Redo</source>
-            <translation>&amp;Wiederholen</translation>
-        </message>
-        <message>
             <source>&amp;Undo %1</source>
             <translation>&amp;Rückgängig: %1</translation>
-        </message>
-        <message>
-            <source>&amp;Redo %1</source>
-            <translation>&amp;Wiederholen: %1</translation>
         </message>
         <message>
             <source>Insert Field</source>
@@ -353,6 +345,14 @@
         <message>
             <source>&amp;Clear Recent</source>
             <translation>Liste &amp;leeren</translation>
+        </message>
+        <message>
+            <source>Re&amp;do</source>
+            <translation>&amp;Wiederholen</translation>
+        </message>
+        <message>
+            <source>Re&amp;do %1</source>
+            <translation>&amp;Wiederholen: %1</translation>
         </message>
     </context>
     <context>

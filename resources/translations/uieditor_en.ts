@@ -307,15 +307,7 @@
             <translation type="unfinished" />
         </message>
         <message>
-            <source>&amp;Redo</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
             <source>&amp;Undo %1</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Redo %1</source>
             <translation type="unfinished" />
         </message>
         <message>
@@ -352,6 +344,14 @@
         </message>
         <message>
             <source>&amp;Clear Recent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Re&amp;do</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Re&amp;do %1</source>
             <translation type="unfinished" />
         </message>
     </context>

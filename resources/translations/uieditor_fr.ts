@@ -307,16 +307,8 @@
             <translation>&amp;Annuler</translation>
         </message>
         <message>
-            <source>&amp;Redo</source>
-            <translation>&amp;Rétablir</translation>
-        </message>
-        <message>
             <source>&amp;Undo %1</source>
             <translation>&amp;Annuler : %1</translation>
-        </message>
-        <message>
-            <source>&amp;Redo %1</source>
-            <translation>&amp;Rétablir : %1</translation>
         </message>
         <message>
             <source>Insert Field</source>
@@ -353,6 +345,14 @@
         <message>
             <source>&amp;Clear Recent</source>
             <translation>&amp;Effacer la liste</translation>
+        </message>
+        <message>
+            <source>Re&amp;do</source>
+            <translation>Ré&amp;tablir</translation>
+        </message>
+        <message>
+            <source>Re&amp;do %1</source>
+            <translation>Ré&amp;tablir : %1</translation>
         </message>
     </context>
     <context>

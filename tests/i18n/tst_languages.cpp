@@ -1,5 +1,6 @@
 // The language follows the environment at start-up: the message table, the
 // forms and the tr() texts all speak it. Run once per language by ctest.
+#include "designerwindow.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "frame/logdlg.h"
 #include "frame/moduleconstants.h"
@@ -16,6 +17,8 @@
 #include <QFile>
 #include <QMap>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -28,6 +31,31 @@ class TestLanguages : public QObject
 
 private:
     static QString expected() { return qEnvironmentVariable("UIEDITOR_EXPECTED_LANGUAGE"); }
+
+    // The key after the single "&" of a text, lower case; none without one.
+    static QChar mnemonicOf(const QString& text)
+    {
+        const qsizetype at = QString(text).replace(u"&&"_s, u"__"_s).indexOf(u'&');
+        return at < 0 || at + 1 >= text.size() ? QChar() : text.at(at + 1).toLower();
+    }
+
+    // Fails when two of `texts` share a mnemonic; `where` names them in the message.
+    static bool mnemonicsAreDistinct(const QStringList& texts, const QString& where)
+    {
+        QMap<QChar, QString> taken;
+        for (const QString& text : texts) {
+            const QChar key = mnemonicOf(text);
+            if (key.isNull()) {
+                continue;
+            }
+            if (taken.contains(key)) {
+                qWarning("%s: \"%s\" and \"%s\"", qPrintable(where), qPrintable(taken.value(key)), qPrintable(text));
+                return false;
+            }
+            taken.insert(key, text);
+        }
+        return true;
+    }
 
 private Q_SLOTS:
     void languageComesFromTheEnvironment()
@@ -177,6 +205,25 @@ private Q_SLOTS:
         QCOMPARE(caption, captions.at(column));
     }
 
+    // The menu bar and each menu of the designer, as a user of the language meets them.
+    void noMnemonicIsSharedWithinAMenu()
+    {
+        DesignerWindow window;
+        QStringList titles;
+        for (QAction* action : window.menuBar()->actions()) {
+            titles << action->text();
+            if (QMenu* menu = action->menu()) {
+                QStringList items;
+                for (QAction* item : menu->actions()) {
+                    items << item->text();
+                }
+                QVERIFY(mnemonicsAreDistinct(items, action->text()));
+            }
+        }
+        QVERIFY(titles.size() > 3);
+        QVERIFY(mnemonicsAreDistinct(titles, u"menu bar"_s));
+    }
+
     // Two controls of one form sharing a mnemonic leave the second out of
     // reach from the keyboard.
     void noMnemonicIsSharedWithinAForm()
@@ -207,11 +254,10 @@ private Q_SLOTS:
                         continue;
                     }
                     const QString text = QCoreApplication::translate(qPrintable(context), qPrintable(source));
-                    const qsizetype at = QString(text).replace(u"&&"_s, u"__"_s).indexOf(u'&');
-                    if (at < 0 || at + 1 >= text.size()) {
+                    const QChar key = mnemonicOf(text);
+                    if (key.isNull()) {
                         continue;
                     }
-                    const QChar key = text.at(at + 1).toLower();
                     QVERIFY2(!taken.contains(key), qPrintable(u"%1: \"%2\" and \"%3\""_s.arg(name, taken.value(key), text)));
                     taken.insert(key, text);
                 }
