@@ -129,6 +129,11 @@ bool MarkupScanner::readStartTag()
             return false;
         }
         m_pos = attribute.valueEnd + 1;
+        // XML separates attributes by white space: without it, removing one
+        // attribute would glue its neighbours together.
+        if (m_pos < m_text.size() && !isSpace(m_text.at(m_pos)) && !at("/>") && !at(">")) {
+            return false;
+        }
         element.attributes.push_back(std::move(attribute));
     }
     element.startTagEnd = m_pos;
