@@ -207,20 +207,6 @@ void readTextAlignLast(PropertyReading& r)
     }
 }
 
-void readTextIndent(PropertyReading& r)
-{
-    if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
-        r.style.textIndent = *l;
-    }
-}
-
-void readLastLineEndIndent(PropertyReading& r)
-{
-    if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
-        r.style.lastLineEndIndent = *l;
-    }
-}
-
 void readLineHeight(PropertyReading& r)
 {
     Style& s = r.style;

@@ -24,6 +24,16 @@ struct PropertyReading
 
 using PropertyReader = void (*)(PropertyReading& r);
 
+/// A length or percentage of any sign into the style member `Field`
+/// (a LengthPct or an optional one): the indents.
+template <auto Field>
+void readLengthPct(PropertyReading& r)
+{
+    if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
+        r.style.*Field = *l;
+    }
+}
+
 // Fonts and text
 void readFontSize(PropertyReading& r);
 void readFontFamily(PropertyReading& r);
@@ -34,8 +44,6 @@ void readFont(PropertyReading& r);
 void readColor(PropertyReading& r);
 void readTextAlign(PropertyReading& r);
 void readTextAlignLast(PropertyReading& r);
-void readTextIndent(PropertyReading& r);
-void readLastLineEndIndent(PropertyReading& r);
 void readLineHeight(PropertyReading& r);
 void readTextTransform(PropertyReading& r);
 void readLetterSpacing(PropertyReading& r);
@@ -82,8 +90,6 @@ void readBoxShadow(PropertyReading& r);
 // Sizes, spaces, alignment and breaks
 void readSpaceBefore(PropertyReading& r);
 void readSpaceAfter(PropertyReading& r);
-void readStartIndent(PropertyReading& r);
-void readEndIndent(PropertyReading& r);
 void readWidth(PropertyReading& r);
 void readHeight(PropertyReading& r);
 void readContentWidth(PropertyReading& r);

@@ -73,20 +73,6 @@ void readSpaceAfter(PropertyReading& r)
     readSpace(r, r.style.spaceAfter);
 }
 
-void readStartIndent(PropertyReading& r)
-{
-    if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
-        r.style.startIndent = *l;
-    }
-}
-
-void readEndIndent(PropertyReading& r)
-{
-    if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
-        r.style.endIndent = *l;
-    }
-}
-
 void readWidth(PropertyReading& r)
 {
     readBoxSize(r, r.style.width);
