@@ -1,5 +1,6 @@
 #include "designerwindow.h"
 
+#include "backgroundload.h"
 #include "dialogcommands.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
@@ -22,8 +23,11 @@
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <QUndoStack>
@@ -32,14 +36,20 @@ namespace {
 
 const char* const templateFilter = QT_TRANSLATE_NOOP("DesignerWindow", "Templates (*.fo *.xml);;All files (*)");
 constexpr int recoveryIntervalMs = 60 * 1000;
+const char* const showSampleDataKey = "designer/showSampleData";
 
 } // namespace
 
 DesignerWindow::DesignerWindow(QWidget* parent)
     : QMainWindow(parent), m_outline(new OutlineView), m_preview(new TemplatePreview),
       m_samplePane(new SamplePane), m_inspector(new PropertyInspector), m_result(new QPlainTextEdit), m_source(new TemplateSourceView),
-      m_findReplace(new SourceFindReplace(m_source, this)), m_recoveryTimer(new QTimer(this))
+      m_findReplace(new SourceFindReplace(m_source, this)), m_recoveryTimer(new QTimer(this)),
+      m_loads(new BackgroundLoad(this))
 {
+    statusBar()->addPermanentWidget(m_loads->statusWidget());
+    connect(m_loads, &BackgroundLoad::cancelled, this, [this] {
+        statusBar()->showMessage(tr("Cancelled: the template and its sample data are as they were."));
+    });
     m_preview->setObjectName(QStringLiteral("preview"));
     auto* previewArea = new QScrollArea;
     previewArea->setWidget(m_preview);
@@ -106,6 +116,7 @@ DesignerWindow::~DesignerWindow()
     if (m_document) {
         // The document may outlive the window, and its stack reports its end.
         m_document->setChangeListener({});
+        m_document->setSampleBinder({});
         m_document->undoStack()->disconnect(this);
     }
     Core::Log::removeListener(m_logListener);
@@ -140,6 +151,7 @@ void DesignerWindow::createMenus()
         ->setObjectName(QStringLiteral("findAction"));
     edit->addAction(tr("&Replace..."), QKeySequence::Replace, this, [openFindReplace] { openFindReplace(false); })
         ->setObjectName(QStringLiteral("replaceAction"));
+    createViewMenu();
 
     const std::pair<DialogCommand::Menu, QString> menus[] = {
         {DialogCommand::Menu::Format, tr("F&ormat")}, {DialogCommand::Menu::Insert, tr("&Insert")},
@@ -172,6 +184,21 @@ void DesignerWindow::createMenus()
         }
     }
     updateCommands();
+}
+
+void DesignerWindow::createViewMenu()
+{
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    m_showSampleData = view->addAction(tr("Show Sample &Data"));
+    m_showSampleData->setObjectName(QStringLiteral("showSampleDataAction"));
+    m_showSampleData->setCheckable(true);
+    m_showSampleData->setChecked(QSettings().value(QLatin1String(showSampleDataKey), false).toBool());
+    m_preview->setShowSampleData(m_showSampleData->isChecked());
+    connect(m_showSampleData, &QAction::toggled, this, [this](bool show) {
+        QSettings().setValue(QLatin1String(showSampleDataKey), show);
+        m_preview->setShowSampleData(show);
+        m_preview->showDocument(m_document.get());
+    });
 }
 
 void DesignerWindow::createUndoActions(QMenu* edit)
@@ -233,32 +260,93 @@ void DesignerWindow::scheduleRefresh()
 
 bool DesignerWindow::openTemplate(const QString& path)
 {
-    SmartPtr<TemplateDocument> opened;
-    try {
-        opened = TemplateDocument::load(path);
-    } catch (const Core::Exception& e) {
-        addMessage(e.getMessage());
-        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
-        return false;
+    TemplateDocument::ParsedFile parsed;
+    // Small files, and those refused at once for their size, are read here.
+    if (const qint64 size = QFileInfo(path).size();
+        size <= ParsedSample::backgroundBytes || size > TemplateDocument::maximumFileSize) {
+        try {
+            parsed = TemplateDocument::parseFile(path);
+        } catch (const Core::Exception& e) {
+            refuseOpening(e.getMessage());
+            return false;
+        }
+        if (!ParsedSample::isLargeXml(TemplateDocument::samplePathOf(parsed))) {
+            showOpened(parsed, path);
+            return true;
+        }
     }
-    showTemplate(opened);
+    // The worker reads what is large; the window takes the result, or keeps
+    // what it shows when the user cancels.
+    m_loads->start(tr("Opening %1...").arg(QFileInfo(path).fileName()),
+                   [this, path, parsed = std::move(parsed)]() mutable -> BackgroundLoad::Finish {
+                       try {
+                           if (parsed.xml.isNull()) {
+                               parsed = TemplateDocument::parseFile(path);
+                           }
+                           if (const Core::String sample = TemplateDocument::samplePathOf(parsed);
+                               ParsedSample::isLargeXml(sample)) {
+                               parsed.sample = ParsedSample::read(sample);
+                           }
+                       } catch (const Core::Exception& e) {
+                           return [this, message = e.getMessage()] { refuseOpening(message); };
+                       }
+                       return [this, path, parsed = std::move(parsed)] { showOpened(parsed, path); };
+                   });
+    return true;
+}
+
+void DesignerWindow::refuseOpening(const Core::String& message)
+{
+    addMessage(message);
+    UIApplication::MessageBoxW(message, Win32::MB_ICONERROR);
+}
+
+void DesignerWindow::showOpened(const TemplateDocument::ParsedFile& parsed, const QString& path)
+{
+    showTemplate(TemplateDocument::fromParsed(parsed));
     RecentFiles::add(path);
     updateRecentMenu();
-    return true;
+}
+
+void DesignerWindow::bindInBackground(const Core::String& path)
+{
+    const TemplateDocument* target = m_document.get();
+    m_loads->start(tr("Loading %1...").arg(QFileInfo(path.toQString()).fileName()),
+                   [this, path, target]() -> BackgroundLoad::Finish {
+                       ParsedSample sample = ParsedSample::read(path);
+                       return [this, target, sample = std::move(sample)] {
+                           if (m_document.get() != target) {
+                               return; // another template came meanwhile
+                           }
+                           m_document->bindParsedSample(sample);
+                           if (!m_document->sampleError().isEmpty()) {
+                               addMessage(m_document->sampleError());
+                           }
+                       };
+                   });
 }
 
 void DesignerWindow::showTemplate(const SmartPtr<TemplateDocument>& document)
 {
     if (m_document) {
         m_document->setChangeListener({});
+        m_document->setSampleBinder({});
         m_document->undoStack()->disconnect(this);
     }
+    m_loads->cancel(); // what it would bring belongs to the template that goes
     m_document = document;
     m_sourceShows = nullptr; // the view's history belongs to the template it showed
     if (!m_document->sampleError().isEmpty()) {
         addMessage(m_document->sampleError());
     }
     m_document->setChangeListener([this] { scheduleRefresh(); });
+    m_document->setSampleBinder([this](const Core::String& path) {
+        if (!ParsedSample::isLargeXml(path)) {
+            return false;
+        }
+        bindInBackground(path);
+        return true;
+    });
     connect(m_document->undoStack(), &QUndoStack::cleanChanged, this, &DesignerWindow::updateTitle);
     connect(m_document->undoStack(), &QUndoStack::indexChanged, this, &DesignerWindow::updateCommands);
     // Work starts on the first block of the first flow, where most dialogs act.
@@ -275,9 +363,14 @@ bool DesignerWindow::offerRecovery()
     }
     const TemplateRecovery::Content content = TemplateRecovery::read();
     const QString name = content.path.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(content.path);
-    if (UIApplication::MessageBoxW(
-            tr("The designer was not closed normally. Restore the unsaved changes to %1?").arg(name),
-            Win32::MB_YESNO | Win32::MB_ICONQUESTION) != Win32::IDYES) {
+    QMessageBox question(QMessageBox::Question, windowTitle(),
+                         tr("The designer was not closed normally. Restore the unsaved changes to %1?").arg(name),
+                         QMessageBox::NoButton, this);
+    QPushButton* restore = question.addButton(tr("Restore"), QMessageBox::AcceptRole);
+    question.setEscapeButton(question.addButton(tr("Discard"), QMessageBox::DestructiveRole));
+    question.setDefaultButton(restore);
+    question.exec();
+    if (question.clickedButton() != restore) {
         TemplateRecovery::remove();
         return false;
     }

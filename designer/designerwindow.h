@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class BackgroundLoad;
 class OutlineView;
 class QAction;
 class PropertyInspector;
@@ -29,8 +30,14 @@ public:
     ~DesignerWindow() override;
 
     /// Opens a template; on failure the message is shown, false answered and
-    /// the template open before stays as it was.
+    /// the template open before stays as it was. A large template, or one
+    /// with a large sample, is read on a worker thread: true is answered at
+    /// once, and the template shows when backgroundLoad() has finished.
     bool openTemplate(const QString& path);
+    /// Reading large templates and samples, with its progress and Cancel.
+    BackgroundLoad* backgroundLoad() const { return m_loads; }
+    /// View > Show Sample Data: the preview shows the sample's values in the fields.
+    QAction* showSampleDataAction() const { return m_showSampleData; }
     /// Offers to restore the work a session that ended without closing left
     /// in the recovery file; answers whether it was restored.
     bool offerRecovery();
@@ -71,6 +78,11 @@ protected:
 private:
     void createMenus();
     void createUndoActions(QMenu* edit);
+    void createViewMenu();
+    void showOpened(const TemplateDocument::ParsedFile& parsed, const QString& path);
+    void refuseOpening(const Core::String& message);
+    /// Reads a large sample on a worker thread and binds it to the template when done.
+    void bindInBackground(const Core::String& path);
     /// Enables the dialog commands that can act on the selection; the others
     /// say why not in their status tip.
     void updateCommands();
@@ -101,6 +113,8 @@ private:
     QTimer* m_recoveryTimer;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
+    QAction* m_showSampleData = nullptr;
+    BackgroundLoad* m_loads;
     std::vector<std::pair<QAction*, DialogCommand>> m_commands;
     bool m_refreshScheduled = false;
     const TemplateDocument* m_sourceShows = nullptr; // whose markup the source view has

@@ -132,9 +132,10 @@ bool declaresOtherEncoding(const QByteArray& text)
 
 } // namespace
 
-TemplateDocument::TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml, Core::String path)
+TemplateDocument::TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml, Core::String path,
+                                   ParsedSample sample)
     : m_asciiOnly(declaresOtherEncoding(text)), m_path(std::move(path)), m_sample(makeSmart<SampleXml>()),
-      m_undo(std::make_unique<QUndoStack>())
+      m_undo(std::make_unique<QUndoStack>()), m_parsedSample(std::move(sample))
 {
     adopt(text, std::move(xml));
     m_selected = root();
@@ -144,6 +145,11 @@ TemplateDocument::TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocu
 TemplateDocument::~TemplateDocument() = default;
 
 SmartPtr<TemplateDocument> TemplateDocument::load(const Core::String& path)
+{
+    return fromParsed(parseFile(path));
+}
+
+TemplateDocument::ParsedFile TemplateDocument::parseFile(const Core::String& path)
 {
     // Checked before parsing: a huge file or one of another kind is refused
     // with a message that says so, not with a parser error deep inside it.
@@ -164,8 +170,19 @@ SmartPtr<TemplateDocument> TemplateDocument::load(const Core::String& path)
         throw Core::Exception(
             Core::String(Tr::tr("%1 is not an XSL-FO template: its root element is not fo:root.").arg(path.toQString())));
     }
-    return SmartPtr<TemplateDocument>(
-        new TemplateDocument(text, parser.getDocument(), Core::IO::FileSystem::getFullPath(path)));
+    return {text, parser.getDocument(), Core::IO::FileSystem::getFullPath(path), {}};
+}
+
+Core::String TemplateDocument::samplePathOf(const ParsedFile& parsed)
+{
+    const Core::String relative = parsed.xml->getRootNode().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
+    return relative.isEmpty() ? relative
+                              : Core::IO::FileSystem::combine(Core::IO::FileSystem::getDirectoryName(parsed.path), relative);
+}
+
+SmartPtr<TemplateDocument> TemplateDocument::fromParsed(const ParsedFile& parsed)
+{
+    return SmartPtr<TemplateDocument>(new TemplateDocument(parsed.text, parsed.xml, parsed.path, parsed.sample));
 }
 
 SmartPtr<TemplateDocument> TemplateDocument::recovered(const QByteArray& text, const Core::String& path)
@@ -471,10 +488,12 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
     }
     Rewriters rewriters;
     StartTagRewriter& tag = rewriterOf(rewriters, indexOf(element));
+    std::vector<Core::String> removed;
     if (mode == ApplyMode::Replace) {
         for (const Xml::Attribute& attribute : element.get_attributes()) {
             if (!properties.containsProperty(propertyName(attribute))) {
                 tag.set(attribute.get_name().toQString().toUtf8(), std::nullopt);
+                removed.push_back(attribute.get_name());
             }
         }
     }
@@ -483,6 +502,9 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
         QByteArray name;
         if (!existing.isNull()) {
             name = existing.get_name().toQString().toUtf8();
+            if (change.value.isEmpty()) {
+                removed.push_back(existing.get_name());
+            }
         } else if (change.value.isEmpty()) {
             continue;
         } else if (change.prefix.isEmpty()) {
@@ -493,7 +515,22 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
         }
         tag.set(name, change.value.isEmpty() ? std::nullopt : std::optional<QString>(change.value.toQString()));
     }
-    commit(action.isEmpty() ? Tr::tr("Change Properties") : action, rewritten(rewriters));
+    // A dynamic or conditional value goes with its attribute, in the same step.
+    std::vector<Replacement> extra;
+    const Core::String id = element.get_attribute_value("id");
+    if (!id.isEmpty() && !removed.empty()) {
+        TemplateValues values = m_values;
+        for (const Core::String& name : removed) {
+            values.set(PropertyValueEx(name, id));
+        }
+        if (!(values == m_values)) {
+            if (!values.hasObject(id.toQString()) && generatedId().match(id.toQString()).hasMatch()) {
+                tag.set("id", std::nullopt);
+            }
+            extra.push_back(valuesReplacement(values, rewriters));
+        }
+    }
+    commit(action.isEmpty() ? Tr::tr("Change Properties") : action, rewritten(rewriters, extra));
 }
 
 Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
@@ -638,6 +675,13 @@ void TemplateDocument::loadSample()
     } else if (extension == ".xsd") {
         type = DatasourceType::XsdFile;
     }
+    if (!m_parsedSample.path.isEmpty() && type == DatasourceType::XmlFile &&
+        Core::IO::FileSystem::getFullPath(m_parsedSample.path) == Core::IO::FileSystem::getFullPath(path)) {
+        m_sample->setParsedXml(path, m_parsedSample.xml, m_parsedSample.error);
+        m_parsedSample = {};
+        return;
+    }
+    m_parsedSample = {};
     m_sample->load(path, type);
 }
 
@@ -645,6 +689,20 @@ void TemplateDocument::loadSample()
 void TemplateDocument::bindSample(const Core::String& path)
 {
     const Core::String full = Core::IO::FileSystem::getFullPath(path);
+    if (m_binder && m_binder(full)) {
+        return;
+    }
+    bindFullPath(full);
+}
+
+void TemplateDocument::bindParsedSample(const ParsedSample& sample)
+{
+    m_parsedSample = sample;
+    bindFullPath(sample.path);
+}
+
+void TemplateDocument::bindFullPath(const Core::String& full)
+{
     const Core::String stored =
         m_path.isEmpty() ? full : Core::IO::FileSystem::makeRelative(full, Core::IO::FileSystem::getDirectoryName(m_path));
     Rewriters rewriters;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markupscanner.h"
+#include "parsedsample.h"
 #include "starttagrewriter.h"
 #include "templatevalues.h"
 #include "xml/model/samplexml.h"
@@ -38,6 +39,20 @@ public:
 
     /// Reads a template; raises Core::Exception naming the file and line.
     static SmartPtr<TemplateDocument> load(const Core::String& path);
+    /// A template file read and parsed, with its sample when that was parsed too.
+    struct ParsedFile
+    {
+        QByteArray text;
+        SmartPtr<Xml::XmlDocument> xml;
+        Core::String path; ///< full path
+        ParsedSample sample;
+    };
+    /// The reading half of load(), safe on a worker thread; raises as load().
+    static ParsedFile parseFile(const Core::String& path);
+    /// The full path of the sample a parsed template names; empty for none.
+    static Core::String samplePathOf(const ParsedFile& parsed);
+    /// The document of a parsed file, made on the thread that is to use it.
+    static SmartPtr<TemplateDocument> fromParsed(const ParsedFile& parsed);
     static SmartPtr<TemplateDocument> fromText(const QByteArray& text, const Core::String& name);
     /// Work that was never saved, as the recovery file kept it: `text` for
     /// the template at `path` (empty when untitled), modified from the start.
@@ -121,6 +136,13 @@ public:
     /// once the template has one, and loads it. The outcome is read with
     /// sampleDocument() and sampleError().
     void bindSample(const Core::String& path);
+    /// Binds the sample as bindSample does, taking it as parsed elsewhere.
+    void bindParsedSample(const ParsedSample& sample);
+    /// Lets the host take over binding a sample: called with the sample's
+    /// full path, it answers true when it will finish the binding itself
+    /// with bindParsedSample (after reading a large file on a worker
+    /// thread), and false to leave it to bindSample.
+    void setSampleBinder(std::function<bool(const Core::String&)> binder) { m_binder = std::move(binder); }
 
     /// The first block of the first flow below `element` (of the whole
     /// template when there is none below it); null when there is none.
@@ -163,7 +185,9 @@ private:
     using Rewriters = std::map<int, StartTagRewriter>;
     using Replacement = std::tuple<qsizetype, qsizetype, QByteArray>; // from, to, bytes
 
-    TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml, Core::String path);
+    TemplateDocument(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml, Core::String path,
+                     ParsedSample sample = {});
+    void bindFullPath(const Core::String& full);
     /// Makes `text` (parsed as `xml`) the template's content.
     void adopt(const QByteArray& text, SmartPtr<Xml::XmlDocument> xml);
     /// Sets the template to `text` for undo and redo, selecting the element at `selected`.
@@ -202,4 +226,6 @@ private:
     mutable QHash<int, Core::String> m_generatedIds; // by position, for objects without "id"
     std::unique_ptr<QUndoStack> m_undo;
     std::function<void()> m_changed;
+    std::function<bool(const Core::String&)> m_binder;
+    ParsedSample m_parsedSample; // taken by the next loadSample of its path
 };

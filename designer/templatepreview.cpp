@@ -1,6 +1,8 @@
 #include "templatepreview.h"
 
+#include "outside/core/coreexception.h"
 #include "outside/core/corefilesystem.h"
+#include "sampledatamerge.h"
 #include "templatedocument.h"
 
 #include <QPainter>
@@ -19,9 +21,22 @@ void TemplatePreview::showDocument(TemplateDocument* document)
 {
     m_pageSizes.clear();
     m_error.clear();
+    m_unresolved.clear();
     if (document) {
         const Core::String folder = Core::IO::FileSystem::getDirectoryName(document->getDocumentPath());
-        m_engine.loadBuffer(document->xml()->writeToString(false), folder);
+        SmartPtr<Xml::XmlDocument> shown = document->xml();
+        if (const SmartPtr<SampleXml> sample = document->getSampleXml(); m_showSampleData && sample) {
+            try {
+                const SampleDataMerge merge(*document, sample);
+                if (merge.result()) {
+                    shown = merge.result();
+                    m_unresolved = merge.unresolved();
+                }
+            } catch (const Core::Exception&) {
+                // What the sample cannot fill, the preview shows with its expressions.
+            }
+        }
+        m_engine.loadBuffer(shown->writeToString(false), folder);
         if (m_engine.getStatus() == ViewEngine::StatusError) {
             m_error = m_engine.getLastError();
         }

@@ -18,6 +18,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
@@ -211,14 +213,15 @@ private Q_SLOTS:
 
     void unsavedWorkIsOfferedAfterACrash_data()
     {
-        QTest::addColumn<int>("answer");
-        QTest::newRow("restore") << Win32::IDYES;
-        QTest::newRow("discard") << Win32::IDNO;
+        QTest::addColumn<QString>("button");
+        QTest::newRow("restore") << u"Restore"_s;
+        QTest::newRow("discard") << u"Discard"_s;
     }
 
     void unsavedWorkIsOfferedAfterACrash()
     {
-        QFETCH(int, answer);
+        QFETCH(QString, button);
+        const bool restore = button == "Restore"_L1;
         QTemporaryDir dir;
         QByteArray edited;
         QString path;
@@ -233,12 +236,18 @@ private Q_SLOTS:
         const QByteArray onDisk = fileBytes(path);
         QVERIFY(onDisk != edited);
 
-        TestSupport::RecordingMessageBoxFactory messages;
-        messages.answerWith({answer});
         DesignerWindow next;
-        QCOMPARE(next.offerRecovery(), answer == Win32::IDYES);
-        QCOMPARE(messages.count(), 1);
-        if (answer == Win32::IDYES) {
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<QMessageBox>([&button](QMessageBox* box) {
+            for (QAbstractButton* candidate : box->buttons()) {
+                if (candidate->text() == button) {
+                    candidate->click();
+                }
+            }
+        });
+        QCOMPARE(next.offerRecovery(), restore);
+        QVERIFY(answer.handled());
+        if (restore) {
             QCOMPARE(next.document()->text(), edited);
             QCOMPARE(next.document()->getDocumentPath().toQString(), path);
             QVERIFY(next.document()->isModified());
@@ -246,7 +255,7 @@ private Q_SLOTS:
             fileAction(next, u"saveAction"_s)->trigger();
         }
         QVERIFY(!TemplateRecovery::exists());
-        QCOMPARE(fileBytes(path), answer == Win32::IDYES ? edited : onDisk);
+        QCOMPARE(fileBytes(path), restore ? edited : onDisk);
     }
 };
 

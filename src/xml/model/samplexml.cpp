@@ -139,12 +139,7 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
             sample = XsdSampleBuilder(m_xsdPrefix, m_xsdNamespace).build(path);
             break;
         }
-        m_document = sample;
-        createNamespaceMap();
-        if (kind != SampleKind::Schema && m_hasDefaultNamespace) {
-            UIApplication::MessageBoxW(kDefaultNamespaceWarning,
-                                       Win32::MB_ICONWARNING | Win32::MB_OK);
-        }
+        takeDocument(sample, kind != SampleKind::Schema);
     } catch (const Core::Exception& e) {
         m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), e.getMessage());
         m_document = SmartPtr<Xml::XmlDocument>();
@@ -156,6 +151,31 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
             Core::String::formatS(kLoadFailed),
             Core::String(SampleXmlTr::tr("There is not enough memory to hold the sample data.")));
     }
+}
+
+void SampleXml::takeDocument(const SmartPtr<Xml::XmlDocument>& document, bool warnOfDefaultNamespace)
+{
+    m_document = document;
+    createNamespaceMap();
+    if (warnOfDefaultNamespace && m_hasDefaultNamespace) {
+        UIApplication::MessageBoxW(kDefaultNamespaceWarning, Win32::MB_ICONWARNING | Win32::MB_OK);
+    }
+}
+
+void SampleXml::setParsedXml(const Core::String& path, const SmartPtr<Xml::XmlDocument>& document,
+                             const Core::String& parseError)
+{
+    m_type = DatasourceType::XmlFile;
+    m_path = path;
+    m_lastError = Core::String();
+    m_document = SmartPtr<Xml::XmlDocument>();
+    m_namespaces.clear();
+    m_hasDefaultNamespace = false;
+    if (!parseError.isEmpty() || document.isNull()) {
+        m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), parseError);
+        return;
+    }
+    takeDocument(document, true);
 }
 
 SmartPtr<Xml::XmlDocument>

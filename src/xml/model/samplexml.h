@@ -37,6 +37,12 @@ public:
     bool load(const Core::String& path, DatasourceType type);
     /// Loads the recorded path again with the recorded type.
     void reload();
+    /// Takes the XML file at `path` as parsed elsewhere (a host parses large
+    /// samples on a worker thread): what load() does after its parse, without
+    /// the wait cursor. A non-empty `parseError` is the parser's message and
+    /// leaves the model empty with the error load() would give.
+    void setParsedXml(const Core::String& path, const SmartPtr<Xml::XmlDocument>& document,
+                      const Core::String& parseError);
 
     SmartPtr<Xml::XmlDocument> getXmlDocument() const { return m_document; }
     Core::String getXmlDocumentFilePath() const { return m_path; }
@@ -80,6 +86,8 @@ private:
     enum class SampleKind { Xml, DataAggregation, Schema };
     /// The steps every kind of source shares around the parse.
     void loadSample(const Core::String& path, SampleKind kind);
+    /// Makes `document` the sample and reads its prefixes.
+    void takeDocument(const SmartPtr<Xml::XmlDocument>& document, bool warnOfDefaultNamespace);
 
     Core::String m_path;
     DatasourceType m_type = DatasourceType::XmlFile;

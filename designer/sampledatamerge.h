@@ -1,0 +1,43 @@
+#pragma once
+
+#include "outside/dom/xmldocument.h"
+#include "xml/model/samplexml.h"
+#include "xml/model/xpathevaluator.h"
+
+#include <QStringList>
+
+class TemplateDocument;
+
+/// The template as it prints with its sample data, for the preview: a copy in
+/// which every kmb:field holds its value and every repeat is unrolled, one
+/// copy of its content per node it iterates, evaluated at that node. A field
+/// whose expression selects nothing shows the expression in the warning colour.
+/// The template itself is not touched.
+class SampleDataMerge
+{
+public:
+    /// The colour of fields that select nothing.
+    static constexpr const char* warningColor = "#d9480f";
+    /// Copies a repeat makes at most: the preview shows a few pages, and a
+    /// sample of a million rows must not stall it.
+    static constexpr int maxCopies = 2000;
+
+    SampleDataMerge(TemplateDocument& document, const SmartPtr<SampleXml>& sample);
+
+    /// The merged copy as markup, null when it could not be made.
+    SmartPtr<Xml::XmlDocument> result() const { return m_result; }
+    /// The expressions of the fields that selected nothing, in document order.
+    const QStringList& unresolved() const { return m_unresolved; }
+
+private:
+    void visitChildren(const Xml::Element& element, const Xml::Node& context);
+    void visit(Xml::Element element, const Xml::Node& context);
+    void fill(Xml::Element field, const Xml::Node& context);
+    /// The repeat stays, holding one copy of its content per node: the
+    /// renderer lays out what is inside elements it does not know.
+    void unroll(Xml::Element repeat, const Xml::Node& context);
+
+    XPathEvaluator m_evaluator;
+    SmartPtr<Xml::XmlDocument> m_result;
+    QStringList m_unresolved;
+};

@@ -1,0 +1,213 @@
+// The preview with the sample's values, large files read while the window
+// stays usable, and dynamic values that go with their attribute.
+#include "backgroundload.h"
+#include "bundledsamples.h"
+#include "designerwindow.h"
+#include "outside/core/namespaces.h"
+#include "sampledatamerge.h"
+#include "scriptedfiledialogs.h"
+#include "templatepreview.h"
+#include "testregistry.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThreadPool>
+#include <QUndoStack>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+int countBoxes(DesignerWindow& window, ViewLayoutBox::Kind kind, const QString& text = QString())
+{
+    int count = 0;
+    for (const ViewLayoutBox& box : window.preview()->pageBoxes(0)) {
+        count += box.kind == kind && box.text.toQString().contains(text);
+    }
+    return count;
+}
+
+// Pixels of the preview in the warning colour, as the user would see them.
+int warningPixels(DesignerWindow& window)
+{
+    const QImage image = window.preview()->grab().toImage();
+    const QColor warning(QString::fromLatin1(SampleDataMerge::warningColor));
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += qAbs(pixel.red() - warning.red()) + qAbs(pixel.green() - warning.green()) +
+                         qAbs(pixel.blue() - warning.blue()) < 40;
+        }
+    }
+    return count;
+}
+
+QString write(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
+{
+    QFile file(dir.filePath(name));
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? file.fileName() : QString();
+}
+
+// An invoice with `lines` lines: several megabytes read on a worker thread.
+QByteArray bigSample(int lines)
+{
+    return "<invoice number='big'><customer><name>Big Customer</name></customer><lines>" +
+           QByteArray("<line sku='X'><description>Item</description><amount>1.00</amount></line>").repeated(lines) +
+           "</lines></invoice>";
+}
+
+} // namespace
+
+class TestSampleData : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void previewShowsTheSampleValues_data()
+    {
+        QTest::addColumn<QString>("text");      // a text run on the page
+        QTest::addColumn<int>("withoutData");   // how often it shows with the expressions
+        QTest::addColumn<int>("withData");      // and with the sample's values
+        QTest::newRow("field") << u"Lumière"_s << 0 << 1;
+        QTest::newRow("field's expression") << u"[/invoice/customer/name]"_s << 1 << 0;
+        QTest::newRow("field relative to each repeated node") << u"NP-455"_s << 0 << 1;
+        QTest::newRow("repeat gives one row per node") << u"[@sku]"_s << 1 << 0;
+    }
+
+    void previewShowsTheSampleValues()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, withoutData);
+        QFETCH(int, withData);
+        QTemporaryDir dir;
+        DesignerWindow window;
+        window.showSampleDataAction()->setChecked(false);
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        const QByteArray markup = window.document()->text();
+        QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::Text, text), withoutData);
+        const int rowsWithoutData = countBoxes(window, ViewLayoutBox::Kind::TableRow);
+        window.showSampleDataAction()->trigger();
+        QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::Text, text), withData);
+        QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::TableRow), rowsWithoutData - 1 + 4); // four lines
+        QCOMPARE(window.document()->text(), markup);
+        QVERIFY(!window.document()->isModified());
+    }
+
+    void fieldsThatSelectNothingAreMarked()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        window.showSampleDataAction()->setChecked(true);
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        window.show();
+        QVERIFY(window.preview()->unresolvedFields().isEmpty());
+        QCOMPARE(warningPixels(window), 0);
+        window.document()->insertMarkup(u"<kmb:field xpath=\"/invoice/nothing\"/>"_s,
+                                        TemplateDocument::InsertPosition::Inside);
+        QCoreApplication::processEvents();
+        QCOMPARE(window.preview()->unresolvedFields(), QStringList{u"/invoice/nothing"_s});
+        QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::Text, u"/invoice/nothing"_s), 1);
+        QVERIFY(warningPixels(window) > 0);
+    }
+
+    void largeFilesAreReadInTheBackground_data()
+    {
+        QTest::addColumn<bool>("sample"); // else a template
+        QTest::addColumn<bool>("cancel");
+        QTest::newRow("sample") << true << false;
+        QTest::newRow("sample, cancelled") << true << true;
+        QTest::newRow("template") << false << false;
+        QTest::newRow("template, cancelled") << false << true;
+    }
+
+    void largeFilesAreReadInTheBackground()
+    {
+        QFETCH(bool, sample);
+        QFETCH(bool, cancel);
+        QTemporaryDir dir;
+        const QString invoice = BundledSamples::install(dir.path());
+        const QString big = write(dir, u"big.xml"_s, bigSample(60000));
+        QVERIFY(QFileInfo(big).size() > ParsedSample::backgroundBytes);
+        QFile bundled(invoice);
+        QVERIFY(bundled.open(QIODevice::ReadOnly));
+        // Large itself, and bound to the large sample.
+        const QString bigTemplate = write(dir, u"big.fo"_s,
+                                          bundled.readAll()
+                                              .replace("invoice.xml", "big.xml")
+                                              .replace("<fo:layout-master-set>", "<!--" + QByteArray(1500000, 'x') +
+                                                                                     "--><fo:layout-master-set>"));
+        DesignerWindow window;
+        window.show();
+        QVERIFY(window.openTemplate(invoice));
+        QSignalSpy finished(window.backgroundLoad(), &BackgroundLoad::finished);
+        TestSupport::ScriptedFileDialogs files;
+        if (sample) {
+            files.answerWith({big});
+            window.menuBar()->findChild<QAction*>(u"LoadSampleData"_s)->trigger();
+        } else {
+            QVERIFY(window.openTemplate(bigTemplate));
+        }
+        QVERIFY(window.backgroundLoad()->isBusy());
+        QVERIFY(window.backgroundLoad()->statusWidget()->isVisibleTo(&window));
+        if (cancel) {
+            QTest::mouseClick(window.backgroundLoad()->cancelButton(), Qt::LeftButton);
+            QThreadPool::globalInstance()->waitForDone(); // the worker ends; its result must not land
+            QCoreApplication::processEvents();
+            QCOMPARE(finished.count(), 0);
+        } else {
+            QVERIFY(finished.wait(60000));
+        }
+        QVERIFY(!window.backgroundLoad()->isBusy());
+        const QString expected = QFileInfo(cancel ? invoice : sample ? invoice : bigTemplate).canonicalFilePath();
+        QCOMPARE(QFileInfo(window.document()->getDocumentPath().toQString()).canonicalFilePath(), expected);
+        const SmartPtr<SampleXml> loaded = window.document()->getSampleXml();
+        QVERIFY(loaded);
+        QCOMPARE(QFileInfo(loaded->getXmlDocumentFilePath().toQString()).fileName(),
+                 cancel ? u"invoice.xml"_s : u"big.xml"_s);
+        QCOMPARE(window.document()->isModified(), sample && !cancel);
+        QCOMPARE(int(loaded->getXmlDocument()->getRootNode().find(u"lines/line"_s).size()), cancel ? 4 : 60000);
+    }
+
+    void clearedAttributeTakesItsValueAlong_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("cleared") << int(TemplateDocument::ApplyMode::Merge);
+        QTest::newRow("left out of the whole set") << int(TemplateDocument::ApplyMode::Replace);
+    }
+
+    void clearedAttributeTakesItsValueAlong()
+    {
+        QFETCH(int, mode);
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        const SmartPtr<TemplateDocument> document = window.document();
+        const QByteArray original = document->text();
+        window.selectObject(Xml::Element(document->root().find(u"//*[@id='address']/*[1]"_s,
+                                                                {{"fo", Xml::Namespaces::FO}}).front()));
+        PropertyValueEx dynamic("color", document->objectIdOf(document->selected()));
+        dynamic.setType(PropertyValueType::Dynamic);
+        dynamic.setDynamicValue("/invoice/@currency");
+        document->setPropertyValue(document->selected(), dynamic);
+        QVERIFY(document->text().contains("kmb:values"));
+        PropertyCollection properties = TemplateDocument::propertiesOf(document->selected());
+        if (mode == int(TemplateDocument::ApplyMode::Merge)) {
+            properties.setProperty(EditableProperty("fo:color", ""));
+        } else {
+            properties.removePropertyByName("fo:color");
+        }
+        document->applyProperties(document->getSelectedObjectPath(), properties, TemplateDocument::ApplyMode(mode));
+        QCOMPARE(document->text(), original); // no value, no id made for it
+        document->undoStack()->undo();
+        QVERIFY(document->propertyValue(document->selected(), "color").isDynamic());
+    }
+};
+
+UIEDITOR_TEST_CLASS(TestSampleData)
+#include "tst_sampledata.moc"
