@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>BackgroundLoad</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>BackgroundPage</name>
         <message>
             <source>Background Properties</source>
@@ -353,6 +360,34 @@
         <message>
             <source>Re&amp;do %1</source>
             <translation>&amp;Wiederholen: %1</translation>
+        </message>
+        <message>
+            <source>Cancelled: the template and its sample data are as they were.</source>
+            <translation>Abgebrochen: Vorlage und Beispieldaten sind unverändert.</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>A&amp;nsicht</translation>
+        </message>
+        <message>
+            <source>Show Sample &amp;Data</source>
+            <translation>&amp;Beispieldaten anzeigen</translation>
+        </message>
+        <message>
+            <source>Opening %1...</source>
+            <translation>%1 wird geöffnet...</translation>
+        </message>
+        <message>
+            <source>Loading %1...</source>
+            <translation>%1 wird geladen...</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Wiederherstellen</translation>
+        </message>
+        <message>
+            <source>Discard</source>
+            <translation>Verwerfen</translation>
         </message>
     </context>
     <context>

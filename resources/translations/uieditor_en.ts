@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>BackgroundLoad</name>
+        <message>
+            <source>Cancel</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>BackgroundPage</name>
         <message>
             <source>Background Properties</source>
@@ -352,6 +359,34 @@
         </message>
         <message>
             <source>Re&amp;do %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cancelled: the template and its sample data are as they were.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show Sample &amp;Data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Opening %1...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Loading %1...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Discard</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>BackgroundLoad</name>
+        <message>
+            <source>Cancel</source>
+            <translation>Annuler</translation>
+        </message>
+    </context>
+    <context>
         <name>BackgroundPage</name>
         <message>
             <source>Background Properties</source>
@@ -353,6 +360,34 @@
         <message>
             <source>Re&amp;do %1</source>
             <translation>Ré&amp;tablir : %1</translation>
+        </message>
+        <message>
+            <source>Cancelled: the template and its sample data are as they were.</source>
+            <translation>Annulé : le modèle et ses données d'exemple sont inchangés.</translation>
+        </message>
+        <message>
+            <source>&amp;View</source>
+            <translation>&amp;Affichage</translation>
+        </message>
+        <message>
+            <source>Show Sample &amp;Data</source>
+            <translation>Afficher les &amp;données d'exemple</translation>
+        </message>
+        <message>
+            <source>Opening %1...</source>
+            <translation>Ouverture de %1...</translation>
+        </message>
+        <message>
+            <source>Loading %1...</source>
+            <translation>Chargement de %1...</translation>
+        </message>
+        <message>
+            <source>Restore</source>
+            <translation>Restaurer</translation>
+        </message>
+        <message>
+            <source>Discard</source>
+            <translation>Abandonner</translation>
         </message>
     </context>
     <context>

@@ -1,0 +1,120 @@
+// How long a user waits for the designer: from constructing the window with
+// the sample invoice until its preview has been painted, with the fields
+// showing their expressions and with the sample's values; and one undo.
+//   QT_QPA_PLATFORM=offscreen build-dev/bench/bench_designer -median 21
+#include "bundledsamples.h"
+#include "designerwindow.h"
+#include "templatepreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUndoStack>
+
+namespace {
+
+// Notes when `watched` has been painted: the event loop turn that delivered
+// the paint event has finished painting by the time it returns.
+class PaintWatcher : public QObject
+{
+public:
+    explicit PaintWatcher(QWidget* watched) { watched->installEventFilter(this); }
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+bool waitUntilPainted(PaintWatcher& watcher)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!watcher.painted && timer.elapsed() < 5000) {
+        QCoreApplication::processEvents();
+    }
+    const bool painted = watcher.painted;
+    watcher.painted = false;
+    return painted;
+}
+
+} // namespace
+
+class BenchDesigner : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true); // the setting below is the bench's own
+        QVERIFY(m_dir.isValid());
+        m_invoice = BundledSamples::install(m_dir.path());
+        QVERIFY(!m_invoice.isEmpty());
+    }
+
+    void firstPaintedPreview_data()
+    {
+        QTest::addColumn<bool>("sampleData");
+        QTest::newRow("expressions") << false;
+        QTest::newRow("sample data") << true;
+    }
+
+    void firstPaintedPreview()
+    {
+        QFETCH(bool, sampleData);
+        QSettings().setValue(QStringLiteral("designer/showSampleData"), sampleData);
+        bool painted = true;
+        QBENCHMARK
+        {
+            DesignerWindow window;
+            PaintWatcher watcher(window.preview());
+            window.openTemplate(m_invoice);
+            window.show();
+            painted = painted && waitUntilPainted(watcher);
+        }
+        QVERIFY(painted);
+    }
+
+    void oneUndo_data() { firstPaintedPreview_data(); }
+
+    void oneUndo()
+    {
+        QFETCH(bool, sampleData);
+        QSettings().setValue(QStringLiteral("designer/showSampleData"), sampleData);
+        DesignerWindow window;
+        window.openTemplate(m_invoice);
+        window.show();
+        PaintWatcher watcher(window.preview());
+        bool painted = true;
+        QBENCHMARK
+        {
+            // Each round: an edit to undo (not timed apart), then its undo until painted.
+            window.document()->applyProperties(window.document()->getSelectedObjectPath(),
+                                               [] {
+                                                   PropertyCollection colour;
+                                                   colour.setProperty(EditableProperty("fo:color", "#aa0000"));
+                                                   return colour;
+                                               }());
+            QCoreApplication::processEvents();
+            watcher.painted = false;
+            window.undoAction()->trigger();
+            painted = painted && waitUntilPainted(watcher);
+        }
+        QVERIFY(painted);
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QString m_invoice;
+};
+
+QTEST_MAIN(BenchDesigner)
+#include "bench_designer.moc"
