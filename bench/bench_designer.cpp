@@ -1,6 +1,7 @@
 // How long a user waits for the designer: from constructing the window with
 // the sample invoice until its preview has been painted, with the fields
-// showing their expressions and with the sample's values; and one undo.
+// showing their expressions and with the sample's values; the preview's
+// refresh alone; and one undo.
 //   QT_QPA_PLATFORM=offscreen build-dev/bench/bench_designer -median 21
 #include "bundledsamples.h"
 #include "designerwindow.h"
@@ -75,12 +76,29 @@ private Q_SLOTS:
         QBENCHMARK
         {
             DesignerWindow window;
+            painted = painted && window.preview()->showsSampleData() == sampleData;
             PaintWatcher watcher(window.preview());
             window.openTemplate(m_invoice);
             window.show();
             painted = painted && waitUntilPainted(watcher);
         }
         QVERIFY(painted);
+    }
+
+    // The preview alone: what every edit costs before painting.
+    void previewRefresh_data() { firstPaintedPreview_data(); }
+
+    void previewRefresh()
+    {
+        QFETCH(bool, sampleData);
+        const SmartPtr<TemplateDocument> document = TemplateDocument::load(m_invoice);
+        TemplatePreview preview;
+        preview.setShowSampleData(sampleData);
+        QBENCHMARK
+        {
+            preview.showDocument(document.get());
+        }
+        QCOMPARE(preview.pageCount(), 1);
     }
 
     void oneUndo_data() { firstPaintedPreview_data(); }

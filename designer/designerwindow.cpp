@@ -96,6 +96,9 @@ DesignerWindow::DesignerWindow(QWidget* parent)
     connect(m_samplePane, &SamplePane::sampleModifiedChanged, this, [this](bool modified) {
         statusBar()->showMessage(modified ? tr("The sample data has changed.")
                                           : tr("The sample data was saved."));
+        if (modified && m_preview->showsSampleData()) {
+            m_preview->showDocument(m_document.get()); // the values it shows were edited
+        }
     });
     createMenus();
     m_recoveryTimer->setInterval(recoveryIntervalMs);
