@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,6 +70,8 @@ class TestSampleData : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup() { QSettings().remove(u"designer/showSampleData"_s); } // other suites start without it
+
     void previewShowsTheSampleValues_data()
     {
         QTest::addColumn<QString>("text");      // a text run on the page
