@@ -72,9 +72,10 @@ void SampleDataMerge::unroll(Xml::Element repeat, const Xml::Node& context)
 {
     const std::vector<Xml::Node> content = repeat.get_children();
     std::vector<Xml::Node> nodes = m_evaluator.nodes(context, repeat.get_attribute_value("xpath"));
-    if (nodes.size() > size_t(maxCopies)) {
-        nodes.resize(size_t(maxCopies));
+    if (nodes.size() > size_t(m_copiesLeft)) {
+        nodes.resize(size_t(m_copiesLeft));
     }
+    m_copiesLeft -= int(nodes.size());
     for (const Xml::Node& node : nodes) {
         for (const Xml::Node& part : content) {
             const Xml::Node copy = repeat.import_node(part);

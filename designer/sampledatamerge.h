@@ -18,8 +18,8 @@ class SampleDataMerge
 public:
     /// The colour of fields that select nothing.
     static constexpr const char* warningColor = "#d9480f";
-    /// Copies a repeat makes at most: the preview shows a few pages, and a
-    /// sample of a million rows must not stall it.
+    /// Copies all repeats together make at most: the preview shows a few
+    /// pages, and a sample of a million rows must not stall it.
     static constexpr int maxCopies = 2000;
 
     SampleDataMerge(TemplateDocument& document, const SmartPtr<SampleXml>& sample);
@@ -40,4 +40,5 @@ private:
     XPathEvaluator m_evaluator;
     SmartPtr<Xml::XmlDocument> m_result;
     QStringList m_unresolved;
+    int m_copiesLeft = maxCopies;
 };
