@@ -71,10 +71,7 @@ void SampleDataMerge::fill(Xml::Element field, const Xml::Node& context)
 void SampleDataMerge::unroll(Xml::Element repeat, const Xml::Node& context)
 {
     const std::vector<Xml::Node> content = repeat.get_children();
-    std::vector<Xml::Node> nodes = m_evaluator.nodes(context, repeat.get_attribute_value("xpath"));
-    if (nodes.size() > size_t(m_copiesLeft)) {
-        nodes.resize(size_t(m_copiesLeft));
-    }
+    const std::vector<Xml::Node> nodes = m_evaluator.nodes(context, repeat.get_attribute_value("xpath"), m_copiesLeft);
     m_copiesLeft -= int(nodes.size());
     for (const Xml::Node& node : nodes) {
         for (const Xml::Node& part : content) {

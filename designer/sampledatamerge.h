@@ -20,7 +20,7 @@ public:
     static constexpr const char* warningColor = "#d9480f";
     /// Copies all repeats together make at most: the preview shows a few
     /// pages, and a sample of a million rows must not stall it.
-    static constexpr int maxCopies = 2000;
+    static constexpr int maxCopies = 500;
 
     SampleDataMerge(TemplateDocument& document, const SmartPtr<SampleXml>& sample);
 

@@ -109,9 +109,9 @@ std::optional<Core::String> XPathEvaluator::text(const Xml::Node& context, const
     return result;
 }
 
-std::vector<Xml::Node> XPathEvaluator::nodes(const Xml::Node& context, const Core::String& expression)
+std::vector<Xml::Node> XPathEvaluator::nodes(const Xml::Node& context, const Core::String& expression, int limit)
 {
-    if (!d->context || expression.trimmed().isEmpty()) {
+    if (!d->context || expression.trimmed().isEmpty() || limit <= 0) {
         return {};
     }
     // The DOM hands out the node handles; a path at the document itself
@@ -122,7 +122,9 @@ std::vector<Xml::Node> XPathEvaluator::nodes(const Xml::Node& context, const Cor
     }
     const Core::String path = context.isNull() ? XPathHelpers::composeXPath("/", expression) : expression;
     try {
-        return from.find(path, d->namespaces);
+        // Handles only for the nodes wanted: a sample may hold a million.
+        return from.find("(" + path + ")[position() <= " + Core::String(QString::number(limit)) + "]",
+                         d->namespaces);
     } catch (const Core::Exception&) {
         return {};
     }

@@ -30,9 +30,9 @@ public:
     /// context is the document itself). Empty when the expression selects no
     /// node or cannot be evaluated.
     std::optional<Core::String> text(const Xml::Node& context, const Core::String& expression);
-    /// The nodes `expression` selects at `context`; none when it selects
-    /// something else or cannot be evaluated.
-    std::vector<Xml::Node> nodes(const Xml::Node& context, const Core::String& expression);
+    /// The first `limit` nodes `expression` selects at `context`; none when
+    /// it selects something else or cannot be evaluated.
+    std::vector<Xml::Node> nodes(const Xml::Node& context, const Core::String& expression, int limit);
 
 private:
     struct Private;
