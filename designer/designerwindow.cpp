@@ -264,6 +264,7 @@ void DesignerWindow::scheduleRefresh()
 bool DesignerWindow::openTemplate(const QString& path)
 {
     TemplateDocument::ParsedFile parsed;
+    Core::String samplePath;
     // Small files, and those refused at once for their size, are read here.
     if (const qint64 size = QFileInfo(path).size();
         size <= ParsedSample::backgroundBytes || size > TemplateDocument::maximumFileSize) {
@@ -273,7 +274,8 @@ bool DesignerWindow::openTemplate(const QString& path)
             refuseOpening(e.getMessage());
             return false;
         }
-        if (!ParsedSample::isLargeXml(TemplateDocument::samplePathOf(parsed))) {
+        samplePath = TemplateDocument::samplePathOf(parsed);
+        if (!ParsedSample::isLargeXml(samplePath)) {
             showOpened(parsed, path);
             return true;
         }
@@ -281,14 +283,14 @@ bool DesignerWindow::openTemplate(const QString& path)
     // The worker reads what is large; the window takes the result, or keeps
     // what it shows when the user cancels.
     m_loads->start(tr("Opening %1...").arg(QFileInfo(path).fileName()),
-                   [this, path, parsed = std::move(parsed)]() mutable -> BackgroundLoad::Finish {
+                   [this, path, samplePath, parsed = std::move(parsed)]() mutable -> BackgroundLoad::Finish {
                        try {
                            if (parsed.xml.isNull()) {
                                parsed = TemplateDocument::parseFile(path);
+                               samplePath = TemplateDocument::samplePathOf(parsed);
                            }
-                           if (const Core::String sample = TemplateDocument::samplePathOf(parsed);
-                               ParsedSample::isLargeXml(sample)) {
-                               parsed.sample = ParsedSample::read(sample);
+                           if (ParsedSample::isLargeXml(samplePath)) {
+                               parsed.sample = ParsedSample::read(samplePath);
                            }
                        } catch (const Core::Exception& e) {
                            return [this, message = e.getMessage()] { refuseOpening(message); };
