@@ -58,7 +58,6 @@ void SampleDataMerge::fill(Xml::Element field, const Xml::Node& context)
     const Core::String xpath = field.get_attribute_value("xpath");
     const std::optional<Core::String> value = m_evaluator.text(context, xpath);
     if (!value) {
-        m_unresolved << xpath.toQString();
         field.set_content(xpath);
         field.set_attribute("color", warningColor);
     } else if (value->trimmed().isEmpty()) {

@@ -4,7 +4,6 @@
 #include "xml/model/samplexml.h"
 #include "xml/model/xpathevaluator.h"
 
-#include <QStringList>
 
 class TemplateDocument;
 
@@ -24,10 +23,8 @@ public:
 
     SampleDataMerge(TemplateDocument& document, const SmartPtr<SampleXml>& sample);
 
-    /// The merged copy as markup, null when it could not be made.
+    /// The merged copy, null when the template could not be copied.
     SmartPtr<Xml::XmlDocument> result() const { return m_result; }
-    /// The expressions of the fields that selected nothing, in document order.
-    const QStringList& unresolved() const { return m_unresolved; }
 
 private:
     void visitChildren(const Xml::Element& element, const Xml::Node& context);
@@ -39,6 +36,5 @@ private:
 
     XPathEvaluator m_evaluator;
     SmartPtr<Xml::XmlDocument> m_result;
-    QStringList m_unresolved;
     int m_copiesLeft = maxCopies;
 };

@@ -21,7 +21,6 @@ void TemplatePreview::showDocument(TemplateDocument* document)
 {
     m_pageSizes.clear();
     m_error.clear();
-    m_unresolved.clear();
     if (document) {
         const Core::String folder = Core::IO::FileSystem::getDirectoryName(document->getDocumentPath());
         SmartPtr<Xml::XmlDocument> shown = document->xml();
@@ -30,7 +29,6 @@ void TemplatePreview::showDocument(TemplateDocument* document)
                 const SampleDataMerge merge(*document, sample);
                 if (merge.result()) {
                     shown = merge.result();
-                    m_unresolved = merge.unresolved();
                 }
             } catch (const Core::Exception&) {
                 // What the sample cannot fill, the preview shows with its expressions.

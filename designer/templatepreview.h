@@ -2,7 +2,6 @@
 
 #include "outside/render/viewengine.h"
 
-#include <QStringList>
 #include <QWidget>
 
 class TemplateDocument;
@@ -23,9 +22,6 @@ public:
     /// has any) instead of their expressions. Takes effect with the next showDocument.
     void setShowSampleData(bool show) { m_showSampleData = show; }
     bool showsSampleData() const { return m_showSampleData; }
-    /// The expressions of the fields that selected nothing in the sample at
-    /// the last render with sample data, in document order.
-    const QStringList& unresolvedFields() const { return m_unresolved; }
     /// What the renderer laid out on `page`, as it is painted.
     std::vector<ViewLayoutBox> pageBoxes(int page) { return m_engine.getPageBoxes(page); }
     /// Pages shown at most, so a runaway template cannot stall the designer.
@@ -42,6 +38,5 @@ private:
     ViewEngine m_engine;
     std::vector<QSizeF> m_pageSizes;
     QString m_error;
-    QStringList m_unresolved;
     bool m_showSampleData = false;
 };

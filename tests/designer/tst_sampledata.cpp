@@ -109,12 +109,10 @@ private Q_SLOTS:
         window.showSampleDataAction()->setChecked(true);
         QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
         window.show();
-        QVERIFY(window.preview()->unresolvedFields().isEmpty());
         QCOMPARE(warningPixels(window), 0);
         window.document()->insertMarkup(u"<kmb:field xpath=\"/invoice/nothing\"/>"_s,
                                         TemplateDocument::InsertPosition::Inside);
         QCoreApplication::processEvents();
-        QCOMPARE(window.preview()->unresolvedFields(), QStringList{u"/invoice/nothing"_s});
         QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::Text, u"/invoice/nothing"_s), 1);
         QVERIFY(warningPixels(window) > 0);
     }
@@ -136,7 +134,6 @@ private Q_SLOTS:
         QTemporaryDir dir;
         const QString invoice = BundledSamples::install(dir.path());
         const QString big = write(dir, u"big.xml"_s, bigSample(60000));
-        QVERIFY(QFileInfo(big).size() > ParsedSample::backgroundBytes);
         QFile bundled(invoice);
         QVERIFY(bundled.open(QIODevice::ReadOnly));
         // Large itself, and bound to the large sample.
