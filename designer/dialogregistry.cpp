@@ -1,0 +1,23 @@
+#include "dialogregistry.h"
+
+#include "entries/dialogentries.h"
+
+std::vector<DialogEntry> DialogRegistry::all()
+{
+    return {
+        bordersBackgroundEntry(),
+        loadSampleDataEntry(),
+        xpathEditEntry(),
+        logEntry(),
+        controlsSheetEntry(),
+        dialogExpanderEntry(),
+        textPanelEntry(),
+        findReplaceEntry(),
+        xmlTreeEntry(),
+        datasourceNodeEntry(),
+        xpathCtrlEntry(),
+        propertyValuesEntry(),
+        conditionalValuesEntry(),
+        propertyInspectorEntry(),
+    };
+}
