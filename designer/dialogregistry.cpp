@@ -8,6 +8,8 @@ std::vector<DialogEntry> DialogRegistry::all()
         bordersBackgroundEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),
+        sortEntry(),
+        groupRowsEntry(),
         logEntry(),
         controlsSheetEntry(),
         dialogExpanderEntry(),

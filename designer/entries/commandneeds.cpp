@@ -31,4 +31,25 @@ QString sampleData(const DesignerWindow& window)
                : DialogCommands::tr("The template has no sample data to build an expression against.");
 }
 
+QString repeatWithSample(const DesignerWindow& window)
+{
+    const QString missing = sampleData(window);
+    if (!missing.isEmpty()) {
+        return missing;
+    }
+    return enclosingRepeat(window.document()->selected()).isNull()
+               ? DialogCommands::tr("Select a repeating row (kmb:table-row-repeat) or an object inside one.")
+               : QString();
+}
+
+Xml::Element enclosingRepeat(const Xml::Element& element)
+{
+    for (Xml::Element up = element; !up.isNull(); up = up.get_parent()) {
+        if (TemplateDocument::isRepeat(up)) {
+            return up;
+        }
+    }
+    return {};
+}
+
 } // namespace CommandNeeds

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "outside/dom/xmlelement.h"
+
 #include <QString>
 
 class DesignerWindow;
@@ -14,5 +16,11 @@ QString openTemplate(const DesignerWindow& window);
 /// holds a block (the command then opens on that block).
 QString flowBlock(const DesignerWindow& window);
 QString sampleData(const DesignerWindow& window);
+/// A selected repeat, or an object inside one, and sample data to build
+/// its expressions against.
+QString repeatWithSample(const DesignerWindow& window);
+
+/// The repeat `element` is or lies in; null when none.
+Xml::Element enclosingRepeat(const Xml::Element& element);
 
 } // namespace CommandNeeds

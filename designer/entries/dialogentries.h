@@ -6,6 +6,8 @@
 DialogEntry bordersBackgroundEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();
+DialogEntry sortEntry();
+DialogEntry groupRowsEntry();
 DialogEntry logEntry();
 
 DialogEntry controlsSheetEntry();

@@ -405,6 +405,34 @@
             <source>Borders and Background</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -512,6 +540,57 @@
         </message>
         <message>
             <source>Edit Conditions...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -652,6 +731,29 @@
         </message>
         <message>
             <source>Remove %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
             <translation type="unfinished" />
         </message>
     </context>
