@@ -6,6 +6,7 @@ std::vector<DialogEntry> DialogRegistry::all()
 {
     return {
         bordersBackgroundEntry(),
+        dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),
         sortEntry(),

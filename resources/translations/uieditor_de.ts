@@ -103,6 +103,61 @@
         </message>
     </context>
     <context>
+        <name>ChooseDatasourceDlg</name>
+        <message>
+            <source>Set Data Source</source>
+            <translation>Datenquelle festlegen</translation>
+        </message>
+        <message>
+            <source>Data Source Type</source>
+            <translation>Art der Datenquelle</translation>
+        </message>
+        <message>
+            <source>XML File</source>
+            <translation>XML-Datei</translation>
+        </message>
+        <message>
+            <source>XSD and XML Files</source>
+            <translation>XSD- und XML-Dateien</translation>
+        </message>
+        <message>
+            <source>Data Aggregation File</source>
+            <translation>Datenaggregationsdatei</translation>
+        </message>
+        <message>
+            <source>Datasource</source>
+            <translation>Datenquelle</translation>
+        </message>
+        <message>
+            <source>&amp;File Path</source>
+            <translation>&amp;Dateipfad</translation>
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation>&amp;Xml-Pfad</translation>
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation>&amp;Namensraumpräfix</translation>
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation>Hinweis: Um eine Datenaggregationsdatei (.lfa) zu verwenden, muss Varnel Linkforge installiert sein.</translation>
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation>XML-Dateien (*.xml)</translation>
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation>Linkforge-Dateien (*.lfa)</translation>
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation>XML-Schemadefinitionsdateien (*.xsd)</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -432,6 +487,14 @@
         <message>
             <source>&amp;Group Rows...</source>
             <translation>Zeilen &amp;gruppieren...</translation>
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation>Datenquelle</translation>
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation>&amp;Datenquelle...</translation>
         </message>
     </context>
     <context>

@@ -103,6 +103,61 @@
         </message>
     </context>
     <context>
+        <name>ChooseDatasourceDlg</name>
+        <message>
+            <source>Set Data Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Source Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML File</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XSD and XML Files</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Aggregation File</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Datasource</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;File Path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -431,6 +486,14 @@
         </message>
         <message>
             <source>&amp;Group Rows...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
             <translation type="unfinished" />
         </message>
     </context>

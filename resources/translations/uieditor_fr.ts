@@ -103,6 +103,61 @@
         </message>
     </context>
     <context>
+        <name>ChooseDatasourceDlg</name>
+        <message>
+            <source>Set Data Source</source>
+            <translation>Définir la source de données</translation>
+        </message>
+        <message>
+            <source>Data Source Type</source>
+            <translation>Type de source de données</translation>
+        </message>
+        <message>
+            <source>XML File</source>
+            <translation>Fichier XML</translation>
+        </message>
+        <message>
+            <source>XSD and XML Files</source>
+            <translation>Fichiers XSD et XML</translation>
+        </message>
+        <message>
+            <source>Data Aggregation File</source>
+            <translation>Fichier d'agrégation de données</translation>
+        </message>
+        <message>
+            <source>Datasource</source>
+            <translation>Source de données</translation>
+        </message>
+        <message>
+            <source>&amp;File Path</source>
+            <translation>&amp;Chemin du fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation>Chemin &amp;XML</translation>
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation>Préfixe d'espace de &amp;noms</translation>
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation>Remarque : Varnel Linkforge doit être installé pour utiliser un fichier d'agrégation de données (.lfa).</translation>
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation>Fichiers XML (*.xml)</translation>
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation>Fichiers Linkforge (*.lfa)</translation>
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation>Fichiers de définition de schéma XML (*.xsd)</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -432,6 +487,14 @@
         <message>
             <source>&amp;Group Rows...</source>
             <translation>&amp;Grouper les lignes...</translation>
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation>Source de données</translation>
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation>So&amp;urce de données...</translation>
         </message>
     </context>
     <context>

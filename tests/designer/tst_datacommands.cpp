@@ -1,15 +1,19 @@
-// Data > Sort and Data > Group Rows: they act on the repeat around the
-// selection, write its kmb: attributes in one undoable step, and say why
-// they cannot run elsewhere.
+// The Data menu's dialogs: Sort and Group Rows act on the repeat around the
+// selection and say why they cannot run elsewhere; Data Source names the
+// sample on the root and reads it. Each is one undoable step.
 #include "bundledsamples.h"
 #include "designerwindow.h"
+#include "dialogs/data/choosedatasourcedlg.h"
 #include "dialogs/data/editsortdlg.h"
 #include "dialogs/data/rowsgroupdlg.h"
 #include "modalanswerer.h"
 #include "outside/core/namespaces.h"
+#include "scriptedfiledialogs.h"
 #include "testregistry.h"
 
 #include <QAction>
+#include <QFile>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTemporaryDir>
@@ -34,7 +38,7 @@ QAction* command(DesignerWindow& window, const QString& name)
 
 } // namespace
 
-class TestSortGroupCommands : public QObject
+class TestDataCommands : public QObject
 {
     Q_OBJECT
 
@@ -86,7 +90,30 @@ private Q_SLOTS:
             QVERIFY(command(window, name)->statusTip().contains(u"kmb:table-row-repeat"_s));
         }
     }
+
+    void dataSourceIsNamedOnTheRootAndRead()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        const QString other = dir.filePath(u"other.xml"_s);
+        QVERIFY(QFile::copy(dir.filePath(u"invoice.xml"_s), other));
+        TestSupport::ScriptedFileDialogs files;
+        files.answerWith({other});
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<ChooseDatasourceDlg>([](ChooseDatasourceDlg* dialog) {
+            dialog->control<QPushButton>(ChooseDatasourceDlg::IDC_BROWSE_FILE)->click();
+            dialog->accept();
+        });
+        command(window, u"ChooseDatasourceDlg"_s)->trigger();
+        QVERIFY(answer.handled());
+        const auto samplePath = [&window] { return window.document()->getSampleXml()->getXmlDocumentFilePath().toQString(); };
+        QCOMPARE(window.document()->root().get_attribute_value("sample-xml", Xml::Namespaces::KMB).toQString(), u"other.xml"_s);
+        QVERIFY(samplePath().endsWith(u"other.xml"_s));
+        window.document()->undoStack()->undo();
+        QVERIFY(samplePath().endsWith(u"invoice.xml"_s));
+    }
 };
 
-UIEDITOR_TEST_CLASS(TestSortGroupCommands)
-#include "tst_sortgroupcommands.moc"
+UIEDITOR_TEST_CLASS(TestDataCommands)
+#include "tst_datacommands.moc"
