@@ -3,7 +3,10 @@
 #include "outside/core/coreexception.h"
 #include "outside/core/namespaces.h"
 #include "outside/dom/xmldomparser.h"
+#include "repeatorder.h"
 #include "templatedocument.h"
+
+#include <limits>
 
 namespace {
 
@@ -70,17 +73,69 @@ void SampleDataMerge::fill(Xml::Element field, const Xml::Node& context)
 void SampleDataMerge::unroll(Xml::Element repeat, const Xml::Node& context)
 {
     const std::vector<Xml::Node> content = repeat.get_children();
-    const std::vector<Xml::Node> nodes = m_evaluator.nodes(context, repeat.get_attribute_value("xpath"), m_copiesLeft);
-    m_copiesLeft -= int(nodes.size());
-    for (const Xml::Node& node : nodes) {
-        for (const Xml::Node& part : content) {
-            const Xml::Node copy = repeat.import_node(part);
-            if (copy.is_element()) {
-                visit(Xml::Element(copy), node);
+    const Core::String xpath = repeat.get_attribute_value("xpath");
+    const RepeatOrder order(repeat);
+    std::vector<std::vector<Xml::Node>> groups;
+    if (order.keepsDocumentOrder()) {
+        for (const Xml::Node& node : m_evaluator.nodes(context, xpath, m_copiesLeft)) {
+            groups.push_back({node});
+        }
+    } else {
+        // Sorting needs every node; only the copies printed are limited.
+        groups = order.arrange(m_evaluator.nodes(context, xpath, std::numeric_limits<int>::max()), m_evaluator);
+    }
+    for (const std::vector<Xml::Node>& group : groups) {
+        if (m_copiesLeft <= 0) {
+            break;
+        }
+        std::vector<Xml::Element> first;
+        for (const Xml::Node& node : group) {
+            if (m_copiesLeft <= 0) {
+                break;
+            }
+            --m_copiesLeft;
+            const std::vector<Xml::Element> copies = copyContent(repeat, content, node);
+            if (!order.mergesGroups() || first.empty()) {
+                first = copies;
+                continue;
+            }
+            mergeInto(first, copies);
+            for (const Xml::Element& copy : copies) {
+                repeat.remove_child(copy);
             }
         }
     }
     for (const Xml::Node& part : content) {
         repeat.remove_child(part);
+    }
+}
+
+std::vector<Xml::Element> SampleDataMerge::copyContent(Xml::Element& repeat, const std::vector<Xml::Node>& content,
+                                                       const Xml::Node& node)
+{
+    std::vector<Xml::Element> copies;
+    for (const Xml::Node& part : content) {
+        const Xml::Node copy = repeat.import_node(part);
+        if (copy.is_element()) {
+            visit(Xml::Element(copy), node);
+            copies.emplace_back(copy);
+        }
+    }
+    return copies;
+}
+
+void SampleDataMerge::mergeInto(const std::vector<Xml::Element>& first, const std::vector<Xml::Element>& copies)
+{
+    // Row by row and cell by cell: what a later row of the group holds goes
+    // below what the first row's cell holds.
+    for (size_t row = 0; row < std::min(first.size(), copies.size()); ++row) {
+        const std::vector<Xml::Element> targets = first[row].get_child_elements();
+        const std::vector<Xml::Element> sources = copies[row].get_child_elements();
+        for (size_t cell = 0; cell < std::min(targets.size(), sources.size()); ++cell) {
+            Xml::Element target = targets[cell];
+            for (const Xml::Node& part : sources[cell].get_children()) {
+                target.import_node(part);
+            }
+        }
     }
 }

@@ -11,6 +11,8 @@ class TemplateDocument;
 /// which every kmb:field holds its value and every repeat is unrolled, one
 /// copy of its content per node it iterates, evaluated at that node. A field
 /// whose expression selects nothing shows the expression in the warning colour.
+/// A repeat's nodes come in its sort order and groups; a merged group prints
+/// as its first rows, their cells holding the content of the group's others.
 /// The template itself is not touched.
 class SampleDataMerge
 {
@@ -33,6 +35,11 @@ private:
     /// The repeat stays, holding one copy of its content per node: the
     /// renderer lays out what is inside elements it does not know.
     void unroll(Xml::Element repeat, const Xml::Node& context);
+    /// Appends a copy of `content` to `repeat`, evaluated at `node`; answers the element copies.
+    std::vector<Xml::Element> copyContent(Xml::Element& repeat, const std::vector<Xml::Node>& content,
+                                          const Xml::Node& node);
+    /// Merges the rows of a later member of a group into the group's first rows.
+    static void mergeInto(const std::vector<Xml::Element>& first, const std::vector<Xml::Element>& copies);
 
     XPathEvaluator m_evaluator;
     SmartPtr<Xml::XmlDocument> m_result;

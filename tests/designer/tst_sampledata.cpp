@@ -102,6 +102,49 @@ private Q_SLOTS:
         QVERIFY(!window.document()->isModified());
     }
 
+    void repeatsPrintInTheirSortAndGroups_data()
+    {
+        QTest::addColumn<QString>("attributes"); // on the invoice's line repeat
+        QTest::addColumn<QString>("skus");       // the SKU cells, top to bottom
+        QTest::addColumn<int>("rows");
+        // clang-format off
+        QTest::newRow("document order") << u""_s << u"NP-210 NP-455 NP-902 NP-017"_s << 4;
+        QTest::newRow("number, descending") << u"sort=s:amount dt:number or:descending co:upper-first"_s << u"NP-902 NP-455 NP-210 NP-017"_s << 4;
+        QTest::newRow("number, ascending") << u"sort=s:amount dt:number or:ascending co:upper-first"_s << u"NP-017 NP-210 NP-455 NP-902"_s << 4;
+        QTest::newRow("text keys compare as text") << u"sort=s:quantity dt:text or:ascending co:upper-first"_s << u"NP-017 NP-902 NP-455 NP-210"_s << 4;
+        QTest::newRow("groups keep their rows together") << u"group-context=.|group-by=substring(@sku, 5, 1)"_s << u"NP-210 NP-017 NP-455 NP-902"_s << 4;
+        QTest::newRow("merged groups print one row each") << u"group-context=.|group-by=substring(@sku, 5, 1)|group-merge=true"_s << u"NP-210 NP-017 NP-455 NP-902"_s << 3;
+        // clang-format on
+    }
+
+    void repeatsPrintInTheirSortAndGroups()
+    {
+        QFETCH(QString, attributes);
+        QFETCH(QString, skus);
+        QFETCH(int, rows);
+        QTemporaryDir dir;
+        DesignerWindow window;
+        window.showSampleDataAction()->setChecked(true);
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        const int otherRows = countBoxes(window, ViewLayoutBox::Kind::TableRow) - 4;
+        PropertyCollection properties;
+        for (const QString& pair : attributes.split(u'|', Qt::SkipEmptyParts)) {
+            properties.addProperty(EditableProperty(pair.section(u'=', 0, 0), pair.section(u'=', 1)), true);
+        }
+        const std::vector<Xml::Node> repeat =
+            window.document()->root().find(u"//kmb:table-row-repeat"_s, {{"kmb", Xml::Namespaces::KMB}});
+        window.document()->applyProperties(TemplateDocument::pathOf(Xml::Element(repeat.front())), properties);
+        QCoreApplication::processEvents();
+        QStringList seen;
+        for (const ViewLayoutBox& box : window.preview()->pageBoxes(0)) {
+            if (box.kind == ViewLayoutBox::Kind::Text && box.text.toQString().startsWith(u"NP-"_s)) {
+                seen << box.text.toQString();
+            }
+        }
+        QCOMPARE(seen.join(u' '), skus);
+        QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::TableRow) - otherRows, rows);
+    }
+
     void fieldsThatSelectNothingAreMarked()
     {
         QTemporaryDir dir;
