@@ -5,6 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen build-dev/bench/bench_designer -median 21
 #include "bundledsamples.h"
 #include "designerwindow.h"
+#include "outside/core/namespaces.h"
 #include "templatepreview.h"
 
 #include <QAction>
@@ -91,26 +92,39 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("sampleData");
         QTest::addColumn<int>("lines"); // of the sample; 0: the bundled invoice's four
-        QTest::newRow("expressions") << false << 0;
-        QTest::newRow("sample data") << true << 0;
-        QTest::newRow("sample data, 100000 lines") << true << 100000;
+        QTest::addColumn<QString>("sort"); // of the line repeat
+        QTest::newRow("expressions") << false << 0 << QString();
+        QTest::newRow("sample data") << true << 0 << QString();
+        QTest::newRow("sample data, 100000 lines") << true << 100000 << QString();
+        QTest::newRow("sample data, 10000 lines sorted")
+            << true << 10000 << QStringLiteral("s:amount dt:number or:descending co:upper-first");
     }
 
     void previewRefresh()
     {
         QFETCH(bool, sampleData);
         QFETCH(int, lines);
+        QFETCH(QString, sort);
         const SmartPtr<TemplateDocument> document = TemplateDocument::load(m_invoice);
         if (lines > 0) {
             QFile sample(m_dir.filePath(QStringLiteral("lines.xml")));
             QVERIFY(sample.open(QIODevice::WriteOnly));
-            sample.write("<invoice><lines>" +
-                         QByteArray("<line sku='A-1'><description>Paper</description><amount>4.90</amount></line>")
-                             .repeated(lines) +
-                         "</lines></invoice>");
+            QByteArray rows;
+            for (int line = 0; line < lines; ++line) {
+                rows += "<line sku='A-1'><description>Paper</description><amount>" +
+                        QByteArray::number((line * 7919) % 10007) + ".90</amount></line>";
+            }
+            sample.write("<invoice><lines>" + rows + "</lines></invoice>");
             sample.close();
             document->bindSample(sample.fileName());
             QVERIFY(document->hasSampleData());
+        }
+        if (!sort.isEmpty()) {
+            const std::vector<Xml::Node> repeat =
+                document->root().find("//kmb:table-row-repeat", {{"kmb", Xml::Namespaces::KMB}});
+            PropertyCollection properties;
+            properties.addProperty(EditableProperty("sort", sort), true);
+            document->applyProperties(TemplateDocument::pathOf(Xml::Element(repeat.front())), properties);
         }
         TemplatePreview preview;
         preview.setShowSampleData(sampleData);
