@@ -74,6 +74,14 @@ private Q_SLOTS:
         QCOMPARE(repeat.get_attribute_value("group-by").toQString(), u"@sku"_s);
         QVERIFY(repeat.get_attribute("group-merge").isNull());
 
+        const QString saved = dir.filePath(u"saved.fo"_s);
+        window.document()->save(saved);
+        DesignerWindow reopened;
+        QVERIFY(reopened.openTemplate(saved));
+        const Xml::Element again = first(reopened, u"//kmb:table-row-repeat"_s);
+        QCOMPARE(again.get_attribute_value("sort").toQString(), sort);
+        QCOMPARE(again.get_attribute_value("group-context").toQString(), u"."_s);
+
         window.document()->undoStack()->undo();
         QVERIFY(first(window, u"//kmb:table-row-repeat"_s).get_attribute("group-by").isNull());
         QCOMPARE(first(window, u"//kmb:table-row-repeat"_s).get_attribute_value("sort").toQString(), sort);
