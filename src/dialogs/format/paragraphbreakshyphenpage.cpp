@@ -62,8 +62,7 @@ bool ParagraphBreaksHyphenPage::validate()
         if (!m_values.lineCountChanged(which) || readLineCount(which, count)) {
             continue;
         }
-        UIApplication::MessageBoxW(Core::String(messages[i]),
-                                   Win32::MB_OK | Win32::MB_ICONWARNING);
+        UIApplication::MessageBoxW(Core::String(messages[i]), Win32::MB_OK | Win32::MB_ICONWARNING);
         // The field can take the focus only on the tab in front.
         for (QWidget* ancestor = parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
             if (auto* tabs = qobject_cast<QTabWidget*>(ancestor)) {

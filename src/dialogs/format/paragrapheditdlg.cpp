@@ -136,6 +136,8 @@ void ParagraphEditDlg::updatePreview()
 
 Core::String ParagraphEditDlg::previewDocument() const
 {
-    const Core::String attributes = m_paragraph ? m_paragraph->getPropertiesString() : Core::String();
-    return Core::Format::format(PreviewTemplate, PreviewPageHeight, attributes, words(8), words(10));
+    const Core::String attributes =
+        m_paragraph ? m_paragraph->getPropertiesString() : Core::String();
+    return Core::Format::format(PreviewTemplate, PreviewPageHeight, attributes, words(8),
+                                words(10));
 }

@@ -28,7 +28,8 @@ int leadingInteger(const QString& text)
     const QString trimmed = text.trimmed();
     qsizetype i = 0;
     const bool negative = i < trimmed.size() && trimmed.at(i) == QLatin1Char('-');
-    if (i < trimmed.size() && (trimmed.at(i) == QLatin1Char('-') || trimmed.at(i) == QLatin1Char('+'))) {
+    if (i < trimmed.size() &&
+        (trimmed.at(i) == QLatin1Char('-') || trimmed.at(i) == QLatin1Char('+'))) {
         ++i;
     }
     qint64 value = 0;
@@ -71,7 +72,8 @@ void ParagraphValues::read(const PropertyCollection& properties)
     m_hyphenate = !properties.getPropertyValue("fo:hyphenate").isEmpty();
     m_spanAll = !properties.getPropertyValue("fo:span").isEmpty();
     for (int i = 0; i < LineCountCount; ++i) {
-        m_lineCounts[i] = leadingInteger(properties.getPropertyValue(LineCountNames[i]).toQString());
+        m_lineCounts[i] =
+            leadingInteger(properties.getPropertyValue(LineCountNames[i]).toQString());
     }
 }
 
