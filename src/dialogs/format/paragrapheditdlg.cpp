@@ -95,7 +95,6 @@ void ParagraphEditDlg::setAlignValue(const Core::String& value)
 bool ParagraphEditDlg::OnInitDialog()
 {
     const bool result = FeatureDialog::OnInitDialog();
-    m_ui->tabs->setCurrentIndex(0);
     m_alignIndentPage->showValues();
     m_breaksHyphenPage->showValues();
     updatePreview();
