@@ -144,7 +144,6 @@ private Q_SLOTS:
         QTest::newRow("other alignment is left") << u"fo:text-align=end"_s << 9016 << u"Left"_s;
         QTest::newRow("first line indent") << u"fo:text-indent=2.5cm"_s << 9020 << u"2.5cm"_s;
         QTest::newRow("no indent, preferred unit") << u""_s << 9021 << u"0pt"_s;
-        QTest::newRow("one keep of three") << u"fo:keep-with-next.within-page=always"_s << 9011 << u"checked"_s;
         QTest::newRow("widows lead") << u"fo:widows=3 lines"_s << 9015 << u"3"_s;
         QTest::newRow("orphans absent") << u""_s << 9017 << u"0"_s;
         // clang-format on
