@@ -496,6 +496,18 @@
             <source>&amp;Data Source...</source>
             <translation>&amp;Datenquelle...</translation>
         </message>
+        <message>
+            <source>The template has no block to set paragraph properties on.</source>
+            <translation>Die Vorlage enthält keinen Absatz, dessen Absatzeigenschaften gesetzt werden können.</translation>
+        </message>
+        <message>
+            <source>Paragraph</source>
+            <translation>Absatz</translation>
+        </message>
+        <message>
+            <source>&amp;Paragraph...</source>
+            <translation>Absa&amp;tz...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>

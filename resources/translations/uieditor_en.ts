@@ -496,6 +496,18 @@
             <source>&amp;Data Source...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>The template has no block to set paragraph properties on.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Paragraph</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Paragraph...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>

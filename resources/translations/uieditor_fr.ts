@@ -496,6 +496,18 @@
             <source>&amp;Data Source...</source>
             <translation>So&amp;urce de données...</translation>
         </message>
+        <message>
+            <source>The template has no block to set paragraph properties on.</source>
+            <translation>Le modèle ne contient aucun bloc auquel appliquer des propriétés de paragraphe.</translation>
+        </message>
+        <message>
+            <source>Paragraph</source>
+            <translation>Paragraphe</translation>
+        </message>
+        <message>
+            <source>&amp;Paragraph...</source>
+            <translation>Para&amp;graphe...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
