@@ -5,11 +5,13 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_dialogs -median 21
 #include "controls/staticpreview.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/paragrapheditdlg.h"
 #include "templatedocument.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QElapsedTimer>
+#include <QFontDialog>
 #include <QTest>
 
 namespace {
@@ -60,6 +62,46 @@ private Q_SLOTS:
         {
             BordersBackgroundDlg dialog{SmartPtr<IDocumentInformation>(document)};
             PaintWatcher watcher(dialog.preview());
+            dialog.show();
+            painted = painted && waitUntilPainted(watcher);
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
+    void paragraphOnTheInvoice()
+    {
+        // The payment note of the invoice, justified and indented.
+        auto document =
+            TemplateDocument::load(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
+        const auto payment = document->root().find("//*[@id='payment']");
+        QVERIFY(!payment.empty());
+        PropertyCollection block = TemplateDocument::propertiesOf(Xml::Element(payment.front()));
+        block.setProperty(EditableProperty("fo:text-align", "justify"), true);
+        block.setProperty(EditableProperty("fo:start-indent", "12pt"), true);
+        block.setProperty(EditableProperty("fo:keep-with-next.within-page", "always"), true);
+        bool painted = true;
+        QBENCHMARK
+        {
+            PropertyCollection edited = block;
+            ParagraphEditDlg dialog;
+            dialog.setProprietiesForParagraph(&edited);
+            PaintWatcher watcher(dialog.preview());
+            dialog.show();
+            painted = painted && waitUntilPainted(watcher);
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
+    void fontDialogForComparison()
+    {
+        bool painted = true;
+        QBENCHMARK
+        {
+            QFontDialog dialog(QFont(QStringLiteral("Times"), 12));
+            dialog.setOption(QFontDialog::DontUseNativeDialog);
+            PaintWatcher watcher(&dialog);
             dialog.show();
             painted = painted && waitUntilPainted(watcher);
             dialog.hide();

@@ -6,6 +6,7 @@ std::vector<DialogEntry> DialogRegistry::all()
 {
     return {
         bordersBackgroundEntry(),
+        paragraphEntry(),
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),

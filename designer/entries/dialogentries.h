@@ -4,6 +4,7 @@
 
 // One function per dialog or control; DialogRegistry lists them in menu order.
 DialogEntry bordersBackgroundEntry();
+DialogEntry paragraphEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();

@@ -531,6 +531,18 @@
             <source>&amp;Data Source...</source>
             <translation>&amp;Datenquelle...</translation>
         </message>
+        <message>
+            <source>The template has no block to set paragraph properties on.</source>
+            <translation>Die Vorlage enthält keinen Absatz, dessen Absatzeigenschaften gesetzt werden können.</translation>
+        </message>
+        <message>
+            <source>Paragraph</source>
+            <translation>Absatz</translation>
+        </message>
+        <message>
+            <source>&amp;Paragraph...</source>
+            <translation>Absa&amp;tz...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -807,6 +819,79 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation>&amp;Unten:</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParagraphAlignIndentPage</name>
+        <message>
+            <source>Text &amp;Align:</source>
+            <translation>&amp;Textausrichtung:</translation>
+        </message>
+        <message>
+            <source>&amp;Start Indent:</source>
+            <translation>Einzug am &amp;Anfang:</translation>
+        </message>
+        <message>
+            <source>&amp;End Indent:</source>
+            <translation>Einzug am &amp;Ende:</translation>
+        </message>
+        <message>
+            <source>&amp;First Line Start Indent:</source>
+            <translation>Einzug der e&amp;rsten Zeile:</translation>
+        </message>
+        <message>
+            <source>&amp;Last Line End Indent:</source>
+            <translation>Einzug am Ende der &amp;letzten Zeile:</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParagraphBreaksHyphenPage</name>
+        <message>
+            <source>Keep With &amp;Next</source>
+            <translation>Mit &amp;nächstem zusammenhalten</translation>
+        </message>
+        <message>
+            <source>Keep With &amp;Previous</source>
+            <translation>Mit &amp;vorherigem zusammenhalten</translation>
+        </message>
+        <message>
+            <source>Keep &amp;Toghether</source>
+            <translation>Absatz &amp;zusammenhalten</translation>
+        </message>
+        <message>
+            <source>&amp;Widows:</source>
+            <translation>&amp;Hurenkinder:</translation>
+        </message>
+        <message>
+            <source>O&amp;rphans:</source>
+            <translation>&amp;Schusterjungen:</translation>
+        </message>
+        <message>
+            <source>Use &amp;hyphenation</source>
+            <translation>Silbentrennung ver&amp;wenden</translation>
+        </message>
+        <message>
+            <source>Span All Col&amp;umns</source>
+            <translation>Über alle S&amp;palten</translation>
+        </message>
+        <message>
+            <source>Widows: enter a whole number of lines from 0 to %1.</source>
+            <translation>Hurenkinder: Geben Sie eine ganze Zahl von Zeilen zwischen 0 und %1 ein.</translation>
+        </message>
+        <message>
+            <source>Orphans: enter a whole number of lines from 0 to %1.</source>
+            <translation>Schusterjungen: Geben Sie eine ganze Zahl von Zeilen zwischen 0 und %1 ein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParagraphEditDlg</name>
+        <message>
+            <source>Paragraph</source>
+            <translation>Absatz</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
         </message>
     </context>
     <context>

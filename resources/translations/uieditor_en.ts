@@ -531,6 +531,18 @@
             <source>&amp;Data Source...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>The template has no block to set paragraph properties on.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Paragraph</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Paragraph...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -806,6 +818,79 @@
         </message>
         <message>
             <source>&amp;Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ParagraphAlignIndentPage</name>
+        <message>
+            <source>Text &amp;Align:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Start Indent:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;End Indent:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;First Line Start Indent:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Last Line End Indent:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ParagraphBreaksHyphenPage</name>
+        <message>
+            <source>Keep With &amp;Next</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keep With &amp;Previous</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keep &amp;Toghether</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Widows:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>O&amp;rphans:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Use &amp;hyphenation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Span All Col&amp;umns</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Widows: enter a whole number of lines from 0 to %1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Orphans: enter a whole number of lines from 0 to %1.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ParagraphEditDlg</name>
+        <message>
+            <source>Paragraph</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -531,6 +531,18 @@
             <source>&amp;Data Source...</source>
             <translation>So&amp;urce de données...</translation>
         </message>
+        <message>
+            <source>The template has no block to set paragraph properties on.</source>
+            <translation>Le modèle ne contient aucun bloc auquel appliquer des propriétés de paragraphe.</translation>
+        </message>
+        <message>
+            <source>Paragraph</source>
+            <translation>Paragraphe</translation>
+        </message>
+        <message>
+            <source>&amp;Paragraph...</source>
+            <translation>Para&amp;graphe...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -807,6 +819,79 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation>&amp;Bas :</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParagraphAlignIndentPage</name>
+        <message>
+            <source>Text &amp;Align:</source>
+            <translation>Alignement du &amp;texte :</translation>
+        </message>
+        <message>
+            <source>&amp;Start Indent:</source>
+            <translation>Retrait de &amp;début :</translation>
+        </message>
+        <message>
+            <source>&amp;End Indent:</source>
+            <translation>Retrait de &amp;fin :</translation>
+        </message>
+        <message>
+            <source>&amp;First Line Start Indent:</source>
+            <translation>Retrait de la &amp;première ligne :</translation>
+        </message>
+        <message>
+            <source>&amp;Last Line End Indent:</source>
+            <translation>Retrait de fin de la dernière li&amp;gne :</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParagraphBreaksHyphenPage</name>
+        <message>
+            <source>Keep With &amp;Next</source>
+            <translation>Lier au &amp;suivant</translation>
+        </message>
+        <message>
+            <source>Keep With &amp;Previous</source>
+            <translation>Lier au p&amp;récédent</translation>
+        </message>
+        <message>
+            <source>Keep &amp;Toghether</source>
+            <translation>&amp;Lignes solidaires</translation>
+        </message>
+        <message>
+            <source>&amp;Widows:</source>
+            <translation>&amp;Veuves :</translation>
+        </message>
+        <message>
+            <source>O&amp;rphans:</source>
+            <translation>Orp&amp;helines :</translation>
+        </message>
+        <message>
+            <source>Use &amp;hyphenation</source>
+            <translation>&amp;Utiliser la coupure des mots</translation>
+        </message>
+        <message>
+            <source>Span All Col&amp;umns</source>
+            <translation>S'étendre sur toutes les &amp;colonnes</translation>
+        </message>
+        <message>
+            <source>Widows: enter a whole number of lines from 0 to %1.</source>
+            <translation>Veuves : saisissez un nombre entier de lignes compris entre 0 et %1.</translation>
+        </message>
+        <message>
+            <source>Orphans: enter a whole number of lines from 0 to %1.</source>
+            <translation>Orphelines : saisissez un nombre entier de lignes compris entre 0 et %1.</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParagraphEditDlg</name>
+        <message>
+            <source>Paragraph</source>
+            <translation>Paragraphe</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
         </message>
     </context>
     <context>

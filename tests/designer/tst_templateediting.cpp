@@ -5,6 +5,7 @@
 #include "designerwindow.h"
 #include "dialogdriver.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/paragrapheditdlg.h"
 #include "modalanswerer.h"
 #include "propertyinspector.h"
 #include "templatepreview.h"
@@ -16,6 +17,7 @@
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -23,6 +25,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -306,6 +309,59 @@ private Q_SLOTS:
         }
     }
 
+    // Opened on a field inside the payment note, the dialog acts on the note;
+    // one undo step takes its edit back, and the saved edit opens again.
+    void formatParagraphAppliesUndoesAndSurvivesSave()
+    {
+        QTemporaryDir dir;
+        const QString path = BundledSamples::install(dir.path());
+        {
+            DesignerWindow window;
+            QVERIFY(window.openTemplate(path));
+            window.show();
+            const SmartPtr<TemplateDocument> document = window.document();
+            window.selectObject(byPath(document, u"//*[@id='payment']/*[1]"_s));
+            const QByteArray original = document->text();
+            TestSupport::ModalAnswerer answer;
+            answer.onNext<ParagraphEditDlg>([](ParagraphEditDlg* dialog) {
+                TestSupport::pickEntry(dialog->control<QComboBox>(9016), u"Justify"_s);
+                TestSupport::typeLength(dialog->control<LengthOrPercentBase>(9018), u"12"_s);
+                dialog->control<QTabWidget>(9006)->setCurrentIndex(1);
+                QWidget* keep = dialog->control(9011);
+                QTest::mouseClick(keep, Qt::LeftButton, {}, QPoint(6, keep->height() / 2));
+                QTest::mouseClick(dialog->control<QPushButton>(1), Qt::LeftButton);
+            });
+            menuAction(window, u"ParagraphEditDlg"_s)->trigger();
+            QVERIFY(answer.handled());
+            const Xml::Element payment = byId(document, u"payment"_s);
+            QCOMPARE(payment.get_attribute_value("text-align").toQString(), u"justify"_s);
+            QCOMPARE(payment.get_attribute_value("keep-with-next.within-page").toQString(), u"always"_s);
+            QCOMPARE(payment.get_attribute_value("background-color").toQString(), u"#eef3f8"_s);
+            window.undoAction()->trigger();
+            QCOMPARE(document->text(), original);
+            window.redoAction()->trigger();
+            document->save(path);
+        }
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(path));
+        window.show();
+        window.selectObject(byId(window.document(), u"payment"_s));
+        QString alignment, indent;
+        bool keep = false;
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<ParagraphEditDlg>([&](ParagraphEditDlg* dialog) {
+            alignment = dialog->control<QComboBox>(9016)->currentText();
+            indent = dialog->control<LengthOrPercentBase>(9018)->numberEdit()->text();
+            keep = dialog->control<QCheckBox>(9011)->isChecked();
+            dialog->reject();
+        });
+        menuAction(window, u"ParagraphEditDlg"_s)->trigger();
+        QVERIFY(answer.handled());
+        QCOMPARE(alignment, u"Justify"_s);
+        QCOMPARE(indent, u"12"_s);
+        QVERIFY(keep);
+    }
+
     void dialogsOpenWhereTheyCanAct_data()
     {
         QTest::addColumn<QString>("selected");
@@ -346,6 +402,8 @@ private Q_SLOTS:
         const QByteArray noFlow = "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>";
         QTest::newRow("borders without a flow") << noFlow << u"BordersBackgroundDlg"_s
                                                 << u"The template has no flow with a block to format."_s;
+        QTest::newRow("paragraph without a block") << noFlow << u"ParagraphEditDlg"_s
+                                                   << u"The template has no block to set paragraph properties on."_s;
         QTest::newRow("expression without sample") << noFlow << u"XPathEditDlg"_s
                                                    << u"The template has no sample data to build an expression against."_s;
     }

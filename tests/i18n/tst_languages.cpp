@@ -2,6 +2,7 @@
 // forms and the tr() texts all speak it. Run once per language by ctest.
 #include "designerwindow.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/paragrapheditdlg.h"
 #include "frame/logdlg.h"
 #include "frame/moduleconstants.h"
 #include "frame/uitranslations.h"
@@ -11,7 +12,9 @@
 #include "values/editpropertyvaluesdlg.h"
 #include "xml/widgets/xpatheditdlg.h"
 
+#include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QGroupBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -191,6 +194,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("captions"); // English, German, French
         // clang-format off
         QTest::newRow("4058") << BordersBackgroundDlg(BordersAndBackgroundData()).windowTitle() << QStringList{u"Borders and Background"_s, u"Rahmen und Hintergrund"_s, u"Bords et Arrière-plan"_s};
+        QTest::newRow("9004") << ParagraphEditDlg().windowTitle() << QStringList{u"Paragraph"_s, u"Absatz"_s, u"Paragraphe"_s};
         QTest::newRow("12201") << EditPropertyValuesDlg(u"fo:color"_s, PropertyValueEx(), AttributeData(), {}, u"/"_s, false).windowTitle() << QStringList{u"Property Value"_s, u"Merkmalswert"_s, u"Valeur de la Propriété"_s};
         QTest::newRow("11201") << XPathEditDlg({}, QString(), u"/"_s).windowTitle() << QStringList{u" Edit Expression"_s, u"Ausdrücke editieren"_s, u"Editer l’Expression"_s};
         // clang-format on
@@ -222,6 +226,25 @@ private Q_SLOTS:
         }
         QVERIFY(titles.size() > 3);
         QVERIFY(mnemonicsAreDistinct(titles, u"menu bar"_s));
+    }
+
+    // A tabbed dialog is one window: its tabs' controls and its buttons
+    // share one set of keys.
+    void noMnemonicIsSharedAcrossTabs()
+    {
+        ParagraphEditDlg dialog;
+        QStringList texts;
+        for (const QWidget* child : dialog.findChildren<QWidget*>()) {
+            if (const auto* label = qobject_cast<const QLabel*>(child)) {
+                texts << label->text();
+            } else if (const auto* button = qobject_cast<const QAbstractButton*>(child)) {
+                texts << button->text();
+            } else if (const auto* group = qobject_cast<const QGroupBox*>(child)) {
+                texts << group->title();
+            }
+        }
+        QVERIFY(texts.size() > 10);
+        QVERIFY(mnemonicsAreDistinct(texts, dialog.windowTitle()));
     }
 
     // Two controls of one form sharing a mnemonic leave the second out of
