@@ -103,6 +103,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Zellenränder</translation>
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation>Ränder:</translation>
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation>&amp;Linker Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation>&amp;Rechter Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation>&amp;Oberer Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation>&amp;Unterer Rand:</translation>
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation>Ein Zellenrand kann nicht negativ sein.</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -552,6 +583,73 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation>Schriftart</translation>
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation>Schrift&amp;art:</translation>
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation>Schrift&amp;schnitt:</translation>
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation>&amp;Größe:</translation>
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation>Schrift&amp;farbe:</translation>
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation>&amp;Unterstreichung:</translation>
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation>&amp;Durchgestrichen</translation>
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation>Doppelt durchgestri&amp;chen</translation>
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation>Ü&amp;berstrichen</translation>
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation>Doppelt überstric&amp;hen</translation>
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation>&amp;Kapitälchen</translation>
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation>&amp;Wortanfänge groß</translation>
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation>Klei&amp;nbuchstaben</translation>
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation>Gr&amp;oßbuchstaben</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation>Geben Sie eine Schriftgröße zwischen %1 und %2 Punkt ein.</translation>
         </message>
     </context>
     <context>

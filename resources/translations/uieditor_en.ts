@@ -103,6 +103,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -551,6 +582,73 @@
         </message>
         <message>
             <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
             <translation type="unfinished" />
         </message>
     </context>
