@@ -2,12 +2,13 @@
 
 #include "outside/core/corestring.h"
 #include "outside/types/propertycollection.h"
+#include "uieditor_export.h"
 
 /// The font settings of one formatting object as the font dialog edits them,
 /// each with a flag saying whether the user changed it. Only changed settings
 /// are written back, and none is ever removed, so that opening the dialog on
 /// an object and changing its colour hands back the colour and nothing else.
-class FontProperties
+class UIEDITOR_EXPORT FontProperties
 {
 public:
     /// Bits of the style value, as the style list carries them.
