@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogcommand.h"
+#include "dialogentry.h"
 #include "templatedocument.h"
 
 #include <QMainWindow>
@@ -101,7 +101,7 @@ private:
     QTimer* m_recoveryTimer;
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
-    std::vector<std::pair<QAction*, DialogCommand>> m_commands;
+    std::vector<std::pair<QAction*, DialogEntry>> m_commands;
     bool m_refreshScheduled = false;
     const TemplateDocument* m_sourceShows = nullptr; // whose markup the source view has
     QStringList m_messages;

@@ -10,23 +10,16 @@
 #include "outside/types/xpathhelpers.h"
 #include "outside/xslfo/xslfodtobjectinfolist.h"
 #include "outside/xslfo/xslfonamespaces.h"
+#include "samplesource.h"
 #include "templateedit.h"
-#include <QList>
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QList>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QUndoStack>
 #include <algorithm>
-#include "outside/core/coreexception.h"
-#include "outside/core/corefilesystem.h"
-#include "outside/core/coreformat.h"
-#include "outside/core/namespaces.h"
-#include "outside/dom/xmlattribute.h"
-#include "outside/dom/xmldomparser.h"
-#include "outside/types/xpathhelpers.h"
-#include "outside/xslfo/xslfodtobjectinfolist.h"
-#include "outside/xslfo/xslfonamespaces.h"
 
 namespace {
 
@@ -387,7 +380,7 @@ TemplateDocument::Replacement TemplateDocument::valuesReplacement(const Template
 
 Core::String TemplateDocument::sampleAttribute() const
 {
-    return root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
+    return SampleSource::key(root());
 }
 
 Xml::Element TemplateDocument::root() const
@@ -624,23 +617,9 @@ PropertyValueEx TemplateDocument::propertyValue(const Xml::Element& element,
 
 void TemplateDocument::loadSample()
 {
-    const Core::String relative = root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
-    if (relative.isEmpty()) {
-        m_sample->load(Core::String(), DatasourceType::XmlFile);
-        return;
-    }
-    const Core::String folder = Core::IO::FileSystem::getDirectoryName(m_path);
-    const Core::String path = Core::IO::FileSystem::combine(folder, relative);
-    const Core::String extension = Core::IO::FileSystem::getExtension(path).toLower();
-    DatasourceType type = DatasourceType::XmlFile;
-    if (extension == ".lfa") {
-        type = DatasourceType::DataAggregationFile;
-    } else if (extension == ".xsd") {
-        type = DatasourceType::XsdFile;
-    }
-    m_sample->load(path, type);
+    const SampleSource source = SampleSource::of(root(), m_path);
+    m_sample->load(source.path, source.type);
 }
-
 
 void TemplateDocument::bindSample(const Core::String& path)
 {

@@ -103,34 +103,58 @@
         </message>
     </context>
     <context>
-        <name>CellMarginsDlg</name>
+        <name>ChooseDatasourceDlg</name>
         <message>
-            <source>Cell Margins</source>
-            <translation>Zellenränder</translation>
+            <source>Set Data Source</source>
+            <translation>Datenquelle festlegen</translation>
         </message>
         <message>
-            <source>Margins:</source>
-            <translation>Ränder:</translation>
+            <source>Data Source Type</source>
+            <translation>Art der Datenquelle</translation>
         </message>
         <message>
-            <source>&amp;Left Margin:</source>
-            <translation>&amp;Linker Rand:</translation>
+            <source>XML File</source>
+            <translation>XML-Datei</translation>
         </message>
         <message>
-            <source>&amp;Right Margin:</source>
-            <translation>&amp;Rechter Rand:</translation>
+            <source>XSD and XML Files</source>
+            <translation>XSD- und XML-Dateien</translation>
         </message>
         <message>
-            <source>&amp;Top Margin:</source>
-            <translation>&amp;Oberer Rand:</translation>
+            <source>Data Aggregation File</source>
+            <translation>Datenaggregationsdatei</translation>
         </message>
         <message>
-            <source>&amp;Bottom Margin:</source>
-            <translation>&amp;Unterer Rand:</translation>
+            <source>Datasource</source>
+            <translation>Datenquelle</translation>
         </message>
         <message>
-            <source>A cell margin cannot be negative.</source>
-            <translation>Ein Zellenrand kann nicht negativ sein.</translation>
+            <source>&amp;File Path</source>
+            <translation>&amp;Dateipfad</translation>
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation>&amp;Xml-Pfad</translation>
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation>&amp;Namensraumpräfix</translation>
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation>Hinweis: Um eine Datenaggregationsdatei (.lfa) zu verwenden, muss Varnel Linkforge installiert sein.</translation>
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation>XML-Dateien (*.xml)</translation>
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation>Linkforge-Dateien (*.lfa)</translation>
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation>XML-Schemadefinitionsdateien (*.xsd)</translation>
         </message>
     </context>
     <context>
@@ -436,6 +460,42 @@
             <source>Borders and Background</source>
             <translation>Rahmen und Hintergrund</translation>
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation>Wählen Sie eine wiederholte Zeile (kmb:table-row-repeat) oder ein Objekt darin.</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Sortieren</translation>
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation>Zeilen gruppieren</translation>
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation>Sortierfeld</translation>
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation>Sortierung:</translation>
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation>Sor&amp;tieren...</translation>
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation>Zeilen &amp;gruppieren...</translation>
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation>Datenquelle</translation>
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation>&amp;Datenquelle...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -547,6 +607,57 @@
         </message>
     </context>
     <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation>Sortierungsbedingungen editieren</translation>
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation>Sortierkriterien:</translation>
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation>XPath:</translation>
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation>Nach oben</translation>
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation>Nach unten</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation>Datentyp:</translation>
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation>Sortierfolge:</translation>
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation>Groß-/Kleinschreibung:</translation>
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
+            <translation>Ein Sortierschlüssel darf keine Leerzeichen und kein „;“ enthalten: %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -583,73 +694,6 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Entfernen</translation>
-        </message>
-    </context>
-    <context>
-        <name>FontEditorDlg</name>
-        <message>
-            <source>Font</source>
-            <translation>Schriftart</translation>
-        </message>
-        <message>
-            <source>Font &amp;Family:</source>
-            <translation>Schrift&amp;art:</translation>
-        </message>
-        <message>
-            <source>Font St&amp;yle:</source>
-            <translation>Schrift&amp;schnitt:</translation>
-        </message>
-        <message>
-            <source>&amp;Size:</source>
-            <translation>&amp;Größe:</translation>
-        </message>
-        <message>
-            <source>Font &amp;Color:</source>
-            <translation>Schrift&amp;farbe:</translation>
-        </message>
-        <message>
-            <source>&amp;Underline Style:</source>
-            <translation>&amp;Unterstreichung:</translation>
-        </message>
-        <message>
-            <source>&amp;Linethrough</source>
-            <translation>&amp;Durchgestrichen</translation>
-        </message>
-        <message>
-            <source>&amp;Double Linethrough</source>
-            <translation>Doppelt durchgestri&amp;chen</translation>
-        </message>
-        <message>
-            <source>&amp;Overline</source>
-            <translation>Ü&amp;berstrichen</translation>
-        </message>
-        <message>
-            <source>Dou&amp;ble Overline</source>
-            <translation>Doppelt überstric&amp;hen</translation>
-        </message>
-        <message>
-            <source>Small C&amp;aps</source>
-            <translation>&amp;Kapitälchen</translation>
-        </message>
-        <message>
-            <source>Capi&amp;talize</source>
-            <translation>&amp;Wortanfänge groß</translation>
-        </message>
-        <message>
-            <source>Lo&amp;wercase</source>
-            <translation>Klei&amp;nbuchstaben</translation>
-        </message>
-        <message>
-            <source>U&amp;ppercase</source>
-            <translation>Gr&amp;oßbuchstaben</translation>
-        </message>
-        <message>
-            <source>Preview:</source>
-            <translation>Vorschau:</translation>
-        </message>
-        <message>
-            <source>Enter a font size between %1 and %2 points.</source>
-            <translation>Geben Sie eine Schriftgröße zwischen %1 und %2 Punkt ein.</translation>
         </message>
     </context>
     <context>
@@ -751,6 +795,29 @@
         <message>
             <source>Remove %1</source>
             <translation>%1 entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation>Gruppieren nach</translation>
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation>Zeilengruppe</translation>
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation>Gruppen&amp;kontext:</translation>
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation>&amp;Gruppieren nach XPath:</translation>
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
+            <translation>Inhalt mit erster Zeile &amp;zusammenführen</translation>
         </message>
     </context>
     <context>

@@ -103,33 +103,57 @@
         </message>
     </context>
     <context>
-        <name>CellMarginsDlg</name>
+        <name>ChooseDatasourceDlg</name>
         <message>
-            <source>Cell Margins</source>
+            <source>Set Data Source</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>Margins:</source>
+            <source>Data Source Type</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>&amp;Left Margin:</source>
+            <source>XML File</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>&amp;Right Margin:</source>
+            <source>XSD and XML Files</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>&amp;Top Margin:</source>
+            <source>Data Aggregation File</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>&amp;Bottom Margin:</source>
+            <source>Datasource</source>
             <translation type="unfinished" />
         </message>
         <message>
-            <source>A cell margin cannot be negative.</source>
+            <source>&amp;File Path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -436,6 +460,42 @@
             <source>Borders and Background</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -547,6 +607,57 @@
         </message>
     </context>
     <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -582,73 +693,6 @@
         </message>
         <message>
             <source>&amp;Remove</source>
-            <translation type="unfinished" />
-        </message>
-    </context>
-    <context>
-        <name>FontEditorDlg</name>
-        <message>
-            <source>Font</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Font &amp;Family:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Font St&amp;yle:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Size:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Font &amp;Color:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Underline Style:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Linethrough</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Double Linethrough</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>&amp;Overline</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Dou&amp;ble Overline</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Small C&amp;aps</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Capi&amp;talize</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Lo&amp;wercase</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>U&amp;ppercase</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Preview:</source>
-            <translation type="unfinished" />
-        </message>
-        <message>
-            <source>Enter a font size between %1 and %2 points.</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -750,6 +794,29 @@
         </message>
         <message>
             <source>Remove %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
             <translation type="unfinished" />
         </message>
     </context>

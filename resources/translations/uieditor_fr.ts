@@ -103,34 +103,58 @@
         </message>
     </context>
     <context>
-        <name>CellMarginsDlg</name>
+        <name>ChooseDatasourceDlg</name>
         <message>
-            <source>Cell Margins</source>
-            <translation>Bordes des Cellules</translation>
+            <source>Set Data Source</source>
+            <translation>Définir la source de données</translation>
         </message>
         <message>
-            <source>Margins:</source>
-            <translation>Marges :</translation>
+            <source>Data Source Type</source>
+            <translation>Type de source de données</translation>
         </message>
         <message>
-            <source>&amp;Left Margin:</source>
-            <translation>Marge &amp;gauche :</translation>
+            <source>XML File</source>
+            <translation>Fichier XML</translation>
         </message>
         <message>
-            <source>&amp;Right Margin:</source>
-            <translation>Marge &amp;droite :</translation>
+            <source>XSD and XML Files</source>
+            <translation>Fichiers XSD et XML</translation>
         </message>
         <message>
-            <source>&amp;Top Margin:</source>
-            <translation>Marge &amp;supérieure :</translation>
+            <source>Data Aggregation File</source>
+            <translation>Fichier d'agrégation de données</translation>
         </message>
         <message>
-            <source>&amp;Bottom Margin:</source>
-            <translation>Marge &amp;inférieure :</translation>
+            <source>Datasource</source>
+            <translation>Source de données</translation>
         </message>
         <message>
-            <source>A cell margin cannot be negative.</source>
-            <translation>Une marge de cellule ne peut pas être négative.</translation>
+            <source>&amp;File Path</source>
+            <translation>&amp;Chemin du fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation>Chemin &amp;XML</translation>
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation>Préfixe d'espace de &amp;noms</translation>
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation>Remarque : Varnel Linkforge doit être installé pour utiliser un fichier d'agrégation de données (.lfa).</translation>
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation>Fichiers XML (*.xml)</translation>
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation>Fichiers Linkforge (*.lfa)</translation>
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation>Fichiers de définition de schéma XML (*.xsd)</translation>
         </message>
     </context>
     <context>
@@ -436,6 +460,42 @@
             <source>Borders and Background</source>
             <translation>Bords et Arrière-plan</translation>
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation>Sélectionnez une ligne répétée (kmb:table-row-repeat) ou un objet qu'elle contient.</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Trier</translation>
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation>Grouper les lignes</translation>
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation>Champ de tri</translation>
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation>Tri :</translation>
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation>&amp;Trier...</translation>
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation>&amp;Grouper les lignes...</translation>
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation>Source de données</translation>
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation>So&amp;urce de données...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -547,6 +607,57 @@
         </message>
     </context>
     <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation>Editer les Conditions de Triage</translation>
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation>Critères de tri :</translation>
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation>XPath :</translation>
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation>Monter</translation>
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation>Descendre</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation>Type de données :</translation>
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation>Ordre de tri :</translation>
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation>Ordre des casses :</translation>
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
+            <translation>Une clé de tri ne peut contenir ni espace ni « ; » : %1</translation>
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -583,73 +694,6 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Supprimer</translation>
-        </message>
-    </context>
-    <context>
-        <name>FontEditorDlg</name>
-        <message>
-            <source>Font</source>
-            <translation>Police</translation>
-        </message>
-        <message>
-            <source>Font &amp;Family:</source>
-            <translation>&amp;Police :</translation>
-        </message>
-        <message>
-            <source>Font St&amp;yle:</source>
-            <translation>St&amp;yle :</translation>
-        </message>
-        <message>
-            <source>&amp;Size:</source>
-            <translation>&amp;Taille :</translation>
-        </message>
-        <message>
-            <source>Font &amp;Color:</source>
-            <translation>&amp;Couleur :</translation>
-        </message>
-        <message>
-            <source>&amp;Underline Style:</source>
-            <translation>&amp;Soulignement :</translation>
-        </message>
-        <message>
-            <source>&amp;Linethrough</source>
-            <translation>&amp;Barré</translation>
-        </message>
-        <message>
-            <source>&amp;Double Linethrough</source>
-            <translation>Barré &amp;double</translation>
-        </message>
-        <message>
-            <source>&amp;Overline</source>
-            <translation>Surli&amp;gné</translation>
-        </message>
-        <message>
-            <source>Dou&amp;ble Overline</source>
-            <translation>Surligné d&amp;ouble</translation>
-        </message>
-        <message>
-            <source>Small C&amp;aps</source>
-            <translation>Petites &amp;majuscules</translation>
-        </message>
-        <message>
-            <source>Capi&amp;talize</source>
-            <translation>&amp;Initiales en majuscules</translation>
-        </message>
-        <message>
-            <source>Lo&amp;wercase</source>
-            <translation>Mi&amp;nuscules</translation>
-        </message>
-        <message>
-            <source>U&amp;ppercase</source>
-            <translation>M&amp;ajuscules</translation>
-        </message>
-        <message>
-            <source>Preview:</source>
-            <translation>Aperçu :</translation>
-        </message>
-        <message>
-            <source>Enter a font size between %1 and %2 points.</source>
-            <translation>Entrez une taille de police comprise entre %1 et %2 points.</translation>
         </message>
     </context>
     <context>
@@ -751,6 +795,29 @@
         <message>
             <source>Remove %1</source>
             <translation>Supprimer %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation>Grouper par</translation>
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation>Groupe de lignes</translation>
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation>&amp;Contexte du groupe :</translation>
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation>&amp;Grouper par XPath :</translation>
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
+            <translation>&amp;Fusionner le contenu avec la première ligne</translation>
         </message>
     </context>
     <context>
