@@ -1,6 +1,7 @@
 #include "designerwindow.h"
 
 #include "dialogregistry.h"
+#include "fonttoggleactions.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "newtemplatedialog.h"
@@ -26,6 +27,7 @@
 #include <QScrollArea>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QUndoStack>
 
 namespace {
@@ -113,6 +115,7 @@ DesignerWindow::~DesignerWindow()
 
 void DesignerWindow::createMenus()
 {
+    m_fontToggles = new FontToggleActions(*this);
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(tr("&New..."), QKeySequence::New, this, &DesignerWindow::onNew)
         ->setObjectName(QStringLiteral("newAction"));
@@ -170,7 +173,14 @@ void DesignerWindow::createMenus()
             });
             m_commands.emplace_back(action, command);
         }
+        if (kind == DialogEntry::Menu::Format && menu) {
+            menu->addSeparator();
+            menu->addActions(m_fontToggles->actions());
+        }
     }
+    QToolBar* format = addToolBar(tr("Format"));
+    format->setObjectName(QStringLiteral("formatToolBar"));
+    format->addActions(m_fontToggles->actions());
     updateCommands();
 }
 
@@ -202,7 +212,10 @@ void DesignerWindow::updateCommands()
     for (const auto& [action, command] : m_commands) {
         const QString reason = command.unavailable ? command.unavailable(*this) : QString();
         action->setEnabled(reason.isEmpty());
-        action->setStatusTip(reason);
+        action->setStatusTip(reason.isEmpty() && command.actsOn ? command.actsOn(*this) : reason);
+    }
+    if (m_fontToggles) {
+        m_fontToggles->update();
     }
     const QUndoStack* stack = m_document ? m_document->undoStack() : nullptr;
     m_undo->setEnabled(stack && stack->canUndo());

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+class FontToggleActions;
 class OutlineView;
 class QAction;
 class PropertyInspector;
@@ -102,6 +103,7 @@ private:
     QAction* m_undo = nullptr;
     QAction* m_redo = nullptr;
     std::vector<std::pair<QAction*, DialogEntry>> m_commands;
+    FontToggleActions* m_fontToggles = nullptr;
     bool m_refreshScheduled = false;
     const TemplateDocument* m_sourceShows = nullptr; // whose markup the source view has
     QStringList m_messages;

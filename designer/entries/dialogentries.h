@@ -4,6 +4,8 @@
 
 // One function per dialog or control; DialogRegistry lists them in menu order.
 DialogEntry bordersBackgroundEntry();
+DialogEntry fontEntry();
+DialogEntry cellMarginsEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();
