@@ -103,6 +103,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Zellenränder</translation>
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation>Ränder:</translation>
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation>&amp;Linker Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation>&amp;Rechter Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation>&amp;Oberer Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation>&amp;Unterer Rand:</translation>
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation>Ein Zellenrand kann nicht negativ sein.</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDatasourceDlg</name>
         <message>
             <source>Set Data Source</source>
@@ -409,6 +440,10 @@
             <source>Re&amp;do %1</source>
             <translation>&amp;Wiederholen: %1</translation>
         </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -495,6 +530,38 @@
         <message>
             <source>&amp;Data Source...</source>
             <translation>&amp;Datenquelle...</translation>
+        </message>
+        <message>
+            <source>Sets the margins of the selected table cell.</source>
+            <translation>Legt die Ränder der ausgewählten Tabellenzelle fest.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table row.</source>
+            <translation>Legt die Ränder jeder Zelle der ausgewählten Tabellenzeile fest.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table.</source>
+            <translation>Legt die Ränder jeder Zelle der ausgewählten Tabelle fest.</translation>
+        </message>
+        <message>
+            <source>Select a table cell, row or table to set its cell margins.</source>
+            <translation>Wählen Sie eine Tabellenzelle, -zeile oder Tabelle aus, um ihre Zellenränder festzulegen.</translation>
+        </message>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Zellenränder</translation>
+        </message>
+        <message>
+            <source>&amp;Cell Margins...</source>
+            <translation>&amp;Zellenränder...</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Schriftart</translation>
+        </message>
+        <message>
+            <source>&amp;Font...</source>
+            <translation>&amp;Schriftart...</translation>
         </message>
     </context>
     <context>
@@ -694,6 +761,96 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation>Schriftart</translation>
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation>Schrift&amp;art:</translation>
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation>Schrift&amp;schnitt:</translation>
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation>&amp;Größe:</translation>
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation>Schrift&amp;farbe:</translation>
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation>&amp;Unterstreichung:</translation>
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation>&amp;Durchgestrichen</translation>
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation>Doppelt durchgestri&amp;chen</translation>
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation>Ü&amp;berstrichen</translation>
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation>Doppelt überstric&amp;hen</translation>
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation>&amp;Kapitälchen</translation>
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation>&amp;Wortanfänge groß</translation>
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation>Klei&amp;nbuchstaben</translation>
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation>Gr&amp;oßbuchstaben</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation>Geben Sie eine Schriftgröße zwischen %1 und %2 Punkt ein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontToggleActions</name>
+        <message>
+            <source>B&amp;old</source>
+            <translation>&amp;Fett</translation>
+        </message>
+        <message>
+            <source>&amp;Italic</source>
+            <translation>&amp;Kursiv</translation>
+        </message>
+        <message>
+            <source>&amp;Underline</source>
+            <translation>&amp;Unterstrichen</translation>
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation>Öffnen Sie zuerst eine Vorlage.</translation>
+        </message>
+        <message>
+            <source>Select an object in a flow to format its text.</source>
+            <translation>Wählen Sie ein Objekt in einem Textfluss aus, um seinen Text zu formatieren.</translation>
         </message>
     </context>
     <context>

@@ -103,6 +103,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ChooseDatasourceDlg</name>
         <message>
             <source>Set Data Source</source>
@@ -409,6 +440,10 @@
             <source>Re&amp;do %1</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Format</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -494,6 +529,38 @@
         </message>
         <message>
             <source>&amp;Data Source...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sets the margins of the selected table cell.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table row.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a table cell, row or table to set its cell margins.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cell Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Cell Margins...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Font...</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -693,6 +760,96 @@
         </message>
         <message>
             <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FontToggleActions</name>
+        <message>
+            <source>B&amp;old</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Italic</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Underline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select an object in a flow to format its text.</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -103,6 +103,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Bordes des Cellules</translation>
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation>Marges :</translation>
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation>Marge &amp;gauche :</translation>
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation>Marge &amp;droite :</translation>
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation>Marge &amp;supérieure :</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation>Marge &amp;inférieure :</translation>
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation>Une marge de cellule ne peut pas être négative.</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDatasourceDlg</name>
         <message>
             <source>Set Data Source</source>
@@ -409,6 +440,10 @@
             <source>Re&amp;do %1</source>
             <translation>Ré&amp;tablir : %1</translation>
         </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -495,6 +530,38 @@
         <message>
             <source>&amp;Data Source...</source>
             <translation>So&amp;urce de données...</translation>
+        </message>
+        <message>
+            <source>Sets the margins of the selected table cell.</source>
+            <translation>Définit les marges de la cellule sélectionnée.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table row.</source>
+            <translation>Définit les marges de chaque cellule de la ligne sélectionnée.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table.</source>
+            <translation>Définit les marges de chaque cellule du tableau sélectionné.</translation>
+        </message>
+        <message>
+            <source>Select a table cell, row or table to set its cell margins.</source>
+            <translation>Sélectionnez une cellule, une ligne ou un tableau pour en définir les marges.</translation>
+        </message>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Marges des cellules</translation>
+        </message>
+        <message>
+            <source>&amp;Cell Margins...</source>
+            <translation>&amp;Marges des cellules...</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Police</translation>
+        </message>
+        <message>
+            <source>&amp;Font...</source>
+            <translation>&amp;Police...</translation>
         </message>
     </context>
     <context>
@@ -694,6 +761,96 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation>Police</translation>
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation>&amp;Police :</translation>
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation>St&amp;yle :</translation>
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation>&amp;Taille :</translation>
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation>&amp;Couleur :</translation>
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation>&amp;Soulignement :</translation>
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation>&amp;Barré</translation>
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation>Barré &amp;double</translation>
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation>Surli&amp;gné</translation>
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation>Surligné d&amp;ouble</translation>
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation>Petites &amp;majuscules</translation>
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation>&amp;Initiales en majuscules</translation>
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation>Mi&amp;nuscules</translation>
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation>M&amp;ajuscules</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation>Entrez une taille de police comprise entre %1 et %2 points.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontToggleActions</name>
+        <message>
+            <source>B&amp;old</source>
+            <translation>&amp;Gras</translation>
+        </message>
+        <message>
+            <source>&amp;Italic</source>
+            <translation>&amp;Italique</translation>
+        </message>
+        <message>
+            <source>&amp;Underline</source>
+            <translation>&amp;Souligné</translation>
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation>Ouvrez d'abord un modèle.</translation>
+        </message>
+        <message>
+            <source>Select an object in a flow to format its text.</source>
+            <translation>Sélectionnez un objet d'un flux pour en mettre le texte en forme.</translation>
         </message>
     </context>
     <context>
