@@ -5,6 +5,7 @@
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_dialogs -median 21
 #include "controls/staticpreview.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/fonteditordlg.h"
 #include "dialogs/format/paragrapheditdlg.h"
 #include "templatedocument.h"
 
@@ -94,12 +95,34 @@ private Q_SLOTS:
         QVERIFY(painted);
     }
 
+    void fontOnTheInvoiceTotal()
+    {
+        // The bold total line of the invoice, as the designer hands it in.
+        auto document =
+            TemplateDocument::load(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
+        const auto totals = document->root().find("//*[@id='totals']");
+        QVERIFY(!totals.empty());
+        const PropertyCollection properties = TemplateDocument::propertiesOf(
+            Xml::Element(Xml::Element(totals.front()).get_child_elements().back()));
+        bool painted = true;
+        QBENCHMARK
+        {
+            FontEditorDlg dialog;
+            dialog.setProperties(properties);
+            PaintWatcher watcher(dialog.preview());
+            dialog.show();
+            painted = painted && waitUntilPainted(watcher);
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
     void fontDialogForComparison()
     {
         bool painted = true;
         QBENCHMARK
         {
-            QFontDialog dialog(QFont(QStringLiteral("Times"), 12));
+            QFontDialog dialog(QFont(QStringLiteral("DejaVu Serif"), 10));
             dialog.setOption(QFontDialog::DontUseNativeDialog);
             PaintWatcher watcher(&dialog);
             dialog.show();

@@ -2,6 +2,7 @@
 
 #include "backgroundload.h"
 #include "dialogregistry.h"
+#include "fonttoggleactions.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "newtemplatedialog.h"
@@ -30,6 +31,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QUndoStack>
 
 namespace {
@@ -127,6 +129,7 @@ DesignerWindow::~DesignerWindow()
 
 void DesignerWindow::createMenus()
 {
+    m_fontToggles = new FontToggleActions(*this);
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->addAction(tr("&New..."), QKeySequence::New, this, &DesignerWindow::onNew)
         ->setObjectName(QStringLiteral("newAction"));
@@ -185,7 +188,14 @@ void DesignerWindow::createMenus()
             });
             m_commands.emplace_back(action, command);
         }
+        if (kind == DialogEntry::Menu::Format && menu) {
+            menu->addSeparator();
+            menu->addActions(m_fontToggles->actions());
+        }
     }
+    QToolBar* format = addToolBar(tr("Format"));
+    format->setObjectName(QStringLiteral("formatToolBar"));
+    format->addActions(m_fontToggles->actions());
     updateCommands();
 }
 
@@ -232,7 +242,10 @@ void DesignerWindow::updateCommands()
     for (const auto& [action, command] : m_commands) {
         const QString reason = command.unavailable ? command.unavailable(*this) : QString();
         action->setEnabled(reason.isEmpty());
-        action->setStatusTip(reason);
+        action->setStatusTip(reason.isEmpty() && command.actsOn ? command.actsOn(*this) : reason);
+    }
+    if (m_fontToggles) {
+        m_fontToggles->update();
     }
     const QUndoStack* stack = m_document ? m_document->undoStack() : nullptr;
     m_undo->setEnabled(stack && stack->canUndo());

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 class BackgroundLoad;
+class FontToggleActions;
 class OutlineView;
 class QAction;
 class PropertyInspector;
@@ -116,6 +117,7 @@ private:
     QAction* m_showSampleData = nullptr;
     BackgroundLoad* m_loads;
     std::vector<std::pair<QAction*, DialogEntry>> m_commands;
+    FontToggleActions* m_fontToggles = nullptr;
     bool m_refreshScheduled = false;
     const TemplateDocument* m_sourceShows = nullptr; // whose markup the source view has
     QStringList m_messages;

@@ -32,6 +32,9 @@ struct DialogEntry
     /// disabled); empty when it can. Null: it always can.
     std::function<QString(const DesignerWindow&)> unavailable;
     std::vector<GalleryShot> shots;
+    /// What the command acts on for the current selection (its status tip
+    /// while it is enabled). Null: the status tip stays empty.
+    std::function<QString(const DesignerWindow&)> actsOn = nullptr;
 };
 
 /// The translation context of the entries' menu texts and messages.

@@ -6,7 +6,9 @@ std::vector<DialogEntry> DialogRegistry::all()
 {
     return {
         bordersBackgroundEntry(),
+        fontEntry(),
         paragraphEntry(),
+        cellMarginsEntry(),
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),

@@ -4,7 +4,9 @@
 
 // One function per dialog or control; DialogRegistry lists them in menu order.
 DialogEntry bordersBackgroundEntry();
+DialogEntry fontEntry();
 DialogEntry paragraphEntry();
+DialogEntry cellMarginsEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();

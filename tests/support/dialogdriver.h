@@ -22,7 +22,9 @@ inline void pickEntry(QComboBox* list, const QString& text)
              qPrintable(QStringLiteral("no enabled list to pick \"%1\" from").arg(text)));
     const int target = list->findText(text);
     QVERIFY2(target >= 0, qPrintable(QStringLiteral("\"%1\" is not listed").arg(text)));
-    QTest::mouseClick(list, Qt::LeftButton);
+    // An editable list opens from its arrow; a click on its text only places the caret.
+    const QPoint arrow(list->width() - list->height() / 2, list->height() / 2);
+    QTest::mouseClick(list, Qt::LeftButton, {}, list->isEditable() ? arrow : QPoint());
     QTRY_VERIFY(list->view()->isVisible());
     int current = list->view()->currentIndex().row();
     if (current < 0) {
