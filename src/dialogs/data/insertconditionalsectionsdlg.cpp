@@ -49,7 +49,12 @@ InsertConditionalSectionsDlg::InsertConditionalSectionsDlg(SmartPtr<IDocumentInf
     connect(list, &QListWidget::itemChanged, this, &InsertConditionalSectionsDlg::OnEndConditionEdit);
 }
 
-InsertConditionalSectionsDlg::~InsertConditionalSectionsDlg() = default;
+InsertConditionalSectionsDlg::~InsertConditionalSectionsDlg()
+{
+    // An in-place edit still open commits when the dialog goes, after the
+    // members it would write to.
+    m_ui->conditionList->disconnect(this);
+}
 
 void InsertConditionalSectionsDlg::addCondition(const Core::String& condition)
 {
