@@ -6,11 +6,14 @@ std::vector<DialogEntry> DialogRegistry::all()
 {
     return {
         bordersBackgroundEntry(),
+        conditionalBlockEntry(),
+        conditionalInlineEntry(),
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),
         sortEntry(),
         groupRowsEntry(),
+        parametersEntry(),
         logEntry(),
         controlsSheetEntry(),
         dialogExpanderEntry(),

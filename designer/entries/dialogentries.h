@@ -4,11 +4,14 @@
 
 // One function per dialog or control; DialogRegistry lists them in menu order.
 DialogEntry bordersBackgroundEntry();
+DialogEntry conditionalBlockEntry();
+DialogEntry conditionalInlineEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();
 DialogEntry sortEntry();
 DialogEntry groupRowsEntry();
+DialogEntry parametersEntry();
 DialogEntry logEntry();
 
 DialogEntry controlsSheetEntry();
