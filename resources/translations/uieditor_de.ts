@@ -409,6 +409,18 @@
             <source>Re&amp;do %1</source>
             <translation>&amp;Wiederholen: %1</translation>
         </message>
+        <message>
+            <source>The stylesheet made from this template will not compile: its parameters need distinct, non-empty names (Data &gt; Parameters).
+
+%1
+
+Save anyway?</source>
+            <translation>Das aus dieser Vorlage erzeugte Stylesheet lässt sich nicht kompilieren: Ihre Parameter brauchen eindeutige, nicht leere Namen (Daten &gt; Parameter).
+
+%1
+
+Trotzdem speichern?</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -495,6 +507,34 @@
         <message>
             <source>&amp;Data Source...</source>
             <translation>&amp;Datenquelle...</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Inline)</source>
+            <translation>Bedingten Abschnitt einfügen (Inline)</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Block)</source>
+            <translation>Bedingten Abschnitt einfügen (Block)</translation>
+        </message>
+        <message>
+            <source>Conditional Section</source>
+            <translation>Bedingter Abschnitt</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Block)...</source>
+            <translation>Bedingter Abschnitt (&amp;Block)...</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Inline)...</source>
+            <translation>Bedingter Abschnitt (&amp;Inline)...</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>&amp;Parameters...</source>
+            <translation>&amp;Parameter...</translation>
         </message>
     </context>
     <context>
@@ -658,6 +698,37 @@
         </message>
     </context>
     <context>
+        <name>EditVariablesDlg</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Document &amp;Parameters:</source>
+            <translation>Dokument&amp;parameter:</translation>
+        </message>
+        <message>
+            <source>&amp;Add ...</source>
+            <translation>&amp;Hinzufügen ...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit ...</source>
+            <translation>&amp;Bearbeiten ...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -694,6 +765,37 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertConditionalSectionsDlg</name>
+        <message>
+            <source>Insert Conditional Sections</source>
+            <translation>Bedingte Abschnitte einfügen</translation>
+        </message>
+        <message>
+            <source>Conditions:</source>
+            <translation>Bedingungen:</translation>
+        </message>
+        <message>
+            <source>Edit conditions in the list below:</source>
+            <translation>Bearbeiten Sie die Bedingungen in der Liste unten:</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>A condition cannot be empty.</source>
+            <translation>Eine Bedingung darf nicht leer sein.</translation>
         </message>
     </context>
     <context>
@@ -772,6 +874,23 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation>&amp;Unten:</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParameterNames</name>
+        <message numerus="yes">
+            <source>%n parameter(s) without a name</source>
+            <translation>
+                <numerusform>%n Parameter ohne Namen</numerusform>
+                <numerusform>%n Parameter ohne Namen</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>"%1" %n times</source>
+            <translation>
+                <numerusform>„%1“ %n-mal</numerusform>
+                <numerusform>„%1“ %n-mal</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -976,6 +1095,10 @@
             <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation>%1 ist keine XSL-FO-Vorlage: Das Wurzelelement ist nicht fo:root.</translation>
         </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
     </context>
     <context>
         <name>TextPanelSampleDlg</name>
@@ -994,6 +1117,21 @@
         <message>
             <source>The text stays centred on one line</source>
             <translation>Der Text bleibt mittig auf einer Zeile</translation>
+        </message>
+    </context>
+    <context>
+        <name>VarEditDlg</name>
+        <message>
+            <source>Edit Parameter</source>
+            <translation>Parameter bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>&amp;Default Value:</source>
+            <translation>&amp;Standardwert:</translation>
         </message>
     </context>
     <context>

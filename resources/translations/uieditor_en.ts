@@ -409,6 +409,14 @@
             <source>Re&amp;do %1</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>The stylesheet made from this template will not compile: its parameters need distinct, non-empty names (Data &gt; Parameters).
+
+%1
+
+Save anyway?</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -494,6 +502,34 @@
         </message>
         <message>
             <source>&amp;Data Source...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Conditional Section (Inline)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Conditional Section (Block)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Section</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Block)...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Inline)...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Parameters...</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -658,6 +694,37 @@
         </message>
     </context>
     <context>
+        <name>EditVariablesDlg</name>
+        <message>
+            <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Document &amp;Parameters:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -693,6 +760,37 @@
         </message>
         <message>
             <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertConditionalSectionsDlg</name>
+        <message>
+            <source>Insert Conditional Sections</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditions:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit conditions in the list below:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A condition cannot be empty.</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -772,6 +870,23 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ParameterNames</name>
+        <message numerus="yes">
+            <source>%n parameter(s) without a name</source>
+            <translation>
+                <numerusform>%n parameter without a name</numerusform>
+                <numerusform>%n parameters without a name</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>"%1" %n times</source>
+            <translation>
+                <numerusform>"%1" %n time</numerusform>
+                <numerusform>"%1" %n times</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -976,6 +1091,10 @@
             <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>TextPanelSampleDlg</name>
@@ -993,6 +1112,21 @@
         </message>
         <message>
             <source>The text stays centred on one line</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>VarEditDlg</name>
+        <message>
+            <source>Edit Parameter</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Default Value:</source>
             <translation type="unfinished" />
         </message>
     </context>

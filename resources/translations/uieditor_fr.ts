@@ -409,6 +409,18 @@
             <source>Re&amp;do %1</source>
             <translation>Ré&amp;tablir : %1</translation>
         </message>
+        <message>
+            <source>The stylesheet made from this template will not compile: its parameters need distinct, non-empty names (Data &gt; Parameters).
+
+%1
+
+Save anyway?</source>
+            <translation>La feuille de style produite à partir de ce modèle ne compilera pas : ses paramètres doivent avoir des noms distincts et non vides (Données &gt; Paramètres).
+
+%1
+
+Enregistrer quand même ?</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -495,6 +507,34 @@
         <message>
             <source>&amp;Data Source...</source>
             <translation>So&amp;urce de données...</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Inline)</source>
+            <translation>Insérer une section conditionnelle (en ligne)</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Block)</source>
+            <translation>Insérer une section conditionnelle (bloc)</translation>
+        </message>
+        <message>
+            <source>Conditional Section</source>
+            <translation>Section conditionnelle</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Block)...</source>
+            <translation>Section conditionnelle (&amp;bloc)...</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Inline)...</source>
+            <translation>Section conditionnelle (en &amp;ligne)...</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>&amp;Parameters...</source>
+            <translation>&amp;Paramètres...</translation>
         </message>
     </context>
     <context>
@@ -658,6 +698,37 @@
         </message>
     </context>
     <context>
+        <name>EditVariablesDlg</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Document &amp;Parameters:</source>
+            <translation>&amp;Paramètres du document :</translation>
+        </message>
+        <message>
+            <source>&amp;Add ...</source>
+            <translation>&amp;Ajouter ...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit ...</source>
+            <translation>&amp;Modifier ...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>A&amp;nnuler</translation>
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -694,6 +765,37 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertConditionalSectionsDlg</name>
+        <message>
+            <source>Insert Conditional Sections</source>
+            <translation>Insérer des sections conditionnelles</translation>
+        </message>
+        <message>
+            <source>Conditions:</source>
+            <translation>Conditions :</translation>
+        </message>
+        <message>
+            <source>Edit conditions in the list below:</source>
+            <translation>Modifiez les conditions dans la liste ci-dessous :</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>A condition cannot be empty.</source>
+            <translation>Une condition ne peut pas être vide.</translation>
         </message>
     </context>
     <context>
@@ -772,6 +874,23 @@
         <message>
             <source>&amp;Bottom:</source>
             <translation>&amp;Bas :</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParameterNames</name>
+        <message numerus="yes">
+            <source>%n parameter(s) without a name</source>
+            <translation>
+                <numerusform>%n paramètre sans nom</numerusform>
+                <numerusform>%n paramètres sans nom</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>"%1" %n times</source>
+            <translation>
+                <numerusform>« %1 » %n fois</numerusform>
+                <numerusform>« %1 » %n fois</numerusform>
+            </translation>
         </message>
     </context>
     <context>
@@ -976,6 +1095,10 @@
             <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation>%1 n'est pas un modèle XSL-FO : son élément racine n'est pas fo:root.</translation>
         </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
     </context>
     <context>
         <name>TextPanelSampleDlg</name>
@@ -994,6 +1117,21 @@
         <message>
             <source>The text stays centred on one line</source>
             <translation>Le texte reste centré sur une ligne</translation>
+        </message>
+    </context>
+    <context>
+        <name>VarEditDlg</name>
+        <message>
+            <source>Edit Parameter</source>
+            <translation>Modifier le paramètre</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+        <message>
+            <source>&amp;Default Value:</source>
+            <translation>Valeur par &amp;défaut :</translation>
         </message>
     </context>
     <context>
