@@ -797,6 +797,10 @@ Trotzdem speichern?</translation>
             <source>A condition cannot be empty.</source>
             <translation>Eine Bedingung darf nicht leer sein.</translation>
         </message>
+        <message>
+            <source>&lt;new condition&gt;</source>
+            <translation>&lt;neue Bedingung&gt;</translation>
+        </message>
     </context>
     <context>
         <name>LengthOrPercentBase</name>

@@ -793,6 +793,10 @@ Save anyway?</source>
             <source>A condition cannot be empty.</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>&lt;new condition&gt;</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>LengthOrPercentBase</name>

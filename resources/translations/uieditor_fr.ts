@@ -797,6 +797,10 @@ Enregistrer quand même ?</translation>
             <source>A condition cannot be empty.</source>
             <translation>Une condition ne peut pas être vide.</translation>
         </message>
+        <message>
+            <source>&lt;new condition&gt;</source>
+            <translation>&lt;nouvelle condition&gt;</translation>
+        </message>
     </context>
     <context>
         <name>LengthOrPercentBase</name>

@@ -138,26 +138,40 @@ private Q_SLOTS:
         }
     }
 
-    void conditionalBlocksGoAfterTheSelectedBlock()
+    void conditionalSectionsGoWhereTheSelectionIs_data()
     {
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("inserted"); // where the sequence is expected
+        // clang-format off
+        QTest::newRow("blocks after a block") << u"//fo:block[@id='title']"_s << u"InsertConditionalSectionsDlg"_s << u"//fo:block[@id='title']/following-sibling::*[1]"_s;
+        QTest::newRow("blocks after the block of a field") << u"//fo:block[@id='meta']/kmb:field[1]"_s << u"InsertConditionalSectionsDlg"_s << u"//fo:block[@id='meta']/following-sibling::*[1]"_s;
+        QTest::newRow("inlines at the end of a block") << u"//fo:block[@id='title']"_s << u"InsertConditionalSectionsDlgInline"_s << u"//fo:block[@id='title']/*[last()]"_s;
+        QTest::newRow("inlines after a field") << u"//fo:block[@id='meta']/kmb:field[1]"_s << u"InsertConditionalSectionsDlgInline"_s << u"//fo:block[@id='meta']/kmb:field[1]/following-sibling::*[1]"_s;
+        // clang-format on
+    }
+    void conditionalSectionsGoWhereTheSelectionIs()
+    {
+        QFETCH(QString, selected);
+        QFETCH(QString, action);
+        QFETCH(QString, inserted);
         QTemporaryDir dir;
         DesignerWindow window;
         QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
         window.show();
-        window.selectObject(first(window, u"//fo:block[@id='title']"_s));
+        window.selectObject(first(window, selected));
         TestSupport::ModalAnswerer answer;
         answer.onNext<InsertConditionalSectionsDlg>([](InsertConditionalSectionsDlg* dialog) {
             dialog->addCondition("count(lines/line) > 2 and @currency != 'A&B'");
             dialog->accept();
         });
-        command(window, u"InsertConditionalSectionsDlg"_s)->trigger();
+        command(window, action)->trigger();
         QVERIFY(answer.handled());
-        const Xml::Element sequence = first(window, u"//fo:block[@id='title']/following-sibling::*[1]"_s);
-        QCOMPARE(sequence.get_local_name().toQString(), u"conditional-block-sequence"_s);
-        QCOMPARE(first(window, u"//kmb:conditional-block[@test]"_s).get_attribute_value("test").toQString(),
+        QVERIFY(first(window, inserted).get_local_name().toQString().endsWith(u"-sequence"_s));
+        QCOMPARE(first(window, u"//*[@test]"_s).get_attribute_value("test").toQString(),
                  u"count(lines/line) > 2 and @currency != 'A&B'"_s);
         window.document()->undoStack()->undo();
-        QVERIFY(first(window, u"//kmb:conditional-block-sequence"_s).isNull());
+        QVERIFY(first(window, u"//*[@test]"_s).isNull());
     }
 };
 

@@ -13,7 +13,12 @@ namespace {
 
 constexpr unsigned FallbackTextId = 63391;
 constexpr unsigned ColumnTitleId = 63069;
-const char* const NewCondition = "<new condition>";
+
+// Stands in the list for a test while the expression editor asks for it.
+Core::String newConditionText()
+{
+    return InsertConditionalSectionsDlg::tr("<new condition>");
+}
 
 Core::String fallbackText()
 {
@@ -113,11 +118,11 @@ void InsertConditionalSectionsDlg::updateInterface()
 
 void InsertConditionalSectionsDlg::OnAddCondition()
 {
-    m_conditions.push_back(Core::String(NewCondition));
+    m_conditions.push_back(newConditionText());
     const int row = int(m_conditions.size()) - 1;
     populateList(row);
     editItemEx(row);
-    if (m_conditions.size() > size_t(row) && m_conditions[size_t(row)] == Core::String(NewCondition)) {
+    if (m_conditions.size() > size_t(row) && m_conditions[size_t(row)] == newConditionText()) {
         // The editor was cancelled: the placeholder row goes again.
         m_conditions.erase(m_conditions.begin() + row);
         populateList(row - 1);
@@ -193,7 +198,7 @@ void InsertConditionalSectionsDlg::editItemEx(int row)
         return;
     }
     Core::String condition = m_conditions[size_t(row)];
-    if (condition == Core::String(NewCondition)) {
+    if (condition == newConditionText()) {
         condition = Core::String();
     }
     if (!askCondition(condition) || condition.isEmpty()) {
