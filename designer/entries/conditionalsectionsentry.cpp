@@ -88,6 +88,13 @@ void insertSections(DesignerWindow& window, bool inlines)
     window.showResult(DialogCommands::tr("Conditional Section"), markup.toQString());
 }
 
+// The tests are built in the expression editor, which needs sample data.
+QString unavailable(const DesignerWindow& window)
+{
+    const QString missing = CommandNeeds::sampleData(window);
+    return missing.isEmpty() ? CommandNeeds::flowBlock(window) : missing;
+}
+
 std::unique_ptr<QWidget> sectionsSample()
 {
     auto dialog = std::make_unique<InsertConditionalSectionsDlg>(GallerySamples::invoice(), "/invoice");
@@ -107,7 +114,7 @@ DialogEntry conditionalBlockEntry()
             DialogEntry::Menu::Insert,
             DialogCommands::tr("Conditional Section (&Block)..."),
             [](DesignerWindow& window) { insertSections(window, false); },
-            CommandNeeds::flowBlock,
+            unavailable,
             {{QStringLiteral("InsertConditionalSectionsDlg"), sectionsSample}}};
 }
 
@@ -117,6 +124,6 @@ DialogEntry conditionalInlineEntry()
             DialogEntry::Menu::Insert,
             DialogCommands::tr("Conditional Section (&Inline)..."),
             [](DesignerWindow& window) { insertSections(window, true); },
-            CommandNeeds::flowBlock,
+            unavailable,
             {}};
 }
