@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QMap>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace {
@@ -10,6 +11,14 @@ struct Tr
 {
     Q_DECLARE_TR_FUNCTIONS(ParameterNames)
 };
+
+// An XML name without prefix: a prefixed one would need a namespace the
+// stylesheet may not declare.
+bool isPlainName(const QString& name)
+{
+    static const QRegularExpression pattern(QStringLiteral(R"(^[\p{L}_][\p{L}\p{N}\p{Mn}\p{Mc}_.\-]*$)"));
+    return pattern.match(name).hasMatch();
+}
 
 } // namespace
 
@@ -20,12 +29,16 @@ QString problems(const std::vector<KMBVariable>& variables)
     int unnamed = 0;
     QMap<QString, int> counts;
     QStringList order; // the names in the order the user gave them
+    QStringList malformed;
     for (const KMBVariable& variable : variables) {
         const QString name = variable.getName().toQString().trimmed();
         if (name.isEmpty()) {
             ++unnamed;
         } else if (counts[name]++ == 0) {
             order << name;
+            if (!isPlainName(name)) {
+                malformed << name;
+            }
         }
     }
     QStringList lines;
@@ -36,6 +49,9 @@ QString problems(const std::vector<KMBVariable>& variables)
         if (counts.value(name) > 1) {
             lines << Tr::tr("\"%1\" %n times", nullptr, counts.value(name)).arg(name);
         }
+    }
+    for (const QString& name : malformed) {
+        lines << Tr::tr("\"%1\" is not a name").arg(name);
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -7,11 +7,12 @@
 
 /// What is wrong with the names of a template's parameters for the
 /// stylesheet made from it: each becomes a global parameter there, and an
-/// empty or repeated name keeps that stylesheet from compiling.
+/// empty or repeated name, or one that is no XML name, keeps that
+/// stylesheet from compiling.
 namespace ParameterNames {
 
 /// The problems, one per line ("a parameter without a name", "\"total\"
-/// twice"); empty when the names are fine.
+/// twice", "\"my rate\" is not a name"); empty when the names are fine.
 QString problems(const std::vector<KMBVariable>& variables);
 
 } // namespace ParameterNames

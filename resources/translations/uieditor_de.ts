@@ -896,6 +896,10 @@ Trotzdem speichern?</translation>
                 <numerusform>„%1“ %n-mal</numerusform>
             </translation>
         </message>
+        <message>
+            <source>"%1" is not a name</source>
+            <translation>„%1“ ist kein gültiger Name</translation>
+        </message>
     </context>
     <context>
         <name>PropertyInspector</name>

@@ -892,6 +892,10 @@ Save anyway?</source>
                 <numerusform>"%1" %n times</numerusform>
             </translation>
         </message>
+        <message>
+            <source>"%1" is not a name</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>PropertyInspector</name>

@@ -896,6 +896,10 @@ Enregistrer quand même ?</translation>
                 <numerusform>« %1 » %n fois</numerusform>
             </translation>
         </message>
+        <message>
+            <source>"%1" is not a name</source>
+            <translation>« %1 » n'est pas un nom valide</translation>
+        </message>
     </context>
     <context>
         <name>PropertyInspector</name>

@@ -110,6 +110,8 @@ private Q_SLOTS:
         QTest::newRow("distinct") << QStringList{u"a"_s, u"b"_s} << false;
         QTest::newRow("duplicate") << QStringList{u"a"_s, u"b"_s, u"a"_s} << true;
         QTest::newRow("empty") << QStringList{u"a"_s, u" "_s} << true;
+        QTest::newRow("no XML name") << QStringList{u"my rate"_s} << true;
+        QTest::newRow("accented, digits") << QStringList{u"taux_réduit"_s, u"x-1.2"_s} << false;
         // clang-format on
     }
     void saveWarnsAboutNamesTheStylesheetCannotTake()
