@@ -7,6 +7,7 @@
 #include "frame/win32constants.h"
 #include "newtemplatedialog.h"
 #include "outlineview.h"
+#include "parameternames.h"
 #include "outside/core/coreexception.h"
 #include "outside/core/corelog.h"
 #include "outside/sharedui/sharedfiledialogs.h"
@@ -549,6 +550,9 @@ bool DesignerWindow::onSave()
     if (m_document->getDocumentPath().isEmpty()) {
         return onSaveAs();
     }
+    if (!mayWriteParameters()) {
+        return false;
+    }
     try {
         m_document->save(m_document->getDocumentPath());
     } catch (const Core::Exception& e) {
@@ -563,7 +567,7 @@ bool DesignerWindow::onSave()
 bool DesignerWindow::onSaveAs()
 {
     m_source->applyPendingEdits();
-    if (!m_document) {
+    if (!m_document || !mayWriteParameters()) {
         return false;
     }
     const Core::String path = SharedUI::FileDialogs::getSaveFileName(this, tr("Save Template As"),
@@ -582,6 +586,19 @@ bool DesignerWindow::onSaveAs()
     updateRecentMenu();
     refresh();
     return true;
+}
+
+bool DesignerWindow::mayWriteParameters()
+{
+    const QString problems = ParameterNames::problems(m_document->getVariables());
+    if (problems.isEmpty()) {
+        return true;
+    }
+    return UIApplication::MessageBoxW(
+               tr("The stylesheet made from this template will not compile: its parameters need distinct, "
+                  "non-empty names (Data > Parameters).\n\n%1\n\nSave anyway?")
+                   .arg(problems),
+               Win32::MB_YESNO | Win32::MB_ICONQUESTION) == Win32::IDYES;
 }
 
 bool DesignerWindow::mayDiscardChanges()

@@ -96,6 +96,9 @@ private:
     void showTemplate(const SmartPtr<TemplateDocument>& document);
     bool onSave();
     bool onSaveAs();
+    /// Warns when the template's parameter names would keep its stylesheet
+    /// from compiling; answers whether to save all the same.
+    bool mayWriteParameters();
     bool mayDiscardChanges();
     void updateTitle();
     void onSourceEdited(const QString& markup);

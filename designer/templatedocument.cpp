@@ -395,6 +395,74 @@ TemplateDocument::Replacement TemplateDocument::valuesReplacement(const Template
     return {ownLine ? lineStart : range.start, end, QByteArray()};
 }
 
+TemplateDocument::Line TemplateDocument::lineOf(int index) const
+{
+    const MarkupScanner::Element& range = rangeOf(index);
+    qsizetype lineStart = range.start;
+    while (lineStart > 0 && (m_text.at(lineStart - 1) == ' ' || m_text.at(lineStart - 1) == '\t')) {
+        --lineStart;
+    }
+    if (lineStart > 0 && m_text.at(lineStart - 1) != '\n') {
+        return {range.start, range.end, QByteArray(), false};
+    }
+    qsizetype end = range.end;
+    end += m_text.mid(end, 2) == "\r\n" ? 2 : m_text.mid(end, 1) == "\n" ? 1 : 0;
+    return {lineStart, end, m_text.mid(lineStart, range.start - lineStart), true};
+}
+
+void TemplateDocument::setVariables(const std::vector<KMBVariable>& variables, const QString& action)
+{
+    std::vector<int> existing;
+    int values = -1;
+    for (const Xml::Element& child : root().get_child_elements()) {
+        if (child.get_namespace_uri() != Xml::Namespaces::KMB) {
+            continue;
+        }
+        if (child.get_local_name() == "variable") {
+            existing.push_back(indexOf(child));
+        } else if (child.get_local_name() == "values" && values < 0) {
+            values = indexOf(child);
+        }
+    }
+    Rewriters rewriters;
+    const QByteArray prefix = variables.empty() ? QByteArray() : prefixFor(rewriters, Xml::Namespaces::KMB, "kmb");
+    const QByteArray lineEnd = m_text.contains("\r\n") ? "\r\n" : "\n";
+    // The new declarations, each on a line of its own when `own`.
+    const auto declarations = [&](const QByteArray& indent, bool own) {
+        QByteArray out;
+        for (const KMBVariable& variable : variables) {
+            out += (own ? indent : QByteArray()) + '<' + prefix + ":variable name=\"" +
+                   StartTagRewriter::escaped(variable.getName().toQString(), '"', m_asciiOnly) + "\" select=\"" +
+                   StartTagRewriter::escaped(variable.getSelect().toQString(), '"', m_asciiOnly) + "\"/>" +
+                   (own ? lineEnd : QByteArray());
+        }
+        return out;
+    };
+    std::vector<Replacement> extra;
+    if (!existing.empty()) {
+        for (size_t i = 0; i < existing.size(); ++i) {
+            const Line line = lineOf(existing[i]);
+            extra.emplace_back(line.from, line.to, i == 0 ? declarations(line.indent, line.own) : QByteArray());
+        }
+    } else if (variables.empty()) {
+        return;
+    } else if (values >= 0) {
+        const Line line = lineOf(values);
+        extra.emplace_back(line.from, line.from, declarations(line.indent, line.own));
+    } else {
+        const MarkupScanner::Element& top = rangeOf(0);
+        if (top.empty) {
+            rewriterOf(rewriters, 0).open();
+            extra.emplace_back(top.end, top.end, lineEnd + declarations("  ", true) + "</" + top.name + '>');
+        } else {
+            const bool lineStart = top.contentEnd > 0 && m_text.at(top.contentEnd - 1) == '\n';
+            extra.emplace_back(top.contentEnd, top.contentEnd,
+                               (lineStart ? QByteArray() : lineEnd) + declarations("  ", true));
+        }
+    }
+    commit(action.isEmpty() ? Tr::tr("Parameters") : action, rewritten(rewriters, extra));
+}
+
 Core::String TemplateDocument::sampleAttribute() const
 {
     return SampleSource::key(root());

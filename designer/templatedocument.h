@@ -109,6 +109,12 @@ public:
     Xml::Element insertMarkup(const Core::String& markup, InsertPosition position,
                               const QString& action = QString());
 
+    /// Makes `variables` the template's parameters (its kmb:variable
+    /// elements, in order) as one undo step named `action`. They take the
+    /// place of the first parameter there was, else go before kmb:values,
+    /// else at the end of the root. Names are written as given, unchecked.
+    void setVariables(const std::vector<KMBVariable>& variables, const QString& action = QString());
+
     /// Replaces the whole template with `markup`, as edited in the source
     /// view; the object selected stays selected when its path still exists.
     /// Raises Core::Exception on markup that does not parse, leaving the
@@ -208,6 +214,17 @@ private:
     QByteArray rewritten(const Rewriters& rewriters, std::vector<Replacement> extra = {}) const;
     /// The replacement of the kmb:values element that holds `values`.
     Replacement valuesReplacement(const TemplateValues& values, Rewriters& rewriters) const;
+    /// Where the markup of the element at `index` lies with its line: the
+    /// line's start and end (after its line break) when nothing else is on
+    /// it before the element, else the element alone; and its indentation.
+    struct Line
+    {
+        qsizetype from;
+        qsizetype to;
+        QByteArray indent;
+        bool own;
+    };
+    Line lineOf(int index) const;
     Core::String sampleAttribute() const;
     void loadSample();
     void markChanged();

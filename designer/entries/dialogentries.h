@@ -7,11 +7,14 @@ DialogEntry bordersBackgroundEntry();
 DialogEntry fontEntry();
 DialogEntry paragraphEntry();
 DialogEntry cellMarginsEntry();
+DialogEntry conditionalBlockEntry();
+DialogEntry conditionalInlineEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();
 DialogEntry sortEntry();
 DialogEntry groupRowsEntry();
+DialogEntry parametersEntry();
 DialogEntry logEntry();
 
 DialogEntry controlsSheetEntry();

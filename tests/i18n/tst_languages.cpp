@@ -1,6 +1,9 @@
 // The language follows the environment at start-up: the message table, the
 // forms and the tr() texts all speak it. Run once per language by ctest.
 #include "designerwindow.h"
+#include "dialogs/data/editvariablesdlg.h"
+#include "dialogs/data/insertconditionalsectionsdlg.h"
+#include "dialogs/data/vareditdlg.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "dialogs/format/paragrapheditdlg.h"
 #include "frame/logdlg.h"
@@ -197,6 +200,9 @@ private Q_SLOTS:
         QTest::newRow("9004") << ParagraphEditDlg().windowTitle() << QStringList{u"Paragraph"_s, u"Absatz"_s, u"Paragraphe"_s};
         QTest::newRow("12201") << EditPropertyValuesDlg(u"fo:color"_s, PropertyValueEx(), AttributeData(), {}, u"/"_s, false).windowTitle() << QStringList{u"Property Value"_s, u"Merkmalswert"_s, u"Valeur de la Propriété"_s};
         QTest::newRow("11201") << XPathEditDlg({}, QString(), u"/"_s).windowTitle() << QStringList{u" Edit Expression"_s, u"Ausdrücke editieren"_s, u"Editer l’Expression"_s};
+        QTest::newRow("11601") << VarEditDlg(QString(), QString()).windowTitle() << QStringList{u"Edit Parameter"_s, u"Parameter bearbeiten"_s, u"Modifier le paramètre"_s};
+        QTest::newRow("11701") << EditVariablesDlg({}).windowTitle() << QStringList{u"Parameters"_s, u"Parameter"_s, u"Paramètres"_s};
+        QTest::newRow("11101") << InsertConditionalSectionsDlg({}, u"/"_s).windowTitle() << QStringList{u"Insert Conditional Sections"_s, u"Bedingte Abschnitte einfügen"_s, u"Insérer des sections conditionnelles"_s};
         // clang-format on
     }
 

@@ -54,7 +54,8 @@ SmartPtr<FakeDocumentInformation> invoiceDocument(const QTemporaryDir& dir)
     auto document = makeSmart<FakeDocumentInformation>();
     document->setSampleXml(sample);
     document->setHasSampleData(true);
-    document->setVariables({KMBVariable("total", "sum(//price)")});
+    document->setVariables({KMBVariable("total", "sum(//price)"), KMBVariable("currency", "'A&B'"),
+                            KMBVariable("none", "")});
     document->setScripts(
         {ManagedScript("my", "C#", "public string f(string s) { return s; }", {"f", "g"})});
     return document;
@@ -365,7 +366,7 @@ private Q_SLOTS:
         QTest::newRow("quotes and apostrophe") << u"concat(\"it's\", 'a \"b\"')"_s << QString();
         QTest::newRow("less and greater") << u"count(line) < 2 and 3 > 1"_s << QString();
         QTest::newRow("entity form") << u"1 &lt;= 2"_s << QString();
-        QTest::newRow("variables and script") << u"my:f($total) = $KMOutputFormat"_s << QString();
+        QTest::newRow("variables and script") << u"my:f($total) = $KMOutputFormat or $currency = $none"_s << QString();
         QTest::newRow("syntax error") << u"line[@id = "_s << u"Invalid expression"_s;
         QTest::newRow("unknown function") << u"nosuch(1)"_s << u"Unregistered function"_s;
         QTest::newRow("other files") << u"document('/etc/passwd')"_s << u"Reading \"/etc/passwd\" was refused"_s;

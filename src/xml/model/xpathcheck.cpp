@@ -24,6 +24,13 @@ Core::String escapedForAttribute(const Core::String& expression)
         .replaceAll(">", "&gt;");
 }
 
+// Plain text for an attribute value: "&" too, unlike an expression, which
+// may already hold entities.
+Core::String escapedText(const Core::String& text)
+{
+    return escapedForAttribute(text.replaceAll("&", "&amp;"));
+}
+
 void writeText(const Core::String& path, const Core::String& text)
 {
     Core::IO::FileStream stream(path, Core::IO::FileStream::Write | Core::IO::FileStream::Create |
@@ -71,8 +78,14 @@ Core::String XPathCheck::buildStylesheet(const Core::String& expression,
     text += scriptBlocks;
     text += "<xsl:output method='xml' encoding='utf-8' indent='yes'/> \n";
     for (const KMBVariable& variable : variables) {
-        text += "<xsl:variable name='" + variable.getName() + "' select='" + variable.getSelect() +
-                "' />\n";
+        // The template's parameters come as their text: a default value
+        // such as 'EUR' or a & in it must not end the attribute or the
+        // stylesheet. Without a default value the variable is empty.
+        text += "<xsl:variable name='" + escapedText(variable.getName()) + "'";
+        if (!variable.getSelect().isEmpty()) {
+            text += " select='" + escapedText(variable.getSelect()) + "'";
+        }
+        text += " />\n";
     }
     text += "<xsl:variable name='KMCrtLocalDate' />\n"
             "<xsl:variable name='KMCrtLocalTime' />\n"
