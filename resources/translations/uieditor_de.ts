@@ -110,6 +110,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Zellenränder</translation>
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation>Ränder:</translation>
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation>&amp;Linker Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation>&amp;Rechter Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation>&amp;Oberer Rand:</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation>&amp;Unterer Rand:</translation>
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation>Ein Zellenrand kann nicht negativ sein.</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDatasourceDlg</name>
         <message>
             <source>Set Data Source</source>
@@ -444,6 +475,22 @@
             <source>Discard</source>
             <translation>Verwerfen</translation>
         </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>The stylesheet made from this template will not compile: its parameters need distinct, non-empty names (Data &gt; Parameters).
+
+%1
+
+Save anyway?</source>
+            <translation>Das aus dieser Vorlage erzeugte Stylesheet lässt sich nicht kompilieren: Ihre Parameter brauchen eindeutige, nicht leere Namen (Daten &gt; Parameter).
+
+%1
+
+Trotzdem speichern?</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -542,6 +589,66 @@
         <message>
             <source>&amp;Paragraph...</source>
             <translation>Absa&amp;tz...</translation>
+        </message>
+        <message>
+            <source>Sets the margins of the selected table cell.</source>
+            <translation>Legt die Ränder der ausgewählten Tabellenzelle fest.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table row.</source>
+            <translation>Legt die Ränder jeder Zelle der ausgewählten Tabellenzeile fest.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table.</source>
+            <translation>Legt die Ränder jeder Zelle der ausgewählten Tabelle fest.</translation>
+        </message>
+        <message>
+            <source>Select a table cell, row or table to set its cell margins.</source>
+            <translation>Wählen Sie eine Tabellenzelle, -zeile oder Tabelle aus, um ihre Zellenränder festzulegen.</translation>
+        </message>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Zellenränder</translation>
+        </message>
+        <message>
+            <source>&amp;Cell Margins...</source>
+            <translation>&amp;Zellenränder...</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Inline)</source>
+            <translation>Bedingten Abschnitt einfügen (Inline)</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Block)</source>
+            <translation>Bedingten Abschnitt einfügen (Block)</translation>
+        </message>
+        <message>
+            <source>Conditional Section</source>
+            <translation>Bedingter Abschnitt</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Block)...</source>
+            <translation>Bedingter Abschnitt (&amp;Block)...</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Inline)...</source>
+            <translation>Bedingter Abschnitt (&amp;Inline)...</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Schriftart</translation>
+        </message>
+        <message>
+            <source>&amp;Font...</source>
+            <translation>&amp;Schriftart...</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>&amp;Parameters...</source>
+            <translation>&amp;Parameter...</translation>
         </message>
     </context>
     <context>
@@ -705,6 +812,37 @@
         </message>
     </context>
     <context>
+        <name>EditVariablesDlg</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Document &amp;Parameters:</source>
+            <translation>Dokument&amp;parameter:</translation>
+        </message>
+        <message>
+            <source>&amp;Add ...</source>
+            <translation>&amp;Hinzufügen ...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit ...</source>
+            <translation>&amp;Bearbeiten ...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>&amp;Abbrechen</translation>
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -741,6 +879,131 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation>Schriftart</translation>
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation>Schrift&amp;art:</translation>
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation>Schrift&amp;schnitt:</translation>
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation>&amp;Größe:</translation>
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation>Schrift&amp;farbe:</translation>
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation>&amp;Unterstreichung:</translation>
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation>&amp;Durchgestrichen</translation>
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation>Doppelt durchgestri&amp;chen</translation>
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation>Ü&amp;berstrichen</translation>
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation>Doppelt überstric&amp;hen</translation>
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation>&amp;Kapitälchen</translation>
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation>&amp;Wortanfänge groß</translation>
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation>Klei&amp;nbuchstaben</translation>
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation>Gr&amp;oßbuchstaben</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation>Geben Sie eine Schriftgröße zwischen %1 und %2 Punkt ein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontToggleActions</name>
+        <message>
+            <source>B&amp;old</source>
+            <translation>&amp;Fett</translation>
+        </message>
+        <message>
+            <source>&amp;Italic</source>
+            <translation>&amp;Kursiv</translation>
+        </message>
+        <message>
+            <source>&amp;Underline</source>
+            <translation>&amp;Unterstrichen</translation>
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation>Öffnen Sie zuerst eine Vorlage.</translation>
+        </message>
+        <message>
+            <source>Select an object in a flow to format its text.</source>
+            <translation>Wählen Sie ein Objekt in einem Textfluss aus, um seinen Text zu formatieren.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertConditionalSectionsDlg</name>
+        <message>
+            <source>Insert Conditional Sections</source>
+            <translation>Bedingte Abschnitte einfügen</translation>
+        </message>
+        <message>
+            <source>Conditions:</source>
+            <translation>Bedingungen:</translation>
+        </message>
+        <message>
+            <source>Edit conditions in the list below:</source>
+            <translation>Bearbeiten Sie die Bedingungen in der Liste unten:</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>&lt;new condition&gt;</source>
+            <translation>&lt;neue Bedingung&gt;</translation>
+        </message>
+        <message>
+            <source>A condition cannot be empty.</source>
+            <translation>Eine Bedingung darf nicht leer sein.</translation>
         </message>
     </context>
     <context>
@@ -892,6 +1155,27 @@
         <message>
             <source>Preview:</source>
             <translation>Vorschau:</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParameterNames</name>
+        <message numerus="yes">
+            <source>%n parameter(s) without a name</source>
+            <translation>
+                <numerusform>%n Parameter ohne Namen</numerusform>
+                <numerusform>%n Parameter ohne Namen</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>"%1" %n times</source>
+            <translation>
+                <numerusform>„%1“ %n-mal</numerusform>
+                <numerusform>„%1“ %n-mal</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>"%1" is not a name</source>
+            <translation>„%1“ ist kein gültiger Name</translation>
         </message>
     </context>
     <context>
@@ -1096,6 +1380,10 @@
             <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation>%1 ist keine XSL-FO-Vorlage: Das Wurzelelement ist nicht fo:root.</translation>
         </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Parameter</translation>
+        </message>
     </context>
     <context>
         <name>TextPanelSampleDlg</name>
@@ -1114,6 +1402,21 @@
         <message>
             <source>The text stays centred on one line</source>
             <translation>Der Text bleibt mittig auf einer Zeile</translation>
+        </message>
+    </context>
+    <context>
+        <name>VarEditDlg</name>
+        <message>
+            <source>Edit Parameter</source>
+            <translation>Parameter bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+        <message>
+            <source>&amp;Default Value:</source>
+            <translation>&amp;Standardwert:</translation>
         </message>
     </context>
     <context>

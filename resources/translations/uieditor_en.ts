@@ -110,6 +110,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ChooseDatasourceDlg</name>
         <message>
             <source>Set Data Source</source>
@@ -444,6 +475,18 @@
             <source>Discard</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Format</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The stylesheet made from this template will not compile: its parameters need distinct, non-empty names (Data &gt; Parameters).
+
+%1
+
+Save anyway?</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -541,6 +584,66 @@
         </message>
         <message>
             <source>&amp;Paragraph...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sets the margins of the selected table cell.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table row.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a table cell, row or table to set its cell margins.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cell Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Cell Margins...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Conditional Section (Inline)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Conditional Section (Block)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Section</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Block)...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Inline)...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Font...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Parameters...</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -705,6 +808,37 @@
         </message>
     </context>
     <context>
+        <name>EditVariablesDlg</name>
+        <message>
+            <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Document &amp;Parameters:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit ...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -740,6 +874,131 @@
         </message>
         <message>
             <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FontToggleActions</name>
+        <message>
+            <source>B&amp;old</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Italic</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Underline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select an object in a flow to format its text.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertConditionalSectionsDlg</name>
+        <message>
+            <source>Insert Conditional Sections</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditions:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit conditions in the list below:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&lt;new condition&gt;</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A condition cannot be empty.</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -891,6 +1150,27 @@
         </message>
         <message>
             <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ParameterNames</name>
+        <message numerus="yes">
+            <source>%n parameter(s) without a name</source>
+            <translation>
+                <numerusform>%n parameter without a name</numerusform>
+                <numerusform>%n parameters without a name</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>"%1" %n times</source>
+            <translation>
+                <numerusform>"%1" %n time</numerusform>
+                <numerusform>"%1" %n times</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>"%1" is not a name</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1096,6 +1376,10 @@
             <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>TextPanelSampleDlg</name>
@@ -1113,6 +1397,21 @@
         </message>
         <message>
             <source>The text stays centred on one line</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>VarEditDlg</name>
+        <message>
+            <source>Edit Parameter</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Default Value:</source>
             <translation type="unfinished" />
         </message>
     </context>

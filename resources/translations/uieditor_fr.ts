@@ -110,6 +110,37 @@
         </message>
     </context>
     <context>
+        <name>CellMarginsDlg</name>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Bordes des Cellules</translation>
+        </message>
+        <message>
+            <source>Margins:</source>
+            <translation>Marges :</translation>
+        </message>
+        <message>
+            <source>&amp;Left Margin:</source>
+            <translation>Marge &amp;gauche :</translation>
+        </message>
+        <message>
+            <source>&amp;Right Margin:</source>
+            <translation>Marge &amp;droite :</translation>
+        </message>
+        <message>
+            <source>&amp;Top Margin:</source>
+            <translation>Marge &amp;supérieure :</translation>
+        </message>
+        <message>
+            <source>&amp;Bottom Margin:</source>
+            <translation>Marge &amp;inférieure :</translation>
+        </message>
+        <message>
+            <source>A cell margin cannot be negative.</source>
+            <translation>Une marge de cellule ne peut pas être négative.</translation>
+        </message>
+    </context>
+    <context>
         <name>ChooseDatasourceDlg</name>
         <message>
             <source>Set Data Source</source>
@@ -444,6 +475,22 @@
             <source>Discard</source>
             <translation>Abandonner</translation>
         </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>The stylesheet made from this template will not compile: its parameters need distinct, non-empty names (Data &gt; Parameters).
+
+%1
+
+Save anyway?</source>
+            <translation>La feuille de style produite à partir de ce modèle ne compilera pas : ses paramètres doivent avoir des noms distincts et non vides (Données &gt; Paramètres).
+
+%1
+
+Enregistrer quand même ?</translation>
+        </message>
     </context>
     <context>
         <name>DialogCommands</name>
@@ -541,7 +588,67 @@
         </message>
         <message>
             <source>&amp;Paragraph...</source>
-            <translation>Para&amp;graphe...</translation>
+            <translation>P&amp;aragraphe...</translation>
+        </message>
+        <message>
+            <source>Sets the margins of the selected table cell.</source>
+            <translation>Définit les marges de la cellule sélectionnée.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table row.</source>
+            <translation>Définit les marges de chaque cellule de la ligne sélectionnée.</translation>
+        </message>
+        <message>
+            <source>Sets the margins of every cell of the selected table.</source>
+            <translation>Définit les marges de chaque cellule du tableau sélectionné.</translation>
+        </message>
+        <message>
+            <source>Select a table cell, row or table to set its cell margins.</source>
+            <translation>Sélectionnez une cellule, une ligne ou un tableau pour en définir les marges.</translation>
+        </message>
+        <message>
+            <source>Cell Margins</source>
+            <translation>Marges des cellules</translation>
+        </message>
+        <message>
+            <source>&amp;Cell Margins...</source>
+            <translation>&amp;Marges des cellules...</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Inline)</source>
+            <translation>Insérer une section conditionnelle (en ligne)</translation>
+        </message>
+        <message>
+            <source>Insert Conditional Section (Block)</source>
+            <translation>Insérer une section conditionnelle (bloc)</translation>
+        </message>
+        <message>
+            <source>Conditional Section</source>
+            <translation>Section conditionnelle</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Block)...</source>
+            <translation>Section conditionnelle (&amp;bloc)...</translation>
+        </message>
+        <message>
+            <source>Conditional Section (&amp;Inline)...</source>
+            <translation>Section conditionnelle (en &amp;ligne)...</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Police</translation>
+        </message>
+        <message>
+            <source>&amp;Font...</source>
+            <translation>&amp;Police...</translation>
+        </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>&amp;Parameters...</source>
+            <translation>&amp;Paramètres...</translation>
         </message>
     </context>
     <context>
@@ -705,6 +812,37 @@
         </message>
     </context>
     <context>
+        <name>EditVariablesDlg</name>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Document &amp;Parameters:</source>
+            <translation>&amp;Paramètres du document :</translation>
+        </message>
+        <message>
+            <source>&amp;Add ...</source>
+            <translation>&amp;Ajouter ...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit ...</source>
+            <translation>&amp;Modifier ...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;OK</source>
+            <translation>&amp;OK</translation>
+        </message>
+        <message>
+            <source>&amp;Cancel</source>
+            <translation>A&amp;nnuler</translation>
+        </message>
+    </context>
+    <context>
         <name>ExpanderSampleDlg</name>
         <message>
             <source>Insert Building Block</source>
@@ -741,6 +879,131 @@
         <message>
             <source>&amp;Remove</source>
             <translation>&amp;Supprimer</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontEditorDlg</name>
+        <message>
+            <source>Font</source>
+            <translation>Police</translation>
+        </message>
+        <message>
+            <source>Font &amp;Family:</source>
+            <translation>&amp;Police :</translation>
+        </message>
+        <message>
+            <source>Font St&amp;yle:</source>
+            <translation>St&amp;yle :</translation>
+        </message>
+        <message>
+            <source>&amp;Size:</source>
+            <translation>&amp;Taille :</translation>
+        </message>
+        <message>
+            <source>Font &amp;Color:</source>
+            <translation>&amp;Couleur :</translation>
+        </message>
+        <message>
+            <source>&amp;Underline Style:</source>
+            <translation>&amp;Soulignement :</translation>
+        </message>
+        <message>
+            <source>&amp;Linethrough</source>
+            <translation>&amp;Barré</translation>
+        </message>
+        <message>
+            <source>&amp;Double Linethrough</source>
+            <translation>Barré &amp;double</translation>
+        </message>
+        <message>
+            <source>&amp;Overline</source>
+            <translation>Surli&amp;gné</translation>
+        </message>
+        <message>
+            <source>Dou&amp;ble Overline</source>
+            <translation>Surligné d&amp;ouble</translation>
+        </message>
+        <message>
+            <source>Small C&amp;aps</source>
+            <translation>Petites &amp;majuscules</translation>
+        </message>
+        <message>
+            <source>Capi&amp;talize</source>
+            <translation>&amp;Initiales en majuscules</translation>
+        </message>
+        <message>
+            <source>Lo&amp;wercase</source>
+            <translation>Mi&amp;nuscules</translation>
+        </message>
+        <message>
+            <source>U&amp;ppercase</source>
+            <translation>M&amp;ajuscules</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
+        </message>
+        <message>
+            <source>Enter a font size between %1 and %2 points.</source>
+            <translation>Entrez une taille de police comprise entre %1 et %2 points.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FontToggleActions</name>
+        <message>
+            <source>B&amp;old</source>
+            <translation>&amp;Gras</translation>
+        </message>
+        <message>
+            <source>&amp;Italic</source>
+            <translation>&amp;Italique</translation>
+        </message>
+        <message>
+            <source>&amp;Underline</source>
+            <translation>&amp;Souligné</translation>
+        </message>
+        <message>
+            <source>Open a template first.</source>
+            <translation>Ouvrez d'abord un modèle.</translation>
+        </message>
+        <message>
+            <source>Select an object in a flow to format its text.</source>
+            <translation>Sélectionnez un objet d'un flux pour en mettre le texte en forme.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertConditionalSectionsDlg</name>
+        <message>
+            <source>Insert Conditional Sections</source>
+            <translation>Insérer des sections conditionnelles</translation>
+        </message>
+        <message>
+            <source>Conditions:</source>
+            <translation>Conditions :</translation>
+        </message>
+        <message>
+            <source>Edit conditions in the list below:</source>
+            <translation>Modifiez les conditions dans la liste ci-dessous :</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&lt;new condition&gt;</source>
+            <translation>&lt;nouvelle condition&gt;</translation>
+        </message>
+        <message>
+            <source>A condition cannot be empty.</source>
+            <translation>Une condition ne peut pas être vide.</translation>
         </message>
     </context>
     <context>
@@ -892,6 +1155,27 @@
         <message>
             <source>Preview:</source>
             <translation>Aperçu :</translation>
+        </message>
+    </context>
+    <context>
+        <name>ParameterNames</name>
+        <message numerus="yes">
+            <source>%n parameter(s) without a name</source>
+            <translation>
+                <numerusform>%n paramètre sans nom</numerusform>
+                <numerusform>%n paramètres sans nom</numerusform>
+            </translation>
+        </message>
+        <message numerus="yes">
+            <source>"%1" %n times</source>
+            <translation>
+                <numerusform>« %1 » %n fois</numerusform>
+                <numerusform>« %1 » %n fois</numerusform>
+            </translation>
+        </message>
+        <message>
+            <source>"%1" is not a name</source>
+            <translation>« %1 » n'est pas un nom valide</translation>
         </message>
     </context>
     <context>
@@ -1096,6 +1380,10 @@
             <source>%1 is not an XSL-FO template: its root element is not fo:root.</source>
             <translation>%1 n'est pas un modèle XSL-FO : son élément racine n'est pas fo:root.</translation>
         </message>
+        <message>
+            <source>Parameters</source>
+            <translation>Paramètres</translation>
+        </message>
     </context>
     <context>
         <name>TextPanelSampleDlg</name>
@@ -1114,6 +1402,21 @@
         <message>
             <source>The text stays centred on one line</source>
             <translation>Le texte reste centré sur une ligne</translation>
+        </message>
+    </context>
+    <context>
+        <name>VarEditDlg</name>
+        <message>
+            <source>Edit Parameter</source>
+            <translation>Modifier le paramètre</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+        <message>
+            <source>&amp;Default Value:</source>
+            <translation>Valeur par &amp;défaut :</translation>
         </message>
     </context>
     <context>
