@@ -33,12 +33,9 @@ private Q_SLOTS:
 
     void cleanup() { GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Point); }
 
-    void hasItsOwnChildrenAndNoEm()
+    void offersEveryUnitButEm()
     {
         LengthOrPercentEditor editor(true, false, true);
-        QVERIFY(qobject_cast<NumberEditor*>(editor.numberEdit()));
-        QVERIFY(qobject_cast<SpinControl*>(editor.spinButton()));
-        QVERIFY(qobject_cast<UnitCombo*>(editor.unitList()));
         QStringList units;
         for (int i = 0; i < editor.unitList()->count(); ++i) {
             units << editor.unitList()->itemText(i);
@@ -56,7 +53,6 @@ private Q_SLOTS:
         QTest::newRow("-1.96cm") << u"-1.96cm"_s << u"-2"_s;
         QTest::newRow("12.4pt is always whole") << u"12.4pt"_s << u"12"_s;
         QTest::newRow("12.5pt rounds half up") << u"12.5pt"_s << u"13"_s;
-        QTest::newRow("7.6mm") << u"7.6mm"_s << u"8"_s;
         QTest::newRow("50.5%") << u"50.5%"_s << u"51"_s;
         QTest::newRow("2em steps by one") << u"2.3em"_s << u"2"_s;
     }
