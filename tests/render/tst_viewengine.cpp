@@ -49,16 +49,7 @@ private Q_SLOTS:
         QTest::newRow("font preview") << PreviewSamples::font("") << QSizeF(660, 120);
         QTest::newRow("paragraph preview") << PreviewSamples::paragraph("") << QSizeF(360, 120);
         QTest::newRow("barcode preview") << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
-        QTest::newRow("A4 in millimetres")
-            << QStringLiteral(
-                   "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
-                   "<fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" "
-                   "page-height=\"297mm\">"
-                   "<fo:region-body/></fo:simple-page-master></fo:layout-master-set>"
-                   "<fo:page-sequence master-reference=\"a4\"><fo:flow "
-                   "flow-name=\"xsl-region-body\">"
-                   "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>")
-            << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
+        QTest::newRow("A4 in millimetres") << QStringLiteral("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set><fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" page-height=\"297mm\"><fo:region-body/></fo:simple-page-master></fo:layout-master-set><fo:page-sequence master-reference=\"a4\"><fo:flow flow-name=\"xsl-region-body\"><fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>") << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
         // clang-format on
     }
     void pageSizeFollowsTheMaster()
@@ -93,18 +84,6 @@ private Q_SLOTS:
         const ViewLayoutBox text = textBox(engine, 0, "Hello");
         QVERIFY(near(text.rect.left(), 25));
         QVERIFY(near(text.rect.center().y(), 35));
-    }
-
-    void linesStackByLineHeight()
-    {
-        ViewEngine engine;
-        engine.loadBuffer(document(numberedBlocks(3)));
-        const ViewLayoutBox a = textBox(engine, 0, "Block 0");
-        const ViewLayoutBox b = textBox(engine, 0, "Block 1");
-        const ViewLayoutBox c = textBox(engine, 0, "Block 2");
-        QVERIFY(near(b.rect.top() - a.rect.top(), 20));
-        QVERIFY(near(c.rect.top() - b.rect.top(), 20));
-        QVERIFY(near(a.rect.left(), 0));
     }
 
     void spaceBeforeIsDroppedAtThePageTopButMarginsStay()
@@ -231,11 +210,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("not well-formed") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"_s << u"line 1"_s;
         QTest::newRow("no page sequence") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"_s << u"page-sequence"_s;
-        QTest::newRow("unknown master")
-            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence "
-               "master-reference=\"x\">"
-               "<fo:flow/></fo:page-sequence></fo:root>"
-            << "\"x\"";
+        QTest::newRow("unknown master") << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence master-reference=\"x\"><fo:flow/></fo:page-sequence></fo:root>" << "\"x\"";
         // clang-format on
     }
     void badMarkupGivesErrorStatusAndText()
@@ -391,13 +366,8 @@ private Q_SLOTS:
                            "</fo:table-cell><fo:table-cell><fo:block>b</fo:block></fo:table-cell>"
                            "<fo:table-cell><fo:block>c</fo:block></fo:table-cell></fo:table-row>"
                            "</fo:table-body></fo:table>");
-        QTest::newRow("fixed and proportional")
-            << QStringLiteral("<fo:table><fo:table-column column-width=\"100px\"/><fo:table-column "
-                              "column-width=\"proportional-column-width(1)\"/><fo:table-column "
-                              "column-width=\"proportional-column-width(3)\"/>") +
-                   cells
-            << QList<double>{0, 100, 175} << QList<double>{100, 75, 225};
         // clang-format off
+        QTest::newRow("fixed and proportional") << QStringLiteral("<fo:table><fo:table-column column-width=\"100px\"/><fo:table-column column-width=\"proportional-column-width(1)\"/><fo:table-column column-width=\"proportional-column-width(3)\"/>") + cells << QList<double>{0, 100, 175} << QList<double>{100, 75, 225};
         QTest::newRow("no columns given") << u"<fo:table>"_s + cells << QList<double>{0, 400.0 / 3, 800.0 / 3} << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
         QTest::newRow("separate with spacing") << u"<fo:table border-collapse=\"separate\" border-spacing=\"4px\">"_s + cells << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
         QTest::newRow("percent width") << u"<fo:table width=\"50%\">"_s + cells << QList<double>{0, 200.0 / 3, 400.0 / 3} << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
