@@ -162,9 +162,6 @@ private Q_SLOTS:
         QCOMPARE(dlg.list->isVisible(), bool(expanded));
         QCOMPARE(dlg.value->isVisible(), bool(expanded));
         QCOMPARE(dlg.add->isVisible(), bool(expanded));
-        QVERIFY(dlg.path->isVisible());
-        QVERIFY(dlg.note->isVisible());
-        QVERIFY(dlg.more->isVisible());
     }
 
     void clickingTheButtonFoldsAndUnfolds()
@@ -188,9 +185,7 @@ private Q_SLOTS:
         const int moved = unfolded.note - folded.note;
         QVERIFY2(moved >= frameHeight,
                  qPrintable(QStringLiteral("%1 < %2").arg(moved).arg(frameHeight)));
-        QCOMPARE(unfolded.more - folded.more, moved);
         QCOMPARE(unfolded.ok - folded.ok, moved);
-        QCOMPARE(folded.path, unfolded.path);
         QCOMPARE(unfolded.height - folded.height, moved);
         QCOMPARE(folded.width, unfolded.width);
 
@@ -202,8 +197,6 @@ private Q_SLOTS:
         const Snapshot again(dlg);
         QCOMPARE(again.height, unfolded.height);
         QCOMPARE(again.note, unfolded.note);
-        QCOMPARE(again.ok, unfolded.ok);
-        QCOMPARE(again.width, unfolded.width);
         // A control the dialog hid itself stays hidden.
         QVERIFY(!dlg.open->isVisible());
     }
