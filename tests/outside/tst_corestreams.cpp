@@ -151,20 +151,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath("nothing-here.xml")));
     }
 
-    void memoryStreamGrowsAndSeeks()
-    {
-        MemoryStream stream;
-        stream.write(QByteArray("abc"));
-        stream.seek(5);
-        stream.write(QByteArray("z"));
-        QCOMPARE(stream.data(), QByteArray("abc\0\0z", 6));
-        stream.seek(-2, Stream::SeekOrigin::End);
-        char buffer[8] = {};
-        QCOMPARE(stream.read(buffer, 8), qint64(2));
-        QCOMPARE(QByteArray(buffer, 2), QByteArray("\0z", 2));
-        QVERIFY_THROWS_EXCEPTION(Core::Exception, stream.seek(-1));
-    }
-
     void pathsAreMadeRelativeWhereTheyCanBe_data()
     {
         QTest::addColumn<QString>("path");

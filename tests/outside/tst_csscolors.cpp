@@ -107,19 +107,6 @@ private Q_SLOTS:
         QVERIFY(!ColorParse::parseColor(text).has_value());
     }
 
-    void eachParserKeepsToItsNotation()
-    {
-        QVERIFY(!ColorParse::parseRGB("#ff0000"));
-        QVERIFY(!ColorParse::parseRGB("rgb-icc(1,2,3,p)"));
-        QVERIFY(!ColorParse::parseHexaColor("red"));
-        QVERIFY(!ColorParse::parseCMYKString("rgb(1,2,3)"));
-        QVERIFY(!ColorParse::parseICCColor("rgb(1,2,3)"));
-        QVERIFY(!ColorParse::parseSpotColor("cmyk(0,0,0,0)"));
-        QVERIFY(!ColorParse::parseColorName("#000"));
-        QVERIFY(ColorParse::parseRGB("rgba(1,2,3,1)"));
-        QVERIFY(ColorParse::parseICCColor("rgb-icc(1,2,3,p)"));
-    }
-
     void rgbIntegersCanKeepTheirLowByte_data()
     {
         QTest::addColumn<QString>("text");

@@ -110,36 +110,6 @@ private Q_SLOTS:
         }
     }
 
-    void absentNamesReadAsEmptyAndNull()
-    {
-        const PropertyCollection properties = run({"a fo:x=1"});
-        QVERIFY(!properties.containsProperty("fo:y"));
-        QVERIFY(properties.getPropertyValue("fo:y").isEmpty());
-        QVERIFY(properties.getProperty("fo:y").isNull());
-        // A caller may read a value through an absent property only by mistake.
-        QVERIFY_THROWS_EXCEPTION(Core::NullPointerException,
-                                 properties.getProperty("fo:y")->getValue());
-        // A null property handed in is no property.
-        PropertyCollection copy = properties;
-        QVERIFY(!copy.addProperty(SmartPtr<EditableProperty>()));
-        QVERIFY(!copy.setProperty(SmartPtr<EditableProperty>()));
-        QVERIFY(copy == properties);
-    }
-
-    void propertyListIsASnapshot()
-    {
-        PropertyCollection properties = run({"a fo:x=1", "a fo:y=2"});
-        const PropertyCollection::PropertyList before = properties.getPropertyList();
-
-        properties.setProperty(EditableProperty("fo:x", "changed"));
-        properties.removePropertyByName("fo:y");
-        properties.addProperty(EditableProperty("fo:z", "3"));
-
-        QCOMPARE(int(before.size()), 2);
-        QCOMPARE(before[0]->getValue().toQString(), QStringLiteral("1"));
-        QCOMPARE(before[1]->getName().toQString(), QStringLiteral("fo:y"));
-    }
-
     void addPropertiesMergesInOrder_data()
     {
         QTest::addColumn<bool>("replace");
@@ -191,14 +161,6 @@ private Q_SLOTS:
         QCOMPARE(attributes[0], qMakePair(QStringLiteral("fo:before"), QStringLiteral("1")));
         QCOMPARE(attributes[1], qMakePair(QStringLiteral("km:value"), value));
         QCOMPARE(attributes[2], qMakePair(QStringLiteral("after"), QStringLiteral("2")));
-    }
-
-    void propertiesStringLayout()
-    {
-        // Hosts paste the text between other attributes: single blanks, no ends.
-        QCOMPARE(run({"a fo:a=1", "a fo:b=x y"}).getPropertiesString().toQString(),
-                 QStringLiteral("fo:a=\"1\" fo:b=\"x y\""));
-        QVERIFY(PropertyCollection().getPropertiesString().isEmpty());
     }
 
     void propertiesStringStaysWellFormed_data()

@@ -130,23 +130,6 @@ private Q_SLOTS:
         QCOMPARE(parsed, unit);
     }
 
-    void codesWithoutUnitGivePoints()
-    {
-        for (const int code : {2, 7, -1, 600}) {
-            QCOMPARE(UnitMeasureHelper::fromCSSLength(code), UnitMeasure::Point);
-        }
-        UnitMeasure unit = UnitMeasure::Inch;
-        QVERIFY(!UnitMeasureHelper::parseUnitName("%", unit));
-        QVERIFY(!UnitMeasureHelper::parseUnitName("", unit));
-        QCOMPARE(unit, UnitMeasure::Inch);
-    }
-
-    void globalUnitDefaultsToPoints()
-    {
-        removeStoredUnit();
-        QCOMPARE(GlobalUnitMeasureHelper::getGlobalUnitMeasure(), UnitMeasure::Point);
-    }
-
     void globalUnitIsKept_data()
     {
         QTest::addColumn<UnitMeasure>("unit");
