@@ -67,25 +67,6 @@ private Q_SLOTS:
         QVERIFY(engine.getPageSize(1).isEmpty());
     }
 
-    void borderedBlockGeometry()
-    {
-        // GIVEN a block with margin, border and padding in a body with a margin
-        ViewEngine engine;
-        engine.loadBuffer(
-            document(QStringLiteral("<fo:block margin=\"5px\" border=\"3px solid black\" "
-                                    "padding=\"7px\" line-height=\"20px\">Hello</fo:block>"),
-                     400, 300, QStringLiteral("margin=\"10px\"")));
-        // THEN the border box sits inside the margins and the text inside border and padding
-        const auto blocks = boxesOf(engine, 0, Kind::Block);
-        const auto it = std::find_if(blocks.begin(), blocks.end(),
-                                     [](const ViewLayoutBox& b) { return b.element == "block"; });
-        QVERIFY(it != blocks.end());
-        QCOMPARE(it->rect, QRectF(15, 15, 370, 40));
-        const ViewLayoutBox text = textBox(engine, 0, "Hello");
-        QVERIFY(near(text.rect.left(), 25));
-        QVERIFY(near(text.rect.center().y(), 35));
-    }
-
     void spaceBeforeIsDroppedAtThePageTopButMarginsStay()
     {
         ViewEngine engine;
@@ -230,17 +211,6 @@ private Q_SLOTS:
         QCOMPARE(engine.getPageCount(), 0);
         QVERIFY(!engine.hasPage(0));
         QVERIFY(engine.getPageBoxes(0).empty());
-    }
-
-    void emptyMarkupIsNoError()
-    {
-        ViewEngine engine;
-        RecordingMonitor monitor;
-        engine.loadBuffer("  ", "", &monitor);
-        QCOMPARE(engine.getStatus(), int(ViewEngine::StatusEmpty));
-        QVERIFY(engine.getLastError().isEmpty());
-        QCOMPARE(engine.getPageCount(), 0);
-        QCOMPARE(monitor.ends, 1);
     }
 
     void unknownElementsAndPropertiesAreSkipped()
@@ -643,26 +613,6 @@ private Q_SLOTS:
         QCOMPARE(engine.getPageSize(0), QSizeF(300, 100));
         QCOMPARE(engine.getPageSize(1), QSizeF(200, 100));
         QCOMPARE(engine.getPageSize(2), QSizeF(200, 100));
-    }
-
-    void designerWrapperDocumentRenders()
-    {
-        ViewEngine engine;
-        engine.loadBuffer(QStringLiteral(
-            "<kmb:document xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
-            "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-            "fo:font-size=\"12pt\" "
-            "fo:font-family=\"Times\"><fo:layout-master-set><fo:simple-page-master "
-            "master-name=\"all-pages\" page-height=\"152px\" page-width=\"200px\"><fo:region-body "
-            "region-name=\"xsl-region-body\"/></fo:simple-page-master></"
-            "fo:layout-master-set><fo:page-sequence "
-            "master-reference=\"all-pages\"><fo:flow "
-            "flow-name=\"xsl-region-body\"><fo:block>Wrapped</fo:block>"
-            "</fo:flow></fo:page-sequence></kmb:document>"));
-        QCOMPARE(engine.getStatus(), int(ViewEngine::StatusReady));
-        const ViewLayoutBox text = textBox(engine, 0, "Wrapped");
-        // 12pt Times: 16 pixels, normal line height 1.2.
-        QVERIFY(near(text.rect.center().y(), 9.6, 0.5));
     }
 };
 
