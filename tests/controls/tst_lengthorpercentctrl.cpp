@@ -120,28 +120,6 @@ private Q_SLOTS:
         QCOMPARE(modified.count(), 0);
     }
 
-    void setValueWithNumberAndUnitJoinsThem_data()
-    {
-        QTest::addColumn<double>("number");
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("percent") << 50.0 << u"%"_s << u"50%"_s;
-        QTest::newRow("unit in capitals") << 3.0 << u"MM"_s << u"3mm"_s;
-        QTest::newRow("no unit: no length, value kept") << 7.0 << u""_s << u"1in"_s;
-        QTest::newRow("unknown unit: value kept") << 7.0 << u"furlong"_s << u"1in"_s;
-    }
-
-    void setValueWithNumberAndUnitJoinsThem()
-    {
-        QFETCH(double, number);
-        QFETCH(QString, unit);
-        QFETCH(QString, value);
-        LengthOrPercentCtrl field(true, false, true);
-        field.setValue(Core::String("1in"));
-        field.setValue(number, unit);
-        QCOMPARE(valueText(&field), value);
-    }
-
     void typedTextIsCommittedByEnter_data()
     {
         QTest::addColumn<bool>("positiveOnly");
@@ -577,24 +555,6 @@ private Q_SLOTS:
         Core::String bad("not a length");
         w.field->DDX_Value(DataExchange::load(), bad);
         QCOMPARE(valueText(w.field), QStringLiteral("2.54cm"));
-    }
-
-    void enableWindowSwitchesTheChildrenOnly()
-    {
-        Window w;
-        QVERIFY(w.show());
-        QVERIFY(!w.field->EnableWindow(false)); // it was enabled
-        QVERIFY(!w.field->numberEdit()->isEnabled());
-        QVERIFY(w.field->isEnabled());
-        QVERIFY(w.field->EnableWindow(false)); // it was disabled
-        // A disabled field ignores its arrows.
-        QSignalSpy modified(w.field, &LengthOrPercentCtrl::lengthOrPercentModified);
-        QTest::mouseClick(w.field->spinButton(), Qt::LeftButton, {},
-                          w.field->spinButton()->upButtonRect().center());
-        QCOMPARE(modified.count(), 0);
-        QVERIFY(w.field->EnableWindow(true));
-        QVERIFY(w.field->numberEdit()->isEnabled());
-        QVERIFY(!w.field->EnableWindow(true));
     }
 
     void initialValueFollowsThePreferredUnit_data()

@@ -147,14 +147,6 @@ private Q_SLOTS:
         QCOMPARE(editor.getValueAsString().toQString(), QStringLiteral("72in"));
     }
 
-    void assigningWithoutConvertTakesTheValue()
-    {
-        LengthOrPercentEditor editor(true, false, true);
-        editor.setAssignedLengthOrPercent(Xml::LengthOrPercent(0.125), false, false);
-        QCOMPARE(editor.numberEdit()->text(), QStringLiteral("13"));
-        QCOMPARE(editor.unitList()->currentText(), QStringLiteral("%"));
-    }
-
     void aUnitNotOfferedSelectsNoEntry()
     {
         // Even though the preferred unit is offered.
@@ -163,14 +155,6 @@ private Q_SLOTS:
         QCOMPARE(editor.unitList()->currentIndex(), -1);
         editor.setValue(Core::String("2em"));
         QCOMPARE(editor.unitList()->currentIndex(), -1);
-    }
-
-    void startsAtZeroPixelsWhateverThePreferredUnit()
-    {
-        QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Centimeter));
-        LengthOrPercentEditor editor(false, true, true);
-        QCOMPARE(editor.getValueAsString().toQString(), QStringLiteral("0px"));
-        QCOMPARE(editor.unitList()->currentText(), QStringLiteral("px"));
     }
 
     void stepsByTheTwinsStep_data()
