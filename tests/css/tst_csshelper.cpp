@@ -73,39 +73,6 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    // Names and rule text ---------------------------------------------------
-
-    void parseSelectorTellsTheKind_data()
-    {
-        QTest::addColumn<QString>("selector");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QString>("className");
-        const QString keep = QStringLiteral("<untouched>");
-        // clang-format off
-        QTest::newRow("class") << u".x"_s << 0 << keep << u"x"_s;
-        QTest::newRow("element and class") << u"p.x"_s << 1 << u"p"_s << u"x"_s;
-        QTest::newRow("element") << u"p"_s << 2 << u"p"_s << u""_s;
-        QTest::newRow("two classes give an empty class") << u"p.a.b"_s << 1 << u"p"_s << u""_s;
-        QTest::newRow("child") << u"p > q"_s << 3 << keep << keep;
-        QTest::newRow("pseudo-class") << u"a:hover"_s << 3 << keep << keep;
-        QTest::newRow("sibling") << u"h1 + p"_s << 3 << keep << keep;
-        QTest::newRow("class first wins over a colon") << u".x:hover"_s << 0 << keep << u"x:hover"_s;
-        // clang-format on
-    }
-    void parseSelectorTellsTheKind()
-    {
-        QFETCH(QString, selector);
-        QFETCH(int, type);
-        QFETCH(QString, element);
-        QFETCH(QString, className);
-        Core::String e("<untouched>");
-        Core::String c("<untouched>");
-        QCOMPARE(int(CssHelper::parseSelector(selector, e, c)), type);
-        QCOMPARE(e.toQString(), element);
-        QCOMPARE(c.toQString(), className);
-    }
-
     void itemNamesJoinAndSplit()
     {
         QCOMPARE(CssHelper::composeItemName(" p ", " note ").toQString(), QStringLiteral("p.note"));

@@ -186,30 +186,6 @@ private Q_SLOTS:
                      "fo:margin-top=1pt;fo:margin-left=1pt;fo:margin-right=1pt;fo:color=red"));
     }
 
-    void expandCollapseExpandIsStable_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("padding, four") << u"fo:padding"_s << u"1pt 2pt 3pt 4pt"_s;
-        QTest::newRow("padding, three") << u"fo:padding"_s << u"1pt 2pt 3pt"_s;
-        QTest::newRow("margin, two") << u"fo:margin"_s << u"5% 1cm"_s;
-        QTest::newRow("border") << u"fo:border"_s << u"0.5pt dashed #336699"_s;
-        QTest::newRow("border colours") << u"fo:border-color"_s << u"red green blue black"_s;
-        QTest::newRow("border widths") << u"fo:border-width"_s << u"1pt 2pt"_s;
-        QTest::newRow("one side") << u"fo:border-bottom"_s << u"3pt double rgb(1, 2, 3)"_s;
-    }
-    void expandCollapseExpandIsStable()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, value);
-        PropertyCollection once = collection({{name, value}});
-        ShorthandHelper::expandShorthands(once);
-        PropertyCollection again = once;
-        ShorthandHelper::collapseShorthands(again);
-        ShorthandHelper::expandShorthands(again);
-        QVERIFY2(again == once, qPrintable(listOf(again) + QStringLiteral(" vs ") + listOf(once)));
-    }
-
     void removeDefaultValuesDropsZerosOfUnprefixedNames()
     {
         PropertyCollection properties = collection({{"margin", "0pt"},
