@@ -138,13 +138,6 @@ private Q_SLOTS:
         QCOMPARE(high.left(), low.left());
     }
 
-    void lineBreaksStayOnOneLine()
-    {
-        const QRect broken = inkOf(QStringLiteral("Ag\nAg"), L"DejaVu Sans", 14);
-        const QRect spaced = inkOf(QStringLiteral("Ag Ag"), L"DejaVu Sans", 14);
-        QCOMPARE(broken, spaced);
-    }
-
     void theFontFaceAndSizeApply_data()
     {
         QTest::addColumn<QString>("text");
