@@ -94,17 +94,6 @@ class TestSyntaxXml : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void libraryDefinitionsLoad()
-    {
-        const SyntaxXml& syntax = SyntaxXml::get();
-        QVERIFY2(!syntax.hasErrors(), qPrintable(syntax.getLastError().toQString()));
-        QVERIFY(syntax.getFOSyntaxDocument());
-        const ElementData root = syntax.getRootElementData();
-        QCOMPARE(root.getName().toQString(), QStringLiteral("fo:root"));
-        QVERIFY(root.canContain("fo:layout-master-set"));
-        QVERIFY(root.canContain("fo:page-sequence"));
-        QVERIFY(!root.getAutoFill().isEmpty());
-    }
 
     void vocabularyFromPrefixOrUri_data()
     {
