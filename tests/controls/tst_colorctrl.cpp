@@ -246,20 +246,6 @@ private Q_SLOTS:
         w.field->home(false);
         QVERIFY(cursor().center().x() < w.field->swatchRect().right());
     }
-
-    void theArrowLooksHotWhileFocused()
-    {
-        Window w;
-        QVERIFY(w.show());
-        w.after->setFocus();
-        const QRect button = w.field->dropDownButtonRect();
-        const QImage cold = w.field->grab(button).toImage();
-        w.field->setFocus();
-        const QImage hot = w.field->grab(button).toImage();
-        QVERIFY(cold != hot);
-        w.after->setFocus();
-        QCOMPARE(w.field->grab(button).toImage(), cold);
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestColorCtrl)

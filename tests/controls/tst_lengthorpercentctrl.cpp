@@ -502,24 +502,6 @@ private Q_SLOTS:
         QCOMPARE(field.unitList()->currentText(), QStringLiteral("in"));
     }
 
-    void setUnitMovesOnlyTheList()
-    {
-        Window w(false, true, true);
-        QVERIFY(w.show());
-        w.field->setValue(Core::String("12pt"));
-        w.field->setUnit("c");
-        QCOMPARE(w.field->unitList()->currentText(), QStringLiteral("cm"));
-        QCOMPARE(valueText(w.field), QStringLiteral("12pt"));
-        w.field->setUnit("nothing begins so");
-        QCOMPARE(w.field->unitList()->currentText(), QStringLiteral("cm"));
-        // The next commit keeps the value's own unit.
-        w.field->numberEdit()->setFocus();
-        w.field->numberEdit()->clear();
-        QTest::keyClicks(w.field->numberEdit(), "5");
-        QTest::keyClick(w.field->numberEdit(), Qt::Key_Return);
-        QCOMPARE(valueText(w.field), QStringLiteral("5pt"));
-    }
-
     void dataExchangeSeesOnlyCommittedValues()
     {
         Window w(true, false, true);
@@ -557,6 +539,24 @@ private Q_SLOTS:
         QCOMPARE(valueText(w.field), QStringLiteral("2.54cm"));
     }
 
+    void enableWindowSwitchesTheChildrenOnly()
+    {
+        Window w;
+        QVERIFY(w.show());
+        QVERIFY(!w.field->EnableWindow(false)); // it was enabled
+        QVERIFY(!w.field->numberEdit()->isEnabled());
+        QVERIFY(w.field->isEnabled());
+        QVERIFY(w.field->EnableWindow(false)); // it was disabled
+        // A disabled field ignores its arrows.
+        QSignalSpy modified(w.field, &LengthOrPercentCtrl::lengthOrPercentModified);
+        QTest::mouseClick(w.field->spinButton(), Qt::LeftButton, {},
+                          w.field->spinButton()->upButtonRect().center());
+        QCOMPARE(modified.count(), 0);
+        QVERIFY(w.field->EnableWindow(true));
+        QVERIFY(w.field->numberEdit()->isEnabled());
+        QVERIFY(!w.field->EnableWindow(true));
+    }
+
     void initialValueFollowsThePreferredUnit_data()
     {
         QTest::addColumn<int>("preferred");
@@ -585,30 +585,6 @@ private Q_SLOTS:
         LengthOrPercentCtrl promoted;
         promoted.setAllUnits(allUnits);
         QCOMPARE(valueText(&promoted), initial);
-    }
-
-    void aUnitNotOfferedShowsThePreferredOne_data()
-    {
-        QTest::addColumn<int>("preferred");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("unit");
-        // clang-format off
-        QTest::newRow("cm in a pt/px field, preferring px") << int(UnitMeasure::Pixel) << u"2cm"_s << u"px"_s;
-        QTest::newRow("a percentage in a field without %") << int(UnitMeasure::Point) << u"40%"_s << u"pt"_s;
-        QTest::newRow("neither offered: no entry") << int(UnitMeasure::Inch) << u"2cm"_s << u""_s;
-        // clang-format on
-    }
-
-    void aUnitNotOfferedShowsThePreferredOne()
-    {
-        QFETCH(int, preferred);
-        QFETCH(QString, value);
-        QFETCH(QString, unit);
-        QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure(preferred)));
-        LengthOrPercentCtrl field;
-        field.setValue(Core::String(value));
-        QCOMPARE(field.unitList()->currentText(), unit);
-        QCOMPARE(valueText(&field), value);
     }
 
     void aListenerThatTakesTheFocusIsNotNotifiedAgain()

@@ -66,25 +66,6 @@ private Q_SLOTS:
         QCOMPARE(editor.numberEdit()->text(), shown);
     }
 
-    void numberTakesThreeFifthsOfTheWidth()
-    {
-        Window w(true, false, true);
-        w.window->resize(600, 140);
-        QVERIFY(w.show());
-        QTRY_VERIFY(w.field->width() > 400);
-        const int number =
-            w.field->spinButton()->geometry().right() - w.field->numberEdit()->geometry().left();
-        const int units = w.field->unitList()->width();
-        QVERIFY2(qAbs(number * 2 - units * 3) < w.field->width() / 20,
-                 qPrintable(QStringLiteral("%1 : %2").arg(number).arg(units)));
-
-        // The control gives the unit list only what it needs.
-        FieldWindow<LengthOrPercentCtrl> ctrl(true, false, true);
-        ctrl.window->resize(600, 140);
-        QVERIFY(ctrl.show());
-        QVERIFY(ctrl.field->unitList()->width() < ctrl.field->width() / 4);
-    }
-
     void pickingAUnitKeepsTheNumberAndTheText()
     {
         Window w(true, false, true);
@@ -145,16 +126,6 @@ private Q_SLOTS:
         QCOMPARE(editor.numberEdit()->text(), shownAfter);
         QCOMPARE(editor.unitList()->currentText(), unitAfter);
         QCOMPARE(editor.getValueAsString().toQString(), QStringLiteral("72in"));
-    }
-
-    void aUnitNotOfferedSelectsNoEntry()
-    {
-        // Even though the preferred unit is offered.
-        LengthOrPercentEditor editor;
-        editor.setValue(Core::String("2cm"));
-        QCOMPARE(editor.unitList()->currentIndex(), -1);
-        editor.setValue(Core::String("2em"));
-        QCOMPARE(editor.unitList()->currentIndex(), -1);
     }
 
     void stepsByTheTwinsStep_data()
