@@ -219,15 +219,6 @@ private Q_SLOTS:
         QCOMPARE(picture(css), QStringLiteral(".after{c=d}"));
         QCOMPARE(picture(brackets).section(QLatin1Char('\n'), -1), QStringLiteral(".y{c=d}"));
     }
-
-    void loadingAgainForgetsTheOldRules()
-    {
-        CssParser parser;
-        parser.loadCss(".a{b:c}");
-        parser.loadCss("");
-        QVERIFY(parser.getStyles().empty());
-        QVERIFY(parser.getCssStyleSheet().empty());
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestCssParser)
