@@ -159,19 +159,6 @@ private Q_SLOTS:
         QVERIFY2(allowed.error.isEmpty(), qPrintable(allowed.error));
         QVERIFY(allowed.output.contains("secret"));
     }
-
-    void scriptFunctionsAnswerAnEmptyString()
-    {
-        QTemporaryDir dir;
-        const Outcome outcome =
-            run(dir, stylesheetStart +
-                         "<msxml:script implements-prefix=\"s\" language=\"C#\">"
-                         "<![CDATA[public string f(string a) { return a; }]]></msxml:script>"
-                         "<xsl:template match=\"/\"><r>[<xsl:value-of select=\"s:f('x', 2)\"/>]</r>"
-                         "</xsl:template></xsl:stylesheet>");
-        QVERIFY2(outcome.error.isEmpty(), qPrintable(outcome.error));
-        QVERIFY2(outcome.output.contains("<r>[]</r>"), outcome.output);
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestTransform)
