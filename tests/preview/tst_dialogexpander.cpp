@@ -268,34 +268,6 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), dlg.control(expectedFocus));
     }
 
-    void withoutExpandButtonFoldsByCallAlone()
-    {
-        // The button is in the form, but the dialog names none: its own text stays.
-        ParametersDlg dlg(1, 0);
-        QVERIFY(showAndWait(dlg));
-        const int height = dlg.height();
-        dlg.resizeDialog();
-        QCOMPARE(dlg.IsExpanded(), 0);
-        QVERIFY(!dlg.list->isVisible());
-        QVERIFY(dlg.height() < height);
-        QCOMPARE(dlg.more->text(), QStringLiteral("Options"));
-        dlg.resizeDialog();
-        QCOMPARE(dlg.IsExpanded(), 1);
-        QCOMPARE(dlg.more->text(), QStringLiteral("Options"));
-    }
-
-    void aMissingFrameOnlyRelabels()
-    {
-        ParametersDlg dlg(1, ButtonId, 4711);
-        QVERIFY(showAndWait(dlg));
-        const int height = dlg.height();
-        QTest::mouseClick(dlg.more, Qt::LeftButton);
-        QCOMPARE(dlg.IsExpanded(), 0);
-        QCOMPARE(dlg.more->text(), label(63316));
-        QVERIFY(dlg.list->isVisible());
-        QCOMPARE(dlg.height(), height);
-    }
-
     void aStretchedDialogFoldsToItsNaturalHeightAndGetsItBack()
     {
         ParametersDlg natural(0);
