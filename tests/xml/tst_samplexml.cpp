@@ -60,19 +60,6 @@ class TestSampleXml : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void emptyPathEmptiesTheModel()
-    {
-        QTemporaryDir dir;
-        SampleXml sample;
-        sample.load(SampleFiles::write(dir.path(), "a.xml", "<a xmlns:p='urn:p'/>"),
-                    DatasourceType::XmlFile);
-        QVERIFY(!sample.getXmlDocument().isNull());
-
-        QVERIFY(!sample.load(String(), DatasourceType::XmlFile));
-        QVERIFY(sample.getXmlDocument().isNull());
-        QVERIFY(sample.getXmlDocumentFilePath().isEmpty());
-        QVERIFY(sample.getNamespaceMap().empty());
-    }
 
     void missingFileIsAnErrorNotAFailedCall()
     {

@@ -366,31 +366,6 @@ private Q_SLOTS:
                  QStringLiteral("fo:block"));
         QVERIFY(!syntax.getElementDataByName("barcode", SyntaxXmlType::KM).isEmpty());
     }
-
-    void objectInformationNamesPropertiesFromTheDefinition()
-    {
-        XSLFO::DTObjectInfo block("fo:block", Xml::Namespaces::FO);
-        const XSLFO::Property* width = block.getPropertyByName("border-left-width");
-        QVERIFY(width);
-        // The side is left to the dialogs that list border properties.
-        QCOMPARE(width->getDisplayName().toQString(), QStringLiteral("Border Width"));
-        QCOMPARE(width->getGroup().toQString(), QStringLiteral("Borders"));
-        QCOMPARE(XSLFO::getDefaultNSPrefix(width->getNamespaceURI()).toQString(),
-                 QStringLiteral("fo"));
-        QCOMPARE(block.getPropertyByName("space-before")->getDisplayName().toQString(),
-                 QStringLiteral("Space Before"));
-        QVERIFY(!block.getPropertyByName("src"));
-
-        const XSLFO::DTObjectInfo graphic("fo:external-graphic", Xml::Namespaces::FO);
-        QVERIFY(graphic.getPropertyByName("alt-text"));
-        QCOMPARE(graphic.getPropertyByName("alt-text")->getNamespaceURI().toQString(),
-                 QString(Xml::Namespaces::KM));
-
-        // What the host lists wins over the definition.
-        block.addProperty(XSLFO::Property("color", "Text Colour", Xml::Namespaces::FO));
-        QCOMPARE(int(block.getProperties().size()), 1);
-        QVERIFY(!block.getPropertyByName("border-left-width"));
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestSyntaxXml)
