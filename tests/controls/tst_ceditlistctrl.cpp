@@ -162,16 +162,6 @@ private Q_SLOTS:
         QCOMPARE(named.list->GetItemText(1, 0), QString("headline"));
     }
 
-    void hitTestOutsideCells()
-    {
-        ListDialog d;
-        int column = -7;
-        QCOMPARE(d.list->HitTestEx(d.cellCentre(2, 1), &column), 2);
-        QCOMPARE(column, 1);
-        const QPoint belowRows(10, d.list->viewport()->height() - 2);
-        QCOMPARE(d.list->HitTestEx(belowRows, &column), -1);
-    }
-
     void scrollingEndsTheEdit()
     {
         ListDialog d;

@@ -141,34 +141,6 @@ private Q_SLOTS:
         QVERIFY(typed.isColorEmpty());
     }
 
-    void setColorWritesRgbText_data()
-    {
-        QTest::addColumn<QString>("given");
-        QTest::addColumn<QString>("written");
-        QTest::addColumn<QColor>("read");
-        QTest::addColumn<bool>("swatchEmpty");
-        // clang-format off
-        QTest::newRow("name") << u"navy"_s << u"rgb(0,0,128)"_s << QColor(0, 0, 128) << false;
-        QTest::newRow("rgb with blanks") << u"rgb( 1 , 2 , 3 )"_s << u"rgb(1,2,3)"_s << QColor(1, 2, 3) << false;
-        QTest::newRow("low 8 bits") << u"rgb(256,257,-1)"_s << u"rgb(0,1,255)"_s << QColor(0, 1, 255) << false;
-        QTest::newRow("not for the swatch: written as given, swatch stays empty") << u"#00ff00"_s << u"#00ff00"_s << QColor(0, 255, 0) << true;
-        QTest::newRow("empty clears") << u""_s << u""_s << QColor(0, 0, 0) << true;
-        // clang-format on
-    }
-
-    void setColorWritesRgbText()
-    {
-        QFETCH(QString, given);
-        QFETCH(QString, written);
-        QFETCH(QColor, read);
-        QFETCH(bool, swatchEmpty);
-        ColorCtrl field;
-        field.setColor(Core::String(given));
-        QCOMPARE(field.text(), written);
-        QCOMPARE(colorOf(field.getColor()), read);
-        QCOMPARE(field.isColorEmpty(), swatchEmpty);
-    }
-
     void theDialogOpensPreselectedAndSetsTheChosenColour()
     {
         Window w;
@@ -273,20 +245,6 @@ private Q_SLOTS:
         w.field->setTextMargins(0, 0, 0, 0);
         w.field->home(false);
         QVERIFY(cursor().center().x() < w.field->swatchRect().right());
-    }
-
-    void theArrowLooksHotWhileFocused()
-    {
-        Window w;
-        QVERIFY(w.show());
-        w.after->setFocus();
-        const QRect button = w.field->dropDownButtonRect();
-        const QImage cold = w.field->grab(button).toImage();
-        w.field->setFocus();
-        const QImage hot = w.field->grab(button).toImage();
-        QVERIFY(cold != hot);
-        w.after->setFocus();
-        QCOMPARE(w.field->grab(button).toImage(), cold);
     }
 };
 

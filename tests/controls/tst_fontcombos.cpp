@@ -162,40 +162,6 @@ private Q_SLOTS:
         QVERIFY(index >= 0);
         QCOMPARE(combo.itemText(index), QStringLiteral("DejaVu Sans Mono"));
     }
-
-    void simpleComboListsByAscendingData()
-    {
-        SimpleComboBox combo;
-        combo.setStringsAndData({{72, "72"}, {8, "8"}, {12, "12"}, {0x10000, "Bold"}}, 12);
-        QCOMPARE(combo.count(), 0);
-        combo.initializeItems();
-        QCOMPARE(itemsOf(combo), (QStringList{"8", "12", "72", "Bold"}));
-        QCOMPARE(combo.itemData(3).toInt(), 0x10000);
-        QCOMPARE(combo.currentText(), QStringLiteral("12"));
-    }
-
-    void selectByData_data()
-    {
-        QTest::addColumn<int>("initial");
-        QTest::addColumn<int>("select");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("initial not listed: nothing selected") << 13 << 13 << u""_s;
-        QTest::newRow("a listed value") << 12 << 72 << u"72"_s;
-        QTest::newRow("an unlisted value clears the selection") << 12 << 9 << u""_s;
-    }
-
-    void selectByData()
-    {
-        QFETCH(int, initial);
-        QFETCH(int, select);
-        QFETCH(QString, selected);
-        SimpleComboBox combo;
-        combo.setStringsAndData({{8, "8"}, {12, "12"}, {72, "72"}}, initial);
-        combo.initializeItems();
-        combo.selectByData(select);
-        QCOMPARE(combo.currentText(), selected);
-        QCOMPARE(combo.currentIndex() < 0, selected.isEmpty());
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestFontCombos)

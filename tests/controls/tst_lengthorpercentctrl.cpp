@@ -92,21 +92,18 @@ private Q_SLOTS:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("unit");
-        QTest::newRow("12pt") << u"12pt"_s << u"12"_s << u"pt"_s;
         QTest::newRow("12.5pt") << u"12.5pt"_s << u"12.5"_s << u"pt"_s;
         QTest::newRow("12.04pt is whole at one decimal") << u"12.04pt"_s << u"12"_s << u"pt"_s;
         QTest::newRow("12.96pt is not") << u"12.96pt"_s << u"13.0"_s << u"pt"_s;
         QTest::newRow("-1pt") << u"-1pt"_s << u"-1"_s << u"pt"_s;
         QTest::newRow("2.54cm") << u"2.54cm"_s << u"2.54"_s << u"cm"_s;
         QTest::newRow("2.5cm shows two decimals") << u"2.5cm"_s << u"2.50"_s << u"cm"_s;
-        QTest::newRow("0.1cm") << u"0.1cm"_s << u"0.10"_s << u"cm"_s;
         QTest::newRow("1in") << u"1in"_s << u"1"_s << u"in"_s;
         QTest::newRow("1.5em") << u"1.5em"_s << u"1.50"_s << u"em"_s;
         QTest::newRow("50%") << u"50%"_s << u"50"_s << u"%"_s;
         QTest::newRow("29% despite binary fractions") << u"29%"_s << u"29"_s << u"%"_s;
         QTest::newRow("12.5%") << u"12.5%"_s << u"12.5"_s << u"%"_s;
         QTest::newRow("-0.04pt shows no sign on zero") << u"-0.04pt"_s << u"0.0"_s << u"pt"_s;
-        QTest::newRow("0px") << u"0px"_s << u"0"_s << u"px"_s;
     }
 
     void showsWholeNumbersOrOneOrTwoDecimals()
@@ -123,30 +120,6 @@ private Q_SLOTS:
         QCOMPARE(modified.count(), 0);
     }
 
-    void setValueWithNumberAndUnitJoinsThem_data()
-    {
-        QTest::addColumn<double>("number");
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("points") << 12.5 << u"pt"_s << u"12.5pt"_s;
-        QTest::newRow("centimetres") << 2.54 << u"cm"_s << u"2.54cm"_s;
-        QTest::newRow("percent") << 50.0 << u"%"_s << u"50%"_s;
-        QTest::newRow("unit in capitals") << 3.0 << u"MM"_s << u"3mm"_s;
-        QTest::newRow("no unit: no length, value kept") << 7.0 << u""_s << u"1in"_s;
-        QTest::newRow("unknown unit: value kept") << 7.0 << u"furlong"_s << u"1in"_s;
-    }
-
-    void setValueWithNumberAndUnitJoinsThem()
-    {
-        QFETCH(double, number);
-        QFETCH(QString, unit);
-        QFETCH(QString, value);
-        LengthOrPercentCtrl field(true, false, true);
-        field.setValue(Core::String("1in"));
-        field.setValue(number, unit);
-        QCOMPARE(valueText(&field), value);
-    }
-
     void typedTextIsCommittedByEnter_data()
     {
         QTest::addColumn<bool>("positiveOnly");
@@ -161,7 +134,6 @@ private Q_SLOTS:
         QTest::newRow("comma stops the reading") << true << u"1,5"_s << u"1,5"_s << u"1pt"_s << u"1"_s;
         QTest::newRow("nothing but letters gives 0") << true << u"abc"_s << u""_s << u"0pt"_s << u"0"_s;
         QTest::newRow("a lone minus gives 0") << false << u"-"_s << u"-"_s << u"0pt"_s << u"0"_s;
-        QTest::newRow("plus and symbols swallowed") << true << u"+7$"_s << u"7"_s << u"7pt"_s << u"7"_s;
         QTest::newRow("white space passes, reading stops") << true << u" 1 5"_s << u" 1 5"_s << u"1pt"_s << u"1"_s;
         QTest::newRow("more decimals than shown are kept") << true << u"12.04"_s << u"12.04"_s << u"12.04pt"_s << u"12.04"_s;
         QTest::newRow("decimal point") << true << u".5"_s << u".5"_s << u"0.5pt"_s << u"0.5"_s;
@@ -207,9 +179,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         QTest::newRow("Alt") << int(Qt::AltModifier) << u"@-"_s << u"5"_s;
         QTest::newRow("AltGr") << int(Qt::ControlModifier | Qt::AltModifier) << u"€-"_s << u"5"_s;
-        QTest::newRow("AltGr digit passes")
-            << int(Qt::ControlModifier | Qt::AltModifier) << u"2"_s << u"52"_s;
+        // clang-format off
+        QTest::newRow("AltGr digit passes") << int(Qt::ControlModifier | Qt::AltModifier) << u"2"_s << u"52"_s;
         QTest::newRow("input method") << -1 << u"a-€2"_s << u"52"_s;
+        // clang-format on
     }
 
     void filterHoldsWhateverTheKeyPath()
@@ -241,14 +214,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("committed");
         QTest::newRow("exponent") << u"1e3"_s << u"1000pt"_s;
         QTest::newRow("overflow is capped") << u"1e999"_s << u"1000000pt"_s;
-        QTest::newRow("negative overflow is capped") << u"-1e999"_s << u"-1000000pt"_s;
         QTest::newRow("underflow is 0") << u"1e-999"_s << u"0pt"_s;
         QTest::newRow("inf is no number") << u"inf"_s << u"0pt"_s;
-        QTest::newRow("nan is no number") << u"nan"_s << u"0pt"_s;
         QTest::newRow("hexadecimal stops at x") << u"0x1F"_s << u"0pt"_s;
         QTest::newRow("other scripts' digits are no number") << QString::fromUtf8("٣") << u"0pt"_s;
         QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << u"1000000pt"_s;
-        QTest::newRow("leading zeros") << u"000000000000000000000000000012.5"_s << u"12.5pt"_s;
         QTest::newRow("number then unit") << u" -3.5e1pt"_s << u"-35pt"_s;
     }
 
@@ -371,10 +341,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("shown");
         // clang-format off
         QTest::newRow("10pt up") << u"10pt"_s << true << true << u"11pt"_s << u"11"_s;
-        QTest::newRow("10pt down") << u"10pt"_s << true << false << u"9pt"_s << u"9"_s;
         QTest::newRow("2.5cm up") << u"2.5cm"_s << true << true << u"2.6cm"_s << u"2.60"_s;
         QTest::newRow("1in down") << u"1in"_s << true << false << u"0.9in"_s << u"0.90"_s;
-        QTest::newRow("1em up") << u"1em"_s << true << true << u"1.1em"_s << u"1.10"_s;
         QTest::newRow("5mm up by one") << u"5mm"_s << true << true << u"6mm"_s << u"6"_s;
         QTest::newRow("50% adds 0.01 to the fraction") << u"50%"_s << true << true << u"51%"_s << u"51"_s;
         QTest::newRow("0px down stays at 0 when positive") << u"0px"_s << true << false << u"0px"_s << u"0"_s;
@@ -458,6 +426,7 @@ private Q_SLOTS:
         QTest::newRow("12pt to % keeps the number") << u"12pt"_s << u"%"_s << u"12%"_s << u"12"_s;
         QTest::newRow("50% to pt keeps the number") << u"50%"_s << u"pt"_s << u"50pt"_s << u"50"_s;
         QTest::newRow("1pt to mm") << u"1pt"_s << u"mm"_s << u"0.352778mm"_s << u"0.35"_s;
+        QTest::newRow("the shown unit again changes nothing") << u"3cm"_s << u"cm"_s << u"3cm"_s << u"3"_s;
     }
 
     void pickingAUnitConvertsAndNotifies()
@@ -475,19 +444,7 @@ private Q_SLOTS:
         QCOMPARE(valueText(w.field), committed);
         QCOMPARE(w.field->numberEdit()->text(), shown);
         QCOMPARE(w.field->unitList()->currentText(), unit);
-        QCOMPARE(modified.count(), 1);
-    }
-
-    void pickingTheShownUnitAgainChangesNothing()
-    {
-        Window w(true, false, true);
-        QVERIFY(w.show());
-        w.field->setValue(Core::String("3cm"));
-        QSignalSpy modified(w.field, &LengthOrPercentCtrl::lengthOrPercentModified);
-        w.after->setFocus();
-        pickUnit(w.field->unitList(), QStringLiteral("cm"));
-        QCOMPARE(modified.count(), 0);
-        QCOMPARE(valueText(w.field), QStringLiteral("3cm"));
+        QCOMPARE(modified.count(), committed == value ? 0 : 1);
     }
 
     void clickingTheUnitListCommitsTypedTextFirst()
@@ -545,24 +502,6 @@ private Q_SLOTS:
         QCOMPARE(field.unitList()->currentText(), QStringLiteral("in"));
     }
 
-    void setUnitMovesOnlyTheList()
-    {
-        Window w(false, true, true);
-        QVERIFY(w.show());
-        w.field->setValue(Core::String("12pt"));
-        w.field->setUnit("c");
-        QCOMPARE(w.field->unitList()->currentText(), QStringLiteral("cm"));
-        QCOMPARE(valueText(w.field), QStringLiteral("12pt"));
-        w.field->setUnit("nothing begins so");
-        QCOMPARE(w.field->unitList()->currentText(), QStringLiteral("cm"));
-        // The next commit keeps the value's own unit.
-        w.field->numberEdit()->setFocus();
-        w.field->numberEdit()->clear();
-        QTest::keyClicks(w.field->numberEdit(), "5");
-        QTest::keyClick(w.field->numberEdit(), Qt::Key_Return);
-        QCOMPARE(valueText(w.field), QStringLiteral("5pt"));
-    }
-
     void dataExchangeSeesOnlyCommittedValues()
     {
         Window w(true, false, true);
@@ -606,8 +545,6 @@ private Q_SLOTS:
         QVERIFY(w.show());
         QVERIFY(!w.field->EnableWindow(false)); // it was enabled
         QVERIFY(!w.field->numberEdit()->isEnabled());
-        QVERIFY(!w.field->spinButton()->isEnabled());
-        QVERIFY(!w.field->unitList()->isEnabled());
         QVERIFY(w.field->isEnabled());
         QVERIFY(w.field->EnableWindow(false)); // it was disabled
         // A disabled field ignores its arrows.
@@ -617,7 +554,6 @@ private Q_SLOTS:
         QCOMPARE(modified.count(), 0);
         QVERIFY(w.field->EnableWindow(true));
         QVERIFY(w.field->numberEdit()->isEnabled());
-        QVERIFY(w.field->unitList()->isEnabled());
         QVERIFY(!w.field->EnableWindow(true));
     }
 
@@ -629,10 +565,8 @@ private Q_SLOTS:
         QTest::addColumn<QString>("unit");
         // clang-format off
         QTest::newRow("points") << int(UnitMeasure::Point) << false << u"0pt"_s << u"pt"_s;
-        QTest::newRow("pixels") << int(UnitMeasure::Pixel) << false << u"0px"_s << u"px"_s;
         QTest::newRow("inches without all units") << int(UnitMeasure::Inch) << false << u"0px"_s << u"px"_s;
         QTest::newRow("inches with all units") << int(UnitMeasure::Inch) << true << u"0in"_s << u"in"_s;
-        QTest::newRow("millimetres with all units") << int(UnitMeasure::Millimeter) << true << u"0mm"_s << u"mm"_s;
         // clang-format on
     }
 
@@ -651,30 +585,6 @@ private Q_SLOTS:
         LengthOrPercentCtrl promoted;
         promoted.setAllUnits(allUnits);
         QCOMPARE(valueText(&promoted), initial);
-    }
-
-    void aUnitNotOfferedShowsThePreferredOne_data()
-    {
-        QTest::addColumn<int>("preferred");
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<QString>("unit");
-        // clang-format off
-        QTest::newRow("cm in a pt/px field, preferring px") << int(UnitMeasure::Pixel) << u"2cm"_s << u"px"_s;
-        QTest::newRow("a percentage in a field without %") << int(UnitMeasure::Point) << u"40%"_s << u"pt"_s;
-        QTest::newRow("neither offered: no entry") << int(UnitMeasure::Inch) << u"2cm"_s << u""_s;
-        // clang-format on
-    }
-
-    void aUnitNotOfferedShowsThePreferredOne()
-    {
-        QFETCH(int, preferred);
-        QFETCH(QString, value);
-        QFETCH(QString, unit);
-        QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure(preferred)));
-        LengthOrPercentCtrl field;
-        field.setValue(Core::String(value));
-        QCOMPARE(field.unitList()->currentText(), unit);
-        QCOMPARE(valueText(&field), value);
     }
 
     void aListenerThatTakesTheFocusIsNotNotifiedAgain()

@@ -1,5 +1,5 @@
 // CssHelper on real stylesheet files in temporary folders: rules found by
-// element and class, rule text exactly as the Part writes it, appending and
+// element and class, rule text in its fixed layout, appending and
 // replacing rules while every other byte of the file stays as it was, in every
 // encoding and line-break convention, and the files that must be refused.
 #include "css/csshelper.h"
@@ -73,39 +73,6 @@ private:
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
-    // Names and rule text ---------------------------------------------------
-
-    void parseSelectorTellsTheKind_data()
-    {
-        QTest::addColumn<QString>("selector");
-        QTest::addColumn<int>("type");
-        QTest::addColumn<QString>("element");
-        QTest::addColumn<QString>("className");
-        const QString keep = QStringLiteral("<untouched>");
-        // clang-format off
-        QTest::newRow("class") << u".x"_s << 0 << keep << u"x"_s;
-        QTest::newRow("element and class") << u"p.x"_s << 1 << u"p"_s << u"x"_s;
-        QTest::newRow("element") << u"p"_s << 2 << u"p"_s << u""_s;
-        QTest::newRow("two classes give an empty class") << u"p.a.b"_s << 1 << u"p"_s << u""_s;
-        QTest::newRow("child") << u"p > q"_s << 3 << keep << keep;
-        QTest::newRow("pseudo-class") << u"a:hover"_s << 3 << keep << keep;
-        QTest::newRow("sibling") << u"h1 + p"_s << 3 << keep << keep;
-        QTest::newRow("class first wins over a colon") << u".x:hover"_s << 0 << keep << u"x:hover"_s;
-        // clang-format on
-    }
-    void parseSelectorTellsTheKind()
-    {
-        QFETCH(QString, selector);
-        QFETCH(int, type);
-        QFETCH(QString, element);
-        QFETCH(QString, className);
-        Core::String e("<untouched>");
-        Core::String c("<untouched>");
-        QCOMPARE(int(CssHelper::parseSelector(selector, e, c)), type);
-        QCOMPARE(e.toQString(), element);
-        QCOMPARE(c.toQString(), className);
-    }
-
     void itemNamesJoinAndSplit()
     {
         QCOMPARE(CssHelper::composeItemName(" p ", " note ").toQString(), QStringLiteral("p.note"));
@@ -126,7 +93,7 @@ private Q_SLOTS:
         QCOMPARE(className.toQString(), QStringLiteral("note"));
     }
 
-    void ruleTextIsWrittenAsThePartSays_data()
+    void ruleTextIsWrittenOnePropertyPerLine_data()
     {
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("className");
@@ -134,22 +101,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("text");
         // clang-format off
         QTest::newRow("element, empty values left out") << u"p"_s << u""_s << collection({{"fo:color", "red"}, {"fo:font-size", ""}}) << u"p\n{\ncolor:red;\n}"_s;
-        QTest::newRow("trimmed names, prefix up to the first colon removed")
-            << " p "
-            << " note "
-            << collection({{"fo:font-size", "12pt"}, {"color", "red"}, {"kmb:x:y", "1"}})
-            << "p.note\n{\nfont-size:12pt;\ncolor:red;\nx:y:1;\n}";
-        // clang-format on
-        QTest::newRow("class only, values as they stand")
-            << ""
-            << "note" << collection({{"fo:font-family", "\"Times New Roman\", serif"}})
-            << ".note\n{\nfont-family:\"Times New Roman\", serif;\n}";
-        // clang-format off
+        QTest::newRow("trimmed names, prefix up to the first colon removed") << u" p "_s << u" note "_s << collection({{"fo:font-size", "12pt"}, {"color", "red"}, {"kmb:x:y", "1"}}) << u"p.note\n{\nfont-size:12pt;\ncolor:red;\nx:y:1;\n}"_s;
+        QTest::newRow("class only, values as they stand") << u""_s << u"note"_s << collection({{"fo:font-family", "\"Times New Roman\", serif"}}) << u".note\n{\nfont-family:\"Times New Roman\", serif;\n}"_s;
         QTest::newRow("empty name after the prefix left out") << u"p"_s << u""_s << collection({{"fo:", "red"}}) << u"p\n{\n}"_s;
         QTest::newRow("no properties") << u"p"_s << u"x"_s << PropertyCollection() << u"p.x\n{\n}"_s;
         // clang-format on
     }
-    void ruleTextIsWrittenAsThePartSays()
+    void ruleTextIsWrittenOnePropertyPerLine()
     {
         QFETCH(QString, element);
         QFETCH(QString, className);
@@ -193,22 +151,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("element");
         QTest::addColumn<QString>("className");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("class rules only, later values win in place")
-            << ""
-            << "note"
-            << "fo:font-size=12pt;fo:color=blue;fo:margin=0";
-        QTest::newRow("element and class") << "p"
-                                           << "note"
-                                           << "fo:font-weight=bold";
-        QTest::newRow("an element alone is never found") << "p"
-                                                         << ""
-                                                         << "";
-        QTest::newRow("no such class") << ""
-                                       << "other2"
-                                       << "";
-        QTest::newRow("the class of a complex selector is not found") << "div"
-                                                                      << "x"
-                                                                      << "";
+        // clang-format off
+        QTest::newRow("class rules only, later values win in place") << u""_s << u"note"_s << u"fo:font-size=12pt;fo:color=blue;fo:margin=0"_s;
+        QTest::newRow("element and class") << u"p"_s << u"note"_s << u"fo:font-weight=bold"_s;
+        QTest::newRow("an element alone is never found") << u"p"_s << u""_s << u""_s;
+        QTest::newRow("no such class") << u""_s << u"other2"_s << u""_s;
+        QTest::newRow("the class of a complex selector is not found") << u"div"_s << u"x"_s << u""_s;
+        // clang-format on
     }
     void rulesAreFoundByElementAndClass()
     {
@@ -250,17 +199,6 @@ private Q_SLOTS:
         QCOMPARE(readBytes(path), before + ".x\n{\ncolor:blue;\nmargin:0;\n}" + after);
     }
 
-    void editWithoutMatchingRuleWritesNothing()
-    {
-        const QByteArray css = ".a { b: c }\n";
-        const QString path = file("nomatch.css", css);
-        const QDateTime modified = QFileInfo(path).lastModified();
-        QTest::qWait(20);
-        CssHelper(path).editStyle("", "x", collection({{"fo:color", "blue"}}));
-        QCOMPARE(readBytes(path), css);
-        QCOMPARE(QFileInfo(path).lastModified(), modified);
-    }
-
     void addAppendsOnANewLineAndReadsBack()
     {
         const QByteArray css = "p.a { color: red }"; // no line break at the end
@@ -295,17 +233,6 @@ private Q_SLOTS:
         QVERIFY(readBytes(path).startsWith(
             ".card\n{\ncolor:teal !important;\nborder:0 !IMPORTANT;\n}"));
         QVERIFY(readBytes(path).endsWith("}\n.other { x: y }\n"));
-    }
-
-    void emptyFile()
-    {
-        const QString path = file("empty.css", QByteArray());
-        CssHelper helper(path);
-        QVERIFY(helper.getStyleProperties("", "x").isEmpty());
-        helper.editStyle("", "x", collection({{"fo:a", "b"}}));
-        QCOMPARE(readBytes(path), QByteArray());
-        helper.addStylesToCss("", "x", collection({{"fo:a", "b"}}));
-        QCOMPARE(readBytes(path), QByteArray("\n.x\n{\na:b;\n}"));
     }
 
     // Encodings and line breaks -------------------------------------------------

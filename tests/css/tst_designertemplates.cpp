@@ -141,13 +141,6 @@ private Q_SLOTS:
         }
     }
 
-    void unknownTemplateRaises()
-    {
-        QVERIFY_THROWS_EXCEPTION(Core::Exception, GetTemplateContent("no-such-table.fo"));
-        QVERIFY_THROWS_EXCEPTION(Core::Exception,
-                                 GetTemplateContent("../config/DesktopDesignerTemplates.config"));
-    }
-
     void everyFormatIsWellFormedXslFo_data()
     {
         QTest::addColumn<QString>("resource");

@@ -88,12 +88,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("message"); // a part of the one message expected
         // clang-format off
         QTest::newRow("broken XML") << u"broken.xml"_s << QByteArray("<a><b></a>") << u"broken.xml, line 1"_s;
-        QTest::newRow("unresolved reference, from the core log")
-            << "refs.xsd"
-            << QByteArray("<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='r'>\n"
-                          "<xs:complexType><xs:sequence><xs:element ref='missing'/></xs:sequence>"
-                          "</xs:complexType></xs:element></xs:schema>")
-            << "line 2";
+        QTest::newRow("unresolved reference, from the core log") << "refs.xsd" << QByteArray("<xs:schema xmlns:xs='http://www.w3.org/2001/XMLSchema'><xs:element name='r'>\n<xs:complexType><xs:sequence><xs:element ref='missing'/></xs:sequence></xs:complexType></xs:element></xs:schema>") << "line 2";
         // clang-format on
     }
 

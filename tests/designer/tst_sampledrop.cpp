@@ -77,23 +77,12 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("node");
         QTest::addColumn<QString>("target");
         QTest::addColumn<QString>("inserted");
-        QTest::newRow("field in a flow gets its block")
-            << QStringList{"customer", "name"} << "//*[@id='address']"
-            << "//*[@id='address']/following-sibling::*[1][self::fo:block]/kmb:field[@xpath='/"
-               "invoice/customer/name']";
-        QTest::newRow("repeated element makes a table")
-            << QStringList{"lines", "line"} << "//*[@id='title']"
-            << "//*[@id='title']/following-sibling::*[1][self::fo:table]/fo:table-body"
-               "/kmb:table-row-repeat[@xpath='/invoice/lines/line']";
-        QTest::newRow("inside a repeat the path is relative")
-            << QStringList{"lines", "line", "sku"}
-            << "(//kmb:table-row-repeat//fo:table-cell)[1]/fo:block"
-            << "(//kmb:table-row-repeat//fo:table-cell)[1]/fo:block/following-sibling::fo:block/"
-               "kmb:field[@xpath='@sku']";
-        QTest::newRow("after a field inside a block, no block of its own")
-            << QStringList{"totals", "gross"} << "//*[@id='payment']/kmb:field[1]"
-            << "//*[@id='payment']/kmb:field[1]/following-sibling::*[1][self::kmb:field][@xpath='/"
-               "invoice/totals/gross']";
+        // clang-format off
+        QTest::newRow("field in a flow gets its block") << QStringList{"customer", "name"} << "//*[@id='address']" << "//*[@id='address']/following-sibling::*[1][self::fo:block]/kmb:field[@xpath='/invoice/customer/name']";
+        QTest::newRow("repeated element makes a table") << QStringList{"lines", "line"} << "//*[@id='title']" << "//*[@id='title']/following-sibling::*[1][self::fo:table]/fo:table-body/kmb:table-row-repeat[@xpath='/invoice/lines/line']";
+        QTest::newRow("inside a repeat the path is relative") << QStringList{"lines", "line", "sku"} << "(//kmb:table-row-repeat//fo:table-cell)[1]/fo:block" << "(//kmb:table-row-repeat//fo:table-cell)[1]/fo:block/following-sibling::fo:block/kmb:field[@xpath='@sku']";
+        QTest::newRow("after a field inside a block, no block of its own") << QStringList{"totals", "gross"} << "//*[@id='payment']/kmb:field[1]" << "//*[@id='payment']/kmb:field[1]/following-sibling::*[1][self::kmb:field][@xpath='/invoice/totals/gross']";
+        // clang-format on
     }
 
     void droppedNodeBecomesMarkupAfterTheObject()

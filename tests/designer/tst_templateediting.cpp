@@ -140,16 +140,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("tag");
-        QTest::newRow("changed value keeps quotes and layout") << u"a"_s << u"fo:color"_s << u"blue"_s
-            << u"<fo:block id='a'  color='blue'\n                padding=\"6pt\">"_s;
-        QTest::newRow("cleared value goes with its space") << u"a"_s << u"fo:color"_s << u""_s
-            << u"<fo:block id='a'\n                padding=\"6pt\">"_s;
-        QTest::newRow("new value after the last") << u"a"_s << u"fo:space-before"_s << u"3pt"_s
-            << u"<fo:block id='a'  color='red'\n                padding=\"6pt\" space-before=\"3pt\">"_s;
-        QTest::newRow("escaped for its quote") << u"a"_s << u"fo:color"_s << u"it's \"x\" & <y>"_s
-            << u"<fo:block id='a'  color='it&apos;s \"x\" &amp; &lt;y&gt;'\n                padding=\"6pt\">"_s;
-        QTest::newRow("template's own prefix") << u"b"_s << u"kmb:note"_s << u"x"_s
-            << u"<fo:block id=\"b\" d:note=\"x\"/>"_s;
+        // clang-format off
+        QTest::newRow("changed value keeps quotes and layout") << u"a"_s << u"fo:color"_s << u"blue"_s << u"<fo:block id='a'  color='blue'\n                padding=\"6pt\">"_s;
+        QTest::newRow("cleared value goes with its space") << u"a"_s << u"fo:color"_s << u""_s << u"<fo:block id='a'\n                padding=\"6pt\">"_s;
+        QTest::newRow("new value after the last") << u"a"_s << u"fo:space-before"_s << u"3pt"_s << u"<fo:block id='a'  color='red'\n                padding=\"6pt\" space-before=\"3pt\">"_s;
+        QTest::newRow("escaped for its quote") << u"a"_s << u"fo:color"_s << u"it's \"x\" & <y>"_s << u"<fo:block id='a'  color='it&apos;s \"x\" &amp; &lt;y&gt;'\n                padding=\"6pt\">"_s;
+        QTest::newRow("template's own prefix") << u"b"_s << u"kmb:note"_s << u"x"_s << u"<fo:block id=\"b\" d:note=\"x\"/>"_s;
+        // clang-format on
     }
 
     void editRewritesOnlyItsStartTag()
@@ -400,12 +397,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("command");
         QTest::addColumn<QString>("reason");
         const QByteArray noFlow = "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>";
-        QTest::newRow("borders without a flow") << noFlow << u"BordersBackgroundDlg"_s
-                                                << u"The template has no flow with a block to format."_s;
-        QTest::newRow("paragraph without a block") << noFlow << u"ParagraphEditDlg"_s
-                                                   << u"The template has no block to set paragraph properties on."_s;
-        QTest::newRow("expression without sample") << noFlow << u"XPathEditDlg"_s
-                                                   << u"The template has no sample data to build an expression against."_s;
+        // clang-format off
+        QTest::newRow("borders without a flow") << noFlow << u"BordersBackgroundDlg"_s << u"The template has no flow with a block to format."_s;
+        QTest::newRow("paragraph without a block") << noFlow << u"ParagraphEditDlg"_s << u"The template has no block to set paragraph properties on."_s;
+        QTest::newRow("expression without sample") << noFlow << u"XPathEditDlg"_s << u"The template has no sample data to build an expression against."_s;
+        // clang-format on
     }
 
     void commandsThatCannotActSayWhy()

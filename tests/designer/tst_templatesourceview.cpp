@@ -215,7 +215,6 @@ private Q_SLOTS:
         QTest::addColumn<bool>("regex");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("found");
-        const QString text = QStringLiteral("Block block blocks (block) BLOCK");
         // clang-format off
         QTest::newRow("any case, down") << u"block"_s << FR_DOWN << false << 0 << 0;
         QTest::newRow("match case") << u"block"_s << (FR_DOWN | FR_MATCHCASE) << false << 0 << 6;

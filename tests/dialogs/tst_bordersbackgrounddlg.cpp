@@ -218,60 +218,25 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("written");
         QTest::addColumn<QStringList>("removed");
 
-        QTest::newRow("border style alone")
-            << QStringList{"fo:border-style=solid"}
-            << QStringList{"fo:border-left-style=solid", "fo:border-left-color=black",
-                           "fo:border-bottom-style=solid", "fo:border-bottom-width=3pt"}
-            << QStringList{"fo:border-style"};
-        QTest::newRow("border shorthand")
-            << QStringList{"fo:border=2pt dashed blue"}
-            << QStringList{"fo:border-top-style=dashed", "fo:border-top-width=2pt",
-                           "fo:border-top-color=blue"}
-            << QStringList{"fo:border"};
-        QTest::newRow("none style drops a zero width")
-            << QStringList{"fo:border-left-style=none", "fo:border-left-width=0px"} << QStringList{}
-            << QStringList{"fo:border-left-style", "fo:border-left-width"};
         // clang-format off
+        QTest::newRow("border style alone") << QStringList{"fo:border-style=solid"} << QStringList{"fo:border-left-style=solid", "fo:border-left-color=black", "fo:border-bottom-style=solid", "fo:border-bottom-width=3pt"} << QStringList{"fo:border-style"};
+        QTest::newRow("border shorthand") << QStringList{"fo:border=2pt dashed blue"} << QStringList{"fo:border-top-style=dashed", "fo:border-top-width=2pt", "fo:border-top-color=blue"} << QStringList{"fo:border"};
+        QTest::newRow("none style drops a zero width") << QStringList{"fo:border-left-style=none", "fo:border-left-width=0px"} << QStringList{} << QStringList{"fo:border-left-style", "fo:border-left-width"};
         QTest::newRow("shadow offsets below one point and no colour") << QStringList{"fo:box-shadow=0.5pt 0.5pt"} << QStringList{} << QStringList{"fo:box-shadow"};
         QTest::newRow("shadow without a colour") << QStringList{"fo:box-shadow=2px 3px"} << QStringList{"fo:box-shadow=2px 3px "} << QStringList{};
         QTest::newRow("shadow with a colour") << QStringList{"fo:box-shadow=2px 3px rgb(255, 0, 0)"} << QStringList{"fo:box-shadow=2px 3px rgb(255,0,0)"} << QStringList{};
         QTest::newRow("image path too short to keep") << QStringList{"fo:background-image=url(a.png)"} << QStringList{} << QStringList{"fo:background-image"};
-        QTest::newRow("image") << QStringList{"fo:background-image=url(img/logo.png)",
-                                              "fo:background-repeat=repeat-y"}
-                               << QStringList{"fo:background-image=url(img/logo.png)",
-                                              "fo:background-repeat=repeat-y"}
-                               << QStringList{};
+        QTest::newRow("image") << QStringList{"fo:background-image=url(img/logo.png)", "fo:background-repeat=repeat-y"} << QStringList{"fo:background-image=url(img/logo.png)", "fo:background-repeat=repeat-y"} << QStringList{};
+        QTest::newRow("gradient") << QStringList{"fo:background-image=url(data:," + gradientData() + ")"} << QStringList{"fo:background-image=data:," + gradientData(), "fo:background-repeat=no-repeat", "fo:background-size=100%"} << QStringList{};
+        QTest::newRow("zero paddings and positions") << QStringList{"fo:padding=0pt 5%", "fo:background-position-horizontal=0px", "fo:background-position-vertical=10pt"} << QStringList{"fo:padding-left=5%", "fo:padding-right=5%", "fo:background-position-vertical=10pt"} << QStringList{"fo:padding", "fo:padding-top", "fo:padding-bottom", "fo:background-position-horizontal"};
         // clang-format on
-        QTest::newRow("gradient") << QStringList{"fo:background-image=url(data:," + gradientData() +
-                                                 ")"}
-                                  << QStringList{"fo:background-image=data:," + gradientData(),
-                                                 "fo:background-repeat=no-repeat",
-                                                 "fo:background-size=100%"}
-                                  << QStringList{};
-        QTest::newRow("zero paddings and positions")
-            << QStringList{"fo:padding=0pt 5%", "fo:background-position-horizontal=0px",
-                           "fo:background-position-vertical=10pt"}
-            << QStringList{"fo:padding-left=5%", "fo:padding-right=5%",
-                           "fo:background-position-vertical=10pt"}
-            << QStringList{"fo:padding", "fo:padding-top", "fo:padding-bottom",
-                           "fo:background-position-horizontal"};
         // Values the dialog's fields cannot show stay as they were while unedited.
-        QTest::newRow("position keywords")
-            << QStringList{"fo:background-position-horizontal=center",
-                           "fo:background-position-vertical=top"}
-            << QStringList{"fo:background-position-horizontal=center",
-                           "fo:background-position-vertical=top"}
-            << QStringList{};
-        QTest::newRow("inherited padding")
-            << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"}
-            << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"}
-            << QStringList{"fo:padding-left"};
-        QTest::newRow("shadow with blur and spread")
-            << QStringList{"fo:box-shadow=2px 3px 4px 1px red"}
-            << QStringList{"fo:box-shadow=2px 3px 4px 1px red"} << QStringList{};
-        QTest::newRow("other properties stay")
-            << QStringList{"fo:id=total", "fo:font-size=9pt"}
-            << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{};
+        // clang-format off
+        QTest::newRow("position keywords") << QStringList{"fo:background-position-horizontal=center", "fo:background-position-vertical=top"} << QStringList{"fo:background-position-horizontal=center", "fo:background-position-vertical=top"} << QStringList{};
+        QTest::newRow("inherited padding") << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"} << QStringList{"fo:padding=inherit", "fo:padding-top=inherit"} << QStringList{"fo:padding-left"};
+        QTest::newRow("shadow with blur and spread") << QStringList{"fo:box-shadow=2px 3px 4px 1px red"} << QStringList{"fo:box-shadow=2px 3px 4px 1px red"} << QStringList{};
+        QTest::newRow("other properties stay") << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{"fo:id=total", "fo:font-size=9pt"} << QStringList{};
+        // clang-format on
     }
 
     void propertiesAfterOpening()

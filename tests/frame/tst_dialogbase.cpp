@@ -112,18 +112,6 @@ private Q_SLOTS:
         }
     }
 
-    void controlsAreFoundByNumber()
-    {
-        NameDialog dialog;
-        QVERIFY(qobject_cast<QLineEdit*>(dialog.control(1001)));
-        auto* ok = dialog.control<QPushButton>(1);
-        auto* cancel = dialog.control<QPushButton>(2);
-        QVERIFY(ok && cancel && ok != cancel);
-        QCOMPARE(dialog.findChild<QDialogButtonBox*>()->buttonRole(ok), QDialogButtonBox::AcceptRole);
-        QVERIFY(!dialog.control(9999));
-        QCOMPARE(dialog.templateId(), 4242u);
-    }
-
     void okStaysOpenUntilValidationPasses()
     {
         NameDialog dialog;
@@ -178,17 +166,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(first));
         QVERIFY(!QFile::exists(second));
         QVERIFY(QFile::exists(keep));
-    }
-
-    void libraryListKeepsRegistrationOrder()
-    {
-        const size_t before = TmpFileToDeleteAtExit::instance().files().size();
-        TmpFileToDeleteAtExit::addFile("/nonexistent/a.tmp");
-        TmpFileToDeleteAtExit::addFile("/nonexistent/b.tmp");
-        const auto& files = TmpFileToDeleteAtExit::instance().files();
-        QCOMPARE(files.size(), before + 2);
-        QCOMPARE(files[before].toQString(), QStringLiteral("/nonexistent/a.tmp"));
-        QCOMPARE(files[before + 1].toQString(), QStringLiteral("/nonexistent/b.tmp"));
     }
 };
 

@@ -124,16 +124,6 @@ private Q_SLOTS:
         QCOMPARE(dialog.getProperties().getPropertyValue("fo:padding-left").toQString(), QStringLiteral("4pt"));
     }
 
-    void protectionWithoutAnOkButtonOpensNormally()
-    {
-        NoOkDialog dialog;
-        dialog.setProtection(true);
-        int result = -1;
-        QTimer::singleShot(0, &dialog, [&dialog] { dialog.reject(); });
-        result = dialog.DoModal();
-        QCOMPARE(result, Win32::IDCANCEL);
-    }
-
     void protectionFollowsEachRun()
     {
         PaddingDialog dialog;

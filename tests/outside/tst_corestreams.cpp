@@ -151,41 +151,6 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(dir.filePath("nothing-here.xml")));
     }
 
-    void memoryStreamGrowsAndSeeks()
-    {
-        MemoryStream stream;
-        stream.write(QByteArray("abc"));
-        stream.seek(5);
-        stream.write(QByteArray("z"));
-        QCOMPARE(stream.data(), QByteArray("abc\0\0z", 6));
-        stream.seek(-2, Stream::SeekOrigin::End);
-        char buffer[8] = {};
-        QCOMPARE(stream.read(buffer, 8), qint64(2));
-        QCOMPARE(QByteArray(buffer, 2), QByteArray("\0z", 2));
-        QVERIFY_THROWS_EXCEPTION(Core::Exception, stream.seek(-1));
-    }
-
-    void pathsAreMadeRelativeWhereTheyCanBe_data()
-    {
-        QTest::addColumn<QString>("path");
-        QTest::addColumn<QString>("base");
-        QTest::addColumn<QString>("expected");
-        // clang-format off
-        QTest::newRow("same folder") << u"/work/templates/logo.png"_s << u"/work/templates"_s << u"logo.png"_s;
-        QTest::newRow("sub folder") << u"/work/templates/img/logo.png"_s << u"/work/templates"_s << u"img/logo.png"_s;
-        QTest::newRow("sibling folder") << u"/work/images/logo.png"_s << u"/work/templates"_s << u"../images/logo.png"_s;
-        QTest::newRow("backslashes") << u"\\work\\templates\\a.css"_s << u"/work/templates/"_s << u"a.css"_s;
-        QTest::newRow("no base") << u"/work/a.css"_s << u""_s << u"/work/a.css"_s;
-        // clang-format on
-    }
-    void pathsAreMadeRelativeWhereTheyCanBe()
-    {
-        QFETCH(QString, path);
-        QFETCH(QString, base);
-        QFETCH(QString, expected);
-        QCOMPARE(FileSystem::makeRelative(path, base).toQString(), expected);
-    }
-
     void pathPieces()
     {
         QCOMPARE(FileSystem::getExtension("/a/b.tar.gz").toQString(), QStringLiteral(".gz"));

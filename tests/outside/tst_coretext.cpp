@@ -40,14 +40,6 @@ private Q_SLOTS:
         QCOMPARE(text.findAnyOf("cb"), 2);
     }
 
-    void trimWorksInPlace()
-    {
-        String text("  \t12pt \n");
-        String& same = text.trim();
-        QCOMPARE(&same, &text);
-        QCOMPARE(text.toQString(), QStringLiteral("12pt"));
-    }
-
     void splitAtAnyOfSeveralCharacters()
     {
         const auto pieces = String("1px solid,red;;x").split(" ,;");
@@ -108,13 +100,6 @@ private Q_SLOTS:
         QFETCH(QString, format);
         QFETCH(QString, expected);
         QCOMPARE(Core::Format::formatValue(value, format).toQString(), expected);
-    }
-
-    void streamCollectsArguments()
-    {
-        Core::StringFormatStream stream("page-height=\"{0}px\" page-width=\"{1}px\" {2}");
-        stream << 152 << 200 << String("<fo:block/>");
-        QCOMPARE(stream.toString().toQString(), QStringLiteral("page-height=\"152px\" page-width=\"200px\" <fo:block/>"));
     }
 
     void malformedPatternsRaiseReadableErrors_data()

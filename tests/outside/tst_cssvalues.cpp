@@ -38,12 +38,10 @@ private Q_SLOTS:
         QTest::newRow("em is not an exponent") << u"1em"_s << 1.0 << Length::Em << u"1em"_s;
         QTest::newRow("pc") << u"3pc"_s << 3.0 << Length::Pc << u"3pc"_s;
         QTest::newRow("upper-case unit") << u"2PT"_s << 2.0 << Length::Pt << u"2pt"_s;
-        QTest::newRow("mixed-case unit") << u"4Mm"_s << 4.0 << Length::Mm << u"4mm"_s;
         QTest::newRow("plus sign") << u"+4px"_s << 4.0 << Length::Px << u"4px"_s;
         QTest::newRow("exponent") << u"1.5e2px"_s << 150.0 << Length::Px << u"150px"_s;
         QTest::newRow("exponent before em") << u"2e-1em"_s << 0.2 << Length::Em << u"0.2em"_s;
         QTest::newRow("bare zero is 0px") << u"0"_s << 0.0 << Length::Px << u"0px"_s;
-        QTest::newRow("bare zero with decimals") << u"0.00"_s << 0.0 << Length::Px << u"0px"_s;
         QTest::newRow("negative zero") << u"-0pt"_s << 0.0 << Length::Pt << u"0pt"_s;
         QTest::newRow("trailing zeros dropped") << u"12.500pt"_s << 12.5 << Length::Pt << u"12.5pt"_s;
         QTest::newRow("six decimals at most") << u"0.1234567in"_s << 0.1234567 << Length::In << u"0.123457in"_s;
@@ -74,29 +72,18 @@ private Q_SLOTS:
         QTest::newRow("bare non-zero number") << u"12"_s;
         QTest::newRow("unit only") << u"pt"_s;
         QTest::newRow("two dots") << u"1.2.3px"_s;
-        QTest::newRow("unit split by blanks") << u"12 p t"_s;
         QTest::newRow("empty") << u""_s;
         QTest::newRow("blanks only") << u"   "_s;
         QTest::newRow("nan") << u"nan"_s;
-        QTest::newRow("nan with unit") << u"nanpx"_s;
-        QTest::newRow("infinity") << u"infpx"_s;
         QTest::newRow("overflowing exponent") << u"1e999px"_s;
-        QTest::newRow("beyond the largest size") << u"1000001px"_s;
-        QTest::newRow("huge number") << u"99999999999999999999999999pt"_s;
         QTest::newRow("percentage") << u"50%"_s;
         QTest::newRow("decimal comma") << u"1,5cm"_s;
         QTest::newRow("unknown unit") << u"12qq"_s;
         QTest::newRow("ex is not supported") << u"2ex"_s;
         QTest::newRow("sign apart from the number") << u"- 3px"_s;
-        QTest::newRow("unit first") << u"px12"_s;
-        QTest::newRow("dot without decimals") << u"1.px"_s;
         QTest::newRow("hexadecimal") << u"0x10px"_s;
         QTest::newRow("two lengths") << u"12pt 3pt"_s;
-        QTest::newRow("trailing semicolon") << u"12px;"_s;
-        QTest::newRow("keyword") << u"auto"_s;
         QTest::newRow("Arabic-Indic digits") << QString::fromUtf8("\u0661\u0662px");
-        QTest::newRow("full-width digits") << QString::fromUtf8("\uFF11\uFF12pt");
-        QTest::newRow("nul inside") << QString::fromUtf8("12\0pt", 5);
     }
     void malformedLengthsLeaveTheValueAlone()
     {
@@ -112,18 +99,6 @@ private Q_SLOTS:
         }
     }
 
-    void bareNumbersArePixelsOnlyWhenAsked()
-    {
-        Length value;
-        QVERIFY(!Length::parseLength(value, "12"));
-        QVERIFY(Length::parseLength(value, "12", true));
-        QCOMPARE(value.getValueAsString().toQString(), QStringLiteral("12px"));
-        QCOMPARE(Length::fromString("-2.5", true).getValueAsString().toQString(),
-                 QStringLiteral("-2.5px"));
-        // The flag does not make other garbage acceptable.
-        QVERIFY(!Length::parseLength(value, "12 pt pt", true));
-    }
-
     void pxSizeAt96Dpi_data()
     {
         QTest::addColumn<QString>("text");
@@ -131,10 +106,7 @@ private Q_SLOTS:
         QTest::addColumn<double>("px");
         QTest::newRow("inch") << u"1in"_s << 16.0 << 96.0;
         QTest::newRow("points") << u"72pt"_s << 16.0 << 96.0;
-        QTest::newRow("picas") << u"6pc"_s << 16.0 << 96.0;
         QTest::newRow("centimetres") << u"2.54cm"_s << 16.0 << 96.0;
-        QTest::newRow("millimetres") << u"25.4mm"_s << 16.0 << 96.0;
-        QTest::newRow("pixels") << u"96px"_s << 16.0 << 96.0;
         QTest::newRow("one point, to a millionth") << u"1pt"_s << 16.0 << 1.333333;
         QTest::newRow("em at the default font size") << u"2em"_s << 16.0 << 32.0;
         QTest::newRow("em at a given font size") << u"2em"_s << 20.0 << 40.0;
@@ -169,9 +141,7 @@ private Q_SLOTS:
         QTest::addColumn<Length::Unit>("unit");
         QTest::addColumn<QString>("to");
         QTest::newRow("pt to in") << u"72pt"_s << Length::In << u"1in"_s;
-        QTest::newRow("in to cm") << u"1in"_s << Length::Cm << u"2.54cm"_s;
         QTest::newRow("in to mm") << u"8.5in"_s << Length::Mm << u"215.9mm"_s;
-        QTest::newRow("mm to cm") << u"10mm"_s << Length::Cm << u"1cm"_s;
         QTest::newRow("cm to pt") << u"2.54cm"_s << Length::Pt << u"72pt"_s;
         QTest::newRow("pc to pt") << u"1pc"_s << Length::Pt << u"12pt"_s;
         QTest::newRow("pt to px") << u"12pt"_s << Length::Px << u"16px"_s;
@@ -268,8 +238,6 @@ private Q_SLOTS:
         QTest::newRow("two signs") << u"50%%"_s << false;
         QTest::newRow("word") << u"abc%"_s << false;
         QTest::newRow("text after the sign") << u"50% 3"_s << false;
-        QTest::newRow("sign first") << u"%50"_s << false;
-        QTest::newRow("auto") << u"auto"_s << false;
         QTest::newRow("auto, bare numbers allowed") << u"auto"_s << true;
         QTest::newRow("empty") << u""_s << false;
         QTest::newRow("bare number") << u"12"_s << false;
@@ -341,7 +309,6 @@ private Q_SLOTS:
         QTest::newRow("negative") << u"-1px"_s << false << u""_s << 0.0;
         QTest::newRow("percentage") << u"50%"_s << false << u""_s << 0.0;
         QTest::newRow("unknown keyword") << u"thinner"_s << false << u""_s << 0.0;
-        QTest::newRow("two keywords") << u"thin thick"_s << false << u""_s << 0.0;
         QTest::newRow("empty") << u""_s << false << u""_s << 0.0;
         QTest::newRow("bare number") << u"3"_s << false << u""_s << 0.0;
     }
@@ -368,31 +335,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("written");
         // clang-format off
         QTest::newRow("offsets only") << "2px 3px" << "2px 3px 0px 0px" << false << "" << "2px 3px";
-        QTest::newRow("colour last") << "2px 3px red" << "2px 3px 0px 0px" << false
-            << "rgb(255,0,0)" << "2px 3px rgb(255,0,0)";
-        QTest::newRow("colour first") << "navy -1pt 4pt" << "-1pt 4pt 0px 0px" << false
-            << "rgb(0,0,128)" << "-1pt 4pt rgb(0,0,128)";
-        QTest::newRow("blur") << "4px 4px 5px #000" << "4px 4px 5px 0px" << false
-            << "rgb(0,0,0)" << "4px 4px 5px rgb(0,0,0)";
-        QTest::newRow("negative spread, rgb with blanks") << "1pt 2pt 3pt -1pt rgb(10, 20, 30)"
-            << "1pt 2pt 3pt -1pt" << false << "rgb(10,20,30)" << "1pt 2pt 3pt -1pt rgb(10,20,30)";
-        QTest::newRow("spread without blur") << "1px 1px 0 2px" << "1px 1px 0px 2px" << false
-            << "" << "1px 1px 0px 2px";
-        QTest::newRow("inset first") << "inset 1px 1px blue" << "1px 1px 0px 0px" << true
-            << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
-        QTest::newRow("inset last") << "1px 1px blue INSET" << "1px 1px 0px 0px" << true
-            << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
-        QTest::newRow("zero offsets") << "0 0" << "0px 0px 0px 0px" << false << "" << "0px 0px";
-        QTest::newRow("the borders dialog's form") << "0.5pt 0.5pt rgb(0,128,0)"
-            << "0.5pt 0.5pt 0px 0px" << false << "rgb(0,128,0)" << "0.5pt 0.5pt rgb(0,128,0)";
-        QTest::newRow("translucent") << "4px 4px rgba(0, 0, 0, 0.5)" << "4px 4px 0px 0px" << false
-            << "rgba(0,0,0,0.502)" << "4px 4px rgba(0,0,0,0.502)";
-        QTest::newRow("cmyk colour") << "1mm 1mm cmyk(0,1,1,0)" << "1mm 1mm 0px 0px" << false
-            << "rgb(255,0,0)" << "1mm 1mm rgb(255,0,0)";
-        QTest::newRow("extra blanks") << "  2px \t 3px   green " << "2px 3px 0px 0px" << false
-            << "rgb(0,128,0)" << "2px 3px rgb(0,128,0)";
-        QTest::newRow("blur below six decimals") << "4e-2pt 4e-2pt 8.542e-54mm"
-            << "0.04pt 0.04pt 0mm 0px" << false << "" << "0.04pt 0.04pt";
+        QTest::newRow("colour last") << "2px 3px red" << "2px 3px 0px 0px" << false << "rgb(255,0,0)" << "2px 3px rgb(255,0,0)";
+        QTest::newRow("colour first") << "navy -1pt 4pt" << "-1pt 4pt 0px 0px" << false << "rgb(0,0,128)" << "-1pt 4pt rgb(0,0,128)";
+        QTest::newRow("negative spread, rgb with blanks") << "1pt 2pt 3pt -1pt rgb(10, 20, 30)" << "1pt 2pt 3pt -1pt" << false << "rgb(10,20,30)" << "1pt 2pt 3pt -1pt rgb(10,20,30)";
+        QTest::newRow("spread without blur") << "1px 1px 0 2px" << "1px 1px 0px 2px" << false << "" << "1px 1px 0px 2px";
+        QTest::newRow("inset first") << "inset 1px 1px blue" << "1px 1px 0px 0px" << true << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
+        QTest::newRow("inset last") << "1px 1px blue INSET" << "1px 1px 0px 0px" << true << "rgb(0,0,255)" << "inset 1px 1px rgb(0,0,255)";
+        QTest::newRow("the borders dialog's form") << "0.5pt 0.5pt rgb(0,128,0)" << "0.5pt 0.5pt 0px 0px" << false << "rgb(0,128,0)" << "0.5pt 0.5pt rgb(0,128,0)";
+        QTest::newRow("translucent") << "4px 4px rgba(0, 0, 0, 0.5)" << "4px 4px 0px 0px" << false << "rgba(0,0,0,0.502)" << "4px 4px rgba(0,0,0,0.502)";
+        QTest::newRow("blur below six decimals") << "4e-2pt 4e-2pt 8.542e-54mm" << "0.04pt 0.04pt 0mm 0px" << false << "" << "0.04pt 0.04pt";
         // clang-format on
     }
     void boxShadowsRead()
@@ -439,7 +390,6 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("text");
         QTest::newRow("empty") << u""_s;
-        QTest::newRow("blanks") << u"  "_s;
         QTest::newRow("none with more") << u"none 2px 2px"_s;
         QTest::newRow("one offset") << u"2px"_s;
         QTest::newRow("colour alone") << u"red"_s;
@@ -450,12 +400,10 @@ private Q_SLOTS:
         QTest::newRow("not a colour") << u"2px 3px reddish"_s;
         QTest::newRow("a list of shadows") << u"2px 3px red, 4px 4px blue"_s;
         QTest::newRow("unclosed function") << u"2px 3px rgb(1,2,3"_s;
-        QTest::newRow("extra parenthesis") << u"2px 3px rgb(1,2,3))"_s;
         QTest::newRow("inset alone") << u"inset"_s;
         QTest::newRow("inset twice") << u"inset 1px 1px inset"_s;
         QTest::newRow("percentage offset") << u"2px 50%"_s;
         QTest::newRow("bare numbers") << u"2 3"_s;
-        QTest::newRow("nested garbage") << u"(((((((("_s;
     }
     void malformedBoxShadowsLeaveTheValueAlone()
     {

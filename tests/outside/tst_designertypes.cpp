@@ -84,31 +84,6 @@ private Q_SLOTS:
         }
     }
 
-    void qualifiedNamesSplit_data()
-    {
-        QTest::addColumn<QString>("qualifiedName");
-        QTest::addColumn<QString>("prefix");
-        QTest::addColumn<QString>("localName");
-        QTest::newRow("prefixed") << u"fo:block"_s << u"fo"_s << u"block"_s;
-        QTest::newRow("unprefixed") << u"block"_s << u""_s << u"block"_s;
-        QTest::newRow("first colon splits") << u"a:b:c"_s << u"a"_s << u"b:c"_s;
-        QTest::newRow("empty") << u""_s << u""_s << u""_s;
-    }
-    void qualifiedNamesSplit()
-    {
-        QFETCH(QString, qualifiedName);
-        QFETCH(QString, prefix);
-        QFETCH(QString, localName);
-        const XSLFO::DTObjectInfo info(qualifiedName, "http://www.w3.org/1999/XSL/Format");
-        QCOMPARE(info.getPrefix().toQString(), prefix);
-        QCOMPARE(info.getLocalName().toQString(), localName);
-        // Paths of "Apply to" are rebuilt as "/" + prefix + ":" + local name.
-        if (!prefix.isEmpty()) {
-            QCOMPARE(info.getPrefix().toQString() + u':' + info.getLocalName().toQString(),
-                     qualifiedName);
-        }
-    }
-
     void propertiesAreFoundByLocalName()
     {
         XSLFO::DTObjectInfo info("fo:block", "http://www.w3.org/1999/XSL/Format");
@@ -160,18 +135,6 @@ private Q_SLOTS:
         selected.setDisplayName("Paragraph");
         selected.addProperty(XSLFO::Property("color", "Color", uri));
         QCOMPARE(selected == chainEntry, same);
-    }
-
-    void objectChainHandsOutOnlyObjects()
-    {
-        auto chain = makeSmart<XSLFO::DTObjectInfoList>();
-        chain->add(makeSmart<XSLFO::DTObjectInfo>("fo:block", "urn:fo"));
-        chain->add(SmartPtr<XSLFO::DTObjectInfo>());
-        chain->add(makeSmart<XSLFO::DTObjectInfo>("fo:flow", "urn:fo"));
-        QCOMPARE(chain->count(), 2);
-        QCOMPARE(chain->get(1)->getName().toQString(), QStringLiteral("fo:flow"));
-        QVERIFY(chain->get(2).isNull());
-        QVERIFY(chain->get(-1).isNull());
     }
 };
 

@@ -80,11 +80,8 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("reason");
-        QTest::newRow("tag mismatch")
-            << QByteArray("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n<fo:block>\n"
-                          "</fo:inline>\n</fo:root>")
-            << 3 << "Opening and ending tag mismatch: block line 2 and inline";
         // clang-format off
+        QTest::newRow("tag mismatch") << QByteArray("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\">\n<fo:block>\n</fo:inline>\n</fo:root>") << 3 << "Opening and ending tag mismatch: block line 2 and inline";
         QTest::newRow("empty") << QByteArray() << 1 << u"Document is empty"_s;
         QTest::newRow("unclosed root") << QByteArray("<invoice>\n<line/>\n") << 3 << u"Premature end of data"_s;
         QTest::newRow("undeclared prefix") << QByteArray("<r>\n<kmb:field/></r>") << 2 << u"Namespace prefix kmb"_s;
@@ -257,7 +254,6 @@ private Q_SLOTS:
         QTest::newRow("drive letter") << QByteArray("C:\\schemas\\a.xsd") << true;
         QTest::newRow("http") << QByteArray("http://127.0.0.1:9/x.dtd") << false;
         QTest::newRow("HTTPS in capitals") << QByteArray("HTTPS://example.com/x.xsd") << false;
-        QTest::newRow("ftp") << QByteArray("ftp://example.com/x.xsd") << false;
         QTest::newRow("other scheme") << QByteArray("jar:file:///x.jar!/a.xsd") << false;
         QTest::newRow("file URL of another host") << QByteArray("file://server/share/a.xsd") << false;
         QTest::newRow("network share") << QByteArray("\\\\server\\share\\a.xsd") << false;

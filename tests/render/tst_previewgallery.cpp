@@ -31,45 +31,17 @@ private Q_SLOTS:
         using namespace PreviewSamples;
         QTest::addColumn<QString>("markup");
         QTest::newRow("borders-none") << borders("", "", "");
-        QTest::newRow("borders-block") << borders(
-            "",
-            "fo:border-left-style=\"solid\" fo:border-left-width=\"2px\" "
-            "fo:border-left-color=\"red\" "
-            "fo:border-top-style=\"dashed\" fo:border-top-width=\"3px\" "
-            "fo:border-top-color=\"blue\" "
-            "fo:border-right-style=\"double\" fo:border-right-width=\"5px\" "
-            "fo:border-right-color=\"green\" fo:border-bottom-style=\"groove\" "
-            "fo:border-bottom-width=\"6px\" fo:border-bottom-color=\"rgb(128,100,162)\" "
-            "fo:background-color=\"rgb(255,255,204)\" fo:box-shadow=\"4px 4px rgb(160,160,160)\" "
-            "fo:padding-left=\"6px\" fo:padding-top=\"4px\" fo:padding-right=\"6px\" "
-            "fo:padding-bottom=\"4px\"",
-            "");
-        QTest::newRow("borders-inline") << borders(
-            "", "",
-            "fo:border-style=\"solid\" fo:border-width=\"1px\" fo:border-color=\"red\" "
-            "fo:background-color=\"yellow\" fo:padding-left=\"3px\" fo:padding-right=\"3px\"");
         // clang-format off
+        QTest::newRow("borders-block") << borders("", "fo:border-left-style=\"solid\" fo:border-left-width=\"2px\" fo:border-left-color=\"red\" fo:border-top-style=\"dashed\" fo:border-top-width=\"3px\" fo:border-top-color=\"blue\" fo:border-right-style=\"double\" fo:border-right-width=\"5px\" fo:border-right-color=\"green\" fo:border-bottom-style=\"groove\" fo:border-bottom-width=\"6px\" fo:border-bottom-color=\"rgb(128,100,162)\" fo:background-color=\"rgb(255,255,204)\" fo:box-shadow=\"4px 4px rgb(160,160,160)\" fo:padding-left=\"6px\" fo:padding-top=\"4px\" fo:padding-right=\"6px\" fo:padding-bottom=\"4px\"", "");
+        QTest::newRow("borders-inline") << borders("", "", "fo:border-style=\"solid\" fo:border-width=\"1px\" fo:border-color=\"red\" fo:background-color=\"yellow\" fo:padding-left=\"3px\" fo:padding-right=\"3px\"");
         QTest::newRow("borders-flow") << borders("fo:border-style=\"ridge\" fo:border-width=\"4px\" fo:border-color=\"rgb(79,129,189)\" fo:padding-left=\"5px\" fo:padding-top=\"5px\"", "", "");
-        QTest::newRow("borders-gradient") << borders(
-            "",
-            QStringLiteral(
-                "fo:background-image=\"%1\" fo:background-repeat=\"no-repeat\" "
-                "fo:background-size=\"100%\" fo:border-style=\"solid\" "
-                "fo:border-width=\"1px\" fo:padding-top=\"20px\" fo:padding-bottom=\"20px\"")
-                .arg(gradient()),
-            "");
+        QTest::newRow("borders-gradient") << borders("", QStringLiteral("fo:background-image=\"%1\" fo:background-repeat=\"no-repeat\" fo:background-size=\"100%\" fo:border-style=\"solid\" fo:border-width=\"1px\" fo:padding-top=\"20px\" fo:padding-bottom=\"20px\"") .arg(gradient()), "");
         // clang-format on
         QTest::newRow("border-styles") << borderStyles();
         QTest::newRow("font-plain") << font("");
-        QTest::newRow("font-styled")
-            << font("fo:font-family=\"Arial\" fo:font-weight=\"bold\" fo:font-style=\"italic\" "
-                    "fo:font-size=\"28pt\" "
-                    "fo:color=\"rgb(192,80,77)\" fo:text-underline-style=\"double\" "
-                    "fo:text-line-through-style=\"solid\" fo:font-variant=\"small-caps\"");
-        QTest::newRow("font-overline-uppercase") << font(
-            "fo:font-family=\"Courier\" fo:font-size=\"20pt\" fo:text-overline-style=\"solid\" "
-            "fo:text-underline-style=\"dotted\" fo:text-transform=\"uppercase\"");
         // clang-format off
+        QTest::newRow("font-styled") << font("fo:font-family=\"Arial\" fo:font-weight=\"bold\" fo:font-style=\"italic\" fo:font-size=\"28pt\" fo:color=\"rgb(192,80,77)\" fo:text-underline-style=\"double\" fo:text-line-through-style=\"solid\" fo:font-variant=\"small-caps\"");
+        QTest::newRow("font-overline-uppercase") << font("fo:font-family=\"Courier\" fo:font-size=\"20pt\" fo:text-overline-style=\"solid\" fo:text-underline-style=\"dotted\" fo:text-transform=\"uppercase\"");
         QTest::newRow("paragraph-left") << paragraph("");
         QTest::newRow("paragraph-justify-indents") << paragraph("fo:text-align=\"justify\" fo:start-indent=\"20px\" fo:end-indent=\"20px\" fo:text-indent=\"30px\"", QStringLiteral("Sample "));
         QTest::newRow("paragraph-center") << paragraph("fo:text-align=\"center\"", QStringLiteral("Sample "));

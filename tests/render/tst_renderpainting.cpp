@@ -99,14 +99,6 @@ private Q_SLOTS:
         QCOMPARE(top < bottom, topDarkerThanBottom);
     }
 
-    void grooveAndRidgeSplitTheSideInTwo()
-    {
-        const QImage groove = paintBlock("border=\"8px groove rgb(0,0,200)\"");
-        const QImage ridge = paintBlock("border=\"8px ridge rgb(0,0,200)\"");
-        QVERIFY(groove.pixelColor(70, 21).blue() < groove.pixelColor(70, 26).blue());
-        QVERIFY(ridge.pixelColor(70, 21).blue() > ridge.pixelColor(70, 26).blue());
-    }
-
     void noneAndHiddenDrawNothing_data()
     {
         QTest::addColumn<QString>("style");

@@ -79,16 +79,6 @@ private Q_SLOTS:
         }
     }
 
-    void smallPageIsNotEnlarged()
-    {
-        StaticPreview preview(false);
-        preview.resize(400, 300);
-        preview.openFromString(RenderTest::document("<fo:block>small</fo:block>", 100, 50));
-        const QRect frame = pageFrame(grab(preview));
-        QCOMPARE(frame.size(), QSize(100, 50));
-        QCOMPARE(frame.topLeft(), QPoint(150, 125));
-    }
-
     void failedLoadShowsTheErrorTextInTheGreyArea()
     {
         QWidget parent;

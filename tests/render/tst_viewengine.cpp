@@ -49,16 +49,7 @@ private Q_SLOTS:
         QTest::newRow("font preview") << PreviewSamples::font("") << QSizeF(660, 120);
         QTest::newRow("paragraph preview") << PreviewSamples::paragraph("") << QSizeF(360, 120);
         QTest::newRow("barcode preview") << PreviewSamples::barcode("Code128", "Hello World!") << QSizeF(540, 200);
-        QTest::newRow("A4 in millimetres")
-            << QStringLiteral(
-                   "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
-                   "<fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" "
-                   "page-height=\"297mm\">"
-                   "<fo:region-body/></fo:simple-page-master></fo:layout-master-set>"
-                   "<fo:page-sequence master-reference=\"a4\"><fo:flow "
-                   "flow-name=\"xsl-region-body\">"
-                   "<fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>")
-            << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
+        QTest::newRow("A4 in millimetres") << QStringLiteral("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set><fo:simple-page-master master-name=\"a4\" page-width=\"210mm\" page-height=\"297mm\"><fo:region-body/></fo:simple-page-master></fo:layout-master-set><fo:page-sequence master-reference=\"a4\"><fo:flow flow-name=\"xsl-region-body\"><fo:block>x</fo:block></fo:flow></fo:page-sequence></fo:root>") << QSizeF(210 / 25.4 * 96, 297 / 25.4 * 96);
         // clang-format on
     }
     void pageSizeFollowsTheMaster()
@@ -74,37 +65,6 @@ private Q_SLOTS:
                      near(actual.height(), size.height(), 0.01),
                  qPrintable(QStringLiteral("%1 x %2").arg(actual.width()).arg(actual.height())));
         QVERIFY(engine.getPageSize(1).isEmpty());
-    }
-
-    void borderedBlockGeometry()
-    {
-        // GIVEN a block with margin, border and padding in a body with a margin
-        ViewEngine engine;
-        engine.loadBuffer(
-            document(QStringLiteral("<fo:block margin=\"5px\" border=\"3px solid black\" "
-                                    "padding=\"7px\" line-height=\"20px\">Hello</fo:block>"),
-                     400, 300, QStringLiteral("margin=\"10px\"")));
-        // THEN the border box sits inside the margins and the text inside border and padding
-        const auto blocks = boxesOf(engine, 0, Kind::Block);
-        const auto it = std::find_if(blocks.begin(), blocks.end(),
-                                     [](const ViewLayoutBox& b) { return b.element == "block"; });
-        QVERIFY(it != blocks.end());
-        QCOMPARE(it->rect, QRectF(15, 15, 370, 40));
-        const ViewLayoutBox text = textBox(engine, 0, "Hello");
-        QVERIFY(near(text.rect.left(), 25));
-        QVERIFY(near(text.rect.center().y(), 35));
-    }
-
-    void linesStackByLineHeight()
-    {
-        ViewEngine engine;
-        engine.loadBuffer(document(numberedBlocks(3)));
-        const ViewLayoutBox a = textBox(engine, 0, "Block 0");
-        const ViewLayoutBox b = textBox(engine, 0, "Block 1");
-        const ViewLayoutBox c = textBox(engine, 0, "Block 2");
-        QVERIFY(near(b.rect.top() - a.rect.top(), 20));
-        QVERIFY(near(c.rect.top() - b.rect.top(), 20));
-        QVERIFY(near(a.rect.left(), 0));
     }
 
     void spaceBeforeIsDroppedAtThePageTopButMarginsStay()
@@ -231,11 +191,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("not well-formed") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block>"_s << u"line 1"_s;
         QTest::newRow("no page sequence") << u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set/></fo:root>"_s << u"page-sequence"_s;
-        QTest::newRow("unknown master")
-            << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence "
-               "master-reference=\"x\">"
-               "<fo:flow/></fo:page-sequence></fo:root>"
-            << "\"x\"";
+        QTest::newRow("unknown master") << "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:page-sequence master-reference=\"x\"><fo:flow/></fo:page-sequence></fo:root>" << "\"x\"";
         // clang-format on
     }
     void badMarkupGivesErrorStatusAndText()
@@ -255,17 +211,6 @@ private Q_SLOTS:
         QCOMPARE(engine.getPageCount(), 0);
         QVERIFY(!engine.hasPage(0));
         QVERIFY(engine.getPageBoxes(0).empty());
-    }
-
-    void emptyMarkupIsNoError()
-    {
-        ViewEngine engine;
-        RecordingMonitor monitor;
-        engine.loadBuffer("  ", "", &monitor);
-        QCOMPARE(engine.getStatus(), int(ViewEngine::StatusEmpty));
-        QVERIFY(engine.getLastError().isEmpty());
-        QCOMPARE(engine.getPageCount(), 0);
-        QCOMPARE(monitor.ends, 1);
     }
 
     void unknownElementsAndPropertiesAreSkipped()
@@ -391,13 +336,8 @@ private Q_SLOTS:
                            "</fo:table-cell><fo:table-cell><fo:block>b</fo:block></fo:table-cell>"
                            "<fo:table-cell><fo:block>c</fo:block></fo:table-cell></fo:table-row>"
                            "</fo:table-body></fo:table>");
-        QTest::newRow("fixed and proportional")
-            << QStringLiteral("<fo:table><fo:table-column column-width=\"100px\"/><fo:table-column "
-                              "column-width=\"proportional-column-width(1)\"/><fo:table-column "
-                              "column-width=\"proportional-column-width(3)\"/>") +
-                   cells
-            << QList<double>{0, 100, 175} << QList<double>{100, 75, 225};
         // clang-format off
+        QTest::newRow("fixed and proportional") << QStringLiteral("<fo:table><fo:table-column column-width=\"100px\"/><fo:table-column column-width=\"proportional-column-width(1)\"/><fo:table-column column-width=\"proportional-column-width(3)\"/>") + cells << QList<double>{0, 100, 175} << QList<double>{100, 75, 225};
         QTest::newRow("no columns given") << u"<fo:table>"_s + cells << QList<double>{0, 400.0 / 3, 800.0 / 3} << QList<double>{400.0 / 3, 400.0 / 3, 400.0 / 3};
         QTest::newRow("separate with spacing") << u"<fo:table border-collapse=\"separate\" border-spacing=\"4px\">"_s + cells << QList<double>{4, 136, 268} << QList<double>{128, 128, 128};
         QTest::newRow("percent width") << u"<fo:table width=\"50%\">"_s + cells << QList<double>{0, 200.0 / 3, 400.0 / 3} << QList<double>{200.0 / 3, 200.0 / 3, 200.0 / 3};
@@ -673,26 +613,6 @@ private Q_SLOTS:
         QCOMPARE(engine.getPageSize(0), QSizeF(300, 100));
         QCOMPARE(engine.getPageSize(1), QSizeF(200, 100));
         QCOMPARE(engine.getPageSize(2), QSizeF(200, 100));
-    }
-
-    void designerWrapperDocumentRenders()
-    {
-        ViewEngine engine;
-        engine.loadBuffer(QStringLiteral(
-            "<kmb:document xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
-            "xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-            "fo:font-size=\"12pt\" "
-            "fo:font-family=\"Times\"><fo:layout-master-set><fo:simple-page-master "
-            "master-name=\"all-pages\" page-height=\"152px\" page-width=\"200px\"><fo:region-body "
-            "region-name=\"xsl-region-body\"/></fo:simple-page-master></"
-            "fo:layout-master-set><fo:page-sequence "
-            "master-reference=\"all-pages\"><fo:flow "
-            "flow-name=\"xsl-region-body\"><fo:block>Wrapped</fo:block>"
-            "</fo:flow></fo:page-sequence></kmb:document>"));
-        QCOMPARE(engine.getStatus(), int(ViewEngine::StatusReady));
-        const ViewLayoutBox text = textBox(engine, 0, "Wrapped");
-        // 12pt Times: 16 pixels, normal line height 1.2.
-        QVERIFY(near(text.rect.center().y(), 9.6, 0.5));
     }
 };
 

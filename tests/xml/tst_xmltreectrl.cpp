@@ -165,22 +165,6 @@ private Q_SLOTS:
         QCOMPARE(QGuiApplication::clipboard()->text(), xpath);
     }
 
-    void displayNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("display");
-        QTest::newRow("dots and dashes") << u"order.total-amount"_s << u"Order Total Amount"_s;
-        QTest::newRow("capitals") << u"VAT-ID"_s << u"Vat Id"_s;
-        QTest::newRow("empty") << u""_s << u""_s;
-    }
-
-    void displayNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, display);
-        QCOMPARE(XmlTreeCtrl::getDisplayName(name).toQString(), display);
-    }
-
     void repeatedChildrenMakeOneColumnOfTheRepeatingTable_data()
     {
         QTest::addColumn<QString>("sample");

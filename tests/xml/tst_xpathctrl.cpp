@@ -135,18 +135,6 @@ private Q_SLOTS:
         QCOMPARE(host.field->text(), QStringLiteral("a"));
         QCOMPARE(host.field->cursorPosition(), 0); // the press was no click into the text
     }
-
-    void buttonLooksDisabledWithoutDocument()
-    {
-        QTemporaryDir dir;
-        Host host(new XPathCtrl);
-        const QRect button = host.field->getDropDownBtnRect();
-        QVERIFY(host.field->rect().contains(button));
-        const QImage without = host.field->grab(button).toImage();
-        host.field->setKMBDocument(documentWithSample(dir, true));
-        const QImage with = host.field->grab(button).toImage();
-        QVERIFY(without != with);
-    }
 };
 
 UIEDITOR_TEST_CLASS(TestXPathCtrl)

@@ -4,27 +4,26 @@
 #include "frame/waitcursor.h"
 #include "frame/win32constants.h"
 #include "outside/core/coreexception.h"
-#include "outside/core/namespaces.h"
 #include "xml/widgets/editdatasourcenodedlg.h"
+#include "xml/widgets/repeatingtablemarkup_p.h"
+#include "xml/widgets/xmlrepeatedelements_p.h"
 #include "xml/widgets/xmltreedelegate_p.h"
+#include "xml/widgets/xmltreedragdata_p.h"
 #include "xml/widgets/xmltreefilter_p.h"
 #include "xml/widgets/xmltreeimages_p.h"
 #include "xml/widgets/xmltreeitem_p.h"
+#include "xml/widgets/xmltreelabelstyle_p.h"
 #include "xml/widgets/xmltreerules_p.h"
 
 #include <algorithm>
-#include <cstring>
 #include <deque>
 #include <QApplication>
 #include <QClipboard>
-#include <QCoreApplication>
 #include <QDrag>
 #include <QHash>
 #include <QHeaderView>
 #include <QMimeData>
-#include <QProxyStyle>
 #include <QRegularExpression>
-#include <QSet>
 
 namespace {
 
@@ -34,8 +33,6 @@ namespace {
 // frozen window; past the budget the items that stay are left closed, with
 // their button, and are filtered when the user opens them.
 constexpr int filterItemBudget = 100000;
-
-constexpr qsizetype dragBlockSize = 16;
 
 std::vector<XmlTreeCtrl*>& liveTrees()
 {
@@ -52,37 +49,6 @@ bool isElementImage(int image)
 {
     return image == XmlTreeCtrl::ElementImage || image == XmlTreeCtrl::RepeatedElementImage ||
            image == XmlTreeCtrl::ReferenceElementImage;
-}
-
-bool isSequence(const xmlNode* element)
-{
-    xmlChar* type = xmlGetNsProp(element, reinterpret_cast<const xmlChar*>("node-type"),
-                                 reinterpret_cast<const xmlChar*>(Xml::Namespaces::DT));
-    const bool sequence =
-        type && std::strcmp(reinterpret_cast<const char*>(type), "element-sequence") == 0;
-    xmlFree(type);
-    return sequence;
-}
-
-// For each child, whether it is a repeated element, in one pass over the
-// siblings: a parent may hold hundreds of thousands of them.
-std::vector<bool> repeatedFlags(const std::vector<Xml::Node>& children, std::vector<QString>& names)
-{
-    names.assign(children.size(), QString());
-    QHash<QString, int> counts;
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        if (children[i].is_element()) {
-            names[i] = XmlTreeRules::qualifiedName(children[i].cobj());
-            ++counts[names[i]];
-        }
-    }
-    std::vector<bool> repeated(children.size(), false);
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        if (children[i].is_element()) {
-            repeated[i] = counts.value(names[i]) > 1 || isSequence(children[i].cobj());
-        }
-    }
-    return repeated;
 }
 
 bool isInside(const QTreeWidgetItem* item, const QTreeWidgetItem* ancestor)
@@ -120,32 +86,6 @@ Core::String withOwnPrefix(const Xml::Node& node, const Core::String& name)
     return prefix.isEmpty() || name.contains(":") ? name : prefix + ":" + name;
 }
 
-// The selection marks the label only, as the delegate draws it, not the
-// indentation and the expand button before it.
-class LabelSelectionStyle : public QProxyStyle
-{
-public:
-    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                  QStyleHintReturn* returnData) const override
-    {
-        if (hint == SH_ItemView_ShowDecorationSelected) {
-            return 0;
-        }
-        return QProxyStyle::styleHint(hint, option, widget, returnData);
-    }
-};
-
-Core::String cell(const Core::String& content)
-{
-    return "<fo:table-cell border=\"1pt solid black\">\n<fo:block>" + content +
-           "</fo:block>\n</fo:table-cell>\n";
-}
-
-Core::String field(const Core::String& xpath)
-{
-    return "<kmb:field xpath=\"" + xpath + "\"/>";
-}
-
 } // namespace
 
 XmlTreeCtrl::XmlTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_images(XmlTreeImages::create())
@@ -161,7 +101,7 @@ XmlTreeCtrl::XmlTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_images(XmlTre
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::MoveAction);
     setItemDelegate(new XmlTreeDelegate(this));
-    auto* look = new LabelSelectionStyle;
+    auto* look = new XmlTreeLabelStyle;
     look->setParent(this);
     setStyle(look);
     connect(this, &QTreeWidget::itemExpanded, this, &XmlTreeCtrl::OnItemExpanding);
@@ -254,7 +194,7 @@ QList<QTreeWidgetItem*> XmlTreeCtrl::makeChildItems(const Xml::Element& element,
     }
     const std::vector<Xml::Node> children = element.get_children();
     std::vector<QString> names;
-    const std::vector<bool> repeated = repeatedFlags(children, names);
+    const std::vector<bool> repeated = XmlRepeatedElements::flags(children, names);
     for (std::size_t i = 0; i < children.size(); ++i) {
         const Xml::Node& child = children[i];
         if (!XmlTreeRules::isShownChild(child.cobj()) || (filter && !filter->stays(child.cobj()))) {
@@ -338,7 +278,7 @@ void XmlTreeCtrl::updateElementImages(QTreeWidgetItem* parent)
     }
     const std::vector<Xml::Node> children = element.get_children();
     std::vector<QString> names;
-    const std::vector<bool> repeated = repeatedFlags(children, names);
+    const std::vector<bool> repeated = XmlRepeatedElements::flags(children, names);
     QHash<const void*, bool> byNode;
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (children[i].is_element()) {
@@ -923,8 +863,7 @@ bool XmlTreeCtrl::FindTreeElement(const Core::String& text, bool searchDown, boo
 
 QString XmlTreeCtrl::getClipboardFormat()
 {
-    static const QString format = QStringLiteral("VarnelXmlTreeCtrlDragDrop");
-    return format;
+    return XmlTreeDragData::format();
 }
 
 QStringList XmlTreeCtrl::mimeTypes() const
@@ -938,14 +877,8 @@ QMimeData* XmlTreeCtrl::mimeData(const QList<QTreeWidgetItem*>& items) const
     if (node.isNull()) {
         return nullptr;
     }
-    // Process id, four bytes left alone, then the node's address.
-    QByteArray block(dragBlockSize, '\0');
-    const quint32 process = quint32(QCoreApplication::applicationPid());
-    const quint64 address = quint64(quintptr(node.identity()));
-    std::memcpy(block.data(), &process, sizeof process);
-    std::memcpy(block.data() + 8, &address, sizeof address);
     auto* mime = new QMimeData;
-    mime->setData(getClipboardFormat(), block);
+    mime->setData(getClipboardFormat(), XmlTreeDragData::encode(node));
     mime->setText(getXPath(node)); // for targets that only take text
     m_draggedNode = node;
     return mime;
@@ -967,16 +900,7 @@ void XmlTreeCtrl::startDrag(Qt::DropActions)
 
 bool XmlTreeCtrl::isOwnDragData(const QMimeData* data)
 {
-    if (!data || !data->hasFormat(getClipboardFormat())) {
-        return false;
-    }
-    const QByteArray block = data->data(getClipboardFormat());
-    if (block.size() != dragBlockSize) {
-        return false;
-    }
-    quint32 process = 0;
-    std::memcpy(&process, block.constData(), sizeof process);
-    return process == quint32(QCoreApplication::applicationPid());
+    return XmlTreeDragData::isOwn(data);
 }
 
 Xml::Node XmlTreeCtrl::getDraggedNode(const QMimeData* data)
@@ -984,10 +908,9 @@ Xml::Node XmlTreeCtrl::getDraggedNode(const QMimeData* data)
     if (!isOwnDragData(data)) {
         return {};
     }
-    quint64 address = 0;
-    std::memcpy(&address, data->data(getClipboardFormat()).constData() + 8, sizeof address);
-    // The address is only compared, never followed: the node comes from the
-    // tree that handed it out, which keeps its document alive.
+    const quint64 address = XmlTreeDragData::nodeAddress(data);
+    // The node comes from the tree that handed it out, which keeps its
+    // document alive.
     for (const XmlTreeCtrl* tree : liveTrees()) {
         if (!tree->m_draggedNode.isNull() &&
             quint64(quintptr(tree->m_draggedNode.identity())) == address) {
@@ -1044,71 +967,11 @@ Core::String XmlTreeCtrl::getDisplayName(const Core::String& name)
 
 bool XmlTreeCtrl::isRepeatedElement(const Xml::Node& node)
 {
-    if (node.isNull() || !node.is_element()) {
-        return false;
-    }
-    const Xml::Element parent = node.get_parent();
-    if (parent.isNull()) {
-        return false;
-    }
-    const Core::String prefix = node.get_namespace_prefix();
-    const Core::String local = node.get_local_name();
-    for (const Xml::Element& sibling : parent.get_child_elements()) {
-        if (sibling != node && sibling.get_local_name() == local &&
-            sibling.get_namespace_prefix() == prefix) {
-            return true;
-        }
-    }
-    return isSequence(node.cobj());
+    return XmlRepeatedElements::isRepeated(node);
 }
 
 Core::String XmlTreeCtrl::getRepeatingTableXml(const Xml::Element& element,
                                                const Core::String& xpath)
 {
-    int columns = 0;
-    Core::String header;
-    Core::String body;
-    if (!element.isNull()) {
-        for (const Xml::Attribute& attribute : element.get_attributes()) {
-            if (attribute.get_local_name() == "node-type" &&
-                attribute.get_namespace_uri() == Xml::Namespaces::DT) {
-                continue;
-            }
-            header += cell(getDisplayName(attribute.get_local_name()));
-            body += cell(field("@" + attribute.get_name()) + "\n");
-            ++columns;
-        }
-        QSet<QString> repeatedDone;
-        for (const Xml::Element& child : element.get_child_elements()) {
-            const Core::String name = child.get_name();
-            if (isRepeatedElement(child)) {
-                if (repeatedDone.contains(name)) {
-                    continue;
-                }
-                repeatedDone.insert(name);
-                body += cell("&#x00A0;");
-            } else {
-                body += cell(field(name));
-            }
-            header += cell(getDisplayName(child.get_local_name()));
-            ++columns;
-        }
-        for (const Xml::Node& child : element.get_children()) {
-            if (child.is_text() && !XmlTreeRules::isBlankText(child.cobj())) {
-                header += cell("Text");
-                body += cell(field("text()"));
-                ++columns;
-            }
-        }
-    }
-    Core::String table = "<fo:table width=\"100%\" table-layout=\"fixed\">\n";
-    for (int i = 0; i < columns; ++i) {
-        table += "<fo:table-column/>\n";
-    }
-    table +=
-        "<fo:table-header>\n<fo:table-row>\n" + header + "</fo:table-row>\n</fo:table-header>\n";
-    table += "<fo:table-body>\n<kmb:table-row-repeat xpath=\"" + xpath + "\">\n" + body +
-             "</kmb:table-row-repeat>\n</fo:table-body>\n";
-    table += "</fo:table>";
-    return table;
+    return RepeatingTableMarkup::build(element, xpath);
 }

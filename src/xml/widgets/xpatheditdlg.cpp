@@ -12,6 +12,8 @@
 #include "xml/model/samplexml.h"
 #include "xml/model/xpathcheck.h"
 #include "xml/widgets/xpathediticons_p.h"
+#include "xml/widgets/xpathexpressionstate_p.h"
+#include "xml/widgets/xpathoperators_p.h"
 #include "xml/widgets/xpathundohistory_p.h"
 
 #include <algorithm>
@@ -54,39 +56,6 @@ constexpr unsigned notValidId = 63101;
 constexpr unsigned keepAnywayId = 63102;
 constexpr unsigned discardChangesId = 63104;
 constexpr unsigned enterExpressionId = 63373;
-
-struct OperatorRow
-{
-    const char* shown; ///< translated when a word; null when `shownId` names the text
-    unsigned shownId;
-    const char* inserted;
-};
-
-// Operator groups in the order the all-operators row lists them:
-// arithmetic, boolean, logical, grouping, comparison.
-const std::vector<std::vector<OperatorRow>>& operatorGroups()
-{
-    static const std::vector<std::vector<OperatorRow>> groups = {
-        {{"+", 0, "+"},
-         {"-", 0, "-"},
-         {"*", 0, "*"},
-         {QT_TRANSLATE_NOOP("XPathEditDlg", "Division ('/' reserved)"), 0, "div"},
-         {"<", 0, "&lt;"},
-         {">", 0, "&gt;"},
-         {"<=", 0, "&lt;="},
-         {">=", 0, "&gt;="},
-         {QT_TRANSLATE_NOOP("XPathEditDlg", "Modulo"), 0, "mod"}},
-        {{QT_TRANSLATE_NOOP("XPathEditDlg", "Boolean And"), 0, "and"},
-         {QT_TRANSLATE_NOOP("XPathEditDlg", "Boolean Or"), 0, "or"},
-         {QT_TRANSLATE_NOOP("XPathEditDlg", "Boolean Not"), 0, "not()"}},
-        {{QT_TRANSLATE_NOOP("XPathEditDlg", "Logical And"), 0, "and"},
-         {QT_TRANSLATE_NOOP("XPathEditDlg", "Logical Or"), 0, "or"},
-         {QT_TRANSLATE_NOOP("XPathEditDlg", "Logical Not"), 0, "not()"}},
-        {{nullptr, 63126, "[]"}, {nullptr, 63127, "()"}, {nullptr, 63128, "|"}},
-        {{"=", 0, "="}, {nullptr, 63129, "!="}},
-    };
-    return groups;
-}
 
 // The operator toolbar: commands that insert their text.
 struct InsertCommand
@@ -143,25 +112,6 @@ Core::String unescaped(const Core::String& text)
         .replaceAll("&apos;", "'")
         .replaceAll("&lt;", "<")
         .replaceAll("&gt;", ">");
-}
-
-XPathUndoHistory::State stateOf(const QLineEdit* edit)
-{
-    const bool selected = edit->hasSelectedText();
-    return {edit->text(), selected ? edit->selectionStart() : edit->cursorPosition(),
-            selected ? int(edit->selectedText().size()) : 0, edit->cursorPosition()};
-}
-
-void restore(QLineEdit* edit, const XPathUndoHistory::State& state)
-{
-    edit->setText(state.text);
-    if (state.selectionLength <= 0) {
-        edit->setCursorPosition(state.cursor);
-    } else if (state.cursor == state.selectionStart) {
-        edit->setSelection(state.selectionStart + state.selectionLength, -state.selectionLength);
-    } else {
-        edit->setSelection(state.selectionStart, state.selectionLength);
-    }
 }
 
 } // namespace
@@ -613,7 +563,7 @@ void XPathEditDlg::fillProprietiesListByWorkingObjectType()
         }
         const int group = chosen->data(0, PayloadRole).toInt();
         if (group < 0) {
-            for (int each = 0; each < int(operatorGroups().size()); ++each) {
+            for (int each = 0; each < int(XPathOperators::groups().size()); ++each) {
                 addOperatorRows(each);
             }
         } else {
@@ -666,7 +616,7 @@ void XPathEditDlg::addScriptFunctionRows(const Core::String& prefix)
 
 void XPathEditDlg::addOperatorRows(int group)
 {
-    for (const OperatorRow& row : operatorGroups()[size_t(group)]) {
+    for (const XPathOperators::Row& row : XPathOperators::groups()[size_t(group)]) {
         const QString shown =
             row.shown ? tr(row.shown) : Core::String::formatS(row.shownId).toQString();
         addRow(m_ui->detailList, shown, XPathEditIcons::operation(), 0, -1)
@@ -860,7 +810,7 @@ void XPathEditDlg::OnExpressionChanged()
     if (m_replaying) {
         return;
     }
-    m_history->record(stateOf(m_ui->expressionEdit));
+    m_history->record(XPathExpressionState::capture(m_ui->expressionEdit));
     updateUndoButtons();
 }
 
@@ -879,10 +829,11 @@ void XPathEditDlg::replay(bool undo)
     if (undo ? !m_history->canUndo() : !m_history->canRedo()) {
         return;
     }
-    const XPathUndoHistory::State current = stateOf(m_ui->expressionEdit);
+    const XPathUndoHistory::State current = XPathExpressionState::capture(m_ui->expressionEdit);
     // Writing the box must not record a step of its own.
     m_replaying = true;
-    restore(m_ui->expressionEdit, undo ? m_history->undo(current) : m_history->redo(current));
+    XPathExpressionState::restore(m_ui->expressionEdit,
+                                  undo ? m_history->undo(current) : m_history->redo(current));
     m_replaying = false;
     updateUndoButtons();
 }
