@@ -1,7 +1,7 @@
 #include "designerwindow.h"
 
 #include "backgroundload.h"
-#include "dialogcommands.h"
+#include "dialogregistry.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "newtemplatedialog.h"
@@ -156,14 +156,14 @@ void DesignerWindow::createMenus()
         ->setObjectName(QStringLiteral("replaceAction"));
     createViewMenu();
 
-    const std::pair<DialogCommand::Menu, QString> menus[] = {
-        {DialogCommand::Menu::Format, tr("F&ormat")}, {DialogCommand::Menu::Insert, tr("&Insert")},
-        {DialogCommand::Menu::Data, tr("&Data")},     {DialogCommand::Menu::Page, tr("&Page")},
-        {DialogCommand::Menu::Document, tr("Do&cument")}};
-    const std::vector<DialogCommand> commands = DialogCommands::all();
+    const std::pair<DialogEntry::Menu, QString> menus[] = {
+        {DialogEntry::Menu::Format, tr("F&ormat")}, {DialogEntry::Menu::Insert, tr("&Insert")},
+        {DialogEntry::Menu::Data, tr("&Data")},     {DialogEntry::Menu::Page, tr("&Page")},
+        {DialogEntry::Menu::Document, tr("Do&cument")}};
+    const std::vector<DialogEntry> commands = DialogRegistry::all();
     for (const auto& [kind, title] : menus) {
         QMenu* menu = nullptr;
-        for (const DialogCommand& command : commands) {
+        for (const DialogEntry& command : commands) {
             if (command.menu != kind) {
                 continue;
             }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogcommand.h"
+#include "dialogentry.h"
 #include "templatedocument.h"
 
 #include <QMainWindow>
@@ -115,7 +115,7 @@ private:
     QAction* m_redo = nullptr;
     QAction* m_showSampleData = nullptr;
     BackgroundLoad* m_loads;
-    std::vector<std::pair<QAction*, DialogCommand>> m_commands;
+    std::vector<std::pair<QAction*, DialogEntry>> m_commands;
     bool m_refreshScheduled = false;
     const TemplateDocument* m_sourceShows = nullptr; // whose markup the source view has
     QStringList m_messages;

@@ -1,6 +1,6 @@
 #include "gallerywriter.h"
 
-#include "gallerycatalog.h"
+#include "dialogregistry.h"
 #include "outside/core/coreapplication.h"
 
 #include <QApplication>
@@ -41,6 +41,16 @@ QImage withCaption(const QPixmap& client, const QString& title)
     return image;
 }
 
+// Every picture of the gallery, in the registry's order.
+std::vector<GalleryShot> allShots()
+{
+    std::vector<GalleryShot> shots;
+    for (DialogEntry& entry : DialogRegistry::all()) {
+        std::move(entry.shots.begin(), entry.shots.end(), std::back_inserter(shots));
+    }
+    return shots;
+}
+
 } // namespace
 
 GalleryWriter::GalleryWriter(QString directory) : m_directory(std::move(directory)) {}
@@ -74,11 +84,11 @@ bool GalleryWriter::writeCurrentLanguage()
         m_error = QStringLiteral("Cannot create the folder %1.").arg(folder.path());
         return false;
     }
-    for (const GalleryEntry& entry : GalleryCatalog::entries()) {
-        std::unique_ptr<QWidget> widget = entry.create();
+    for (const GalleryShot& shot : allShots()) {
+        std::unique_ptr<QWidget> widget = shot.create();
         widget->show();
         QApplication::processEvents();
-        const QString path = folder.filePath(entry.className + QStringLiteral(".png"));
+        const QString path = folder.filePath(shot.name + QStringLiteral(".png"));
         if (!withCaption(widget->grab(), widget->windowTitle()).save(path, "PNG")) {
             m_error = QStringLiteral("Cannot write %1.").arg(path);
             return false;
@@ -98,10 +108,10 @@ bool GalleryWriter::writeIndex()
         html += QStringLiteral("<th>%1</th>").arg(language);
     }
     html += QStringLiteral("</tr>\n");
-    for (const GalleryEntry& entry : GalleryCatalog::entries()) {
-        html += QStringLiteral("<tr><td>%1</td>").arg(entry.className.toHtmlEscaped());
+    for (const GalleryShot& shot : allShots()) {
+        html += QStringLiteral("<tr><td>%1</td>").arg(shot.name.toHtmlEscaped());
         for (const QString& language : languages()) {
-            html += QStringLiteral("<td><img src=\"%1/%2.png\" alt=\"%2 (%1)\"></td>").arg(language, entry.className);
+            html += QStringLiteral("<td><img src=\"%1/%2.png\" alt=\"%2 (%1)\"></td>").arg(language, shot.name);
         }
         html += QStringLiteral("</tr>\n");
     }

@@ -10,23 +10,16 @@
 #include "outside/types/xpathhelpers.h"
 #include "outside/xslfo/xslfodtobjectinfolist.h"
 #include "outside/xslfo/xslfonamespaces.h"
+#include "samplesource.h"
 #include "templateedit.h"
-#include <QList>
+
 #include <QCoreApplication>
 #include <QFile>
+#include <QList>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QUndoStack>
 #include <algorithm>
-#include "outside/core/coreexception.h"
-#include "outside/core/corefilesystem.h"
-#include "outside/core/coreformat.h"
-#include "outside/core/namespaces.h"
-#include "outside/dom/xmlattribute.h"
-#include "outside/dom/xmldomparser.h"
-#include "outside/types/xpathhelpers.h"
-#include "outside/xslfo/xslfodtobjectinfolist.h"
-#include "outside/xslfo/xslfonamespaces.h"
 
 namespace {
 
@@ -175,9 +168,8 @@ TemplateDocument::ParsedFile TemplateDocument::parseFile(const Core::String& pat
 
 Core::String TemplateDocument::samplePathOf(const ParsedFile& parsed)
 {
-    const Core::String relative = parsed.xml->getRootNode().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
-    return relative.isEmpty() ? relative
-                              : Core::IO::FileSystem::combine(Core::IO::FileSystem::getDirectoryName(parsed.path), relative);
+    const SampleSource source = SampleSource::of(parsed.xml->getRootNode(), parsed.path);
+    return source.type == DatasourceType::XmlFile ? source.path : Core::String();
 }
 
 SmartPtr<TemplateDocument> TemplateDocument::fromParsed(const ParsedFile& parsed)
@@ -404,7 +396,7 @@ TemplateDocument::Replacement TemplateDocument::valuesReplacement(const Template
 
 Core::String TemplateDocument::sampleAttribute() const
 {
-    return root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
+    return SampleSource::key(root());
 }
 
 Xml::Element TemplateDocument::root() const
@@ -661,30 +653,16 @@ PropertyValueEx TemplateDocument::propertyValue(const Xml::Element& element,
 
 void TemplateDocument::loadSample()
 {
-    const Core::String relative = root().get_attribute_value("sample-xml", Xml::Namespaces::KMB);
-    if (relative.isEmpty()) {
-        m_sample->load(Core::String(), DatasourceType::XmlFile);
-        return;
-    }
-    const Core::String folder = Core::IO::FileSystem::getDirectoryName(m_path);
-    const Core::String path = Core::IO::FileSystem::combine(folder, relative);
-    const Core::String extension = Core::IO::FileSystem::getExtension(path).toLower();
-    DatasourceType type = DatasourceType::XmlFile;
-    if (extension == ".lfa") {
-        type = DatasourceType::DataAggregationFile;
-    } else if (extension == ".xsd") {
-        type = DatasourceType::XsdFile;
-    }
-    if (!m_parsedSample.path.isEmpty() && type == DatasourceType::XmlFile &&
-        Core::IO::FileSystem::getFullPath(m_parsedSample.path) == Core::IO::FileSystem::getFullPath(path)) {
-        m_sample->setParsedXml(path, m_parsedSample.xml, m_parsedSample.error);
+    const SampleSource source = SampleSource::of(root(), m_path);
+    if (!m_parsedSample.path.isEmpty() && !source.path.isEmpty() && source.type == DatasourceType::XmlFile &&
+        Core::IO::FileSystem::getFullPath(m_parsedSample.path) == Core::IO::FileSystem::getFullPath(source.path)) {
+        m_sample->setParsedXml(source.path, m_parsedSample.xml, m_parsedSample.error);
         m_parsedSample = {};
         return;
     }
     m_parsedSample = {};
-    m_sample->load(path, type);
+    m_sample->load(source.path, source.type);
 }
-
 
 void TemplateDocument::bindSample(const Core::String& path)
 {

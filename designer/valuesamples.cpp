@@ -1,17 +1,12 @@
 #include "valuesamples.h"
 
 #include "propertyinspector.h"
-#include "templatedocument.h"
+#include "gallerysamples.h"
 #include "values/editconditionalvaluesdlg.h"
 #include "values/editpropertyvaluesdlg.h"
 #include "xml/model/syntaxxml.h"
 
 namespace {
-
-SmartPtr<TemplateDocument> bundledInvoice()
-{
-    return TemplateDocument::load(":/designer/samples/invoice-template.fo");
-}
 
 AttributeData colorAttribute()
 {
@@ -27,7 +22,7 @@ std::unique_ptr<QWidget> makeEditPropertyValuesSample()
     value.setStaticValue("black");
     value.setDynamicValue("/invoice/payment/@color");
     return std::make_unique<EditPropertyValuesDlg>("color", value, colorAttribute(),
-                                                   bundledInvoice(), "/invoice", true);
+                                                   GallerySamples::invoice(), "/invoice", true);
 }
 
 std::unique_ptr<QWidget> makeEditConditionalValuesSample()
@@ -37,12 +32,12 @@ std::unique_ptr<QWidget> makeEditConditionalValuesSample()
         {"", "/invoice/payment/@color", "payment/@due < '2027-01-01'", true},
         {"black", "", EditConditionalValuesDlg::DefaultCondition, false}};
     return std::make_unique<EditConditionalValuesDlg>("color", cases, colorAttribute(),
-                                                      bundledInvoice(), "/invoice");
+                                                      GallerySamples::invoice(), "/invoice");
 }
 
 std::unique_ptr<QWidget> makePropertyInspectorSample()
 {
-    const SmartPtr<TemplateDocument> document = bundledInvoice();
+    const SmartPtr<TemplateDocument> document = GallerySamples::invoice();
     const auto found = document->root().find("//*[@id='payment']");
     auto inspector = std::make_unique<PropertyInspector>();
     if (!found.empty()) {

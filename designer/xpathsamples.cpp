@@ -1,25 +1,15 @@
 #include "xpathsamples.h"
 
-#include "templatedocument.h"
+#include "gallerysamples.h"
 #include "xml/widgets/xpathctrl.h"
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QFormLayout>
 #include <QLabel>
 
-namespace {
-
-// The bundled invoice, read straight from the designer's resources.
-SmartPtr<TemplateDocument> bundledInvoice()
-{
-    return TemplateDocument::load(":/designer/samples/invoice-template.fo");
-}
-
-} // namespace
-
 std::unique_ptr<QWidget> makeXPathEditorSample()
 {
-    return std::make_unique<XPathEditDlg>(bundledInvoice(), "unit-price * quantity",
+    return std::make_unique<XPathEditDlg>(GallerySamples::invoice(), "unit-price * quantity",
                                           "/invoice/lines/line");
 }
 
@@ -27,7 +17,7 @@ XPathCtrlSheet::XPathCtrlSheet(QWidget* parent) : QWidget(parent)
 {
     setWindowTitle(tr("XPath fields"));
     auto* layout = new QFormLayout(this);
-    auto* bound = new XPathCtrl(bundledInvoice(), "/invoice/lines/line");
+    auto* bound = new XPathCtrl(GallerySamples::invoice(), "/invoice/lines/line");
     bound->setText(QStringLiteral("sum(../line/amount)"));
     layout->addRow(tr("With sample data:"), bound);
     auto* unbound = new XPathCtrl;

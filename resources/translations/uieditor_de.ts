@@ -110,6 +110,61 @@
         </message>
     </context>
     <context>
+        <name>ChooseDatasourceDlg</name>
+        <message>
+            <source>Set Data Source</source>
+            <translation>Datenquelle festlegen</translation>
+        </message>
+        <message>
+            <source>Data Source Type</source>
+            <translation>Art der Datenquelle</translation>
+        </message>
+        <message>
+            <source>XML File</source>
+            <translation>XML-Datei</translation>
+        </message>
+        <message>
+            <source>XSD and XML Files</source>
+            <translation>XSD- und XML-Dateien</translation>
+        </message>
+        <message>
+            <source>Data Aggregation File</source>
+            <translation>Datenaggregationsdatei</translation>
+        </message>
+        <message>
+            <source>Datasource</source>
+            <translation>Datenquelle</translation>
+        </message>
+        <message>
+            <source>&amp;File Path</source>
+            <translation>&amp;Dateipfad</translation>
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation>&amp;Xml-Pfad</translation>
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation>&amp;Namensraumpräfix</translation>
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation>Hinweis: Um eine Datenaggregationsdatei (.lfa) zu verwenden, muss Varnel Linkforge installiert sein.</translation>
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation>XML-Dateien (*.xml)</translation>
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation>Linkforge-Dateien (*.lfa)</translation>
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation>XML-Schemadefinitionsdateien (*.xsd)</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -440,6 +495,42 @@
             <source>Borders and Background</source>
             <translation>Rahmen und Hintergrund</translation>
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation>Wählen Sie eine wiederholte Zeile (kmb:table-row-repeat) oder ein Objekt darin.</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Sortieren</translation>
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation>Zeilen gruppieren</translation>
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation>Sortierfeld</translation>
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation>Sortierung:</translation>
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation>Sor&amp;tieren...</translation>
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation>Zeilen &amp;gruppieren...</translation>
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation>Datenquelle</translation>
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation>&amp;Datenquelle...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -548,6 +639,57 @@
         <message>
             <source>Edit Conditions...</source>
             <translation>Bedingungen bearbeiten...</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation>Sortierungsbedingungen editieren</translation>
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation>Sortierkriterien:</translation>
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation>XPath:</translation>
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation>Nach oben</translation>
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation>Nach unten</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation>Datentyp:</translation>
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation>Sortierfolge:</translation>
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation>Groß-/Kleinschreibung:</translation>
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
+            <translation>Ein Sortierschlüssel darf keine Leerzeichen und kein „;“ enthalten: %1</translation>
         </message>
     </context>
     <context>
@@ -688,6 +830,29 @@
         <message>
             <source>Remove %1</source>
             <translation>%1 entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation>Gruppieren nach</translation>
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation>Zeilengruppe</translation>
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation>Gruppen&amp;kontext:</translation>
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation>&amp;Gruppieren nach XPath:</translation>
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
+            <translation>Inhalt mit erster Zeile &amp;zusammenführen</translation>
         </message>
     </context>
     <context>

@@ -110,6 +110,61 @@
         </message>
     </context>
     <context>
+        <name>ChooseDatasourceDlg</name>
+        <message>
+            <source>Set Data Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Source Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML File</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XSD and XML Files</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Aggregation File</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Datasource</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;File Path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -440,6 +495,42 @@
             <source>Borders and Background</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -547,6 +638,57 @@
         </message>
         <message>
             <source>Edit Conditions...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -687,6 +829,29 @@
         </message>
         <message>
             <source>Remove %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
             <translation type="unfinished" />
         </message>
     </context>

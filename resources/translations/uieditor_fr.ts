@@ -110,6 +110,61 @@
         </message>
     </context>
     <context>
+        <name>ChooseDatasourceDlg</name>
+        <message>
+            <source>Set Data Source</source>
+            <translation>Définir la source de données</translation>
+        </message>
+        <message>
+            <source>Data Source Type</source>
+            <translation>Type de source de données</translation>
+        </message>
+        <message>
+            <source>XML File</source>
+            <translation>Fichier XML</translation>
+        </message>
+        <message>
+            <source>XSD and XML Files</source>
+            <translation>Fichiers XSD et XML</translation>
+        </message>
+        <message>
+            <source>Data Aggregation File</source>
+            <translation>Fichier d'agrégation de données</translation>
+        </message>
+        <message>
+            <source>Datasource</source>
+            <translation>Source de données</translation>
+        </message>
+        <message>
+            <source>&amp;File Path</source>
+            <translation>&amp;Chemin du fichier</translation>
+        </message>
+        <message>
+            <source>&amp;Xml Path</source>
+            <translation>Chemin &amp;XML</translation>
+        </message>
+        <message>
+            <source>&amp;Namespace Prefix</source>
+            <translation>Préfixe d'espace de &amp;noms</translation>
+        </message>
+        <message>
+            <source>Note: Varnel Linkforge must be installed in order to use a Data Aggregation (.lfa) file.</source>
+            <translation>Remarque : Varnel Linkforge doit être installé pour utiliser un fichier d'agrégation de données (.lfa).</translation>
+        </message>
+        <message>
+            <source>XML Files (*.xml)</source>
+            <translation>Fichiers XML (*.xml)</translation>
+        </message>
+        <message>
+            <source>Linkforge Files (*.lfa)</source>
+            <translation>Fichiers Linkforge (*.lfa)</translation>
+        </message>
+        <message>
+            <source>XML Schema Definition Files (*.xsd)</source>
+            <translation>Fichiers de définition de schéma XML (*.xsd)</translation>
+        </message>
+    </context>
+    <context>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
@@ -440,6 +495,42 @@
             <source>Borders and Background</source>
             <translation>Bords et Arrière-plan</translation>
         </message>
+        <message>
+            <source>Select a repeating row (kmb:table-row-repeat) or an object inside one.</source>
+            <translation>Sélectionnez une ligne répétée (kmb:table-row-repeat) ou un objet qu'elle contient.</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Trier</translation>
+        </message>
+        <message>
+            <source>Group Rows</source>
+            <translation>Grouper les lignes</translation>
+        </message>
+        <message>
+            <source>Sort field</source>
+            <translation>Champ de tri</translation>
+        </message>
+        <message>
+            <source>Sort:</source>
+            <translation>Tri :</translation>
+        </message>
+        <message>
+            <source>Sor&amp;t...</source>
+            <translation>&amp;Trier...</translation>
+        </message>
+        <message>
+            <source>&amp;Group Rows...</source>
+            <translation>&amp;Grouper les lignes...</translation>
+        </message>
+        <message>
+            <source>Data Source</source>
+            <translation>Source de données</translation>
+        </message>
+        <message>
+            <source>&amp;Data Source...</source>
+            <translation>So&amp;urce de données...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -548,6 +639,57 @@
         <message>
             <source>Edit Conditions...</source>
             <translation>Modifier les conditions...</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditSortDlg</name>
+        <message>
+            <source>Edit Sort Conditions</source>
+            <translation>Editer les Conditions de Triage</translation>
+        </message>
+        <message>
+            <source>Sort Criteria:</source>
+            <translation>Critères de tri :</translation>
+        </message>
+        <message>
+            <source>XPath:</source>
+            <translation>XPath :</translation>
+        </message>
+        <message>
+            <source>Move Up</source>
+            <translation>Monter</translation>
+        </message>
+        <message>
+            <source>Move Down</source>
+            <translation>Descendre</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>Data Type:</source>
+            <translation>Type de données :</translation>
+        </message>
+        <message>
+            <source>Sort Order:</source>
+            <translation>Ordre de tri :</translation>
+        </message>
+        <message>
+            <source>Case Order:</source>
+            <translation>Ordre des casses :</translation>
+        </message>
+        <message>
+            <source>A sort key cannot contain blanks or ";": %1</source>
+            <translation>Une clé de tri ne peut contenir ni espace ni « ; » : %1</translation>
         </message>
     </context>
     <context>
@@ -688,6 +830,29 @@
         <message>
             <source>Remove %1</source>
             <translation>Supprimer %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>RowsGroupDlg</name>
+        <message>
+            <source>Group By</source>
+            <translation>Grouper par</translation>
+        </message>
+        <message>
+            <source>Row Group</source>
+            <translation>Groupe de lignes</translation>
+        </message>
+        <message>
+            <source>Group &amp;Context:</source>
+            <translation>&amp;Contexte du groupe :</translation>
+        </message>
+        <message>
+            <source>&amp;Group By XPath:</source>
+            <translation>&amp;Grouper par XPath :</translation>
+        </message>
+        <message>
+            <source>&amp;Merge content with first row</source>
+            <translation>&amp;Fusionner le contenu avec la première ligne</translation>
         </message>
     </context>
     <context>
