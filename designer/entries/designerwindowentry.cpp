@@ -15,6 +15,7 @@ namespace {
 std::unique_ptr<QWidget> designerOnTheInvoice()
 {
     auto window = std::make_unique<DesignerWindow>();
+    window->resize(1400, 1000); // room for the invoice's lines and totals
     {
         const QSignalBlocker quiet(window->showSampleDataAction());
         window->showSampleDataAction()->setChecked(true);
