@@ -18,6 +18,8 @@ std::vector<DialogEntry> DialogRegistry::all()
         groupRowsEntry(),
         parametersEntry(),
         logEntry(),
+        designerWindowEntry(),
+        newTemplateEntry(),
         controlsSheetEntry(),
         dialogExpanderEntry(),
         textPanelEntry(),

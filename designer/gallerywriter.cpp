@@ -51,6 +51,14 @@ std::vector<GalleryShot> allShots()
     return shots;
 }
 
+// The title as the window manager shows it: "[*]" marks where a modified
+// window shows its asterisk.
+QString shownTitle(const QWidget& widget)
+{
+    return widget.windowTitle().replace(QLatin1String("[*]"),
+                                        widget.isWindowModified() ? QStringLiteral("*") : QString());
+}
+
 } // namespace
 
 GalleryWriter::GalleryWriter(QString directory) : m_directory(std::move(directory)) {}
@@ -89,7 +97,7 @@ bool GalleryWriter::writeCurrentLanguage()
         widget->show();
         QApplication::processEvents();
         const QString path = folder.filePath(shot.name + QStringLiteral(".png"));
-        if (!withCaption(widget->grab(), widget->windowTitle()).save(path, "PNG")) {
+        if (!withCaption(widget->grab(), shownTitle(*widget)).save(path, "PNG")) {
             m_error = QStringLiteral("Cannot write %1.").arg(path);
             return false;
         }

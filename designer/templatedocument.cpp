@@ -724,7 +724,7 @@ void TemplateDocument::loadSample()
 {
     const SampleSource source = SampleSource::of(root(), m_path);
     // A sample the background load already parsed is taken as it is.
-    if (!m_parsedSample.path.isEmpty() && source.type == DatasourceType::XmlFile &&
+    if (!m_parsedSample.path.isEmpty() && !source.path.isEmpty() && source.type == DatasourceType::XmlFile &&
         Core::IO::FileSystem::getFullPath(m_parsedSample.path) == Core::IO::FileSystem::getFullPath(source.path)) {
         m_sample->setParsedXml(source.path, m_parsedSample.xml, m_parsedSample.error);
         m_parsedSample = {};

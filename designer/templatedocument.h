@@ -49,7 +49,8 @@ public:
     };
     /// The reading half of load(), safe on a worker thread; raises as load().
     static ParsedFile parseFile(const Core::String& path);
-    /// The full path of the sample a parsed template names; empty for none.
+    /// The full path of the XML sample a parsed template names; empty for none
+    /// and for samples built from a schema or data aggregation file.
     static Core::String samplePathOf(const ParsedFile& parsed);
     /// The document of a parsed file, made on the thread that is to use it.
     static SmartPtr<TemplateDocument> fromParsed(const ParsedFile& parsed);

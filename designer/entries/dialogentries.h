@@ -17,6 +17,8 @@ DialogEntry groupRowsEntry();
 DialogEntry parametersEntry();
 DialogEntry logEntry();
 
+DialogEntry designerWindowEntry();
+DialogEntry newTemplateEntry();
 DialogEntry controlsSheetEntry();
 DialogEntry dialogExpanderEntry();
 DialogEntry textPanelEntry();
