@@ -295,9 +295,17 @@ bool DesignerWindow::openTemplate(const QString& path)
         }
     }
     // The worker reads what is large; the window takes the result, or keeps
-    // what it shows when the user cancels.
+    // what it shows when the user cancels. The window stays usable meanwhile:
+    // edits made to the shown template during the load were not part of the
+    // question asked before it, so they are asked about again.
+    const TemplateDocument* shown = m_document.get();
+    const int editsBefore = shown ? shown->undoStack()->index() : 0;
+    const auto editedMeanwhile = [this, shown, editsBefore] {
+        return m_document.get() == shown && shown && shown->undoStack()->index() != editsBefore;
+    };
     m_loads->start(tr("Opening %1...").arg(QFileInfo(path).fileName()),
-                   [this, path, samplePath, parsed = std::move(parsed)]() mutable -> BackgroundLoad::Finish {
+                   [this, path, samplePath, editedMeanwhile,
+                    parsed = std::move(parsed)]() mutable -> BackgroundLoad::Finish {
                        try {
                            if (parsed.xml.isNull()) {
                                parsed = TemplateDocument::parseFile(path);
@@ -309,7 +317,11 @@ bool DesignerWindow::openTemplate(const QString& path)
                        } catch (const Core::Exception& e) {
                            return [this, message = e.getMessage()] { refuseOpening(message); };
                        }
-                       return [this, path, parsed = std::move(parsed)] { showOpened(parsed, path); };
+                       return [this, path, editedMeanwhile, parsed = std::move(parsed)] {
+                           if (!editedMeanwhile() || mayDiscardChanges()) {
+                               showOpened(parsed, path);
+                           }
+                       };
                    });
     return true;
 }

@@ -3,7 +3,9 @@
 #include "backgroundload.h"
 #include "bundledsamples.h"
 #include "designerwindow.h"
+#include "frame/win32constants.h"
 #include "outside/core/namespaces.h"
+#include "recordingmessageboxfactory.h"
 #include "sampledatamerge.h"
 #include "scriptedfiledialogs.h"
 #include "templatepreview.h"
@@ -164,16 +166,19 @@ private Q_SLOTS:
     {
         QTest::addColumn<bool>("sample"); // else a template
         QTest::addColumn<bool>("cancel");
-        QTest::newRow("sample") << true << false;
-        QTest::newRow("sample, cancelled") << true << true;
-        QTest::newRow("template") << false << false;
-        QTest::newRow("template, cancelled") << false << true;
+        QTest::addColumn<bool>("editMeanwhile"); // and keep the edit when asked again
+        QTest::newRow("sample") << true << false << false;
+        QTest::newRow("sample, cancelled") << true << true << false;
+        QTest::newRow("template") << false << false << false;
+        QTest::newRow("template, cancelled") << false << true << false;
+        QTest::newRow("template, the shown one edited meanwhile") << false << false << true;
     }
 
     void largeFilesAreReadInTheBackground()
     {
         QFETCH(bool, sample);
         QFETCH(bool, cancel);
+        QFETCH(bool, editMeanwhile);
         QTemporaryDir dir;
         const QString invoice = BundledSamples::install(dir.path());
         const QString big = write(dir, u"big.xml"_s, bigSample(60000));
@@ -198,6 +203,12 @@ private Q_SLOTS:
         }
         QVERIFY(window.backgroundLoad()->isBusy());
         QVERIFY(window.backgroundLoad()->statusWidget()->isVisibleTo(&window));
+        TestSupport::RecordingMessageBoxFactory messages;
+        if (editMeanwhile) {
+            window.document()->insertMarkup(u"<fo:block>typed while it loads</fo:block>"_s,
+                                            TemplateDocument::InsertPosition::After);
+            messages.answerWith({Win32::IDCANCEL});
+        }
         if (cancel) {
             QTest::mouseClick(window.backgroundLoad()->cancelButton(), Qt::LeftButton);
             QThreadPool::globalInstance()->waitForDone(); // the worker ends; its result must not land
@@ -207,14 +218,17 @@ private Q_SLOTS:
             QVERIFY(finished.wait(60000));
         }
         QVERIFY(!window.backgroundLoad()->isBusy());
-        const QString expected = QFileInfo(cancel ? invoice : sample ? invoice : bigTemplate).canonicalFilePath();
+        QCOMPARE(messages.count(), editMeanwhile ? 1 : 0);
+        const bool kept = cancel || sample || editMeanwhile;
+        const QString expected = QFileInfo(kept ? invoice : bigTemplate).canonicalFilePath();
         QCOMPARE(QFileInfo(window.document()->getDocumentPath().toQString()).canonicalFilePath(), expected);
         const SmartPtr<SampleXml> loaded = window.document()->getSampleXml();
         QVERIFY(loaded);
+        const bool small = cancel || editMeanwhile;
         QCOMPARE(QFileInfo(loaded->getXmlDocumentFilePath().toQString()).fileName(),
-                 cancel ? u"invoice.xml"_s : u"big.xml"_s);
-        QCOMPARE(window.document()->isModified(), sample && !cancel);
-        QCOMPARE(int(loaded->getXmlDocument()->getRootNode().find(u"lines/line"_s).size()), cancel ? 4 : 60000);
+                 small ? u"invoice.xml"_s : u"big.xml"_s);
+        QCOMPARE(window.document()->isModified(), (sample && !cancel) || editMeanwhile);
+        QCOMPARE(int(loaded->getXmlDocument()->getRootNode().find(u"lines/line"_s).size()), small ? 4 : 60000);
     }
 
     void clearedAttributeTakesItsValueAlong_data()
