@@ -11,7 +11,7 @@
 
 namespace {
 
-enum Column { SelectColumn, DataTypeColumn, OrderColumn, CaseOrderColumn };
+enum SortColumn { SelectColumn, DataTypeColumn, OrderColumn, CaseOrderColumn };
 
 void fillCombo(QComboBox* combo, const Core::String& first, const Core::String& second, int current)
 {

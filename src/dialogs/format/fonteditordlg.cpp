@@ -16,11 +16,11 @@
 
 namespace {
 
-constexpr int PreviewControlId = 11302;
+constexpr int FontPreviewId = 11302;
 constexpr int SmallestSize = 1;
 constexpr int LargestSize = 1638;
 
-const char* const PreviewTemplate =
+const char* const FontPreviewTemplate =
     "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
     "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
     "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
@@ -74,7 +74,7 @@ FontEditorDlg::FontEditorDlg(QWidget* parent)
     m_ui->setupUi(this);
 
     m_preview = new StaticPreview(true);
-    m_preview->setProperty("controlId", PreviewControlId);
+    m_preview->setProperty("controlId", FontPreviewId);
     m_preview->setMinimumSize(m_ui->previewPlaceholder->minimumSize());
     delete m_ui->previewLayout->replaceWidget(m_ui->previewPlaceholder, m_preview);
     delete m_ui->previewPlaceholder;
@@ -396,5 +396,5 @@ void FontEditorDlg::updatePreview()
 {
     const Core::String word = Core::String::formatS(63036).toQString().toHtmlEscaped();
     m_preview->openFromString(
-        Core::Format::format(PreviewTemplate, m_properties.getPropertiesString(), word));
+        Core::Format::format(FontPreviewTemplate, m_properties.getPropertiesString(), word));
 }

@@ -9,12 +9,12 @@
 
 namespace {
 
-constexpr int PreviewControlId = 9005;
+constexpr int ParagraphPreviewId = 9005;
 
 // The edited block between two grey neighbours, so that its indents and the
 // space around it show against the text before and after. The sample words
 // are separated, or they would make one word that no alignment can move.
-const char* const PreviewTemplate =
+const char* const ParagraphPreviewTemplate =
     "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
     "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
     "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
@@ -65,7 +65,7 @@ ParagraphEditDlg::ParagraphEditDlg(QWidget* parent)
 
     // The form holds a placeholder; the preview takes its place and number.
     m_preview = new StaticPreview(true);
-    m_preview->setProperty("controlId", PreviewControlId);
+    m_preview->setProperty("controlId", ParagraphPreviewId);
     m_preview->setMinimumSize(m_ui->previewPlaceholder->minimumSize());
     delete m_ui->previewLayout->replaceWidget(m_ui->previewPlaceholder, m_preview);
     delete m_ui->previewPlaceholder;
@@ -137,6 +137,6 @@ Core::String ParagraphEditDlg::previewDocument() const
 {
     const Core::String attributes =
         m_paragraph ? m_paragraph->getPropertiesString() : Core::String();
-    return Core::Format::format(PreviewTemplate, PreviewPageHeight, attributes, words(8),
+    return Core::Format::format(ParagraphPreviewTemplate, PreviewPageHeight, attributes, words(8),
                                 words(10));
 }
