@@ -9,6 +9,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),
+        insertTableEntry(),
         sortEntry(),
         groupRowsEntry(),
         logEntry(),

@@ -7,6 +7,7 @@ DialogEntry bordersBackgroundEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();
+DialogEntry insertTableEntry();
 DialogEntry sortEntry();
 DialogEntry groupRowsEntry();
 DialogEntry logEntry();
