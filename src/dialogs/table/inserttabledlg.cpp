@@ -15,6 +15,14 @@
 
 namespace {
 
+// Numbers are read as typed in the C locale: "1,5" is no number rather than 15.
+QLocale numberLocale()
+{
+    QLocale locale = QLocale::c();
+    locale.setNumberOptions(QLocale::RejectGroupSeparator);
+    return locale;
+}
+
 QString numberText(float value)
 {
     return QString::number(double(value), 'g', 6);
@@ -113,10 +121,10 @@ void InsertTableDlg::readControls()
     if (const int columns = m_ui->columnsEdit->text().trimmed().toInt(&ok); ok) {
         m_columns = columns;
     }
-    if (const float width = QLocale::c().toFloat(m_ui->widthEdit->text().trimmed(), &ok); ok) {
+    if (const float width = numberLocale().toFloat(m_ui->widthEdit->text().trimmed(), &ok); ok) {
         m_borderWidth = width;
     }
-    if (const float padding = QLocale::c().toFloat(m_ui->paddingEdit->text().trimmed(), &ok); ok) {
+    if (const float padding = numberLocale().toFloat(m_ui->paddingEdit->text().trimmed(), &ok); ok) {
         m_padding = padding;
     }
     m_header = m_ui->headerCheck->isChecked();
@@ -180,7 +188,7 @@ bool InsertTableDlg::validate(QLineEdit* edit, bool integer, double minimum, dou
 {
     bool ok = false;
     const QString text = edit->text().trimmed();
-    value = integer ? double(text.toInt(&ok)) : QLocale::c().toDouble(text, &ok);
+    value = integer ? double(text.toInt(&ok)) : numberLocale().toDouble(text, &ok);
     QString message;
     if (!ok) {
         message = integer ? tr("Please enter an integer.") : tr("Please enter a number.");
