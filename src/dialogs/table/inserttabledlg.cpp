@@ -13,6 +13,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 namespace {
 
 // Numbers are read as typed in the C locale: "1,5" is no number rather than 15.
@@ -87,6 +89,7 @@ bool InsertTableDlg::OnInitDialog()
     fill(m_ui->horizontalCombo, {"left", "center", "right", "justify"}, QStringLiteral("left"));
     // Every run opens on the predefined formats.
     m_ui->autoformatRadio->setChecked(true);
+    m_formatChoice = 0;
     m_page->initPage();
     OnRadioPredefinedOrCustom();
     return true;
