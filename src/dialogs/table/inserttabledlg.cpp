@@ -12,6 +12,7 @@
 #include "ui_inserttabledlg.h"
 
 #include <QLocale>
+#include <QStackedLayout>
 
 #include <algorithm>
 
@@ -53,10 +54,16 @@ InsertTableDlg::InsertTableDlg(QWidget* parent)
     : FeatureDialog(TemplateId, parent), m_ui(std::make_unique<Ui::InsertTableDlg>())
 {
     m_ui->setupUi(this);
-    m_page = new PredefinedTablesPage(*this, this);
-    m_page->hide();
-    // The page takes the place of the custom settings, which it hides.
-    m_ui->mainLayout->insertWidget(m_ui->mainLayout->indexOf(m_ui->customArea) + 1, m_page);
+    // The page and the custom settings take turns in one place, so that
+    // switching modes does not resize the dialog.
+    auto* modes = new QWidget(this);
+    m_modes = new QStackedLayout(modes);
+    m_modes->setContentsMargins(0, 0, 0, 0);
+    m_ui->mainLayout->replaceWidget(m_ui->customArea, modes);
+    m_modes->addWidget(m_ui->customArea);
+    m_page = new PredefinedTablesPage(*this, modes);
+    m_modes->addWidget(m_page);
+    m_modes->setCurrentWidget(m_page);
 
     connect(m_ui->autoformatRadio, &QRadioButton::clicked, this, &InsertTableDlg::OnRadioPredefinedOrCustom);
     connect(m_ui->customRadio, &QRadioButton::clicked, this, &InsertTableDlg::OnRadioPredefinedOrCustom);
@@ -159,8 +166,7 @@ void InsertTableDlg::OnRadioPredefinedOrCustom()
 {
     readControls();
     const bool custom = m_formatChoice == 1;
-    m_ui->customArea->setVisible(custom);
-    m_page->setVisible(!custom);
+    m_modes->setCurrentWidget(custom ? m_ui->customArea : static_cast<QWidget*>(m_page));
 }
 
 void InsertTableDlg::OnNumberInc(Number number, int delta)

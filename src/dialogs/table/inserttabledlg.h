@@ -7,6 +7,7 @@
 
 class PredefinedTablesPage;
 class QLineEdit;
+class QStackedLayout;
 
 namespace Ui {
 class InsertTableDlg;
@@ -86,6 +87,7 @@ private:
 
     std::unique_ptr<Ui::InsertTableDlg> m_ui;
     PredefinedTablesPage* m_page;
+    QStackedLayout* m_modes;
     bool m_loading = false;
 
     int m_formatChoice = 0;
