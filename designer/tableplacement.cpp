@@ -29,7 +29,8 @@ TablePlacement::TablePlacement(const TemplateDocument& document, const Xml::Elem
 
 Xml::Element TablePlacement::container() const
 {
-    return m_position == TemplateDocument::InsertPosition::Inside ? m_target : m_target.get_parent();
+    return m_position == TemplateDocument::InsertPosition::Inside ? m_target
+                                                                  : m_target.get_parent();
 }
 
 bool TablePlacement::holdsBlocks(const Xml::Element& element)
@@ -44,8 +45,8 @@ bool TablePlacement::holdsBlocks(const Xml::Element& element)
     if (element.get_namespace_uri() != Xml::Namespaces::FO) {
         return false;
     }
-    for (const char* container : {"flow", "static-content", "block-container", "table-cell", "list-item-body",
-                                  "list-item-label", "footnote-body", "float"}) {
+    for (const char* container : {"flow", "static-content", "block-container", "table-cell",
+                                  "list-item-body", "list-item-label", "footnote-body", "float"}) {
         if (name == container) {
             return true;
         }

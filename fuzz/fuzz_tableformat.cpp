@@ -12,7 +12,8 @@ void exercise(const QString& text)
     for (const auto& [rows, columns] : {std::pair{1, 1}, std::pair{4, 7}}) {
         try {
             const QString table =
-                TableFormatExpander::expand(text, {rows, columns, true, true, columns > 1}, "fuzz").toQString();
+                TableFormatExpander::expand(text, {rows, columns, true, true, columns > 1}, "fuzz")
+                    .toQString();
             FuzzText::check(table.startsWith(QLatin1String("<fo:table")));
             FuzzText::check(table.endsWith(QLatin1String("</fo:table>")));
             FuzzText::check(table.count(QLatin1String("<fo:table-column ")) >= columns);

@@ -37,12 +37,14 @@ Core::String repeatingTable(DesignerWindow& window, const Xml::Element& containe
     }
     const Core::String absolute = XmlTreeCtrl::getXPath(node);
     const Core::String context = TemplateDocument::repeatContext(container);
-    const Core::String xpath = context.isEmpty() ? absolute : XPathHelpers::getRelativeXPath(context, absolute);
+    const Core::String xpath =
+        context.isEmpty() ? absolute : XPathHelpers::getRelativeXPath(context, absolute);
     const QString question =
         DialogCommands::tr("Insert a table whose row repeats for each %1 of the sample data?\n"
                            "Choose No to design a table of your own.")
             .arg(absolute.toQString());
-    switch (UIApplication::MessageBoxW(Core::String(question), Win32::MB_YESNOCANCEL | Win32::MB_ICONQUESTION)) {
+    switch (UIApplication::MessageBoxW(Core::String(question),
+                                       Win32::MB_YESNOCANCEL | Win32::MB_ICONQUESTION)) {
     case Win32::IDYES:
         return XmlTreeCtrl::getRepeatingTableXml(Xml::Element(node), xpath);
     case Win32::IDNO:
@@ -109,5 +111,6 @@ DialogEntry insertTableEntry()
             DialogCommands::tr("&Table..."),
             insertTable,
             placeForTable,
-            {shot(QStringLiteral("InsertTableDlg"), false), shot(QStringLiteral("InsertTableDlgCustom"), true)}};
+            {shot(QStringLiteral("InsertTableDlg"), false),
+             shot(QStringLiteral("InsertTableDlgCustom"), true)}};
 }

@@ -11,7 +11,8 @@ Core::String CustomTable::markup() const
     const float width = 100.0f / float(columns);
     for (int n = 1; n <= columns; ++n) {
         Core::StringFormatStream column(
-            "<fo:table-column column-width=\"proportional-column-width({0})\" column-number=\"{1}\"/>");
+            "<fo:table-column column-width=\"proportional-column-width({0})\" "
+            "column-number=\"{1}\"/>");
         column << width << n;
         out += column.toString().toQString();
     }
@@ -21,13 +22,15 @@ Core::String CustomTable::markup() const
     const QString row = rowStream.toString().toQString();
     QString borders;
     if (hasBorders) {
-        Core::StringFormatStream stream("border-width=\"{0}pt\" border-style=\"{1}\" border-color=\"{2}\" ");
+        Core::StringFormatStream stream(
+            "border-width=\"{0}pt\" border-style=\"{1}\" border-color=\"{2}\" ");
         // The colour is typed text: it must not break the attribute.
         stream << borderWidth << borderStyle << borderColor.toQString().toHtmlEscaped();
         borders = stream.toString().toQString();
     }
     Core::StringFormatStream cellStream(
-        "<fo:table-cell {0}padding=\"{1}pt\" text-align=\"{2}\"><fo:block>&#x00A0;</fo:block></fo:table-cell>");
+        "<fo:table-cell {0}padding=\"{1}pt\" "
+        "text-align=\"{2}\"><fo:block>&#x00A0;</fo:block></fo:table-cell>");
     cellStream << borders << padding << horizontalAlign;
     const QString cell = cellStream.toString().toQString();
     const QString cells = row + cell.repeated(columns) + QLatin1String("</fo:table-row>");
@@ -35,7 +38,8 @@ Core::String CustomTable::markup() const
     if (header) {
         out += QLatin1String("<fo:table-header>") + cells + QLatin1String("</fo:table-header>");
     }
-    out += QLatin1String("<fo:table-body>") + cells.repeated(rows) + QLatin1String("</fo:table-body>");
+    out +=
+        QLatin1String("<fo:table-body>") + cells.repeated(rows) + QLatin1String("</fo:table-body>");
     if (footer) {
         out += QLatin1String("<fo:table-footer>") + cells + QLatin1String("</fo:table-footer>");
     }

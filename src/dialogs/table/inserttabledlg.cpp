@@ -65,8 +65,10 @@ InsertTableDlg::InsertTableDlg(QWidget* parent)
     m_modes->addWidget(m_page);
     m_modes->setCurrentWidget(m_page);
 
-    connect(m_ui->autoformatRadio, &QRadioButton::clicked, this, &InsertTableDlg::OnRadioPredefinedOrCustom);
-    connect(m_ui->customRadio, &QRadioButton::clicked, this, &InsertTableDlg::OnRadioPredefinedOrCustom);
+    connect(m_ui->autoformatRadio, &QRadioButton::clicked, this,
+            &InsertTableDlg::OnRadioPredefinedOrCustom);
+    connect(m_ui->customRadio, &QRadioButton::clicked, this,
+            &InsertTableDlg::OnRadioPredefinedOrCustom);
     for (QCheckBox* check : {m_ui->headerCheck, m_ui->footerCheck, m_ui->hasBordersCheck}) {
         connect(check, &QCheckBox::toggled, this, [this] {
             if (!m_loading) {
@@ -79,7 +81,8 @@ InsertTableDlg::InsertTableDlg(QWidget* parent)
                                                         {m_ui->widthSpin, Number::Width},
                                                         {m_ui->paddingSpin, Number::Padding}};
     for (const auto& [spin, number] : spins) {
-        connect(spin, &SpinButtonCtrl::deltaPos, this, [this, number = number](int delta) { OnNumberInc(number, delta); });
+        connect(spin, &SpinButtonCtrl::deltaPos, this,
+                [this, number = number](int delta) { OnNumberInc(number, delta); });
     }
 }
 
@@ -90,7 +93,8 @@ bool InsertTableDlg::OnInitDialog()
     FeatureDialog::OnInitDialog();
     writeControls();
     fill(m_ui->styleCombo,
-         {"none", "hidden", "solid", "dotted", "dashed", "double", "groove", "ridge", "inset", "outset"},
+         {"none", "hidden", "solid", "dotted", "dashed", "double", "groove", "ridge", "inset",
+          "outset"},
          QStringLiteral("solid"));
     fill(m_ui->verticalCombo, {"top", "middle", "bottom"}, QStringLiteral("middle"));
     fill(m_ui->horizontalCombo, {"left", "center", "right", "justify"}, QStringLiteral("left"));
@@ -134,7 +138,8 @@ void InsertTableDlg::readControls()
     if (const float width = numberLocale().toFloat(m_ui->widthEdit->text().trimmed(), &ok); ok) {
         m_borderWidth = width;
     }
-    if (const float padding = numberLocale().toFloat(m_ui->paddingEdit->text().trimmed(), &ok); ok) {
+    if (const float padding = numberLocale().toFloat(m_ui->paddingEdit->text().trimmed(), &ok);
+        ok) {
         m_padding = padding;
     }
     m_header = m_ui->headerCheck->isChecked();
@@ -155,9 +160,10 @@ void InsertTableDlg::readControls()
 void InsertTableDlg::updateEnabling()
 {
     const bool borders = m_ui->hasBordersCheck->isChecked() && m_ui->customRadio->isChecked();
-    for (QWidget* control : {static_cast<QWidget*>(m_ui->collapseCheck), static_cast<QWidget*>(m_ui->widthLabel),
-                             static_cast<QWidget*>(m_ui->widthEdit), static_cast<QWidget*>(m_ui->widthSpin),
-                             static_cast<QWidget*>(m_ui->styleLabel), static_cast<QWidget*>(m_ui->styleCombo)}) {
+    for (QWidget* control :
+         {static_cast<QWidget*>(m_ui->collapseCheck), static_cast<QWidget*>(m_ui->widthLabel),
+          static_cast<QWidget*>(m_ui->widthEdit), static_cast<QWidget*>(m_ui->widthSpin),
+          static_cast<QWidget*>(m_ui->styleLabel), static_cast<QWidget*>(m_ui->styleCombo)}) {
         control->setEnabled(borders);
     }
 }
@@ -193,7 +199,8 @@ void InsertTableDlg::OnNumberInc(Number number, int delta)
     writeControls();
 }
 
-bool InsertTableDlg::validate(QLineEdit* edit, bool integer, double minimum, double maximum, double& value)
+bool InsertTableDlg::validate(QLineEdit* edit, bool integer, double minimum, double maximum,
+                              double& value)
 {
     bool ok = false;
     const QString text = edit->text().trimmed();

@@ -9,10 +9,12 @@
 #include "ui_predefinedtablespage.h"
 
 PredefinedTablesPage::PredefinedTablesPage(InsertTableDlg& dialog, QWidget* parent)
-    : DialogPage(TemplateId, parent), m_ui(std::make_unique<Ui::PredefinedTablesPage>()), m_dialog(dialog)
+    : DialogPage(TemplateId, parent), m_ui(std::make_unique<Ui::PredefinedTablesPage>()),
+      m_dialog(dialog)
 {
     m_ui->setupUi(this);
-    connect(m_ui->formatCombo, &QComboBox::currentIndexChanged, this, &PredefinedTablesPage::OnSelChangeTemplates);
+    connect(m_ui->formatCombo, &QComboBox::currentIndexChanged, this,
+            &PredefinedTablesPage::OnSelChangeTemplates);
 }
 
 PredefinedTablesPage::~PredefinedTablesPage() = default;

@@ -19,9 +19,9 @@ const QString CellEnd = QStringLiteral("</fo:table-cell>");
 
 [[noreturn]] void refuse(const Core::String& formatName, const QString& section)
 {
-    throw Core::Exception(
-        Core::String(Tr::tr("The table format \"%1\" cannot be used: its %2 section does not start with a row of three cells.")
-                         .arg(formatName.toQString(), section)));
+    throw Core::Exception(Core::String(Tr::tr("The table format \"%1\" cannot be used: its %2 "
+                                              "section does not start with a row of three cells.")
+                                           .arg(formatName.toQString(), section)));
 }
 
 QString labelOf(const QString& section)
@@ -69,28 +69,34 @@ Core::String TableFormatExpander::expand(const Core::String& templateText, const
     const float width = 100.0f / float(shape.columns);
     for (int n = 1; n <= shape.columns; ++n) {
         Core::StringFormatStream column(
-            "<fo:table-column column-width=\"proportional-column-width({0:0.###})\" column-number=\"{1}\"/>");
+            "<fo:table-column column-width=\"proportional-column-width({0:0.###})\" "
+            "column-number=\"{1}\"/>");
         column << width << n;
         out += column.toString().toQString();
     }
     if (shape.header) {
-        out += processTemplateSection(QStringLiteral("header"), table, shape, formatName).toQString();
+        out +=
+            processTemplateSection(QStringLiteral("header"), table, shape, formatName).toQString();
     }
     if (shape.footer) {
-        out += processTemplateSection(QStringLiteral("footer"), table, shape, formatName).toQString();
+        out +=
+            processTemplateSection(QStringLiteral("footer"), table, shape, formatName).toQString();
     }
     out += processTemplateSection(QStringLiteral("body"), table, shape, formatName).toQString();
     out += TableEnd;
     return out;
 }
 
-Core::String TableFormatExpander::processTemplateSection(const QString& section, const QString& table,
-                                                         const Shape& shape, const Core::String& formatName)
+Core::String TableFormatExpander::processTemplateSection(const QString& section,
+                                                         const QString& table, const Shape& shape,
+                                                         const Core::String& formatName)
 {
     const QString sectionTag = QStringLiteral("<fo:table-%1>").arg(section);
     const qsizetype sectionStart = table.indexOf(sectionTag);
-    const qsizetype rowStart = sectionStart < 0 ? -1 : table.indexOf(QLatin1String("<fo:table-row"), sectionStart);
-    const qsizetype rowEnd = rowStart < 0 ? -1 : table.indexOf(QLatin1String("</fo:table-row>"), rowStart);
+    const qsizetype rowStart =
+        sectionStart < 0 ? -1 : table.indexOf(QLatin1String("<fo:table-row"), sectionStart);
+    const qsizetype rowEnd =
+        rowStart < 0 ? -1 : table.indexOf(QLatin1String("</fo:table-row>"), rowStart);
     if (rowEnd < 0) {
         refuse(formatName, section);
     }
@@ -119,9 +125,9 @@ Core::String TableFormatExpander::processTemplateSection(const QString& section,
     for (int row = 0; row < rows; ++row) {
         out += rowOpening;
         for (int column = 1; column <= shape.columns; ++column) {
-            const QString& cell = column == 1                                    ? cells[0]
-                                  : column == shape.columns                      ? cells[2]
-                                                                                 : cells[1];
+            const QString& cell = column == 1               ? cells[0]
+                                  : column == shape.columns ? cells[2]
+                                                            : cells[1];
             out += processTemplateCell(cell, label, counter++).toQString();
         }
         out += QLatin1String("</fo:table-row>");
@@ -130,11 +136,13 @@ Core::String TableFormatExpander::processTemplateSection(const QString& section,
     return out;
 }
 
-Core::String TableFormatExpander::processTemplateCell(const QString& cell, const QString& label, int counter)
+Core::String TableFormatExpander::processTemplateCell(const QString& cell, const QString& label,
+                                                      int counter)
 {
     static const QString BlockStart = QStringLiteral("<fo:block>");
     static const QString BlockEnd = QStringLiteral("</fo:block>");
-    const QString text = label.isEmpty() ? QStringLiteral("&#x00A0;") : QStringLiteral("%1 %2").arg(label).arg(counter);
+    const QString text = label.isEmpty() ? QStringLiteral("&#x00A0;")
+                                         : QStringLiteral("%1 %2").arg(label).arg(counter);
     const qsizetype start = cell.indexOf(BlockStart);
     const qsizetype end = cell.lastIndexOf(BlockEnd);
     if (start < 0 || end < start + BlockStart.size()) {
