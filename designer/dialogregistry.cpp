@@ -14,6 +14,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),
+        insertTableEntry(),
         sortEntry(),
         groupRowsEntry(),
         parametersEntry(),

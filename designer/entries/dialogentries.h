@@ -12,6 +12,7 @@ DialogEntry conditionalInlineEntry();
 DialogEntry dataSourceEntry();
 DialogEntry loadSampleDataEntry();
 DialogEntry xpathEditEntry();
+DialogEntry insertTableEntry();
 DialogEntry sortEntry();
 DialogEntry groupRowsEntry();
 DialogEntry parametersEntry();
