@@ -650,6 +650,28 @@ Trotzdem speichern?</translation>
             <source>&amp;Parameters...</source>
             <translation>&amp;Parameter...</translation>
         </message>
+        <message>
+            <source>The template has no flow to hold a table.</source>
+            <translation>Die Vorlage hat keinen Fluss, der eine Tabelle aufnehmen kann.</translation>
+        </message>
+        <message>
+            <source>Insert a table whose row repeats for each %1 of the sample data?
+Choose No to design a table of your own.</source>
+            <translation>Eine Tabelle einfügen, deren Zeile sich für jedes %1 der Beispieldaten wiederholt?
+Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
+        </message>
+        <message>
+            <source>Insert Table</source>
+            <translation>Tabelle einfügen</translation>
+        </message>
+        <message>
+            <source>Table inserted into %1</source>
+            <translation>Tabelle eingefügt in %1</translation>
+        </message>
+        <message>
+            <source>&amp;Table...</source>
+            <translation>&amp;Tabelle...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1007,6 +1029,101 @@ Trotzdem speichern?</translation>
         </message>
     </context>
     <context>
+        <name>InsertTableDlg</name>
+        <message>
+            <source>Insert Table</source>
+            <translation>Tabelle einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;Rows:</source>
+            <translation>&amp;Zeilen:</translation>
+        </message>
+        <message>
+            <source>Col&amp;umns:</source>
+            <translation>&amp;Spalten:</translation>
+        </message>
+        <message>
+            <source>&amp;Header</source>
+            <translation>&amp;Kopfzeile</translation>
+        </message>
+        <message>
+            <source>&amp;Footer</source>
+            <translation>&amp;Fußzeile</translation>
+        </message>
+        <message>
+            <source>&amp;Autoformat</source>
+            <translation>&amp;Autoformat</translation>
+        </message>
+        <message>
+            <source>&amp;Custom</source>
+            <translation>Ben&amp;utzerdefiniert</translation>
+        </message>
+        <message>
+            <source>&amp;Borders</source>
+            <translation>&amp;Rahmen</translation>
+        </message>
+        <message>
+            <source>&amp;Has borders</source>
+            <translation>Mi&amp;t Rahmen</translation>
+        </message>
+        <message>
+            <source>C&amp;ollapse borders</source>
+            <translation>Rahmen zusa&amp;mmenfassen</translation>
+        </message>
+        <message>
+            <source>&amp;Width:</source>
+            <translation>&amp;Breite:</translation>
+        </message>
+        <message>
+            <source>&amp;Style:</source>
+            <translation>St&amp;il:</translation>
+        </message>
+        <message>
+            <source>Colo&amp;r:</source>
+            <translation>Farb&amp;e:</translation>
+        </message>
+        <message>
+            <source>&amp;Cells</source>
+            <translation>Ze&amp;llen</translation>
+        </message>
+        <message>
+            <source>&amp;Padding:</source>
+            <translation>In&amp;nenabstand:</translation>
+        </message>
+        <message>
+            <source>&amp;Vertical Align:</source>
+            <translation>&amp;Vertikal ausrichten:</translation>
+        </message>
+        <message>
+            <source>&amp;Horizontal Align:</source>
+            <translation>&amp;Horizontal ausrichten:</translation>
+        </message>
+        <message>
+            <source>Please enter an integer.</source>
+            <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+        </message>
+        <message>
+            <source>Please enter a number.</source>
+            <translation>Bitte geben Sie eine Zahl ein.</translation>
+        </message>
+        <message>
+            <source>Please enter an integer between %1 and %2.</source>
+            <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
+        </message>
+        <message>
+            <source>Please enter a number between %1 and %2.</source>
+            <translation>Bitte geben Sie eine Zahl zwischen %1 und %2 ein.</translation>
+        </message>
+        <message>
+            <source>The table format "%1" cannot be used: its %2 section does not start with a row of three cells.</source>
+            <translation>Das Tabellenformat „%1“ ist unbrauchbar: sein Abschnitt %2 beginnt nicht mit einer Zeile aus drei Zellen.</translation>
+        </message>
+        <message>
+            <source>The table format "%1" holds no table.</source>
+            <translation>Das Tabellenformat „%1“ enthält keine Tabelle.</translation>
+        </message>
+    </context>
+    <context>
         <name>LengthOrPercentBase</name>
         <message>
             <source>Value</source>
@@ -1176,6 +1293,17 @@ Trotzdem speichern?</translation>
         <message>
             <source>"%1" is not a name</source>
             <translation>„%1“ ist kein gültiger Name</translation>
+        </message>
+    </context>
+    <context>
+        <name>PredefinedTablesPage</name>
+        <message>
+            <source>Table Format:</source>
+            <translation>Tabellenformat:</translation>
+        </message>
+        <message>
+            <source>&amp;Preview:</source>
+            <translation>&amp;Vorschau:</translation>
         </message>
     </context>
     <context>

@@ -646,6 +646,27 @@ Save anyway?</source>
             <source>&amp;Parameters...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>The template has no flow to hold a table.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert a table whose row repeats for each %1 of the sample data?
+Choose No to design a table of your own.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Table</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Table inserted into %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Table...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1003,6 +1024,101 @@ Save anyway?</source>
         </message>
     </context>
     <context>
+        <name>InsertTableDlg</name>
+        <message>
+            <source>Insert Table</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Rows:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Col&amp;umns:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Header</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Footer</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Autoformat</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Custom</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Borders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Has borders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>C&amp;ollapse borders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Width:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Style:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Colo&amp;r:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Cells</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Padding:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Vertical Align:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Horizontal Align:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter an integer.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter a number.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter an integer between %1 and %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please enter a number between %1 and %2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The table format "%1" cannot be used: its %2 section does not start with a row of three cells.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The table format "%1" holds no table.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>LengthOrPercentBase</name>
         <message>
             <source>Value</source>
@@ -1171,6 +1287,17 @@ Save anyway?</source>
         </message>
         <message>
             <source>"%1" is not a name</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PredefinedTablesPage</name>
+        <message>
+            <source>Table Format:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Preview:</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -650,6 +650,28 @@ Enregistrer quand même ?</translation>
             <source>&amp;Parameters...</source>
             <translation>&amp;Paramètres...</translation>
         </message>
+        <message>
+            <source>The template has no flow to hold a table.</source>
+            <translation>Le modèle n'a aucun flux pour accueillir un tableau.</translation>
+        </message>
+        <message>
+            <source>Insert a table whose row repeats for each %1 of the sample data?
+Choose No to design a table of your own.</source>
+            <translation>Insérer un tableau dont la ligne se répète pour chaque %1 des données d'exemple ?
+Choisissez Non pour concevoir votre propre tableau.</translation>
+        </message>
+        <message>
+            <source>Insert Table</source>
+            <translation>Insérer un tableau</translation>
+        </message>
+        <message>
+            <source>Table inserted into %1</source>
+            <translation>Tableau inséré dans %1</translation>
+        </message>
+        <message>
+            <source>&amp;Table...</source>
+            <translation>&amp;Tableau...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1007,6 +1029,101 @@ Enregistrer quand même ?</translation>
         </message>
     </context>
     <context>
+        <name>InsertTableDlg</name>
+        <message>
+            <source>Insert Table</source>
+            <translation>Insérer un tableau</translation>
+        </message>
+        <message>
+            <source>&amp;Rows:</source>
+            <translation>&amp;Lignes :</translation>
+        </message>
+        <message>
+            <source>Col&amp;umns:</source>
+            <translation>C&amp;olonnes :</translation>
+        </message>
+        <message>
+            <source>&amp;Header</source>
+            <translation>&amp;En-tête</translation>
+        </message>
+        <message>
+            <source>&amp;Footer</source>
+            <translation>&amp;Pied de tableau</translation>
+        </message>
+        <message>
+            <source>&amp;Autoformat</source>
+            <translation>&amp;Mise en forme automatique</translation>
+        </message>
+        <message>
+            <source>&amp;Custom</source>
+            <translation>Pe&amp;rsonnalisé</translation>
+        </message>
+        <message>
+            <source>&amp;Borders</source>
+            <translation>&amp;Bordures</translation>
+        </message>
+        <message>
+            <source>&amp;Has borders</source>
+            <translation>&amp;Avec bordures</translation>
+        </message>
+        <message>
+            <source>C&amp;ollapse borders</source>
+            <translation>&amp;Fusionner les bordures</translation>
+        </message>
+        <message>
+            <source>&amp;Width:</source>
+            <translation>Lar&amp;geur :</translation>
+        </message>
+        <message>
+            <source>&amp;Style:</source>
+            <translation>&amp;Style :</translation>
+        </message>
+        <message>
+            <source>Colo&amp;r:</source>
+            <translation>&amp;Couleur :</translation>
+        </message>
+        <message>
+            <source>&amp;Cells</source>
+            <translation>Cell&amp;ules</translation>
+        </message>
+        <message>
+            <source>&amp;Padding:</source>
+            <translation>Marge &amp;intérieure :</translation>
+        </message>
+        <message>
+            <source>&amp;Vertical Align:</source>
+            <translation>Alignement &amp;vertical :</translation>
+        </message>
+        <message>
+            <source>&amp;Horizontal Align:</source>
+            <translation>Alignement &amp;horizontal :</translation>
+        </message>
+        <message>
+            <source>Please enter an integer.</source>
+            <translation>Veuillez entrer un nombre entier.</translation>
+        </message>
+        <message>
+            <source>Please enter a number.</source>
+            <translation>Veuillez entrer un nombre.</translation>
+        </message>
+        <message>
+            <source>Please enter an integer between %1 and %2.</source>
+            <translation>Veuillez entrer un nombre entier compris entre %1 et %2.</translation>
+        </message>
+        <message>
+            <source>Please enter a number between %1 and %2.</source>
+            <translation>Veuillez entrer un nombre compris entre %1 et %2.</translation>
+        </message>
+        <message>
+            <source>The table format "%1" cannot be used: its %2 section does not start with a row of three cells.</source>
+            <translation>Le format de tableau « %1 » est inutilisable : sa section %2 ne commence pas par une ligne de trois cellules.</translation>
+        </message>
+        <message>
+            <source>The table format "%1" holds no table.</source>
+            <translation>Le format de tableau « %1 » ne contient aucun tableau.</translation>
+        </message>
+    </context>
+    <context>
         <name>LengthOrPercentBase</name>
         <message>
             <source>Value</source>
@@ -1176,6 +1293,17 @@ Enregistrer quand même ?</translation>
         <message>
             <source>"%1" is not a name</source>
             <translation>« %1 » n'est pas un nom valide</translation>
+        </message>
+    </context>
+    <context>
+        <name>PredefinedTablesPage</name>
+        <message>
+            <source>Table Format:</source>
+            <translation>Format du tableau :</translation>
+        </message>
+        <message>
+            <source>&amp;Preview:</source>
+            <translation>&amp;Aperçu :</translation>
         </message>
     </context>
     <context>
