@@ -6,6 +6,8 @@ std::vector<DialogEntry> DialogRegistry::all()
 {
     return {
         bordersBackgroundEntry(),
+        editBarcodeEntry(),
+        insertBarcodeEntry(),
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),

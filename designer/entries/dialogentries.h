@@ -10,6 +10,8 @@ DialogEntry xpathEditEntry();
 DialogEntry sortEntry();
 DialogEntry groupRowsEntry();
 DialogEntry logEntry();
+DialogEntry insertBarcodeEntry();
+DialogEntry editBarcodeEntry();
 
 DialogEntry controlsSheetEntry();
 DialogEntry dialogExpanderEntry();

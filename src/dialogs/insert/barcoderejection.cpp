@@ -18,6 +18,12 @@ QString translatedCharacterSet(const QString& detail)
     if (detail == QLatin1String("digits only")) {
         return BarcodeRejection::tr("digits only");
     }
+    if (detail == QLatin1String("extended ASCII not allowed")) {
+        return BarcodeRejection::tr("ASCII only");
+    }
+    if (detail == QLatin1String("ISO/IEC 8859-1 only")) {
+        return BarcodeRejection::tr("Latin-1 only");
+    }
     static const QRegularExpression digitsAnd(QStringLiteral("^digits and (.+) only$"));
     const QRegularExpressionMatch match = digitsAnd.match(detail);
     if (match.hasMatch()) {
@@ -33,7 +39,7 @@ Core::String BarcodeRejection::describe(const Core::String& rendererMessage)
     const QString text = stripErrorNumber(rendererMessage.toQString());
 
     static const QRegularExpression tooLong(
-        QStringLiteral("^Input too long(?: \\((\\d+) character maximum\\))?"),
+        QStringLiteral("too long(?:.*\\((\\d+) character maximum\\))?"),
         QRegularExpression::CaseInsensitiveOption);
     QRegularExpressionMatch match = tooLong.match(text);
     if (match.hasMatch()) {
@@ -42,14 +48,15 @@ Core::String BarcodeRejection::describe(const Core::String& rendererMessage)
                    : tr("The value is too long (at most %1 characters).").arg(match.captured(1));
     }
     static const QRegularExpression invalidCharacter(
-        QStringLiteral("^Invalid character(?:s)? in (?:data|input)(?: \\((.+)\\))?"),
+        QStringLiteral("^Invalid characters? in (?:input )?data(?: \\((.+)\\)|, (.+))?"),
         QRegularExpression::CaseInsensitiveOption);
     match = invalidCharacter.match(text);
     if (match.hasMatch()) {
-        return match.captured(1).isEmpty()
+        const QString detail = match.captured(1) + match.captured(2);
+        return detail.isEmpty()
                    ? tr("The value holds a character this type cannot encode.")
                    : tr("The value holds a character this type cannot encode (%1).")
-                         .arg(translatedCharacterSet(match.captured(1)));
+                         .arg(translatedCharacterSet(detail));
     }
     if (text.startsWith(QLatin1String("Invalid check digit"), Qt::CaseInsensitive)) {
         return tr("The check digit is wrong.");
@@ -58,6 +65,7 @@ Core::String BarcodeRejection::describe(const Core::String& rendererMessage)
         return tr("The value is empty.");
     }
     if (text.startsWith(QLatin1String("Input wrong length"), Qt::CaseInsensitive) ||
+        text.startsWith(QLatin1String("Invalid length"), Qt::CaseInsensitive) ||
         text.contains(QLatin1String("takes 7 digits")) || text.contains(QLatin1String("takes 12 digits"))) {
         return tr("The value has the wrong number of digits.");
     }

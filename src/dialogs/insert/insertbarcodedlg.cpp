@@ -312,13 +312,32 @@ void InsertBarcodeDlg::repaintPreview()
 void InsertBarcodeDlg::rejectValue()
 {
     repaintPreview();
+    reportCannotRender();
+}
+
+void InsertBarcodeDlg::reportCannotRender()
+{
+    // The message box takes the focus from the value field, which would
+    // report the same value again.
+    if (m_reporting) {
+        return;
+    }
+    m_reporting = true;
     UIApplication::MessageBoxW(CannotRenderMessage);
+    m_reporting = false;
 }
 
 void InsertBarcodeDlg::OnBarcodeTypesListSelectedChange()
 {
+    // The previous type's sample value is no one's data: the new type shows its own.
+    const Core::String previousDefault = getDefaultValue(getBarcodeType(m_typeDisplayName));
     m_typeDisplayName = m_types->currentText();
     const Xml::BarcodeType type = getBarcodeType(m_typeDisplayName);
+    PropertyValueEx shown = m_valueCtrl->getPropertyValueEx();
+    if (shown.getStaticValue() == previousDefault && isVisible()) {
+        shown.setStaticValue(Core::String());
+        m_valueCtrl->setPropertyValueEx(shown);
+    }
     m_hexCheck->hide();
     const unsigned id = descriptionId(type);
     m_description->setText(id ? Core::String::formatS(id).toQString() : QString());
@@ -356,7 +375,7 @@ void InsertBarcodeDlg::updateRotation()
 void InsertBarcodeDlg::OnEnValueKillFocus()
 {
     if (!canRender()) {
-        UIApplication::MessageBoxW(CannotRenderMessage);
+        reportCannotRender();
     }
 }
 
@@ -368,7 +387,7 @@ void InsertBarcodeDlg::OnBnClickedPreviewBtn()
 void InsertBarcodeDlg::OnOK()
 {
     if (!canRender()) {
-        UIApplication::MessageBoxW(CannotRenderMessage);
+        reportCannotRender();
         return;
     }
     m_drawText = m_drawTextCheck->isChecked() ? "true" : "false";

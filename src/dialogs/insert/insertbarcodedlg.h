@@ -90,6 +90,7 @@ private:
     BarcodeSettings previewSettings(const PropertyValueEx& value) const;
     void repaintPreview();
     void rejectValue();
+    void reportCannotRender();
 
     QComboBox* m_types = nullptr;
     PropertyValuesCtrl* m_valueCtrl = nullptr;
@@ -106,4 +107,5 @@ private:
     bool m_hexValue = false;
     const XSLFO::RulerContext* m_ruler = nullptr;
     PropertyValueEx m_value;
+    bool m_reporting = false;
 };
