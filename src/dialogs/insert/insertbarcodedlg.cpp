@@ -263,7 +263,8 @@ BarcodeSettings InsertBarcodeDlg::previewSettings(const PropertyValueEx& value) 
     settings.value = value;
     settings.drawText = m_drawTextCheck->isChecked() ? "true" : "false";
     settings.rotation = m_rotation;
-    settings.hexValue = m_hexCheck->isChecked();
+    // Only PDF417 writes its value type, so only PDF417 is previewed as hexadecimal.
+    settings.hexValue = m_hexCheck->isChecked() && settings.type == Xml::BarcodeType::Pdf417;
     return settings;
 }
 
