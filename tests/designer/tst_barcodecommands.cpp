@@ -88,6 +88,7 @@ private Q_SLOTS:
             dialog->accept();
         });
         const QRect rect = window.outline()->visualItemRect(item);
+        QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {}, rect.center());
         QTest::mouseDClick(window.outline()->viewport(), Qt::LeftButton, {}, rect.center());
         QVERIFY(edit.handled());
         QCOMPARE(openedOn, u"128|"_s + value);
