@@ -49,6 +49,57 @@
         </message>
     </context>
     <context>
+        <name>BarcodeRejection</name>
+        <message>
+            <source>digits only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ASCII only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Latin-1 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>digits and %1 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is too long.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is too long (at most %1 characters).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode (%1).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The check digit is wrong.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is empty.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value has the wrong number of digits.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is not a sequence of hexadecimal byte pairs.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>BordersBackgroundDlg</name>
         <message>
             <source>Borders and Background</source>
@@ -496,6 +547,26 @@
             <source>&amp;Data Source...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Edit Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a barcode (km:barcode) first.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Barcode...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bar&amp;code...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -693,6 +764,69 @@
         </message>
         <message>
             <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertBarcodeDlg</name>
+        <message>
+            <source>Insert Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Barcode &amp;Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Value:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Draw Text</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Hex Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;0° (None)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;90° (To Right)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;180°(Reverse)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;270°(To Left)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Preview</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Description</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select barcode type.</source>
             <translation type="unfinished" />
         </message>
     </context>
