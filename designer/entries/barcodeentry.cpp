@@ -223,7 +223,7 @@ DialogEntry insertBarcodeEntry()
                   InsertBarcodeDlg* shown = dialog.get();
                   QTimer::singleShot(0, shown, [shown] {
                       auto* field = shown->control<QLineEdit>(InsertBarcodeDlg::IDC_VALUE);
-                      field->setText(QStringLiteral("400638133393X"));
+                      field->setText(QStringLiteral("4006381A33393"));
                       Q_EMIT field->textEdited(field->text());
                   });
                   return std::unique_ptr<QWidget>(std::move(dialog));

@@ -98,6 +98,9 @@ void InsertBarcodeDlg::buildControls()
     m_reason = new QLabel(this);
     m_reason->setWordWrap(true);
     m_reason->setStyleSheet(QStringLiteral("color: #b00000"));
+    // Room for a two-line reason, so that the dialog does not jump while typing.
+    m_reason->setMinimumHeight(m_reason->fontMetrics().lineSpacing() * 2);
+    m_reason->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(m_reason);
 
     auto* properties = new QGroupBox(tr("Properties"), this);
@@ -274,6 +277,8 @@ bool InsertBarcodeDlg::render(const BarcodeSettings& settings)
         m_preview->openFromString(BarcodeMarkup::previewDocument(settings));
     } catch (const Core::Exception& e) {
         m_reason->setText(BarcodeRejection::describe(e.getMessage()).toQString());
+        // The reason below says it in the user's language; the preview stays empty.
+        m_preview->openFromString(Core::String());
         return false;
     }
     m_reason->clear();
