@@ -48,7 +48,8 @@ void exercise(Xml::BarcodeType type, unsigned flags, const QString& text)
         }
     }
     const Xml::Element barcode = parser.getDocument()->getRootNode().get_first_child_element();
-    FuzzText::check(barcode.get_attribute_value("value", Xml::Namespaces::KM).toQString() == expected);
+    FuzzText::check(barcode.get_attribute_value("value", Xml::Namespaces::KM).toQString() ==
+                    expected);
 
     ViewEngine engine;
     try {
@@ -57,8 +58,9 @@ void exercise(Xml::BarcodeType type, unsigned flags, const QString& text)
         FuzzText::check(engine.getStatus() == ViewEngine::StatusError);
         return;
     }
-    FuzzText::check(engine.getStatus() ==
-                    (type == Xml::BarcodeType::None ? ViewEngine::StatusEmpty : ViewEngine::StatusReady));
+    FuzzText::check(
+        engine.getStatus() ==
+        (type == Xml::BarcodeType::None ? ViewEngine::StatusEmpty : ViewEngine::StatusReady));
     engine.getPageBoxes(0);
 }
 

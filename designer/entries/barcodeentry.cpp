@@ -33,7 +33,8 @@ bool isBarcode(const Xml::Element& element)
 
 bool isFoElement(const Xml::Element& element, const char* localName)
 {
-    return element.get_local_name() == localName && element.get_namespace_uri() == Xml::Namespaces::FO;
+    return element.get_local_name() == localName &&
+           element.get_namespace_uri() == Xml::Namespaces::FO;
 }
 
 std::optional<double> pixels(const Xml::Element& element, const char* attribute)
@@ -86,7 +87,8 @@ std::optional<XSLFO::RulerContext> rulerAt(const Xml::Element& selected)
             }
         } else if (isFoElement(up, "block-container")) {
             if (const auto height = pixels(up, "height")) {
-                return XSLFO::RulerContext(XSLFO::RulerContext::HeightBlockContainer, {*height}, {});
+                return XSLFO::RulerContext(XSLFO::RulerContext::HeightBlockContainer, {*height},
+                                           {});
             }
             if (const auto width = pixels(up, "width")) {
                 return XSLFO::RulerContext(XSLFO::RulerContext::SizedBlockContainer, {}, {*width});
@@ -106,9 +108,10 @@ PropertyCollection attributesOf(const Core::String& markup)
     PropertyCollection properties;
     for (const Xml::Attribute& attribute : element.get_attributes()) {
         const bool km = attribute.get_namespace_uri() == Xml::Namespaces::KM;
-        properties.addProperty(EditableProperty(Core::String(km ? "km:" : "fo:") + attribute.get_local_name(),
-                                                attribute.get_value()),
-                               true);
+        properties.addProperty(
+            EditableProperty(Core::String(km ? "km:" : "fo:") + attribute.get_local_name(),
+                             attribute.get_value()),
+            true);
     }
     return properties;
 }
@@ -122,10 +125,12 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
     if (editing) {
         value = document->propertyValue(selected, "km:value");
         value.setAttributeName("km:value");
-        for (const SmartPtr<EditableProperty>& property : TemplateDocument::propertiesOf(selected).getPropertyList()) {
+        for (const SmartPtr<EditableProperty>& property :
+             TemplateDocument::propertiesOf(selected).getPropertyList()) {
             const Core::String& name = property->getName();
-            const bool dialogs = std::any_of(std::begin(DialogAttributes), std::end(DialogAttributes),
-                                             [&name](const char* own) { return name == own; });
+            const bool dialogs =
+                std::any_of(std::begin(DialogAttributes), std::end(DialogAttributes),
+                            [&name](const char* own) { return name == own; });
             // A bound value's element carries its id through the dialog.
             if (!dialogs && !(name == "fo:id" && !value.isStatic())) {
                 hostProperties.addProperty(*property, true);
@@ -137,7 +142,8 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
     }
     const std::optional<XSLFO::RulerContext> ruler = editing ? std::nullopt : rulerAt(selected);
     InsertBarcodeDlg dialog(value, SmartPtr<IDocumentInformation>(document),
-                            TemplateDocument::expressionContext(selected), ruler ? &*ruler : nullptr, &window);
+                            TemplateDocument::expressionContext(selected),
+                            ruler ? &*ruler : nullptr, &window);
     dialog.setProperties(hostProperties);
     if (editing) {
         dialog.setBarcodeData(selected.get_attribute_value("draw-text", Xml::Namespaces::KM),
@@ -150,7 +156,8 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
     }
     const Core::String markup = dialog.getFeatureXml();
     const PropertyValueEx edited = dialog.getPropertyValueEx();
-    const QString action = editing ? DialogCommands::tr("Edit Barcode") : DialogCommands::tr("Insert Barcode");
+    const QString action =
+        editing ? DialogCommands::tr("Edit Barcode") : DialogCommands::tr("Insert Barcode");
     QUndoStack* undo = document->undoStack();
     undo->beginMacro(action);
     try {
@@ -160,11 +167,13 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
                                       TemplateDocument::ApplyMode::Replace, action);
             barcode = document->selected();
         } else {
-            const bool inside = TemplateDocument::isInFlow(selected) &&
-                                (isFoElement(selected, "block") || isFoElement(selected, "table-cell") ||
-                                 isFoElement(selected, "block-container") || isFoElement(selected, "inline"));
-            barcode = document->insertMarkup(markup, inside ? TemplateDocument::InsertPosition::Inside
-                                                            : TemplateDocument::InsertPosition::After,
+            const bool inside =
+                TemplateDocument::isInFlow(selected) &&
+                (isFoElement(selected, "block") || isFoElement(selected, "table-cell") ||
+                 isFoElement(selected, "block-container") || isFoElement(selected, "inline"));
+            barcode = document->insertMarkup(markup,
+                                             inside ? TemplateDocument::InsertPosition::Inside
+                                                    : TemplateDocument::InsertPosition::After,
                                              action);
         }
         if (!edited.isStatic()) {
@@ -185,17 +194,19 @@ QString needsBarcode(const DesignerWindow& window)
     if (!missing.isEmpty()) {
         return missing;
     }
-    return isBarcode(window.document()->selected()) ? QString()
-                                                    : DialogCommands::tr("Select a barcode (km:barcode) first.");
+    return isBarcode(window.document()->selected())
+               ? QString()
+               : DialogCommands::tr("Select a barcode (km:barcode) first.");
 }
 
-GalleryShot shot(const QString& name, const char* keyword, const char* rotation, const QString& value)
+GalleryShot shot(const QString& name, const char* keyword, const char* rotation,
+                 const QString& value)
 {
     return {name, [keyword, rotation, value] {
                 PropertyValueEx stored("km:value", "");
                 stored.setStaticValue(value);
-                auto dialog = std::make_unique<InsertBarcodeDlg>(stored, SmartPtr<IDocumentInformation>(),
-                                                                 "/", nullptr);
+                auto dialog = std::make_unique<InsertBarcodeDlg>(
+                    stored, SmartPtr<IDocumentInformation>(), "/", nullptr);
                 dialog->setBarcodeData("true", keyword, rotation, "text");
                 return std::unique_ptr<QWidget>(std::move(dialog));
             }};
@@ -205,29 +216,32 @@ GalleryShot shot(const QString& name, const char* keyword, const char* rotation,
 
 DialogEntry insertBarcodeEntry()
 {
-    return {QStringLiteral("InsertBarcodeDlg"),
-            DialogEntry::Menu::Insert,
-            DialogCommands::tr("&Barcode..."),
-            [](DesignerWindow& window) { runBarcodeDialog(window, false); },
-            CommandNeeds::flowBlock,
-            {shot(QStringLiteral("InsertBarcodeDlg"), "Code128", "0", QStringLiteral("Hello World!")),
-             shot(QStringLiteral("InsertBarcodeDlgQR"), "QRBarcode", "0", QStringLiteral("https://example.com/invoice/42")),
-             shot(QStringLiteral("InsertBarcodeDlgPostal"), "IntelligentMail", "0",
-                  QStringLiteral("01234567094987654321-01234567891")),
-             shot(QStringLiteral("InsertBarcodeDlgRotated"), "EAN-13", "90", QStringLiteral("4006381333931")),
-             {QStringLiteral("InsertBarcodeDlgRefused"), [] {
-                  auto dialog = std::make_unique<InsertBarcodeDlg>(PropertyValueEx("km:value", ""),
-                                                                   SmartPtr<IDocumentInformation>(), "/", nullptr);
-                  dialog->setBarcodeData("true", "EAN-13", "0", "text");
-                  // Typed once the dialog shows, so that the reason appears as it does while typing.
-                  InsertBarcodeDlg* shown = dialog.get();
-                  QTimer::singleShot(0, shown, [shown] {
-                      auto* field = shown->control<QLineEdit>(InsertBarcodeDlg::IDC_VALUE);
-                      field->setText(QStringLiteral("4006381A33393"));
-                      Q_EMIT field->textEdited(field->text());
-                  });
-                  return std::unique_ptr<QWidget>(std::move(dialog));
-              }}}};
+    return {
+        QStringLiteral("InsertBarcodeDlg"),
+        DialogEntry::Menu::Insert,
+        DialogCommands::tr("&Barcode..."),
+        [](DesignerWindow& window) { runBarcodeDialog(window, false); },
+        CommandNeeds::flowBlock,
+        {shot(QStringLiteral("InsertBarcodeDlg"), "Code128", "0", QStringLiteral("Hello World!")),
+         shot(QStringLiteral("InsertBarcodeDlgQR"), "QRBarcode", "0",
+              QStringLiteral("https://example.com/invoice/42")),
+         shot(QStringLiteral("InsertBarcodeDlgPostal"), "IntelligentMail", "0",
+              QStringLiteral("01234567094987654321-01234567891")),
+         shot(QStringLiteral("InsertBarcodeDlgRotated"), "EAN-13", "90",
+              QStringLiteral("4006381333931")),
+         {QStringLiteral("InsertBarcodeDlgRefused"), [] {
+              auto dialog = std::make_unique<InsertBarcodeDlg>(
+                  PropertyValueEx("km:value", ""), SmartPtr<IDocumentInformation>(), "/", nullptr);
+              dialog->setBarcodeData("true", "EAN-13", "0", "text");
+              // Typed once the dialog shows, so that the reason appears as it does while typing.
+              InsertBarcodeDlg* shown = dialog.get();
+              QTimer::singleShot(0, shown, [shown] {
+                  auto* field = shown->control<QLineEdit>(InsertBarcodeDlg::IDC_VALUE);
+                  field->setText(QStringLiteral("4006381A33393"));
+                  Q_EMIT field->textEdited(field->text());
+              });
+              return std::unique_ptr<QWidget>(std::move(dialog));
+          }}}};
 }
 
 DialogEntry editBarcodeEntry()

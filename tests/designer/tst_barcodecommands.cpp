@@ -83,7 +83,8 @@ private Q_SLOTS:
         TestSupport::ModalAnswerer edit;
         edit.onNext<InsertBarcodeDlg>([&openedOn](InsertBarcodeDlg* dialog) {
             auto* types = dialog->control<QComboBox>(InsertBarcodeDlg::IDC_TYPES);
-            openedOn = types->currentText() + u'|' + dialog->control<QLineEdit>(InsertBarcodeDlg::IDC_VALUE)->text();
+            openedOn = types->currentText() + u'|' +
+                       dialog->control<QLineEdit>(InsertBarcodeDlg::IDC_VALUE)->text();
             types->setCurrentIndex(types->findText(u"QR Barcode"_s));
             dialog->accept();
         });
@@ -94,12 +95,19 @@ private Q_SLOTS:
         QCOMPARE(openedOn, u"128|"_s + value);
         found = barcodes(window.document()->root());
         QCOMPARE(found.size(), before + 1);
-        QCOMPARE(Xml::Element(found.back()).get_attribute_value("type", Xml::Namespaces::KM).toQString(), u"QRBarcode"_s);
-        QCOMPARE(Xml::Element(found.back()).get_attribute_value("value", Xml::Namespaces::KM).toQString(), value);
+        QCOMPARE(
+            Xml::Element(found.back()).get_attribute_value("type", Xml::Namespaces::KM).toQString(),
+            u"QRBarcode"_s);
+        QCOMPARE(Xml::Element(found.back())
+                     .get_attribute_value("value", Xml::Namespaces::KM)
+                     .toQString(),
+                 value);
 
         window.document()->undoStack()->undo();
         found = barcodes(window.document()->root());
-        QCOMPARE(Xml::Element(found.back()).get_attribute_value("type", Xml::Namespaces::KM).toQString(), u"Code128"_s);
+        QCOMPARE(
+            Xml::Element(found.back()).get_attribute_value("type", Xml::Namespaces::KM).toQString(),
+            u"Code128"_s);
     }
 };
 

@@ -51,8 +51,8 @@ int zintVerdict(int symbology, const QString& value)
     symbol->symbology = symbology;
     symbol->input_mode = UNICODE_MODE;
     const QByteArray data = value.toUtf8();
-    const int result = ZBarcode_Encode(symbol, reinterpret_cast<const unsigned char*>(data.constData()),
-                                       int(data.size()));
+    const int result = ZBarcode_Encode(
+        symbol, reinterpret_cast<const unsigned char*>(data.constData()), int(data.size()));
     ZBarcode_Delete(symbol);
     return result;
 }
@@ -60,7 +60,8 @@ int zintVerdict(int symbology, const QString& value)
 /// The root of `element` parsed as it sits in a template, where "fo" is declared.
 Xml::Element parsed(Xml::DomParser& parser, const Core::String& element)
 {
-    parser.parseMemory(u"<t xmlns:fo=\"%1\">%2</t>"_s.arg(QLatin1String(Xml::Namespaces::FO), element.toQString()));
+    parser.parseMemory(u"<t xmlns:fo=\"%1\">%2</t>"_s.arg(QLatin1String(Xml::Namespaces::FO),
+                                                          element.toQString()));
     return parser.getDocument()->getRootNode().get_first_child_element();
 }
 
@@ -85,9 +86,9 @@ private Q_SLOTS:
     void everyDefaultValueRenders_data()
     {
         QTest::addColumn<QString>("type");
-        for (const char* name : {"UPC-E", "EAN-8", "UPC-A", "EAN-13", "Data Matrix", "3 of 9", "2 of 5",
-                                 "Postnet", "Planet", "128", "128 Raw", "128 UCC", "OMR", "PDF417",
-                                 "Aztec", "Maxicode", "QR Barcode", "Intelligent Mail"}) {
+        for (const char* name : {"UPC-E", "EAN-8", "UPC-A", "EAN-13", "Data Matrix", "3 of 9",
+                                 "2 of 5", "Postnet", "Planet", "128", "128 Raw", "128 UCC", "OMR",
+                                 "PDF417", "Aztec", "Maxicode", "QR Barcode", "Intelligent Mail"}) {
             QTest::newRow(name) << QString::fromLatin1(name);
         }
     }
@@ -139,7 +140,9 @@ private Q_SLOTS:
 
         TestSupport::RecordingMessageBoxFactory messages;
         InsertBarcodeDlg dialog(PropertyValueEx(), {}, "/", nullptr);
-        dialog.setBarcodeData("true", Xml::BarcodeTypes::getKeyword(Xml::BarcodeTypes::fromDisplayName(type)), "0", "");
+        dialog.setBarcodeData(
+            "true", Xml::BarcodeTypes::getKeyword(Xml::BarcodeTypes::fromDisplayName(type)), "0",
+            "");
         dialog.open();
         paste(dialog.control<QLineEdit>(InsertBarcodeDlg::IDC_VALUE), value);
         const QString reason = dialog.getRejectionReason().toQString();
@@ -184,13 +187,15 @@ private Q_SLOTS:
         dialog.open();
         QCOMPARE(dialog.control<QComboBox>(InsertBarcodeDlg::IDC_TYPES)->currentText(), shownType);
         QVERIFY(dialog.control<QRadioButton>(radio)->isChecked());
-        QCOMPARE(dialog.control<QCheckBox>(InsertBarcodeDlg::IDC_DRAW_TEXT)->isChecked(), drawText == u"true"_s);
+        QCOMPARE(dialog.control<QCheckBox>(InsertBarcodeDlg::IDC_DRAW_TEXT)->isChecked(),
+                 drawText == u"true"_s);
         dialog.accept();
         QCOMPARE(dialog.isHexValue(), hex);
         const Core::String xml = dialog.getFeatureXml();
         Xml::DomParser parser;
         QCOMPARE(attributeOf(parsed(parser, xml), u"km:type"_s),
-                 Xml::BarcodeTypes::getKeyword(Xml::BarcodeTypes::fromDisplayName(shownType)).toQString());
+                 Xml::BarcodeTypes::getKeyword(Xml::BarcodeTypes::fromDisplayName(shownType))
+                     .toQString());
     }
 
     void elementCarriesWhatTheHostNeeds_data()
@@ -239,7 +244,8 @@ private Q_SLOTS:
         InsertBarcodeDlg dialog(value, {}, "/", rulerKind ? &ruler : nullptr);
         if (!hostProperty.isEmpty()) {
             PropertyCollection properties;
-            properties.addProperty(EditableProperty(hostProperty.section(u'=', 0, 0), hostProperty.section(u'=', 1)));
+            properties.addProperty(
+                EditableProperty(hostProperty.section(u'=', 0, 0), hostProperty.section(u'=', 1)));
             dialog.setProperties(properties);
         }
         dialog.setBarcodeData("true", keyword, "0", valueType);

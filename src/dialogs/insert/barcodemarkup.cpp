@@ -15,10 +15,24 @@ constexpr double RulerShare = 0.98;
 
 // Indexed by symbology code - 1.
 constexpr std::array<const char16_t*, 18> DefaultValues{{
-    u"04252614", u"04210009", u"075-67 816 4125", u"0075676164125", u"Hello World!",
-    u"EMPTY BARCODE TEXT", u"1234", u"12345-6789 01", u"1234-6789 01", u"Hello World!",
-    u"h(ELLO", u"Hello World!", u"11111111000111111111", u"Hello World!", u"Hello World!",
-    u"Hello World!", u"Hello World!", u"01234567094987654321-01234567891",
+    u"04252614",
+    u"04210009",
+    u"075-67 816 4125",
+    u"0075676164125",
+    u"Hello World!",
+    u"EMPTY BARCODE TEXT",
+    u"1234",
+    u"12345-6789 01",
+    u"1234-6789 01",
+    u"Hello World!",
+    u"h(ELLO",
+    u"Hello World!",
+    u"11111111000111111111",
+    u"Hello World!",
+    u"Hello World!",
+    u"Hello World!",
+    u"Hello World!",
+    u"01234567094987654321-01234567891",
 }};
 
 bool allowedInXml(char32_t c)
@@ -49,14 +63,28 @@ Core::String BarcodeMarkup::escapeAttribute(const Core::String& text)
     out.reserve(in.size());
     for (char32_t c : in.toUcs4()) {
         switch (c) {
-        case U'&': out += QLatin1String("&amp;"); break;
-        case U'<': out += QLatin1String("&lt;"); break;
-        case U'>': out += QLatin1String("&gt;"); break;
-        case U'"': out += QLatin1String("&quot;"); break;
+        case U'&':
+            out += QLatin1String("&amp;");
+            break;
+        case U'<':
+            out += QLatin1String("&lt;");
+            break;
+        case U'>':
+            out += QLatin1String("&gt;");
+            break;
+        case U'"':
+            out += QLatin1String("&quot;");
+            break;
         // A parser turns raw line breaks and tabs in attributes into blanks.
-        case U'\n': out += QLatin1String("&#10;"); break;
-        case U'\r': out += QLatin1String("&#13;"); break;
-        case U'\t': out += QLatin1String("&#9;"); break;
+        case U'\n':
+            out += QLatin1String("&#10;");
+            break;
+        case U'\r':
+            out += QLatin1String("&#13;");
+            break;
+        case U'\t':
+            out += QLatin1String("&#9;");
+            break;
         default:
             if (allowedInXml(c)) {
                 out += QString::fromUcs4(&c, 1);
@@ -72,9 +100,9 @@ Core::String BarcodeMarkup::previewDocument(const BarcodeSettings& settings)
     if (keyword.toQString().isEmpty()) {
         return Core::String();
     }
-    QString standard = QStringLiteral(
-        "fo:scaling=\"uniform\" fo:height=\"%1px\" km:type=\"%2\" km:value=\"%3\" "
-        "km:draw-text=\"%4\" km:rotation=\"%5\"");
+    QString standard =
+        QStringLiteral("fo:scaling=\"uniform\" fo:height=\"%1px\" km:type=\"%2\" km:value=\"%3\" "
+                       "km:draw-text=\"%4\" km:rotation=\"%5\"");
     standard = standard.arg(pixels(PreviewBarcodeHeight), keyword.toQString(),
                             escapeAttribute(settings.value.getStaticValue()).toQString(),
                             escapeAttribute(settings.drawText).toQString(),
@@ -85,28 +113,27 @@ Core::String BarcodeMarkup::previewDocument(const BarcodeSettings& settings)
     } else if (settings.type == Xml::BarcodeType::Code3of9) {
         attributes = QStringLiteral("extended=\"true\" ") + standard;
     } else {
-        attributes = standard + QStringLiteral("  km:value-type=\"%1\"")
-                                    .arg(settings.hexValue ? QLatin1String("hex")
-                                                           : QLatin1String("text"));
+        attributes =
+            standard + QStringLiteral("  km:value-type=\"%1\"")
+                           .arg(settings.hexValue ? QLatin1String("hex") : QLatin1String("text"));
     }
-    return QStringLiteral(
-               "<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>\n"
-               "<fo:root xmlns:fo=\"%1\" font-family=\"Times\" font-size=\"12pt\">\n"
-               "<fo:layout-master-set>\n"
-               "<fo:simple-page-master master-name=\"all-pages\" page-height=\"%2px\" "
-               "page-width=\"%3px\">\n"
-               "<fo:region-body region-name=\"xsl-region-body\"/>\n"
-               "</fo:simple-page-master>\n"
-               "</fo:layout-master-set>\n"
-               "<fo:page-sequence master-reference=\"all-pages\">\n"
-               "<fo:flow flow-name=\"xsl-region-body\">\n"
-               "<fo:block text-align=\"center\" padding=\"10px\">\n"
-               "<km:barcode xmlns:km=\"%4\" %5/>\n"
-               "&#x00A0;\n"
-               "</fo:block>\n"
-               "</fo:flow>\n"
-               "</fo:page-sequence>\n"
-               "</fo:root>\n")
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\" standalone=\"no\"?>\n"
+                          "<fo:root xmlns:fo=\"%1\" font-family=\"Times\" font-size=\"12pt\">\n"
+                          "<fo:layout-master-set>\n"
+                          "<fo:simple-page-master master-name=\"all-pages\" page-height=\"%2px\" "
+                          "page-width=\"%3px\">\n"
+                          "<fo:region-body region-name=\"xsl-region-body\"/>\n"
+                          "</fo:simple-page-master>\n"
+                          "</fo:layout-master-set>\n"
+                          "<fo:page-sequence master-reference=\"all-pages\">\n"
+                          "<fo:flow flow-name=\"xsl-region-body\">\n"
+                          "<fo:block text-align=\"center\" padding=\"10px\">\n"
+                          "<km:barcode xmlns:km=\"%4\" %5/>\n"
+                          "&#x00A0;\n"
+                          "</fo:block>\n"
+                          "</fo:flow>\n"
+                          "</fo:page-sequence>\n"
+                          "</fo:root>\n")
         .arg(QLatin1String(Xml::Namespaces::FO), pixels(PreviewPageHeight),
              pixels(PreviewPageWidth), QLatin1String(Xml::Namespaces::KM), attributes);
 }
@@ -114,7 +141,8 @@ Core::String BarcodeMarkup::previewDocument(const BarcodeSettings& settings)
 Core::String BarcodeMarkup::element(const BarcodeSettings& settings, PropertyCollection& properties,
                                     const XSLFO::RulerContext* ruler)
 {
-    QString xml = QStringLiteral("<km:barcode xmlns:km=\"%1\" ").arg(QLatin1String(Xml::Namespaces::KM));
+    QString xml =
+        QStringLiteral("<km:barcode xmlns:km=\"%1\" ").arg(QLatin1String(Xml::Namespaces::KM));
     properties.removePropertyByName("xmlns:km");
 
     const QString keyword = Xml::BarcodeTypes::getKeyword(settings.type).toQString();
@@ -141,12 +169,14 @@ Core::String BarcodeMarkup::element(const BarcodeSettings& settings, PropertyCol
                            : QStringLiteral("fo:id=\"%1\"")
                                  .arg(escapeAttribute(settings.value.getObjectId()).toQString());
 
-    QString body = QStringLiteral("km:type=\"%1\" km:value=\"%2\" km:draw-text=\"%3\" km:rotation=\"%4\" %5 %6 %7")
-                       .arg(keyword, escapeAttribute(settings.value.getStaticValue()).toQString(),
-                            escapeAttribute(settings.drawText).toQString(),
-                            QString::number(settings.rotation), valueType, id,
-                            properties.getPropertiesString().toQString());
-    if (settings.type == Xml::BarcodeType::Code2of5 && !body.contains(QLatin1String("include-checksum"))) {
+    QString body =
+        QStringLiteral(
+            "km:type=\"%1\" km:value=\"%2\" km:draw-text=\"%3\" km:rotation=\"%4\" %5 %6 %7")
+            .arg(keyword, escapeAttribute(settings.value.getStaticValue()).toQString(),
+                 escapeAttribute(settings.drawText).toQString(), QString::number(settings.rotation),
+                 valueType, id, properties.getPropertiesString().toQString());
+    if (settings.type == Xml::BarcodeType::Code2of5 &&
+        !body.contains(QLatin1String("include-checksum"))) {
         body += QStringLiteral(" include-checksum=\"false\"");
     }
     xml += body + size + QStringLiteral("/>");

@@ -53,10 +53,9 @@ Core::String BarcodeRejection::describe(const Core::String& rendererMessage)
     match = invalidCharacter.match(text);
     if (match.hasMatch()) {
         const QString detail = match.captured(1) + match.captured(2);
-        return detail.isEmpty()
-                   ? tr("The value holds a character this type cannot encode.")
-                   : tr("The value holds a character this type cannot encode (%1).")
-                         .arg(translatedCharacterSet(detail));
+        return detail.isEmpty() ? tr("The value holds a character this type cannot encode.")
+                                : tr("The value holds a character this type cannot encode (%1).")
+                                      .arg(translatedCharacterSet(detail));
     }
     if (text.startsWith(QLatin1String("Invalid check digit"), Qt::CaseInsensitive)) {
         return tr("The check digit is wrong.");
@@ -66,7 +65,8 @@ Core::String BarcodeRejection::describe(const Core::String& rendererMessage)
     }
     if (text.startsWith(QLatin1String("Input wrong length"), Qt::CaseInsensitive) ||
         text.startsWith(QLatin1String("Invalid length"), Qt::CaseInsensitive) ||
-        text.contains(QLatin1String("takes 7 digits")) || text.contains(QLatin1String("takes 12 digits"))) {
+        text.contains(QLatin1String("takes 7 digits")) ||
+        text.contains(QLatin1String("takes 12 digits"))) {
         return tr("The value has the wrong number of digits.");
     }
     if (text.startsWith(QLatin1String("The value is not hexadecimal")) ||

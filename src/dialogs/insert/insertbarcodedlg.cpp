@@ -28,25 +28,42 @@ unsigned descriptionId(Xml::BarcodeType type)
 {
     using Xml::BarcodeType;
     switch (type) {
-    case BarcodeType::UpcE: return 63020;
-    case BarcodeType::Ean8: return 63021;
-    case BarcodeType::UpcA: return 63019;
-    case BarcodeType::Ean13: return 63022;
-    case BarcodeType::DataMatrix: return 63023;
-    case BarcodeType::Code3of9: return 63018;
-    case BarcodeType::Code2of5: return 63017;
-    case BarcodeType::Postnet: return 63024;
-    case BarcodeType::Planet: return 63025;
-    case BarcodeType::Code128: return 63015;
-    case BarcodeType::Code128Raw: return 63016;
-    case BarcodeType::Code128UCC: return 63015;
-    case BarcodeType::OMR: return 63026;
-    case BarcodeType::Pdf417: return 63027;
+    case BarcodeType::UpcE:
+        return 63020;
+    case BarcodeType::Ean8:
+        return 63021;
+    case BarcodeType::UpcA:
+        return 63019;
+    case BarcodeType::Ean13:
+        return 63022;
+    case BarcodeType::DataMatrix:
+        return 63023;
+    case BarcodeType::Code3of9:
+        return 63018;
+    case BarcodeType::Code2of5:
+        return 63017;
+    case BarcodeType::Postnet:
+        return 63024;
+    case BarcodeType::Planet:
+        return 63025;
+    case BarcodeType::Code128:
+        return 63015;
+    case BarcodeType::Code128Raw:
+        return 63016;
+    case BarcodeType::Code128UCC:
+        return 63015;
+    case BarcodeType::OMR:
+        return 63026;
+    case BarcodeType::Pdf417:
+        return 63027;
     case BarcodeType::Aztec:
     case BarcodeType::Maxicode:
-    case BarcodeType::QRBarcode: return 63028;
-    case BarcodeType::IntelligentMail: return 63392;
-    case BarcodeType::None: break;
+    case BarcodeType::QRBarcode:
+        return 63028;
+    case BarcodeType::IntelligentMail:
+        return 63392;
+    case BarcodeType::None:
+        break;
     }
     return 0;
 }
@@ -64,8 +81,10 @@ bool drawsText(Xml::BarcodeType type)
     case BarcodeType::Code2of5:
     case BarcodeType::Code128:
     case BarcodeType::Code128Raw:
-    case BarcodeType::Code128UCC: return true;
-    default: return false;
+    case BarcodeType::Code128UCC:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -185,8 +204,8 @@ void InsertBarcodeDlg::buildControls()
     connect(m_hexCheck, &QCheckBox::toggled, this, [this] { previewTypedValue(); });
 }
 
-void InsertBarcodeDlg::setBarcodeData(Core::String drawText, Core::String type, Core::String rotation,
-                                      Core::String valueType)
+void InsertBarcodeDlg::setBarcodeData(Core::String drawText, Core::String type,
+                                      Core::String rotation, Core::String valueType)
 {
     m_drawText = std::move(drawText);
     m_typeDisplayName = getBarcodeDisplayType(type);
@@ -235,7 +254,8 @@ bool InsertBarcodeDlg::OnInitDialog()
     }
     m_types->setCurrentIndex(m_types->findText(m_typeDisplayName.toQString()));
 
-    m_description->setText(Core::String::formatS(descriptionId(Xml::BarcodeType::Code128)).toQString());
+    m_description->setText(
+        Core::String::formatS(descriptionId(Xml::BarcodeType::Code128)).toQString());
     {
         const QSignalBlocker drawBlocker(m_drawTextCheck);
         const QSignalBlocker hexBlocker(m_hexCheck);

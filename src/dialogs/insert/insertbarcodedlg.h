@@ -42,8 +42,9 @@ public:
 
     /// `ruler` describes where the barcode goes; it may be null and must
     /// outlive the dialog.
-    InsertBarcodeDlg(PropertyValueEx value, SmartPtr<IDocumentInformation> info, Core::String context,
-                     const XSLFO::RulerContext* ruler, QWidget* parent = nullptr);
+    InsertBarcodeDlg(PropertyValueEx value, SmartPtr<IDocumentInformation> info,
+                     Core::String context, const XSLFO::RulerContext* ruler,
+                     QWidget* parent = nullptr);
     ~InsertBarcodeDlg() override;
 
     /// Primes the dialog with an existing element's attributes: draw text as

@@ -15,9 +15,9 @@ class UIEDITOR_EXPORT RulerContext
 public:
     enum Kind : int {
         None = 0,
-        TableCell = 4,          ///< widths: the cell's column widths, its own first
-        SizedBlockContainer = 5, ///< widths: the container's width
-        FixedHeightRow = 6,     ///< heights: the row's height
+        TableCell = 4,            ///< widths: the cell's column widths, its own first
+        SizedBlockContainer = 5,  ///< widths: the container's width
+        FixedHeightRow = 6,       ///< heights: the row's height
         HeightBlockContainer = 7, ///< heights: the container's height
     };
 
