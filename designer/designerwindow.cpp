@@ -95,6 +95,17 @@ DesignerWindow::DesignerWindow(QWidget* parent)
             statusBar()->showMessage(m_document->getSelectedObjectPath());
         }
     });
+    connect(m_outline, &OutlineView::elementActivated, this, [this](const Xml::Element& element) {
+        if (!m_document || element.get_local_name() != "barcode") {
+            return;
+        }
+        selectObject(element);
+        // The Format command of the object's kind edits it (it is disabled for other kinds).
+        QAction* edit = findChild<QAction*>(QStringLiteral("FormatBarcode"));
+        if (edit && edit->isEnabled()) {
+            edit->trigger();
+        }
+    });
     connect(m_outline, &OutlineView::sampleNodeDropped, this, &DesignerWindow::onSampleNodeDropped);
     connect(m_samplePane, &SamplePane::sampleModifiedChanged, this, [this](bool modified) {
         statusBar()->showMessage(modified ? tr("The sample data has changed.")

@@ -11,6 +11,8 @@ std::vector<DialogEntry> DialogRegistry::all()
         cellMarginsEntry(),
         conditionalBlockEntry(),
         conditionalInlineEntry(),
+        editBarcodeEntry(),
+        insertBarcodeEntry(),
         dataSourceEntry(),
         loadSampleDataEntry(),
         xpathEditEntry(),

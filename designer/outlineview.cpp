@@ -19,6 +19,9 @@ OutlineView::OutlineView(QWidget* parent) : QTreeWidget(parent)
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     setDropIndicatorShown(true);
+    connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item) {
+        Q_EMIT elementActivated(elementOf(item));
+    });
     connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
         if (current) {
             Q_EMIT elementSelected(elementOf(current));

@@ -21,6 +21,8 @@ public:
 
 Q_SIGNALS:
     void elementSelected(const Xml::Element& element);
+    /// The object was double-clicked: open what edits it.
+    void elementActivated(const Xml::Element& element);
     /// A node of the sample tree was dropped on the object `target`.
     void sampleNodeDropped(const Xml::Node& node, const Xml::Element& target);
 

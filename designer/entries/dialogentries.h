@@ -17,6 +17,8 @@ DialogEntry sortEntry();
 DialogEntry groupRowsEntry();
 DialogEntry parametersEntry();
 DialogEntry logEntry();
+DialogEntry insertBarcodeEntry();
+DialogEntry editBarcodeEntry();
 
 DialogEntry designerWindowEntry();
 DialogEntry newTemplateEntry();
