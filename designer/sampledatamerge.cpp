@@ -2,6 +2,7 @@
 
 #include "outside/core/coreexception.h"
 #include "outside/core/namespaces.h"
+#include "outside/dom/xmlattribute.h"
 #include "outside/dom/xmldomparser.h"
 #include "repeatorder.h"
 #include "templatedocument.h"
@@ -26,10 +27,16 @@ SmartPtr<Xml::XmlDocument> copyOf(const TemplateDocument& document)
     }
 }
 
+bool isBarcode(const Xml::Element& element)
+{
+    return element.get_namespace_uri() == Xml::Namespaces::KM && element.get_local_name() == "barcode";
+}
+
 } // namespace
 
 SampleDataMerge::SampleDataMerge(TemplateDocument& document, const SmartPtr<SampleXml>& sample)
-    : m_evaluator(sample ? sample->getXmlDocument() : SmartPtr<Xml::XmlDocument>(),
+    : m_document(document),
+      m_evaluator(sample ? sample->getXmlDocument() : SmartPtr<Xml::XmlDocument>(),
                   sample ? sample->getNamespaceMap() : XPathEvaluator::NamespaceMap(), document.getVariables()),
       m_result(copyOf(document))
 {
@@ -49,6 +56,8 @@ void SampleDataMerge::visit(Xml::Element element, const Xml::Node& context)
 {
     if (isField(element)) {
         fill(element, context);
+    } else if (isBarcode(element)) {
+        fillBarcode(element, context);
     } else if (TemplateDocument::isRepeat(element)) {
         unroll(element, context);
     } else {
@@ -67,6 +76,20 @@ void SampleDataMerge::fill(Xml::Element field, const Xml::Node& context)
         field.get_parent().remove_child(field); // an empty value prints nothing
     } else {
         field.set_content(*value);
+    }
+}
+
+void SampleDataMerge::fillBarcode(Xml::Element barcode, const Xml::Node& context)
+{
+    // A dynamic value lives in the template's kept values, keyed by the
+    // barcode's id; the barcode draws what it selects here.
+    const PropertyValueEx value = m_document.propertyValue(barcode, "km:value");
+    if (!value.isDynamic()) {
+        return;
+    }
+    if (const std::optional<Core::String> text = m_evaluator.text(context, value.getDynamicValue())) {
+        const Xml::Attribute written = barcode.get_attribute("value", Xml::Namespaces::KM);
+        barcode.set_attribute(written.isNull() ? Core::String("km:value") : written.get_name(), *text);
     }
 }
 

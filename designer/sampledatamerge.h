@@ -32,6 +32,7 @@ private:
     void visitChildren(const Xml::Element& element, const Xml::Node& context);
     void visit(Xml::Element element, const Xml::Node& context);
     void fill(Xml::Element field, const Xml::Node& context);
+    void fillBarcode(Xml::Element barcode, const Xml::Node& context);
     /// The repeat stays, holding one copy of its content per node: the
     /// renderer lays out what is inside elements it does not know.
     void unroll(Xml::Element repeat, const Xml::Node& context);
@@ -41,6 +42,7 @@ private:
     /// Merges the rows of a later member of a group into the group's first rows.
     static void mergeInto(const std::vector<Xml::Element>& first, const std::vector<Xml::Element>& copies);
 
+    const TemplateDocument& m_document;
     XPathEvaluator m_evaluator;
     SmartPtr<Xml::XmlDocument> m_result;
     int m_copiesLeft = maxCopies;

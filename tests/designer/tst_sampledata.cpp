@@ -147,6 +147,30 @@ private Q_SLOTS:
         QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::TableRow) - otherRows, rows);
     }
 
+    void dynamicBarcodesDrawTheSampleValue()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        window.showSampleDataAction()->setChecked(true);
+        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        const Xml::Element barcode = window.document()->insertMarkup(
+            u"<fo:block><km:barcode km:type=\"128\" km:value=\"STATIC\"/></fo:block>"_s,
+            TemplateDocument::InsertPosition::After);
+        PropertyValueEx value("km:value", "");
+        value.setType(PropertyValueType::Dynamic);
+        value.setStaticValue("STATIC");
+        value.setDynamicValue("/invoice/customer/@id");
+        window.document()->setPropertyValue(barcode.get_child_elements().front(), value);
+        // What the preview is handed: the barcode's value comes from the sample.
+        const SampleDataMerge merged(*window.document(), window.document()->getSampleXml());
+        const std::vector<Xml::Node> drawn =
+            merged.result()->getRootNode().find(u"//km:barcode"_s, {{"km", Xml::Namespaces::KM}});
+        QCOMPARE(Xml::Element(drawn.front()).get_attribute_value("value", Xml::Namespaces::KM).toQString(), u"C-1088"_s);
+        const std::vector<Xml::Node> kept =
+            window.document()->root().find(u"//km:barcode"_s, {{"km", Xml::Namespaces::KM}});
+        QCOMPARE(Xml::Element(kept.front()).get_attribute_value("value", Xml::Namespaces::KM).toQString(), u"STATIC"_s);
+    }
+
     void fieldsThatSelectNothingAreMarked()
     {
         QTemporaryDir dir;
