@@ -165,12 +165,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, expandFrom);
         QFETCH(QString, expected);
-        Entries entries;
-        for (const QString& entry : expandFrom.split(QLatin1Char(';'))) {
-            entries.append(
-                {entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1)});
-        }
-        PropertyCollection properties = collection(entries);
+        PropertyCollection properties = TestSupport::collectionOf(expandFrom);
         ShorthandHelper::expandShorthands(properties);
         ShorthandHelper::collapseShorthands(properties);
         QCOMPARE(listOf(properties), expected);

@@ -1,42 +1,21 @@
 // The Data menu's dialogs: Sort and Group Rows act on the repeat around the
 // selection and say why they cannot run elsewhere; Data Source names the
 // sample on the root and reads it. Each is one undoable step.
-#include "bundledsamples.h"
-#include "designerwindow.h"
 #include "dialogs/data/choosedatasourcedlg.h"
 #include "dialogs/data/editsortdlg.h"
 #include "dialogs/data/rowsgroupdlg.h"
 #include "modalanswerer.h"
-#include "outside/core/namespaces.h"
+#include "sampleinvoice.h"
 #include "scriptedfiledialogs.h"
 #include "testregistry.h"
 
-#include <QAction>
-#include <QFile>
-#include <QPushButton>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QTemporaryDir>
+#include <QPushButton>
 #include <QTest>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-Xml::Element first(DesignerWindow& window, const QString& xpath)
-{
-    const std::vector<Xml::Node> found =
-        window.document()->root().find(xpath, {{"kmb", Xml::Namespaces::KMB}, {"fo", Xml::Namespaces::FO}});
-    return found.empty() ? Xml::Element() : Xml::Element(found.front());
-}
-
-QAction* command(DesignerWindow& window, const QString& name)
-{
-    return window.menuBar()->findChild<QAction*>(name);
-}
-
-} // namespace
+using namespace DesignerTest;
 
 class TestDataCommands : public QObject
 {
@@ -45,9 +24,8 @@ class TestDataCommands : public QObject
 private Q_SLOTS:
     void sortAndGroupAreWrittenOnTheRepeat()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
         window.selectObject(first(window, u"//kmb:table-row-repeat//kmb:field"_s));
         QVERIFY(command(window, u"EditSortDlg"_s)->isEnabled());
@@ -74,7 +52,7 @@ private Q_SLOTS:
         QCOMPARE(repeat.get_attribute_value("group-by").toQString(), u"@sku"_s);
         QVERIFY(repeat.get_attribute("group-merge").isNull());
 
-        const QString saved = dir.filePath(u"saved.fo"_s);
+        const QString saved = invoice.dir.filePath(u"saved.fo"_s);
         window.document()->save(saved);
         DesignerWindow reopened;
         QVERIFY(reopened.openTemplate(saved));
@@ -89,9 +67,8 @@ private Q_SLOTS:
 
     void outsideARepeatTheCommandsSayWhy()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.selectObject(first(window, u"//fo:flow/fo:block"_s));
         for (const QString& name : {u"EditSortDlg"_s, u"RowsGroupDlg"_s}) {
             QVERIFY(!command(window, name)->isEnabled());
@@ -101,11 +78,10 @@ private Q_SLOTS:
 
     void dataSourceIsNamedOnTheRootAndRead()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
-        const QString other = dir.filePath(u"other.xml"_s);
-        QVERIFY(QFile::copy(dir.filePath(u"invoice.xml"_s), other));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
+        const QString other = invoice.dir.filePath(u"other.xml"_s);
+        QVERIFY(QFile::copy(invoice.dir.filePath(u"invoice.xml"_s), other));
         TestSupport::ScriptedFileDialogs files;
         files.answerWith({other});
         TestSupport::ModalAnswerer answer;

@@ -1,13 +1,12 @@
 // Files as a user expects them: unsaved work is asked about, a bad file
 // changes nothing, recent templates and starters are at hand, and the work of
 // a session that ended without closing is offered at the next start.
-#include "bundledsamples.h"
-#include "designerwindow.h"
 #include "frame/win32constants.h"
 #include "modalanswerer.h"
 #include "newtemplatedialog.h"
 #include "recentfiles.h"
 #include "recordingmessageboxfactory.h"
+#include "sampleinvoice.h"
 #include "scriptedfiledialogs.h"
 #include "templaterecovery.h"
 #include "testregistry.h"
@@ -17,7 +16,6 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -25,26 +23,9 @@
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
+using namespace DesignerTest;
 
 namespace {
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& bytes)
-{
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
-}
-
-QAction* fileAction(DesignerWindow& window, const QString& name)
-{
-    return window.menuBar()->findChild<QAction*>(name);
-}
 
 QStringList recentEntries(const DesignerWindow& window)
 {
@@ -99,7 +80,7 @@ private Q_SLOTS:
             window.recentMenu()->actions().constFirst()->trigger();
             QCoreApplication::processEvents();
         } else {
-            fileAction(window, how)->trigger();
+            command(window, how)->trigger();
         }
         QCOMPARE(messages.count(), 1);
         QVERIFY(window.isVisible());
@@ -166,7 +147,7 @@ private Q_SLOTS:
             dialog->list()->setCurrentRow(row);
             dialog->accept();
         });
-        fileAction(window, u"newAction"_s)->trigger();
+        command(window, u"newAction"_s)->trigger();
         QVERIFY(answer.handled());
         const SmartPtr<TemplateDocument> document = window.document();
         QVERIFY(document);
@@ -179,8 +160,8 @@ private Q_SLOTS:
         // An untitled template asks where to go.
         TestSupport::ScriptedFileDialogs files;
         files.answerWith({dir.filePath(u"new.fo"_s)});
-        QVERIFY(fileAction(window, u"saveAction"_s)->isEnabled());
-        fileAction(window, u"saveAction"_s)->trigger();
+        QVERIFY(command(window, u"saveAction"_s)->isEnabled());
+        command(window, u"saveAction"_s)->trigger();
         QCOMPARE(files.requests().size(), 1);
         QCOMPARE(fileBytes(dir.filePath(u"new.fo"_s)), document->text());
     }
@@ -207,7 +188,7 @@ private Q_SLOTS:
         QVERIFY(!recentEntries(window).contains(opened.at(1)));
         QCOMPARE(window.document()->getDocumentPath().toQString(), opened.at(0));
 
-        window.menuBar()->findChild<QAction*>(u"clearRecentAction"_s)->trigger();
+        command(window, u"clearRecentAction"_s)->trigger();
         QCoreApplication::processEvents();
         QVERIFY(recentEntries(window).isEmpty());
     }
@@ -253,7 +234,7 @@ private Q_SLOTS:
             QCOMPARE(next.document()->getDocumentPath().toQString(), path);
             QVERIFY(next.document()->isModified());
             QVERIFY(TemplateRecovery::exists()); // until saved or discarded
-            fileAction(next, u"saveAction"_s)->trigger();
+            command(next, u"saveAction"_s)->trigger();
         }
         QVERIFY(!TemplateRecovery::exists());
         QCOMPARE(fileBytes(path), restore ? edited : onDisk);

@@ -1,30 +1,24 @@
 // The designer as a person uses it: the sample opens, picking an object in the
 // outline makes it the one dialogs work on, menus open the dialogs.
-#include "bundledsamples.h"
 #include "controls/lengthorpercentctrl.h"
-#include "designerwindow.h"
 #include "dialogdriver.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "frame/logdlg.h"
 #include "modalanswerer.h"
 #include "outlineview.h"
-#include "propertyinspector.h"
-#include "recordingmessageboxfactory.h"
+#include "sampleinvoice.h"
 #include "templatepreview.h"
 #include "testregistry.h"
-#include "values/editpropertyvaluesdlg.h"
-#include "values/propertyvaluesctrl.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+
+using namespace DesignerTest;
 
 namespace {
 
@@ -85,23 +79,6 @@ private Q_SLOTS:
         QVERIFY(again.readAll().contains("<!-- mine -->"));
     }
 
-    void outlineSelectsTheObjectDialogsWorkOn()
-    {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
-        window.show();
-        QTreeWidgetItem* payment = findItem(window.outline(), QStringLiteral("payment"));
-        QVERIFY2(payment, "the outline lists objects with their identifiers");
-        window.outline()->scrollToItem(payment);
-        QTest::mouseClick(window.outline()->viewport(), Qt::LeftButton, {},
-                          window.outline()->visualItemRect(payment).center());
-        QCOMPARE(window.document()->getSelectedObjectInfo()->getObjectId().toQString(),
-                 QStringLiteral("payment"));
-        QCOMPARE(window.document()->getSelectedObjectPath().toQString(),
-                 QStringLiteral("/fo:root/fo:page-sequence/fo:flow/fo:block"));
-    }
-
     void menuOpensTheLogWithTheDesignersMessages()
     {
         QTemporaryDir dir;
@@ -126,9 +103,8 @@ private Q_SLOTS:
 
     void formatMenuAppliesBordersAndBackground()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
         selectInOutline(window, QStringLiteral("payment"));
         auto* action =
@@ -175,86 +151,6 @@ private Q_SLOTS:
         QVERIFY(window.document()->isModified());
         const auto* result = window.findChild<QPlainTextEdit*>(QStringLiteral("result"));
         QVERIFY(result->toPlainText().contains(QLatin1String("fo:border-left-style = dashed")));
-    }
-
-    void inspectorEditsStaticAndDynamicValues()
-    {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
-        window.show();
-        selectInOutline(window, QStringLiteral("payment"));
-
-        // A static value typed over the old one.
-        PropertyValuesCtrl* background =
-            window.inspector()->field(QStringLiteral("background-color"));
-        QVERIFY(background);
-        QCOMPARE(background->text(), QStringLiteral("#eef3f8"));
-        background->setFocus();
-        background->selectAll();
-        QTest::keyClicks(background, QStringLiteral("#ffffff"));
-        QTest::keyClick(background, Qt::Key_Return);
-        QTRY_COMPARE(
-            window.document()->selected().get_attribute_value("background-color").toQString(),
-            QStringLiteral("#ffffff"));
-
-        // A dynamic value chosen through the field's button, once the
-        // inspector shows the changed template.
-        QCoreApplication::processEvents();
-        PropertyValuesCtrl* spacing = window.inspector()->field(QStringLiteral("space-before"));
-        QVERIFY(spacing && spacing->isDialogButtonEnabled());
-        TestSupport::ModalAnswerer answer;
-        answer.onNext<EditPropertyValuesDlg>([](EditPropertyValuesDlg* dialog) {
-            dialog->control<QRadioButton>(12202)->click();
-            dialog->control<QLineEdit>(12205)->setText(QStringLiteral("/invoice/payment/@space"));
-            dialog->accept();
-        });
-        QTest::mouseClick(spacing, Qt::LeftButton, {}, spacing->dialogButtonRect().center());
-        QTRY_VERIFY(answer.handled());
-        QTRY_VERIFY(window.document()
-                        ->propertyValue(window.document()->selected(), "space-before")
-                        .isDynamic());
-        const PropertyValueEx spaceBefore =
-            window.document()->propertyValue(window.document()->selected(), "space-before");
-        QCOMPARE(spaceBefore.getDynamicValue().toQString(),
-                 QStringLiteral("/invoice/payment/@space"));
-        QCOMPARE(spaceBefore.getStaticValue().toQString(), QStringLiteral("18pt"));
-        QCOMPARE(window.document()->selected().get_attribute_value("id").toQString(),
-                 QStringLiteral("payment"));
-        QTRY_VERIFY(window.inspector()->field(QStringLiteral("space-before")));
-        QVERIFY(!window.inspector()
-                     ->field(QStringLiteral("space-before"))
-                     ->placeholderText()
-                     .isEmpty());
-
-        // A property the block accepts, added from the list.
-        QComboBox* add = window.inspector()->addList();
-        const int colour = add->findData(QStringLiteral("color"));
-        QVERIFY(colour > 0);
-        add->setCurrentIndex(colour);
-        Q_EMIT add->activated(colour);
-        PropertyValuesCtrl* color = window.inspector()->field(QStringLiteral("color"));
-        QVERIFY(color);
-        QTest::keyClicks(color, QStringLiteral("navy"));
-        QTest::keyClick(color, Qt::Key_Return);
-        QTRY_COMPARE(window.document()->selected().get_attribute_value("color").toQString(),
-                     QStringLiteral("navy"));
-    }
-
-    void brokenTemplateIsReportedAndNothingOpens()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("broken.fo"));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:block></fo:root>");
-        file.close();
-        TestSupport::RecordingMessageBoxFactory messages;
-        DesignerWindow window;
-        QVERIFY(!window.openTemplate(path));
-        QCOMPARE(messages.count(), 1);
-        QVERIFY(messages.last().text.contains(QLatin1String("broken.fo")));
-        QVERIFY(window.document().isNull());
     }
 };
 

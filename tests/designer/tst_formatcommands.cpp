@@ -1,40 +1,26 @@
 // Format > Font, Cell Margins and the Bold button on the sample invoice: each
 // changes what the user set, is one step of Undo, and is in the saved file.
-#include "bundledsamples.h"
 #include "controls/lengthorpercentctrl.h"
-#include "designerwindow.h"
 #include "dialogdriver.h"
 #include "dialogs/format/cellmarginsdlg.h"
 #include "dialogs/format/fonteditordlg.h"
 #include "modalanswerer.h"
+#include "sampleinvoice.h"
 #include "testregistry.h"
 
-#include <QAction>
 #include <QComboBox>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
 
 using namespace Qt::StringLiterals;
+using namespace DesignerTest;
 
 namespace {
-
-Xml::Element first(const SmartPtr<TemplateDocument>& document, const char* xpath)
-{
-    const auto found = document->root().find(xpath);
-    return found.empty() ? Xml::Element() : Xml::Element(found.front());
-}
 
 QString attributesOf(const Xml::Element& element)
 {
     return TemplateDocument::propertiesOf(element).getPropertiesString().toQString();
-}
-
-QAction* command(DesignerWindow& window, const QString& name)
-{
-    return window.findChild<QAction*>(name);
 }
 
 } // namespace
@@ -46,12 +32,11 @@ class TestFormatCommands : public QObject
 private Q_SLOTS:
     void fontAppliesUndoesAndIsSaved()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
-        const char* total = "//*[@id='totals']/*[last()]";
-        window.selectObject(first(window.document(), total));
+        const QString total = u"//*[@id='totals']/*[last()]"_s;
+        window.selectObject(first(window, total));
         const QString before = attributesOf(window.document()->selected());
 
         TestSupport::ModalAnswerer answer;
@@ -68,21 +53,20 @@ private Q_SLOTS:
         QCOMPARE(attributesOf(window.document()->selected()), after);
 
         window.undoAction()->trigger();
-        QCOMPARE(attributesOf(first(window.document(), total)), before);
+        QCOMPARE(attributesOf(first(window, total)), before);
         window.redoAction()->trigger();
-        const QString saved = dir.filePath(u"saved.fo"_s);
+        const QString saved = invoice.dir.filePath(u"saved.fo"_s);
         window.document()->save(saved);
         QCOMPARE(attributesOf(first(TemplateDocument::load(saved), total)), after);
     }
 
     void cellMarginsOfARowAreOneStep()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
-        const char* row = "//*[local-name()='table-header']/*[local-name()='table-row']";
-        window.selectObject(first(window.document(), row));
+        const QString row = u"//fo:table-header/fo:table-row"_s;
+        window.selectObject(first(window, row));
         QAction* margins = command(window, u"CellMarginsDlg"_s);
         QVERIFY(margins && margins->isEnabled());
         QVERIFY(margins->statusTip().contains(u"row"_s));
@@ -94,31 +78,30 @@ private Q_SLOTS:
         });
         margins->trigger();
         QVERIFY(answer.handled());
-        const Xml::Element header = first(window.document(), row);
+        const Xml::Element header = first(window, row);
         const auto cells = header.get_child_elements();
         QVERIFY(cells.size() > 1);
         for (const Xml::Element& cell : cells) {
             QCOMPARE(attributesOf(cell), u"fo:padding=\"4pt 4pt 4pt 2pt\""_s);
         }
         window.undoAction()->trigger();
-        QCOMPARE(attributesOf(first(window.document(), row).get_child_elements().back()),
+        QCOMPARE(attributesOf(first(window, row).get_child_elements().back()),
                  u"fo:padding=\"4pt\""_s);
     }
 
     void boldSwitchesTheWeightOnly()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
-        window.selectObject(first(window.document(), "//*[@id='totals']/*[last()]"));
+        window.selectObject(first(window, u"//*[@id='totals']/*[last()]"_s));
         QAction* bold = command(window, u"boldAction"_s);
         QVERIFY(bold && bold->isChecked());
         bold->trigger();
         QCOMPARE(window.document()->selected().get_attribute_value("font-weight").toQString(), u"normal"_s);
         QVERIFY(!bold->isChecked());
         QCOMPARE(window.document()->undoStack()->count(), 1);
-        window.selectObject(first(window.document(), "//*[@id='totals']/*[1]"));
+        window.selectObject(first(window, u"//*[@id='totals']/*[1]"_s));
         bold->trigger();
         QCOMPARE(window.document()->selected().get_attribute_value("font-weight").toQString(), u"bold"_s);
         QVERIFY(window.document()->selected().get_attribute("font-style").isNull());

@@ -1,9 +1,8 @@
 // Data > Load Sample Data: the user picks an XML file, a schema or a data
 // aggregation file; the template remembers it and the data pane shows it.
-#include "bundledsamples.h"
-#include "designerwindow.h"
 #include "outside/core/namespaces.h"
 #include "recordingmessageboxfactory.h"
+#include "sampleinvoice.h"
 #include "samplepane.h"
 #include "scriptedfiledialogs.h"
 #include "testregistry.h"
@@ -11,18 +10,14 @@
 
 #include <QAction>
 #include <QDir>
-#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
 
-namespace {
+using namespace DesignerTest;
 
-QAction* loadAction(const DesignerWindow& window)
-{
-    return window.menuBar()->findChild<QAction*>(QStringLiteral("LoadSampleData"));
-}
+namespace {
 
 QString topItemText(const DesignerWindow& window)
 {
@@ -54,16 +49,15 @@ private Q_SLOTS:
         QFETCH(QString, file);
         QFETCH(QString, root);
         QFETCH(QString, inDataPane);
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
-        QAction* action = loadAction(window);
+        QAction* action = command(window, QStringLiteral("LoadSampleData"));
         QVERIFY2(action, "Data menu entry for loading sample data not found");
 
         TestSupport::ScriptedFileDialogs files;
         TestSupport::RecordingMessageBoxFactory messages;
-        files.answerWith({dir.filePath(file)});
+        files.answerWith({invoice.dir.filePath(file)});
         action->trigger();
         QCOMPARE(files.requests().size(), 1);
         QVERIFY(files.requests().front().filter.contains("*.lfa"));
@@ -106,42 +100,17 @@ private Q_SLOTS:
         QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
         TestSupport::ScriptedFileDialogs files;
         files.answerWith({written.fileName()});
-        loadAction(window)->trigger();
+        command(window, QStringLiteral("LoadSampleData"))->trigger();
         QCOMPARE(window.messages().size(), 1);
         QVERIFY2(window.messages().front().contains(message), qPrintable(window.messages().front()));
     }
 
-    void bigSamplesShowTheirElementsAsTheyAreOpened()
-    {
-        QTemporaryDir dir;
-        QFile sample(dir.filePath(QStringLiteral("big.xml")));
-        QVERIFY(sample.open(QIODevice::WriteOnly));
-        sample.write("<r>" + QByteArray("<item><v>1</v></item>").repeated(1500) + "</r>");
-        sample.close();
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
-        TestSupport::ScriptedFileDialogs files;
-        files.answerWith({sample.fileName()});
-        loadAction(window)->trigger();
-
-        XmlTreeCtrl* tree = window.samplePane()->tree();
-        QTreeWidgetItem* root = tree->topLevelItem(0);
-        tree->expandItem(root);
-        QCOMPARE(root->childCount(), 1500);
-        QTreeWidgetItem* first = root->child(0);
-        QCOMPARE(first->childCount(), 0);
-        tree->expandItem(first);
-        QCOMPARE(first->childCount(), 1);
-        QCOMPARE(first->child(0)->text(0), QStringLiteral("v"));
-    }
-
     void cancelLeavesTheTemplateAlone()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         TestSupport::ScriptedFileDialogs files; // answers Cancel
-        loadAction(window)->trigger();
+        command(window, QStringLiteral("LoadSampleData"))->trigger();
         QCOMPARE(files.requests().size(), 1);
         QVERIFY(!window.document()->isModified());
         QCOMPARE(topItemText(window), QStringLiteral("invoice"));

@@ -1,9 +1,8 @@
 // Dragging a node of the sample data onto the outline inserts a field, or a
 // repeating table for a repeated element, after the object it lands on.
-#include "bundledsamples.h"
-#include "designerwindow.h"
 #include "outlineview.h"
 #include "outside/core/namespaces.h"
+#include "sampleinvoice.h"
 #include "samplepane.h"
 #include "templatepreview.h"
 #include "testregistry.h"
@@ -12,8 +11,9 @@
 #include <QApplication>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTest>
+
+using namespace DesignerTest;
 
 namespace {
 
@@ -90,9 +90,8 @@ private Q_SLOTS:
         QFETCH(QStringList, node);
         QFETCH(QString, target);
         QFETCH(QString, inserted);
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
         XmlTreeCtrl* tree = window.samplePane()->tree();
         const QModelIndex index = sampleIndex(tree, node);
@@ -111,9 +110,8 @@ private Q_SLOTS:
 
     void dragFromAnotherProcessIsRefused()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
         XmlTreeCtrl* tree = window.samplePane()->tree();
         std::unique_ptr<QMimeData> mime(tree->model()->mimeData({sampleIndex(tree, {"customer"})}));

@@ -1,5 +1,6 @@
 // The designer's template model, as dialogs see it and as the designer
 // applies their results: chains, paths, properties, inserted markup, files.
+#include "bundledsamples.h"
 #include "outside/core/coreexception.h"
 #include "outside/dom/xmlattribute.h"
 #include "outside/xslfo/xslfodtobjectinfolist.h"
@@ -14,15 +15,6 @@
 namespace {
 
 const QString samples = QStringLiteral(UIEDITOR_SAMPLES_DIR);
-
-// A copy of the sample invoice in a scratch folder, so tests may save it.
-QString copySamples(const QTemporaryDir& dir)
-{
-    for (const char* name : {"invoice-template.fo", "invoice.xml"}) {
-        QFile::copy(samples + QLatin1Char('/') + QLatin1String(name), dir.filePath(QLatin1String(name)));
-    }
-    return dir.filePath(QStringLiteral("invoice-template.fo"));
-}
 
 Xml::Element byId(const SmartPtr<TemplateDocument>& document, const char* id)
 {
@@ -129,33 +121,10 @@ private Q_SLOTS:
         QVERIFY(!document->isModified());
     }
 
-    void savingKeepsTheTemplateAndFindsTheSample()
-    {
-        QTemporaryDir dir;
-        const QString path = copySamples(dir);
-        auto document = TemplateDocument::load(path);
-        QVERIFY(!document->sampleDocument().isNull());
-        QVERIFY(document->sampleError().isEmpty());
-        QCOMPARE(document->getDocumentPath().toQString(), path);
-
-        const QString copy = dir.filePath(QStringLiteral("copy.fo"));
-        document->save(copy);
-        auto reloaded = TemplateDocument::load(copy);
-        QCOMPARE(reloaded->xml()->writeToString(false), document->xml()->writeToString(false));
-        // The layout between elements is the user's and stays as it was (the
-        // layout inside a start tag is not part of the document).
-        QFile saved(copy);
-        QVERIFY(saved.open(QIODevice::ReadOnly));
-        const QByteArray text = saved.readAll();
-        QVERIFY(text.contains("\n      <fo:block id=\"payment\" space-before=\"18pt\" background-color=\"#eef3f8\" "
-                              "padding=\"6pt\">Please pay by <kmb:field"));
-        QVERIFY(text.contains("\n          <kmb:table-row-repeat xpath=\"/invoice/lines/line\">\n"));
-    }
-
     void missingSampleIsReportedNotFatal()
     {
         QTemporaryDir dir;
-        const QString path = copySamples(dir);
+        const QString path = BundledSamples::install(dir.path());
         QFile::remove(dir.filePath(QStringLiteral("invoice.xml")));
         auto document = TemplateDocument::load(path);
         QVERIFY(document->sampleDocument().isNull());

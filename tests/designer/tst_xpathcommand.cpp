@@ -1,19 +1,18 @@
 // Data > Edit XPath: the selected object's expression is edited in the
 // context of its repeat and written back into the template.
-#include "bundledsamples.h"
-#include "designerwindow.h"
 #include "modalanswerer.h"
 #include "outside/core/namespaces.h"
+#include "sampleinvoice.h"
 #include "testregistry.h"
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLineEdit>
-#include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
+
+using namespace DesignerTest;
 
 namespace {
 
@@ -41,7 +40,7 @@ Seen runCommand(DesignerWindow& window, const QString& answer)
         editor->control<QLineEdit>(11202)->setText(answer);
         editor->accept();
     });
-    auto* action = window.menuBar()->findChild<QAction*>(QStringLiteral("XPathEditDlg"));
+    auto* action = command(window, QStringLiteral("XPathEditDlg"));
     if (!action) {
         qWarning("the Data menu has no Edit XPath entry");
         return seen;
@@ -62,9 +61,8 @@ class TestXPathCommand : public QObject
 private Q_SLOTS:
     void fieldInARepeatIsEditedInItsContextAndSaved()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
         Xml::Element quantity = field(window, QStringLiteral("quantity"));
         QVERIFY(!quantity.isNull());
@@ -78,7 +76,7 @@ private Q_SLOTS:
                  QStringLiteral("quantity > 2"));
         QVERIFY(window.document()->isModified());
 
-        const QString saved = dir.filePath(QStringLiteral("saved.fo"));
+        const QString saved = invoice.dir.filePath(QStringLiteral("saved.fo"));
         window.document()->save(saved);
         QFile file(saved);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -87,9 +85,8 @@ private Q_SLOTS:
 
     void objectWithoutExpressionShowsTheResult()
     {
-        QTemporaryDir dir;
-        DesignerWindow window;
-        QVERIFY(window.openTemplate(BundledSamples::install(dir.path())));
+        SampleInvoice invoice;
+        DesignerWindow& window = invoice.window;
         window.show();
         window.document()->select(Xml::Element()); // the root: no expression of its own
 

@@ -10,19 +10,11 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using TestSupport::collectionOf;
 
 namespace {
 
 constexpr int Left = 11212, Right = 11213, Top = 11214, Bottom = 11215;
-
-PropertyCollection collectionOf(const QString& list)
-{
-    QList<QPair<QString, QString>> entries;
-    for (const QString& entry : list.split(u';', Qt::SkipEmptyParts)) {
-        entries.append({entry.section(u'=', 0, 0), entry.section(u'=', 1)});
-    }
-    return TestSupport::collection(entries);
-}
 
 QString shown(const CellMarginsDlg& dialog)
 {

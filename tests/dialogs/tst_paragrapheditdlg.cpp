@@ -19,17 +19,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using TestSupport::collectionOf;
 
 namespace {
-
-PropertyCollection collectionOf(const QString& list)
-{
-    QList<QPair<QString, QString>> entries;
-    for (const QString& entry : list.split(u';', Qt::SkipEmptyParts)) {
-        entries.append({entry.section(u'=', 0, 0), entry.section(u'=', 1)});
-    }
-    return TestSupport::collection(entries);
-}
 
 // Brings the tab holding `control` to the front with a click on its tab.
 void showTabOf(ParagraphEditDlg& dialog, QWidget* control)
@@ -178,7 +170,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("step");
         // clang-format off
         QTest::newRow("justify") << u"fo:space-before=6pt"_s << u"pick 9016 Justify"_s;
-        QTest::newRow("right") << u"fo:space-before=6pt"_s << u"pick 9016 Right"_s;
         QTest::newRow("start indent") << u"fo:space-before=6pt"_s << u"type 9018 40"_s;
         QTest::newRow("end indent") << u"fo:space-before=6pt"_s << u"type 9019 120"_s;
         QTest::newRow("first line") << u"fo:space-before=6pt"_s << u"type 9020 30"_s;

@@ -4,20 +4,18 @@
 #include "controls/ceditlistctrl.h"
 #include "controls/cinplaceedit.h"
 #include "controls/colorctrl.h"
-#include "fakedocumentinformation.h"
 #include "frame/win32constants.h"
 #include "modalanswerer.h"
 #include "recordingmessageboxfactory.h"
+#include "sampledocument.h"
 #include "testregistry.h"
 #include "values/editconditionalvaluesdlg.h"
 #include "values/editpropertyvaluesdlg.h"
 #include "values/propertyvaluesctrl.h"
 #include "values/variantctrl.h"
-#include "xml/model/samplexml.h"
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -49,22 +47,11 @@ AttributeData listedAttribute(std::vector<Core::String> values, bool color = fal
 struct Document
 {
     QTemporaryDir folder;
-    SmartPtr<FakeDocumentInformation> info = makeSmart<FakeDocumentInformation>();
+    SmartPtr<FakeDocumentInformation> info;
 
     explicit Document(bool withSample)
+        : info(withSample ? TestSupport::documentWithSample(folder) : makeSmart<FakeDocumentInformation>())
     {
-        if (!withSample) {
-            return;
-        }
-        const QString path = folder.filePath("invoice.xml");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("<invoice><line id='1'><price>4.50</price></line></invoice>");
-        file.close();
-        auto sample = makeSmart<SampleXml>();
-        sample->load(path, DatasourceType::XmlFile);
-        info->setSampleXml(sample);
-        info->setHasSampleData(true);
     }
 };
 

@@ -3,12 +3,11 @@
 #include "dialogs/data/editsortdlg.h"
 #include "dialogs/data/rowsgroupdlg.h"
 #include "dialogs/data/sortctrl.h"
-#include "fakedocumentinformation.h"
 #include "frame/win32constants.h"
 #include "modalanswerer.h"
 #include "recordingmessageboxfactory.h"
+#include "sampledocument.h"
 #include "testregistry.h"
-#include "xml/model/samplexml.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -25,20 +24,7 @@ namespace {
 struct Document
 {
     QTemporaryDir folder;
-    SmartPtr<FakeDocumentInformation> info = makeSmart<FakeDocumentInformation>();
-
-    Document()
-    {
-        const QString path = folder.filePath("lines.xml");
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write("<invoice><line><price>4.50</price><name>b</name></line></invoice>");
-        file.close();
-        auto sample = makeSmart<SampleXml>();
-        sample->load(path, DatasourceType::XmlFile);
-        info->setSampleXml(sample);
-        info->setHasSampleData(true);
-    }
+    SmartPtr<FakeDocumentInformation> info = TestSupport::documentWithSample(folder);
 };
 
 QString cell(EditSortDlg& dialog, int row, int column)

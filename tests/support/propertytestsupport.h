@@ -18,6 +18,16 @@ inline PropertyCollection collection(const QList<QPair<QString, QString>>& entri
     return properties;
 }
 
+/// A collection from "name=value;name=value", in this order.
+inline PropertyCollection collectionOf(const QString& list)
+{
+    QList<QPair<QString, QString>> entries;
+    for (const QString& entry : list.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        entries.append({entry.section(QLatin1Char('='), 0, 0), entry.section(QLatin1Char('='), 1)});
+    }
+    return collection(entries);
+}
+
 /// "name=value" pairs in collection order, separated by ";": the order is
 /// part of what the helpers promise.
 inline QString listOf(const PropertyCollection& properties)

@@ -1,15 +1,13 @@
 // The XPath field: its button opens the expression editor only when there is
 // sample data to build against, and only OK changes the text.
-#include "fakedocumentinformation.h"
 #include "frame/win32constants.h"
 #include "modalanswerer.h"
 #include "recordingmessageboxfactory.h"
+#include "sampledocument.h"
 #include "testregistry.h"
-#include "xml/model/samplexml.h"
 #include "xml/widgets/xpathctrl.h"
 #include "xml/widgets/xpatheditdlg.h"
 
-#include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,25 +17,6 @@ using TestSupport::FakeDocumentInformation;
 using TestSupport::ModalAnswerer;
 
 namespace {
-
-SmartPtr<FakeDocumentInformation> documentWithSample(const QTemporaryDir& dir, bool loaded)
-{
-    const QString path = dir.filePath(QStringLiteral("sample.xml"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qFatal("cannot write the sample");
-    }
-    file.write("<invoice><line><price>2</price></line></invoice>");
-    file.close();
-    auto document = makeSmart<FakeDocumentInformation>();
-    if (loaded) {
-        auto sample = makeSmart<SampleXml>();
-        sample->load(path, DatasourceType::XmlFile);
-        document->setSampleXml(sample);
-        document->setHasSampleData(true);
-    }
-    return document;
-}
 
 // A window holding the field, as a dialog would.
 struct Host
@@ -73,7 +52,7 @@ private Q_SLOTS:
     void buttonEditsTheExpressionInContext()
     {
         QTemporaryDir dir;
-        Host host(new XPathCtrl(documentWithSample(dir, true), QStringLiteral("/invoice/line")));
+        Host host(new XPathCtrl(TestSupport::documentWithSample(dir), QStringLiteral("/invoice/line")));
         host.field->setText(QStringLiteral("price"));
         QString seenContext;
         QString seenExpression;
@@ -97,7 +76,7 @@ private Q_SLOTS:
         QTemporaryDir dir;
         TestSupport::RecordingMessageBoxFactory messages;
         messages.answerWith({Win32::IDYES}); // yes, discard the change
-        Host host(new XPathCtrl(documentWithSample(dir, true), QStringLiteral("/")));
+        Host host(new XPathCtrl(TestSupport::documentWithSample(dir), QStringLiteral("/")));
         host.field->setText(QStringLiteral("count(//line)"));
         ModalAnswerer answer;
         answer.onNext<XPathEditDlg>([](XPathEditDlg* editor) {
@@ -120,9 +99,8 @@ private Q_SLOTS:
     void buttonDoesNothingWithoutSample()
     {
         QFETCH(bool, withDocument);
-        QTemporaryDir dir;
         Host host(new XPathCtrl(withDocument
-                                    ? SmartPtr<IDocumentInformation>(documentWithSample(dir, false))
+                                    ? SmartPtr<IDocumentInformation>(makeSmart<FakeDocumentInformation>())
                                     : SmartPtr<IDocumentInformation>(),
                                 QStringLiteral("/")));
         host.field->setText(QStringLiteral("a"));

@@ -1,15 +1,13 @@
 // The expression editor as a user drives it: navigating the sample, inserting
 // from the lists and the toolbar, undo, the check, and the questions of OK
 // and Cancel.
-#include "fakedocumentinformation.h"
 #include "frame/win32constants.h"
 #include "recordingmessageboxfactory.h"
+#include "sampledocument.h"
 #include "testregistry.h"
-#include "xml/model/samplexml.h"
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QAction>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -39,21 +37,10 @@ QString text(unsigned id)
 // A small invoice on disk, loaded the way the host loads its sample.
 SmartPtr<FakeDocumentInformation> invoiceDocument(const QTemporaryDir& dir)
 {
-    const QString path = dir.filePath(QStringLiteral("invoice.xml"));
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        qFatal("cannot write the sample");
-    }
-    file.write("<invoice number=\"7\">\n"
-               "  <line id=\"1\"><price>12.50</price><name>Pen</name></line>\n"
-               "  <line id=\"2\"><price>3</price></line>\n"
-               "</invoice>\n");
-    file.close();
-    auto sample = makeSmart<SampleXml>();
-    sample->load(path, DatasourceType::XmlFile);
-    auto document = makeSmart<FakeDocumentInformation>();
-    document->setSampleXml(sample);
-    document->setHasSampleData(true);
+    auto document = TestSupport::documentWithSample(dir, "<invoice number=\"7\">\n"
+                                                         "  <line id=\"1\"><price>12.50</price><name>Pen</name></line>\n"
+                                                         "  <line id=\"2\"><price>3</price></line>\n"
+                                                         "</invoice>\n");
     document->setVariables({KMBVariable("total", "sum(//price)"), KMBVariable("currency", "'A&B'"),
                             KMBVariable("none", "")});
     document->setScripts(
