@@ -219,7 +219,7 @@ DialogEntry insertBarcodeEntry()
     return {
         QStringLiteral("InsertBarcodeDlg"),
         DialogEntry::Menu::Insert,
-        DialogCommands::tr("&Barcode..."),
+        DialogCommands::tr("Ba&rcode..."),
         [](DesignerWindow& window) { runBarcodeDialog(window, false); },
         CommandNeeds::flowBlock,
         {shot(QStringLiteral("InsertBarcodeDlg"), "Code128", "0", QStringLiteral("Hello World!")),
@@ -248,7 +248,7 @@ DialogEntry editBarcodeEntry()
 {
     return {QStringLiteral("FormatBarcode"),
             DialogEntry::Menu::Format,
-            DialogCommands::tr("Bar&code..."),
+            DialogCommands::tr("B&arcode..."),
             [](DesignerWindow& window) { runBarcodeDialog(window, true); },
             needsBarcode,
             {}};

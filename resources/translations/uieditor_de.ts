@@ -56,6 +56,57 @@
         </message>
     </context>
     <context>
+        <name>BarcodeRejection</name>
+        <message>
+            <source>digits only</source>
+            <translation>nur Ziffern</translation>
+        </message>
+        <message>
+            <source>ASCII only</source>
+            <translation>nur ASCII</translation>
+        </message>
+        <message>
+            <source>Latin-1 only</source>
+            <translation>nur Latin-1</translation>
+        </message>
+        <message>
+            <source>digits and %1 only</source>
+            <translation>nur Ziffern und %1</translation>
+        </message>
+        <message>
+            <source>The value is too long.</source>
+            <translation>Der Wert ist zu lang.</translation>
+        </message>
+        <message>
+            <source>The value is too long (at most %1 characters).</source>
+            <translation>Der Wert ist zu lang (höchstens %1 Zeichen).</translation>
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode.</source>
+            <translation>Der Wert enthält ein Zeichen, das dieser Typ nicht codieren kann.</translation>
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode (%1).</source>
+            <translation>Der Wert enthält ein Zeichen, das dieser Typ nicht codieren kann (%1).</translation>
+        </message>
+        <message>
+            <source>The check digit is wrong.</source>
+            <translation>Die Prüfziffer ist falsch.</translation>
+        </message>
+        <message>
+            <source>The value is empty.</source>
+            <translation>Der Wert ist leer.</translation>
+        </message>
+        <message>
+            <source>The value has the wrong number of digits.</source>
+            <translation>Der Wert hat die falsche Anzahl Ziffern.</translation>
+        </message>
+        <message>
+            <source>The value is not a sequence of hexadecimal byte pairs.</source>
+            <translation>Der Wert ist keine Folge hexadezimaler Bytepaare.</translation>
+        </message>
+    </context>
+    <context>
         <name>BordersBackgroundDlg</name>
         <message>
             <source>Borders and Background</source>
@@ -672,6 +723,26 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>&amp;Table...</source>
             <translation>&amp;Tabelle...</translation>
         </message>
+        <message>
+            <source>Edit Barcode</source>
+            <translation>Barcode bearbeiten</translation>
+        </message>
+        <message>
+            <source>Insert Barcode</source>
+            <translation>Barcode einfügen</translation>
+        </message>
+        <message>
+            <source>Select a barcode (km:barcode) first.</source>
+            <translation>Wählen Sie zuerst einen Barcode (km:barcode).</translation>
+        </message>
+        <message>
+            <source>Ba&amp;rcode...</source>
+            <translation>Ba&amp;rcode...</translation>
+        </message>
+        <message>
+            <source>B&amp;arcode...</source>
+            <translation>Bar&amp;code...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -991,6 +1062,69 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Select an object in a flow to format its text.</source>
             <translation>Wählen Sie ein Objekt in einem Textfluss aus, um seinen Text zu formatieren.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertBarcodeDlg</name>
+        <message>
+            <source>Insert Barcode</source>
+            <translation>Barcode einfügen</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Eigenschaften</translation>
+        </message>
+        <message>
+            <source>Barcode &amp;Type:</source>
+            <translation>Barcode-&amp;Typ:</translation>
+        </message>
+        <message>
+            <source>&amp;Value:</source>
+            <translation>&amp;Wert:</translation>
+        </message>
+        <message>
+            <source>&amp;Draw Text</source>
+            <translation>Text &amp;zeichnen</translation>
+        </message>
+        <message>
+            <source>&amp;Hex Value</source>
+            <translation>&amp;Hexadezimalwert</translation>
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation>Drehung</translation>
+        </message>
+        <message>
+            <source>&amp;0° (None)</source>
+            <translation>&amp;0° (Keine)</translation>
+        </message>
+        <message>
+            <source>&amp;90° (To Right)</source>
+            <translation>&amp;90° (Nach rechts)</translation>
+        </message>
+        <message>
+            <source>&amp;180°(Reverse)</source>
+            <translation>&amp;180° (Umgekehrt)</translation>
+        </message>
+        <message>
+            <source>&amp;270°(To Left)</source>
+            <translation>&amp;270° (Nach links)</translation>
+        </message>
+        <message>
+            <source>&amp;Preview</source>
+            <translation>&amp;Vorschau</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Beschreibung</translation>
+        </message>
+        <message>
+            <source>Please select barcode type.</source>
+            <translation>Bitte wählen Sie den Barcode-Typ.</translation>
         </message>
     </context>
     <context>

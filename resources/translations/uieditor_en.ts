@@ -56,6 +56,57 @@
         </message>
     </context>
     <context>
+        <name>BarcodeRejection</name>
+        <message>
+            <source>digits only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ASCII only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Latin-1 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>digits and %1 only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is too long.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is too long (at most %1 characters).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode (%1).</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The check digit is wrong.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is empty.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value has the wrong number of digits.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The value is not a sequence of hexadecimal byte pairs.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>BordersBackgroundDlg</name>
         <message>
             <source>Borders and Background</source>
@@ -667,6 +718,26 @@ Choose No to design a table of your own.</source>
             <source>&amp;Table...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Edit Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a barcode (km:barcode) first.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ba&amp;rcode...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>B&amp;arcode...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -985,6 +1056,69 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Select an object in a flow to format its text.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertBarcodeDlg</name>
+        <message>
+            <source>Insert Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Barcode &amp;Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Value:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Draw Text</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Hex Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;0° (None)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;90° (To Right)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;180°(Reverse)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;270°(To Left)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Preview</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Description</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Please select barcode type.</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -56,6 +56,57 @@
         </message>
     </context>
     <context>
+        <name>BarcodeRejection</name>
+        <message>
+            <source>digits only</source>
+            <translation>chiffres uniquement</translation>
+        </message>
+        <message>
+            <source>ASCII only</source>
+            <translation>ASCII uniquement</translation>
+        </message>
+        <message>
+            <source>Latin-1 only</source>
+            <translation>Latin-1 uniquement</translation>
+        </message>
+        <message>
+            <source>digits and %1 only</source>
+            <translation>chiffres et %1 uniquement</translation>
+        </message>
+        <message>
+            <source>The value is too long.</source>
+            <translation>La valeur est trop longue.</translation>
+        </message>
+        <message>
+            <source>The value is too long (at most %1 characters).</source>
+            <translation>La valeur est trop longue (%1 caractères au plus).</translation>
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode.</source>
+            <translation>La valeur contient un caractère que ce type ne peut pas coder.</translation>
+        </message>
+        <message>
+            <source>The value holds a character this type cannot encode (%1).</source>
+            <translation>La valeur contient un caractère que ce type ne peut pas coder (%1).</translation>
+        </message>
+        <message>
+            <source>The check digit is wrong.</source>
+            <translation>Le chiffre de contrôle est faux.</translation>
+        </message>
+        <message>
+            <source>The value is empty.</source>
+            <translation>La valeur est vide.</translation>
+        </message>
+        <message>
+            <source>The value has the wrong number of digits.</source>
+            <translation>La valeur n'a pas le bon nombre de chiffres.</translation>
+        </message>
+        <message>
+            <source>The value is not a sequence of hexadecimal byte pairs.</source>
+            <translation>La valeur n'est pas une suite de paires d'octets hexadécimaux.</translation>
+        </message>
+    </context>
+    <context>
         <name>BordersBackgroundDlg</name>
         <message>
             <source>Borders and Background</source>
@@ -672,6 +723,26 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>&amp;Table...</source>
             <translation>&amp;Tableau...</translation>
         </message>
+        <message>
+            <source>Edit Barcode</source>
+            <translation>Modifier le code-barres</translation>
+        </message>
+        <message>
+            <source>Insert Barcode</source>
+            <translation>Insérer un code-barres</translation>
+        </message>
+        <message>
+            <source>Select a barcode (km:barcode) first.</source>
+            <translation>Sélectionnez d'abord un code-barres (km:barcode).</translation>
+        </message>
+        <message>
+            <source>Ba&amp;rcode...</source>
+            <translation>&amp;Code-barres...</translation>
+        </message>
+        <message>
+            <source>B&amp;arcode...</source>
+            <translation>&amp;Code-barres...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -991,6 +1062,69 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Select an object in a flow to format its text.</source>
             <translation>Sélectionnez un objet d'un flux pour en mettre le texte en forme.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertBarcodeDlg</name>
+        <message>
+            <source>Insert Barcode</source>
+            <translation>Insérer un code-barres</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
+        </message>
+        <message>
+            <source>Properties</source>
+            <translation>Propriétés</translation>
+        </message>
+        <message>
+            <source>Barcode &amp;Type:</source>
+            <translation>&amp;Type de code-barres :</translation>
+        </message>
+        <message>
+            <source>&amp;Value:</source>
+            <translation>&amp;Valeur :</translation>
+        </message>
+        <message>
+            <source>&amp;Draw Text</source>
+            <translation>&amp;Dessiner le texte</translation>
+        </message>
+        <message>
+            <source>&amp;Hex Value</source>
+            <translation>Valeur &amp;hexadécimale</translation>
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation>Rotation</translation>
+        </message>
+        <message>
+            <source>&amp;0° (None)</source>
+            <translation>&amp;0° (Aucune)</translation>
+        </message>
+        <message>
+            <source>&amp;90° (To Right)</source>
+            <translation>&amp;90° (Vers la droite)</translation>
+        </message>
+        <message>
+            <source>&amp;180°(Reverse)</source>
+            <translation>&amp;180° (Inversé)</translation>
+        </message>
+        <message>
+            <source>&amp;270°(To Left)</source>
+            <translation>&amp;270° (Vers la gauche)</translation>
+        </message>
+        <message>
+            <source>&amp;Preview</source>
+            <translation>A&amp;perçu</translation>
+        </message>
+        <message>
+            <source>Description</source>
+            <translation>Description</translation>
+        </message>
+        <message>
+            <source>Please select barcode type.</source>
+            <translation>Veuillez choisir le type de code-barres.</translation>
         </message>
     </context>
     <context>
