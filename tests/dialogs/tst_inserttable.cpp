@@ -290,7 +290,8 @@ private Q_SLOTS:
         QCOMPARE(table.children.last().name, u"fo:table-footer"_s);
         QCOMPARE(table.all(u"fo:table-body"_s).first().children.size(), 2);
         for (const QString& section : {u"fo:table-header"_s, u"fo:table-body"_s, u"fo:table-footer"_s}) {
-            for (const Element& row : table.all(section).first().children) {
+            const QList<Element> rows = table.all(section).first().children; // the list `all` makes is temporary
+            for (const Element& row : rows) {
                 QCOMPARE(row.attributes.value(u"display-align"_s), vertical.isEmpty() ? u"middle"_s : vertical);
                 QCOMPARE(row.children.size(), 3);
                 for (const Element& cell : row.children) {
