@@ -5,37 +5,18 @@
 //   QT_QPA_PLATFORM=offscreen build-dev/bench/bench_barcode -median 11
 #include "controls/staticpreview.h"
 #include "dialogs/insert/insertbarcodedlg.h"
+#include "paintwatcher.h"
 
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QTest>
 
 namespace {
-
-class PaintWatcher : public QObject
-{
-public:
-    explicit PaintWatcher(QWidget* watched) { watched->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
 
 bool pickAndWaitForPaint(QComboBox* types, const QString& type, QWidget* preview)
 {
     PaintWatcher watcher(preview);
     types->setCurrentIndex(types->findText(type));
-    QElapsedTimer timer;
-    timer.start();
-    while (!watcher.painted && timer.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-    }
-    return watcher.painted;
+    return watcher.waitUntilPainted();
 }
 
 } // namespace

@@ -6,49 +6,17 @@
 #include "bundledsamples.h"
 #include "designerwindow.h"
 #include "outside/core/namespaces.h"
+#include "paintwatcher.h"
 #include "templatepreview.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUndoStack>
-
-namespace {
-
-// Notes when `watched` has been painted: the event loop turn that delivered
-// the paint event has finished painting by the time it returns.
-class PaintWatcher : public QObject
-{
-public:
-    explicit PaintWatcher(QWidget* watched) { watched->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-bool waitUntilPainted(PaintWatcher& watcher)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!watcher.painted && timer.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-    }
-    const bool painted = watcher.painted;
-    watcher.painted = false;
-    return painted;
-}
-
-} // namespace
 
 class BenchDesigner : public QObject
 {
@@ -82,7 +50,7 @@ private Q_SLOTS:
             PaintWatcher watcher(window.preview());
             window.openTemplate(m_invoice);
             window.show();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
         }
         QVERIFY(painted);
     }
@@ -156,9 +124,9 @@ private Q_SLOTS:
                                                    return colour;
                                                }());
             QCoreApplication::processEvents();
-            watcher.painted = false;
+            watcher.reset();
             window.undoAction()->trigger();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
         }
         QVERIFY(painted);
     }

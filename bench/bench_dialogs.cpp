@@ -7,43 +7,13 @@
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "dialogs/format/fonteditordlg.h"
 #include "dialogs/format/paragrapheditdlg.h"
+#include "paintwatcher.h"
 #include "templatedocument.h"
 
 #include <QApplication>
 #include <QColorDialog>
-#include <QElapsedTimer>
 #include <QFontDialog>
 #include <QTest>
-
-namespace {
-
-// Notes when `watched` has been painted: the event loop turn that delivered
-// the paint event has finished painting by the time it returns.
-class PaintWatcher : public QObject
-{
-public:
-    explicit PaintWatcher(QWidget* watched) { watched->installEventFilter(this); }
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        painted = painted || event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-bool waitUntilPainted(const PaintWatcher& watcher)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!watcher.painted && timer.elapsed() < 5000) {
-        QCoreApplication::processEvents();
-    }
-    return watcher.painted;
-}
-
-} // namespace
 
 class BenchDialogs : public QObject
 {
@@ -64,7 +34,7 @@ private Q_SLOTS:
             BordersBackgroundDlg dialog{SmartPtr<IDocumentInformation>(document)};
             PaintWatcher watcher(dialog.preview());
             dialog.show();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
             dialog.hide();
         }
         QVERIFY(painted);
@@ -89,7 +59,7 @@ private Q_SLOTS:
             dialog.setProprietiesForParagraph(&edited);
             PaintWatcher watcher(dialog.preview());
             dialog.show();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
             dialog.hide();
         }
         QVERIFY(painted);
@@ -111,7 +81,7 @@ private Q_SLOTS:
             dialog.setProperties(properties);
             PaintWatcher watcher(dialog.preview());
             dialog.show();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
             dialog.hide();
         }
         QVERIFY(painted);
@@ -126,7 +96,7 @@ private Q_SLOTS:
             dialog.setOption(QFontDialog::DontUseNativeDialog);
             PaintWatcher watcher(&dialog);
             dialog.show();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
             dialog.hide();
         }
         QVERIFY(painted);
@@ -141,7 +111,7 @@ private Q_SLOTS:
             dialog.setOption(QColorDialog::DontUseNativeDialog);
             PaintWatcher watcher(&dialog);
             dialog.show();
-            painted = painted && waitUntilPainted(watcher);
+            painted = painted && watcher.waitUntilPainted();
             dialog.hide();
         }
         QVERIFY(painted);
