@@ -5,6 +5,7 @@
 #include "dialogs/format/backgroundpage.h"
 #include "dialogs/format/bordersbackgroundattributes.h"
 #include "dialogs/format/borderspage.h"
+#include "dialogs/format/formatpreviewpage.h"
 #include "dialogs/format/paddingpage.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
@@ -37,24 +38,8 @@ void expandReadableShorthands(PropertyCollection& properties)
 
 // A small page: a block of the sample word with an inline in its middle, and
 // empty blocks below so that a flow's background shows as an area.
-const char* const PreviewTemplate =
-    "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
-    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-    "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
-    "xmlns:km=\"http://www.varnel.com/km/1.0\" xmlns:zc=\"http://www.varnel.com/2008/zc\" "
-    "xmlns:svg=\"http://www.w3.org/2000/svg\" fo:font-family=\"Times\" fo:font-size=\"12pt\">\n"
-    "<fo:layout-master-set>\n"
-    "<fo:simple-page-master master-name=\"all-pages\" page-height=\"265px\" page-width=\"250px\">\n"
-    "<fo:region-body region-name=\"xsl-region-body\" margin=\"15px\"/>\n"
-    "</fo:simple-page-master>\n"
-    "</fo:layout-master-set>\n"
-    "<fo:page-sequence master-reference=\"all-pages\">\n"
-    "<fo:flow flow-name=\"xsl-region-body\" {0}>\n"
-    "<fo:block {1}>{3} <fo:inline {2}>{3}.</fo:inline> {3}.</fo:block>\n"
-    "{4}"
-    "</fo:flow>\n"
-    "</fo:page-sequence>\n"
-    "</fo:root>\n";
+const char* const PreviewContent = "<fo:block {0}>{2} <fo:inline {1}>{2}.</fo:inline> {2}.</fo:block>\n"
+                                   "{3}";
 
 Core::String emptyBlocks()
 {
@@ -278,8 +263,9 @@ Core::String BordersBackgroundDlg::previewDocument() const
     const bool onFlow = !m_data.getElementName().isEmpty() || target == "flow";
     const bool onBlock = !onFlow && target == "block";
     const Core::String word = Core::String::formatS(63036).toQString().toHtmlEscaped();
-    return Core::Format::format(PreviewTemplate, onFlow ? attributes : Core::String(),
-                                onBlock ? attributes : Core::String(),
-                                onFlow || onBlock ? Core::String() : attributes, word,
-                                emptyBlocks());
+    return FormatPreviewPage::document(
+        250, 265,
+        Core::Format::format(PreviewContent, onBlock ? attributes : Core::String(),
+                             onFlow || onBlock ? Core::String() : attributes, word, emptyBlocks()),
+        onFlow ? attributes : Core::String());
 }

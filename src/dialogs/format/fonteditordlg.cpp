@@ -4,6 +4,7 @@
 #include "controls/fontcombobox.h"
 #include "controls/simplecombobox.h"
 #include "controls/staticpreview.h"
+#include "dialogs/format/formatpreviewpage.h"
 #include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "outside/core/coreformat.h"
@@ -20,24 +21,6 @@ constexpr int FontPreviewId = 11302;
 constexpr int SmallestSize = 1;
 constexpr int LargestSize = 1638;
 
-const char* const FontPreviewTemplate =
-    "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
-    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-    "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
-    "xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
-    "xmlns:km=\"http://www.varnel.com/km/1.0\" xmlns:zc=\"http://www.varnel.com/2008/zc\" "
-    "xmlns:svg=\"http://www.w3.org/2000/svg\" font-family=\"Times\" font-size=\"12pt\">\n"
-    "<fo:layout-master-set>\n"
-    "<fo:simple-page-master master-name=\"all-pages\" page-height=\"120px\" page-width=\"660px\">\n"
-    "<fo:region-body region-name=\"xsl-region-body\" margin=\"15px\"/>\n"
-    "</fo:simple-page-master>\n"
-    "</fo:layout-master-set>\n"
-    "<fo:page-sequence master-reference=\"all-pages\">\n"
-    "<fo:flow flow-name=\"xsl-region-body\">\n"
-    "<fo:block {0}>{1}</fo:block>\n"
-    "</fo:flow>\n"
-    "</fo:page-sequence>\n"
-    "</fo:root>\n";
 
 std::map<int, QString> styleEntries()
 {
@@ -396,5 +379,6 @@ void FontEditorDlg::updatePreview()
 {
     const Core::String word = Core::String::formatS(63036).toQString().toHtmlEscaped();
     m_preview->openFromString(
-        Core::Format::format(FontPreviewTemplate, m_properties.getPropertiesString(), word));
+        FormatPreviewPage::document(
+            660, 120, Core::Format::format("<fo:block {0}>{1}</fo:block>\n", m_properties.getPropertiesString(), word)));
 }

@@ -1,6 +1,7 @@
 #include "dialogs/format/paragrapheditdlg.h"
 
 #include "controls/staticpreview.h"
+#include "dialogs/format/formatpreviewpage.h"
 #include "dialogs/format/paragraphalignindentpage.h"
 #include "dialogs/format/paragraphbreakshyphenpage.h"
 #include "outside/core/coreformat.h"
@@ -14,26 +15,9 @@ constexpr int ParagraphPreviewId = 9005;
 // The edited block between two grey neighbours, so that its indents and the
 // space around it show against the text before and after. The sample words
 // are separated, or they would make one word that no alignment can move.
-const char* const ParagraphPreviewTemplate =
-    "<?xml version=\"1.0\" encoding=\"UTF-16\"?>\n"
-    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
-    "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\" "
-    "xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
-    "xmlns:km=\"http://www.varnel.com/km/1.0\" xmlns:zc=\"http://www.varnel.com/2008/zc\" "
-    "xmlns:svg=\"http://www.w3.org/2000/svg\" fo:font-family=\"Times\" fo:font-size=\"12pt\">\n"
-    "<fo:layout-master-set>\n"
-    "<fo:simple-page-master master-name=\"all-pages\" page-height=\"{0}px\" page-width=\"360px\">\n"
-    "<fo:region-body region-name=\"xsl-region-body\" margin=\"15px\"/>\n"
-    "</fo:simple-page-master>\n"
-    "</fo:layout-master-set>\n"
-    "<fo:page-sequence master-reference=\"all-pages\">\n"
-    "<fo:flow flow-name=\"xsl-region-body\">\n"
-    "<fo:block fo:color=\"#a0a0a0\">{2}</fo:block>\n"
-    "<fo:block {1}>{3}</fo:block>\n"
-    "<fo:block fo:color=\"#a0a0a0\">{2}</fo:block>\n"
-    "</fo:flow>\n"
-    "</fo:page-sequence>\n"
-    "</fo:root>\n";
+const char* const ParagraphPreviewContent = "<fo:block fo:color=\"#a0a0a0\">{1}</fo:block>\n"
+                                            "<fo:block {0}>{2}</fo:block>\n"
+                                            "<fo:block fo:color=\"#a0a0a0\">{1}</fo:block>\n";
 
 constexpr int PreviewPageHeight = 200;
 
@@ -137,6 +121,6 @@ Core::String ParagraphEditDlg::previewDocument() const
 {
     const Core::String attributes =
         m_paragraph ? m_paragraph->getPropertiesString() : Core::String();
-    return Core::Format::format(ParagraphPreviewTemplate, PreviewPageHeight, attributes, words(8),
-                                words(10));
+    return FormatPreviewPage::document(
+        360, PreviewPageHeight, Core::Format::format(ParagraphPreviewContent, attributes, words(8), words(10)));
 }
