@@ -9,6 +9,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         fontEntry(),
         paragraphEntry(),
         cellMarginsEntry(),
+        fieldFormatEntry(),
         conditionalBlockEntry(),
         conditionalInlineEntry(),
         editBarcodeEntry(),

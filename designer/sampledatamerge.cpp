@@ -1,5 +1,6 @@
 #include "sampledatamerge.h"
 
+#include "dialogs/field/fieldvalueformatter.h"
 #include "outside/core/coreexception.h"
 #include "outside/core/namespaces.h"
 #include "outside/dom/xmlattribute.h"
@@ -75,7 +76,9 @@ void SampleDataMerge::fill(Xml::Element field, const Xml::Node& context)
     } else if (value->trimmed().isEmpty()) {
         field.get_parent().remove_child(field); // an empty value prints nothing
     } else {
-        field.set_content(*value);
+        // The value as it prints: through the field's format, if it has one.
+        field.set_content(Core::String(FieldValueFormatter::format(
+            field.get_attribute_value("format").toQString(), value->toQString())));
     }
 }
 

@@ -1,0 +1,79 @@
+#include "dialogs/field/customnumbersettings.h"
+
+#include "dialogs/field/fieldformatcatalogue.h"
+#include "dialogs/field/numberpatternlayout.h"
+
+#include <algorithm>
+
+namespace {
+
+template <class Choices>
+bool offers(const Choices& choices, const QString& value)
+{
+    return std::any_of(choices.begin(), choices.end(),
+                       [&value](const auto& choice) { return choice.value == value; });
+}
+
+} // namespace
+
+QString CustomNumberSettings::digitPattern() const
+{
+    QString pattern;
+    const int last = leadingZeros + 3;
+    for (int i = 0; i <= last; ++i) {
+        const QString digit = i < leadingZeros ? QStringLiteral("0") : QStringLiteral("#");
+        if (!thousands.isEmpty() && (i + 1) % 3 == 0 && i != last) {
+            pattern.prepend(thousands + digit);
+        } else {
+            pattern.prepend(digit);
+        }
+    }
+    pattern += decimal;
+    pattern += decimalPlaces > 0 ? QString(decimalPlaces, u'0') : QStringLiteral("#");
+    if (symbol.isEmpty()) {
+        return pattern;
+    }
+    return symbolAfter ? pattern + symbol : symbol + pattern;
+}
+
+NumberFormat CustomNumberSettings::toFormat() const
+{
+    return NumberFormat{digitPattern(), thousands, decimal, sign};
+}
+
+CustomNumberSettings CustomNumberSettings::from(const NumberFormat& format, bool currency)
+{
+    CustomNumberSettings settings;
+    const NumberPatternLayout layout = NumberPatternLayout::of(format);
+    if (offers(FieldFormatCatalogue::decimalSeparators(), layout.decimal)) {
+        settings.decimal = layout.decimal;
+    }
+    if (offers(FieldFormatCatalogue::thousandsSeparators(), layout.thousands)) {
+        settings.thousands = layout.thousands;
+    }
+    if (offers(FieldFormatCatalogue::signs(), format.sign)) {
+        settings.sign = format.sign;
+    }
+    settings.leadingZeros = std::min(layout.minimumIntegerDigits(), maximumDigits);
+    settings.decimalPlaces = std::min(layout.minimumFractionDigits(), maximumDigits);
+    if (currency) {
+        // The longest symbol that fits: "R$" rather than "$".
+        QString before;
+        QString after;
+        for (const QString& currencyText : FieldFormatCatalogue::currencies()) {
+            const QString symbol = FieldFormatCatalogue::symbolOf(currencyText);
+            if (layout.prefix.endsWith(symbol) && symbol.size() > before.size()) {
+                before = symbol;
+            }
+            if (layout.suffix.startsWith(symbol) && symbol.size() > after.size()) {
+                after = symbol;
+            }
+        }
+        settings.symbolAfter = after.size() >= before.size();
+        settings.symbol = settings.symbolAfter ? after : before;
+        if (settings.symbol.isEmpty()) {
+            settings.symbol = FieldFormatCatalogue::symbolOf(FieldFormatCatalogue::currencies().constFirst());
+        }
+    }
+    return settings;
+}
