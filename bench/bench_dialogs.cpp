@@ -4,6 +4,7 @@
 // yardstick. Run offscreen with the median of several runs:
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_dialogs -median 21
 #include "controls/staticpreview.h"
+#include "dialogs/field/formatfielddlg.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "dialogs/format/fonteditordlg.h"
 #include "dialogs/format/paragrapheditdlg.h"
@@ -33,6 +34,21 @@ private Q_SLOTS:
         {
             BordersBackgroundDlg dialog{SmartPtr<IDocumentInformation>(document)};
             PaintWatcher watcher(dialog.preview());
+            dialog.show();
+            painted = painted && watcher.waitUntilPainted();
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
+    void formatFieldOnACustomCurrency()
+    {
+        // The currency page with its preview, the page with the most controls.
+        bool painted = true;
+        QBENCHMARK
+        {
+            FormatFieldDlg dialog(QStringLiteral("currency:##,##0.00€ th:. dec:, sign:CR"), true);
+            PaintWatcher watcher(&dialog);
             dialog.show();
             painted = painted && watcher.waitUntilPainted();
             dialog.hide();

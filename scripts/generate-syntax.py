@@ -683,7 +683,7 @@ fo("retrieve-table-marker", "Shows the content of a table marker in a header or 
 # ---------------------------------------------------------------------------
 KMB_ATTRIBUTES = {
     "xpath": ("string", "xpath", "Data", "The XPath of the data, relative to the context."),
-    "format": ("string", "format", "Data", "How the value is formatted, as date: followed by a date pattern."),
+    "format": ("string", "format", "Data", "How the value prints: number:, currency:, date:, phone: or custom: followed by its pattern."),
     "sort": ("string", "sort", "Data", "The sort criteria: s:select dt:type or:order co:case;..."),
     "group-context": ("string", "xpath", "Data", "The nodes whose rows form one group, relative to the repeat."),
     "group-by": ("string", "xpath", "Data", "The expression the rows of one group share, relative to the group context."),

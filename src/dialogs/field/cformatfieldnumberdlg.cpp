@@ -45,8 +45,10 @@ CFormatFieldNumberDlg::CFormatFieldNumberDlg(bool currency, QWidget* parent)
     fill(m_ui->decimalSeparatorCombo, FieldFormatCatalogue::decimalSeparators());
     fill(m_ui->thousandSeparatorCombo, FieldFormatCatalogue::thousandsSeparators());
     fill(m_ui->minusSignCombo, FieldFormatCatalogue::signs());
-    for (const QString& entry : FieldFormatCatalogue::currencies()) {
-        m_ui->currencySymbolCombo->addItem(entry, FieldFormatCatalogue::symbolOf(entry));
+    const QStringList currencies = FieldFormatCatalogue::currencies();
+    const QStringList symbols = FieldFormatCatalogue::currencySymbols();
+    for (qsizetype i = 0; i < currencies.size(); ++i) {
+        m_ui->currencySymbolCombo->addItem(currencies[i], symbols[i]);
     }
     m_ui->currencyPositionCombo->addItem(Core::String::formatS(AfterText).toQString(), true);
     m_ui->currencyPositionCombo->addItem(Core::String::formatS(BeforeText).toQString(), false);

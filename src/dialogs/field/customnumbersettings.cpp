@@ -58,21 +58,24 @@ CustomNumberSettings CustomNumberSettings::from(const NumberFormat& format, bool
     settings.decimalPlaces = std::min(layout.minimumFractionDigits(), maximumDigits);
     if (currency) {
         // The longest symbol that fits: "R$" rather than "$".
+        // A blank between symbol and digits, as people write it, does not hide the symbol.
+        const QString prefix = layout.prefix.trimmed();
+        const QString suffix = layout.suffix.trimmed();
         QString before;
         QString after;
-        for (const QString& currencyText : FieldFormatCatalogue::currencies()) {
-            const QString symbol = FieldFormatCatalogue::symbolOf(currencyText);
-            if (layout.prefix.endsWith(symbol) && symbol.size() > before.size()) {
+        const QStringList symbols = FieldFormatCatalogue::currencySymbols();
+        for (const QString& symbol : symbols) {
+            if (prefix.endsWith(symbol) && symbol.size() > before.size()) {
                 before = symbol;
             }
-            if (layout.suffix.startsWith(symbol) && symbol.size() > after.size()) {
+            if (suffix.startsWith(symbol) && symbol.size() > after.size()) {
                 after = symbol;
             }
         }
         settings.symbolAfter = after.size() >= before.size();
         settings.symbol = settings.symbolAfter ? after : before;
         if (settings.symbol.isEmpty()) {
-            settings.symbol = FieldFormatCatalogue::symbolOf(FieldFormatCatalogue::currencies().constFirst());
+            settings.symbol = symbols.constFirst();
         }
     }
     return settings;

@@ -13,6 +13,39 @@ QString blankText()
     return FieldFormatCatalogue::tr("(space)");
 }
 
+// The symbol is the text before the first blank: the same in every language.
+constexpr const char* CurrencyNames[] = {
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "€ Euro"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "$ Dollar"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "¢ Cent"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₤ Lira"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "£ Pound"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "¥ Japanese yen"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "Ұ Chinese Renminbi yuan"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "^ Generic currency"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "฿ Thai baht"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₡ Colón"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₫ Vietnamese đồng"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "ƒ Aruban Florin"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₭ Lao kip"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₥ Mill"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₦ Nigerian naira"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "P Botswana pula"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "Q Guatemalan Quetzal"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "R South African rand"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "Sk Slovak koruna"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₨ Rupee"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "Rp rupiah in Indonesia"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "R$ Brazilian real"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "S/. Peruvian sol"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₮ Mongolian tögrög"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₩ Korean won"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "₪ Israeli new sheqel"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "Lm Malta Lira"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "Br Belarusian Rouble"),
+    QT_TRANSLATE_NOOP("FieldFormatCatalogue", "zł Polish Zloty"),
+};
+
 } // namespace
 
 std::vector<FieldFormatCatalogue::NumberRow> FieldFormatCatalogue::numberRows(bool currency)
@@ -64,35 +97,20 @@ std::vector<FieldFormatCatalogue::PatternRow> FieldFormatCatalogue::phoneRows()
 
 QStringList FieldFormatCatalogue::currencies()
 {
-    return {tr("€ Euro"),
-            tr("$ Dollar"),
-            tr("¢ Cent"),
-            tr("₤ Lira"),
-            tr("£ Pound"),
-            tr("¥ Japanese yen"),
-            tr("Ұ Chinese Renminbi yuan"),
-            tr("^ Generic currency"),
-            tr("฿ Thai baht"),
-            tr("₡ Colón"),
-            tr("₫ Vietnamese đồng"),
-            tr("ƒ Aruban Florin"),
-            tr("₭ Lao kip"),
-            tr("₥ Mill"),
-            tr("₦ Nigerian naira"),
-            tr("P Botswana pula"),
-            tr("Q Guatemalan Quetzal"),
-            tr("R South African rand"),
-            tr("Sk Slovak koruna"),
-            tr("₨ Rupee"),
-            tr("Rp rupiah in Indonesia"),
-            tr("R$ Brazilian real"),
-            tr("S/. Peruvian sol"),
-            tr("₮ Mongolian tögrög"),
-            tr("₩ Korean won"),
-            tr("₪ Israeli new sheqel"),
-            tr("Lm Malta Lira"),
-            tr("Br Belarusian Rouble"),
-            tr("zł Polish Zloty")};
+    QStringList names;
+    for (const char* name : CurrencyNames) {
+        names << tr(name);
+    }
+    return names;
+}
+
+QStringList FieldFormatCatalogue::currencySymbols()
+{
+    QStringList symbols;
+    for (const char* name : CurrencyNames) {
+        symbols << symbolOf(QString::fromUtf8(name));
+    }
+    return symbols;
 }
 
 QString FieldFormatCatalogue::symbolOf(const QString& currency)

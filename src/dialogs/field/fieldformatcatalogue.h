@@ -38,6 +38,8 @@ public:
     static std::vector<PatternRow> phoneRows();
     /// "€ Euro", "$ Dollar", ...: the symbol is the text before the first blank.
     static QStringList currencies();
+    /// The symbols of currencies(), in the same order, whatever the language.
+    static QStringList currencySymbols();
     static QString symbolOf(const QString& currency);
     static std::vector<Choice> decimalSeparators();
     /// The first is none ("").
