@@ -47,6 +47,12 @@ void exercise(const QString& text)
     }
     DateTimePattern::format(QDateTime(QDate(2008, 10, 24), QTime(15, 51, 36)), text);
 
+    // Opening the dialog costs a hundred times the rest: every 32nd input,
+    // starting with the first, so that a single input found replays it.
+    static unsigned inputs = 0;
+    if (inputs++ % 32 != 0) {
+        return;
+    }
     FormatFieldDlg dialog(text, true);
     dialog.show();
     dialog.accept();

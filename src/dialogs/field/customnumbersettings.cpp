@@ -7,11 +7,10 @@
 
 namespace {
 
-template <class Choices>
-bool offers(const Choices& choices, const QString& value)
+// One of the separators the page offers; "" is none.
+bool isSeparator(const QString& text)
 {
-    return std::any_of(choices.begin(), choices.end(),
-                       [&value](const auto& choice) { return choice.value == value; });
+    return text.size() == 1 && NumberPatternLayout::separatorCharacters().contains(text[0]);
 }
 
 } // namespace
@@ -45,13 +44,13 @@ CustomNumberSettings CustomNumberSettings::from(const NumberFormat& format, bool
 {
     CustomNumberSettings settings;
     const NumberPatternLayout layout = NumberPatternLayout::of(format);
-    if (offers(FieldFormatCatalogue::decimalSeparators(), layout.decimal)) {
+    if (isSeparator(layout.decimal)) {
         settings.decimal = layout.decimal;
     }
-    if (offers(FieldFormatCatalogue::thousandsSeparators(), layout.thousands)) {
+    if (isSeparator(layout.thousands)) {
         settings.thousands = layout.thousands;
     }
-    if (offers(FieldFormatCatalogue::signs(), format.sign)) {
+    if (format.sign == QLatin1StringView("CR") || format.sign == QLatin1StringView("()")) {
         settings.sign = format.sign;
     }
     settings.leadingZeros = std::min(layout.minimumIntegerDigits(), maximumDigits);
