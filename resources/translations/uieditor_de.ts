@@ -161,6 +161,125 @@
         </message>
     </context>
     <context>
+        <name>CFormatFieldCustomDlg</name>
+        <message>
+            <source>Create custom formatting:</source>
+            <translation>Benutzerdefinierte Formatierung erstellen:</translation>
+        </message>
+        <message>
+            <source>Use #  to extract characters from the input string.
+For example, to format a Social Security Number (SSN),
+use ###-##-####. 123456789 will become 123-45-6789.</source>
+            <translation>Verwenden Sie #, um Zeichen aus der Eingabe zu übernehmen.
+Um zum Beispiel eine Sozialversicherungsnummer (SSN) zu formatieren,
+verwenden Sie ###-##-####. Aus 123456789 wird 123-45-6789.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldDateDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation>Vordefiniert</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Beispiel</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Benutzerdefiniert</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldNoneDlg</name>
+        <message>
+            <source>No format. This will clear the format of the current field .</source>
+            <translation>Kein Format. Damit wird das Format des aktuellen Felds entfernt.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldNumberDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation>Vordefiniert</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Beispiel</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Benutzerdefiniert</translation>
+        </message>
+        <message>
+            <source>Decimal places:</source>
+            <translation>Dezimalstellen:</translation>
+        </message>
+        <message>
+            <source>Leading zeros:</source>
+            <translation>Führende Nullen:</translation>
+        </message>
+        <message>
+            <source>Decimal separator:</source>
+            <translation>Dezimaltrennzeichen:</translation>
+        </message>
+        <message>
+            <source>Thousand separator:</source>
+            <translation>Tausendertrennzeichen:</translation>
+        </message>
+        <message>
+            <source>Minus sign:</source>
+            <translation>Minuszeichen:</translation>
+        </message>
+        <message>
+            <source>Currency symbol:</source>
+            <translation>Währungssymbol:</translation>
+        </message>
+        <message>
+            <source>Currency Position:</source>
+            <translation>Position der Währung:</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+        <message>
+            <source>Positive:</source>
+            <translation>Positiv:</translation>
+        </message>
+        <message>
+            <source>Negative:</source>
+            <translation>Negativ:</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldPhoneDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation>Vordefiniert</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Beispiel</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Benutzerdefiniert</translation>
+        </message>
+    </context>
+    <context>
         <name>CellMarginsDlg</name>
         <message>
             <source>Cell Margins</source>
@@ -743,6 +862,18 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>B&amp;arcode...</source>
             <translation>Bar&amp;code...</translation>
         </message>
+        <message>
+            <source>Field Format</source>
+            <translation>Feldformat</translation>
+        </message>
+        <message>
+            <source>Select a data field (kmb:field) first.</source>
+            <translation>Wählen Sie zuerst ein Datenfeld (kmb:field).</translation>
+        </message>
+        <message>
+            <source>Fi&amp;eld Format...</source>
+            <translation>Fe&amp;ldformat...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -975,6 +1106,181 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
     </context>
     <context>
+        <name>FieldFormatCatalogue</name>
+        <message>
+            <source>(space)</source>
+            <translation>(Leerzeichen)</translation>
+        </message>
+        <message>
+            <source>€ Euro</source>
+            <translation>€ Euro</translation>
+        </message>
+        <message>
+            <source>$ Dollar</source>
+            <translation>$ Dollar</translation>
+        </message>
+        <message>
+            <source>¢ Cent</source>
+            <translation>¢ Cent</translation>
+        </message>
+        <message>
+            <source>₤ Lira</source>
+            <translation>₤ Lira</translation>
+        </message>
+        <message>
+            <source>£ Pound</source>
+            <translation>£ Pfund</translation>
+        </message>
+        <message>
+            <source>¥ Japanese yen</source>
+            <translation>¥ Japanischer Yen</translation>
+        </message>
+        <message>
+            <source>Ұ Chinese Renminbi yuan</source>
+            <translation>Ұ Chinesischer Renminbi Yuan</translation>
+        </message>
+        <message>
+            <source>^ Generic currency</source>
+            <translation>^ Allgemeine Währung</translation>
+        </message>
+        <message>
+            <source>฿ Thai baht</source>
+            <translation>฿ Thailändischer Baht</translation>
+        </message>
+        <message>
+            <source>₡ Colón</source>
+            <translation>₡ Colón</translation>
+        </message>
+        <message>
+            <source>₫ Vietnamese đồng</source>
+            <translation>₫ Vietnamesischer Đồng</translation>
+        </message>
+        <message>
+            <source>ƒ Aruban Florin</source>
+            <translation>ƒ Aruba-Florin</translation>
+        </message>
+        <message>
+            <source>₭ Lao kip</source>
+            <translation>₭ Laotischer Kip</translation>
+        </message>
+        <message>
+            <source>₥ Mill</source>
+            <translation>₥ Mill</translation>
+        </message>
+        <message>
+            <source>₦ Nigerian naira</source>
+            <translation>₦ Nigerianischer Naira</translation>
+        </message>
+        <message>
+            <source>P Botswana pula</source>
+            <translation>P Botswanischer Pula</translation>
+        </message>
+        <message>
+            <source>Q Guatemalan Quetzal</source>
+            <translation>Q Guatemaltekischer Quetzal</translation>
+        </message>
+        <message>
+            <source>R South African rand</source>
+            <translation>R Südafrikanischer Rand</translation>
+        </message>
+        <message>
+            <source>Sk Slovak koruna</source>
+            <translation>Sk Slowakische Krone</translation>
+        </message>
+        <message>
+            <source>₨ Rupee</source>
+            <translation>₨ Rupie</translation>
+        </message>
+        <message>
+            <source>Rp rupiah in Indonesia</source>
+            <translation>Rp Indonesische Rupiah</translation>
+        </message>
+        <message>
+            <source>R$ Brazilian real</source>
+            <translation>R$ Brasilianischer Real</translation>
+        </message>
+        <message>
+            <source>S/. Peruvian sol</source>
+            <translation>S/. Peruanischer Sol</translation>
+        </message>
+        <message>
+            <source>₮ Mongolian tögrög</source>
+            <translation>₮ Mongolischer Tögrög</translation>
+        </message>
+        <message>
+            <source>₩ Korean won</source>
+            <translation>₩ Koreanischer Won</translation>
+        </message>
+        <message>
+            <source>₪ Israeli new sheqel</source>
+            <translation>₪ Neuer Israelischer Schekel</translation>
+        </message>
+        <message>
+            <source>Lm Malta Lira</source>
+            <translation>Lm Maltesische Lira</translation>
+        </message>
+        <message>
+            <source>Br Belarusian Rouble</source>
+            <translation>Br Belarussischer Rubel</translation>
+        </message>
+        <message>
+            <source>zł Polish Zloty</source>
+            <translation>zł Polnischer Złoty</translation>
+        </message>
+        <message>
+            <source>1,234.5 - US Number Format.</source>
+            <translation>1,234.5 - US-Zahlenformat.</translation>
+        </message>
+        <message>
+            <source>1.234,5 - Europe Number Format.</source>
+            <translation>1.234,5 - Europäisches Zahlenformat.</translation>
+        </message>
+        <message>
+            <source>$1,234.5 - US Currency Format 1.</source>
+            <translation>$1,234.5 - US-Währungsformat 1.</translation>
+        </message>
+        <message>
+            <source>1.234,5€ - Europe Currency Format 1.</source>
+            <translation>1.234,5€ - Europäisches Währungsformat 1.</translation>
+        </message>
+        <message>
+            <source>£1,234.5 - UK Currency Format 1.</source>
+            <translation>£1,234.5 - Britisches Währungsformat 1.</translation>
+        </message>
+        <message>
+            <source>1,234.5$ - US Currency Format 2.</source>
+            <translation>1,234.5$ - US-Währungsformat 2.</translation>
+        </message>
+        <message>
+            <source>€1.234,5 - Europe Currency Format 2.</source>
+            <translation>€1.234,5 - Europäisches Währungsformat 2.</translation>
+        </message>
+        <message>
+            <source>1,234.5£ - UK Currency Format 2.</source>
+            <translation>1,234.5£ - Britisches Währungsformat 2.</translation>
+        </message>
+        <message>
+            <source>Extract year and month: 2008-10</source>
+            <translation>Jahr und Monat übernehmen: 2008-10</translation>
+        </message>
+        <message>
+            <source>Extract year: 2008</source>
+            <translation>Jahr übernehmen: 2008</translation>
+        </message>
+        <message>
+            <source>Extract month and day: 10-24</source>
+            <translation>Monat und Tag übernehmen: 10-24</translation>
+        </message>
+        <message>
+            <source>Extract month: 10</source>
+            <translation>Monat übernehmen: 10</translation>
+        </message>
+        <message>
+            <source>Extract day: 24</source>
+            <translation>Tag übernehmen: 24</translation>
+        </message>
+    </context>
+    <context>
         <name>FontEditorDlg</name>
         <message>
             <source>Font</source>
@@ -1062,6 +1368,13 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Select an object in a flow to format its text.</source>
             <translation>Wählen Sie ein Objekt in einem Textfluss aus, um seinen Text zu formatieren.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormatFieldDlg</name>
+        <message>
+            <source>Format Field</source>
+            <translation>Feld formatieren</translation>
         </message>
     </context>
     <context>

@@ -161,6 +161,123 @@
         </message>
     </context>
     <context>
+        <name>CFormatFieldCustomDlg</name>
+        <message>
+            <source>Create custom formatting:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Use #  to extract characters from the input string.
+For example, to format a Social Security Number (SSN),
+use ###-##-####. 123456789 will become 123-45-6789.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldDateDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Format</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Example</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldNoneDlg</name>
+        <message>
+            <source>No format. This will clear the format of the current field .</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldNumberDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Format</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Example</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Decimal places:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Leading zeros:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Decimal separator:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Thousand separator:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Minus sign:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Currency symbol:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Currency Position:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Positive:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Negative:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldPhoneDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Format</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Example</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>CellMarginsDlg</name>
         <message>
             <source>Cell Margins</source>
@@ -738,6 +855,18 @@ Choose No to design a table of your own.</source>
             <source>B&amp;arcode...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Field Format</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select a data field (kmb:field) first.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Fi&amp;eld Format...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -970,6 +1099,181 @@ Choose No to design a table of your own.</source>
         </message>
     </context>
     <context>
+        <name>FieldFormatCatalogue</name>
+        <message>
+            <source>(space)</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>€ Euro</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>$ Dollar</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>¢ Cent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₤ Lira</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>£ Pound</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>¥ Japanese yen</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ұ Chinese Renminbi yuan</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>^ Generic currency</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>฿ Thai baht</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₡ Colón</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₫ Vietnamese đồng</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ƒ Aruban Florin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₭ Lao kip</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₥ Mill</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₦ Nigerian naira</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>P Botswana pula</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Q Guatemalan Quetzal</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>R South African rand</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sk Slovak koruna</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₨ Rupee</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rp rupiah in Indonesia</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>R$ Brazilian real</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>S/. Peruvian sol</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₮ Mongolian tögrög</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₩ Korean won</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>₪ Israeli new sheqel</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lm Malta Lira</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Br Belarusian Rouble</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>zł Polish Zloty</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>1,234.5 - US Number Format.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>1.234,5 - Europe Number Format.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>$1,234.5 - US Currency Format 1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>1.234,5€ - Europe Currency Format 1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>£1,234.5 - UK Currency Format 1.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>1,234.5$ - US Currency Format 2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>€1.234,5 - Europe Currency Format 2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>1,234.5£ - UK Currency Format 2.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extract year and month: 2008-10</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extract year: 2008</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extract month and day: 10-24</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extract month: 10</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extract day: 24</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FontEditorDlg</name>
         <message>
             <source>Font</source>
@@ -1056,6 +1360,13 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Select an object in a flow to format its text.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FormatFieldDlg</name>
+        <message>
+            <source>Format Field</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -161,6 +161,125 @@
         </message>
     </context>
     <context>
+        <name>CFormatFieldCustomDlg</name>
+        <message>
+            <source>Create custom formatting:</source>
+            <translation>Créer une mise en forme personnalisée :</translation>
+        </message>
+        <message>
+            <source>Use #  to extract characters from the input string.
+For example, to format a Social Security Number (SSN),
+use ###-##-####. 123456789 will become 123-45-6789.</source>
+            <translation>Utilisez # pour extraire des caractères de la chaîne d'entrée.
+Par exemple, pour mettre en forme un numéro de sécurité sociale (SSN),
+utilisez ###-##-####. 123456789 devient 123-45-6789.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldDateDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation>Prédéfini</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Exemple</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personnalisé</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldNoneDlg</name>
+        <message>
+            <source>No format. This will clear the format of the current field .</source>
+            <translation>Aucun format. Le format du champ actuel sera supprimé.</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldNumberDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation>Prédéfini</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Exemple</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personnalisé</translation>
+        </message>
+        <message>
+            <source>Decimal places:</source>
+            <translation>Décimales :</translation>
+        </message>
+        <message>
+            <source>Leading zeros:</source>
+            <translation>Zéros non significatifs :</translation>
+        </message>
+        <message>
+            <source>Decimal separator:</source>
+            <translation>Séparateur décimal :</translation>
+        </message>
+        <message>
+            <source>Thousand separator:</source>
+            <translation>Séparateur de milliers :</translation>
+        </message>
+        <message>
+            <source>Minus sign:</source>
+            <translation>Signe moins :</translation>
+        </message>
+        <message>
+            <source>Currency symbol:</source>
+            <translation>Symbole monétaire :</translation>
+        </message>
+        <message>
+            <source>Currency Position:</source>
+            <translation>Position de la devise :</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
+        </message>
+        <message>
+            <source>Positive:</source>
+            <translation>Positif :</translation>
+        </message>
+        <message>
+            <source>Negative:</source>
+            <translation>Négatif :</translation>
+        </message>
+    </context>
+    <context>
+        <name>CFormatFieldPhoneDlg</name>
+        <message>
+            <source>Predefined</source>
+            <translation>Prédéfini</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>Example</source>
+            <translation>Exemple</translation>
+        </message>
+        <message>
+            <source>Custom</source>
+            <translation>Personnalisé</translation>
+        </message>
+    </context>
+    <context>
         <name>CellMarginsDlg</name>
         <message>
             <source>Cell Margins</source>
@@ -743,6 +862,18 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>B&amp;arcode...</source>
             <translation>&amp;Code-barres...</translation>
         </message>
+        <message>
+            <source>Field Format</source>
+            <translation>Format de champ</translation>
+        </message>
+        <message>
+            <source>Select a data field (kmb:field) first.</source>
+            <translation>Sélectionnez d'abord un champ de données (kmb:field).</translation>
+        </message>
+        <message>
+            <source>Fi&amp;eld Format...</source>
+            <translation>&amp;Format de champ...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -975,6 +1106,181 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
     </context>
     <context>
+        <name>FieldFormatCatalogue</name>
+        <message>
+            <source>(space)</source>
+            <translation>(espace)</translation>
+        </message>
+        <message>
+            <source>€ Euro</source>
+            <translation>€ Euro</translation>
+        </message>
+        <message>
+            <source>$ Dollar</source>
+            <translation>$ Dollar</translation>
+        </message>
+        <message>
+            <source>¢ Cent</source>
+            <translation>¢ Cent</translation>
+        </message>
+        <message>
+            <source>₤ Lira</source>
+            <translation>₤ Lire</translation>
+        </message>
+        <message>
+            <source>£ Pound</source>
+            <translation>£ Livre sterling</translation>
+        </message>
+        <message>
+            <source>¥ Japanese yen</source>
+            <translation>¥ Yen japonais</translation>
+        </message>
+        <message>
+            <source>Ұ Chinese Renminbi yuan</source>
+            <translation>Ұ Yuan renminbi chinois</translation>
+        </message>
+        <message>
+            <source>^ Generic currency</source>
+            <translation>^ Devise générique</translation>
+        </message>
+        <message>
+            <source>฿ Thai baht</source>
+            <translation>฿ Baht thaïlandais</translation>
+        </message>
+        <message>
+            <source>₡ Colón</source>
+            <translation>₡ Colón</translation>
+        </message>
+        <message>
+            <source>₫ Vietnamese đồng</source>
+            <translation>₫ Dông vietnamien</translation>
+        </message>
+        <message>
+            <source>ƒ Aruban Florin</source>
+            <translation>ƒ Florin arubais</translation>
+        </message>
+        <message>
+            <source>₭ Lao kip</source>
+            <translation>₭ Kip laotien</translation>
+        </message>
+        <message>
+            <source>₥ Mill</source>
+            <translation>₥ Mill</translation>
+        </message>
+        <message>
+            <source>₦ Nigerian naira</source>
+            <translation>₦ Naira nigérian</translation>
+        </message>
+        <message>
+            <source>P Botswana pula</source>
+            <translation>P Pula botswanais</translation>
+        </message>
+        <message>
+            <source>Q Guatemalan Quetzal</source>
+            <translation>Q Quetzal guatémaltèque</translation>
+        </message>
+        <message>
+            <source>R South African rand</source>
+            <translation>R Rand sud-africain</translation>
+        </message>
+        <message>
+            <source>Sk Slovak koruna</source>
+            <translation>Sk Couronne slovaque</translation>
+        </message>
+        <message>
+            <source>₨ Rupee</source>
+            <translation>₨ Roupie</translation>
+        </message>
+        <message>
+            <source>Rp rupiah in Indonesia</source>
+            <translation>Rp Roupie indonésienne</translation>
+        </message>
+        <message>
+            <source>R$ Brazilian real</source>
+            <translation>R$ Réal brésilien</translation>
+        </message>
+        <message>
+            <source>S/. Peruvian sol</source>
+            <translation>S/. Sol péruvien</translation>
+        </message>
+        <message>
+            <source>₮ Mongolian tögrög</source>
+            <translation>₮ Tugrik mongol</translation>
+        </message>
+        <message>
+            <source>₩ Korean won</source>
+            <translation>₩ Won coréen</translation>
+        </message>
+        <message>
+            <source>₪ Israeli new sheqel</source>
+            <translation>₪ Nouveau shekel israélien</translation>
+        </message>
+        <message>
+            <source>Lm Malta Lira</source>
+            <translation>Lm Livre maltaise</translation>
+        </message>
+        <message>
+            <source>Br Belarusian Rouble</source>
+            <translation>Br Rouble biélorusse</translation>
+        </message>
+        <message>
+            <source>zł Polish Zloty</source>
+            <translation>zł Zloty polonais</translation>
+        </message>
+        <message>
+            <source>1,234.5 - US Number Format.</source>
+            <translation>1,234.5 - Format de nombre américain.</translation>
+        </message>
+        <message>
+            <source>1.234,5 - Europe Number Format.</source>
+            <translation>1.234,5 - Format de nombre européen.</translation>
+        </message>
+        <message>
+            <source>$1,234.5 - US Currency Format 1.</source>
+            <translation>$1,234.5 - Format monétaire américain 1.</translation>
+        </message>
+        <message>
+            <source>1.234,5€ - Europe Currency Format 1.</source>
+            <translation>1.234,5€ - Format monétaire européen 1.</translation>
+        </message>
+        <message>
+            <source>£1,234.5 - UK Currency Format 1.</source>
+            <translation>£1,234.5 - Format monétaire britannique 1.</translation>
+        </message>
+        <message>
+            <source>1,234.5$ - US Currency Format 2.</source>
+            <translation>1,234.5$ - Format monétaire américain 2.</translation>
+        </message>
+        <message>
+            <source>€1.234,5 - Europe Currency Format 2.</source>
+            <translation>€1.234,5 - Format monétaire européen 2.</translation>
+        </message>
+        <message>
+            <source>1,234.5£ - UK Currency Format 2.</source>
+            <translation>1,234.5£ - Format monétaire britannique 2.</translation>
+        </message>
+        <message>
+            <source>Extract year and month: 2008-10</source>
+            <translation>Extraire l'année et le mois : 2008-10</translation>
+        </message>
+        <message>
+            <source>Extract year: 2008</source>
+            <translation>Extraire l'année : 2008</translation>
+        </message>
+        <message>
+            <source>Extract month and day: 10-24</source>
+            <translation>Extraire le mois et le jour : 10-24</translation>
+        </message>
+        <message>
+            <source>Extract month: 10</source>
+            <translation>Extraire le mois : 10</translation>
+        </message>
+        <message>
+            <source>Extract day: 24</source>
+            <translation>Extraire le jour : 24</translation>
+        </message>
+    </context>
+    <context>
         <name>FontEditorDlg</name>
         <message>
             <source>Font</source>
@@ -1062,6 +1368,13 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Select an object in a flow to format its text.</source>
             <translation>Sélectionnez un objet d'un flux pour en mettre le texte en forme.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormatFieldDlg</name>
+        <message>
+            <source>Format Field</source>
+            <translation>Format du champ</translation>
         </message>
     </context>
     <context>
