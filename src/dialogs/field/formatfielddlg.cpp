@@ -10,6 +10,7 @@
 #include "ui_formatfielddlg.h"
 
 #include <QStackedWidget>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -76,6 +77,10 @@ FormatFieldDlg::FormatFieldDlg(const QString& format, bool allKinds, QWidget* pa
         m_pageOf[kind] = page;
         m_ui->kindList->addItem(Core::String::formatS(kindText(kind)).toQString());
     }
+    // Wide enough for the longest kind in the running language.
+    QListWidget* kinds = m_ui->kindList;
+    kinds->setFixedWidth(kinds->sizeHintForColumn(0) + 2 * kinds->frameWidth() +
+                         kinds->style()->pixelMetric(QStyle::PM_ScrollBarExtent) / 2);
     connect(m_ui->kindList, &QListWidget::currentRowChanged, this, &FormatFieldDlg::OnSelChange);
 }
 
