@@ -216,6 +216,8 @@ private Q_SLOTS:
             QVERIFY(!dialog.isVisible());
             const QString written = dialog.getFormat();
             QCOMPARE(written, FieldFormat(filling.kind, pattern).toString());
+            // A blank separator is written as its entity, never as the character.
+            QVERIFY(!written.section(u" th:"_s, 1).contains(u'\u00A0'));
 
             FormatFieldDlg reopened(written, true);
             reopened.show();
