@@ -21,6 +21,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         groupRowsEntry(),
         parametersEntry(),
         logEntry(),
+        pageLayoutsEntry(),
         designerWindowEntry(),
         newTemplateEntry(),
         controlsSheetEntry(),

@@ -10,5 +10,15 @@ struct KeptAttribute
     Core::String namespaceUri;  ///< "" for a plain attribute
     Core::String value;
 
-    friend bool operator==(const KeptAttribute&, const KeptAttribute&) = default;
+    /// The name without its prefix.
+    Core::String localName() const
+    {
+        const int colon = qualifiedName.find(QChar(u':'));
+        return colon < 0 ? qualifiedName : qualifiedName.subString(colon + 1);
+    }
+    /// The same attribute: its prefix is only how one document spelled it.
+    friend bool operator==(const KeptAttribute& a, const KeptAttribute& b)
+    {
+        return a.namespaceUri == b.namespaceUri && a.localName() == b.localName() && a.value == b.value;
+    }
 };

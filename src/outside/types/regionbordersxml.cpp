@@ -149,6 +149,8 @@ void readSide(AttributeSet& attributes, const Shorthands& shorthands, Side side,
     if (!widthText.isEmpty() && !Xml::BorderWidth::parseBorderWidth(width, widthText)) {
         width = Xml::BorderWidth::medium();
     }
+    // As it will be read again from the text written.
+    Xml::BorderWidth::parseBorderWidth(width, width.getValueAsString());
     data.setWidth(side, width);
     data.setColor(side, colorText.isEmpty() ? Core::String("black") : colorText);
 }
@@ -168,8 +170,12 @@ void readShadow(AttributeSet& attributes, BordersAndBackgroundData& data)
         }
         return;
     }
-    data.setShadowDx(shadow.getDx());
-    data.setShadowDy(shadow.getDy());
+    Xml::Length dx = shadow.getDx();
+    Xml::Length dy = shadow.getDy();
+    Xml::Length::parseLength(dx, dx.getValueAsString());
+    Xml::Length::parseLength(dy, dy.getValueAsString());
+    data.setShadowDx(dx);
+    data.setShadowDy(dy);
     data.setShadowColor(shadow.getColor().isSet()
                             ? Xml::ColorParse::getColorAsString(shadow.getColor().getValue())
                             : Core::String());
@@ -209,7 +215,12 @@ Core::String repeatText(BordersAndBackgroundData::RepeatMode mode)
 void readPosition(AttributeSet& attributes, const Core::String& name, Xml::LengthOrPercent& value)
 {
     const Core::String text = attributes.take(name);
-    if (!text.isEmpty() && !Xml::LengthOrPercent::parseLengthOrPercent(value, text, false)) {
+    if (text.isEmpty()) {
+        return;
+    }
+    if (Xml::LengthOrPercent::parseLengthOrPercent(value, text, false)) {
+        Xml::LengthOrPercent::parseLengthOrPercent(value, value.getValueAsString(), false);
+    } else {
         attributes.putBack(name);
     }
 }
@@ -224,22 +235,16 @@ void readBackground(AttributeSet& attributes, BordersAndBackgroundData& data)
         inner = image.subString(4, image.length() - 2);
     }
     if (inner.startsWith("data:,")) {
-        // The designer's gradient: SVG stretched over the region.
+        // The designer's gradient: SVG stretched over the region, as the
+        // writer gives it again.
         data.setGradient(inner.subString(6));
-        if (attributes.take("background-size") != "100%") {
-            attributes.putBack("background-size");
-        }
-        if (attributes.take("background-repeat") != "no-repeat") {
-            attributes.putBack("background-repeat");
-        }
+        attributes.take("background-size");
+        attributes.take("background-repeat");
     } else if (url) {
         data.setBackgroundImage(inner);
+        // The writer gives an image its repeat mode; one it does not know repeats.
         bool known = false;
-        const Core::String repeat = attributes.take("background-repeat");
-        data.setRepeatMode(repeatMode(repeat, known));
-        if (!known && !repeat.isEmpty()) {
-            attributes.putBack("background-repeat");
-        }
+        data.setRepeatMode(repeatMode(attributes.take("background-repeat"), known));
     } else if (!image.isEmpty() && image != "none") {
         attributes.putBack("background-image");
     }
@@ -269,11 +274,15 @@ void RegionBordersXml::read(AttributeSet& attributes, BordersAndBackgroundData& 
         if (!text.isEmpty() && (!parts || words(text).size() != 1)) {
             attributes.putBack(name);
         } else if (parts) {
-            const Core::String word = firstGiven({parts->style, parts->width, parts->color});
+            // A word of another kind ("border-style: red") says nothing.
+            const Core::String& word = part[0] == 's' ? parts->style : part[0] == 'w' ? parts->width : parts->color;
             Core::String& slot = part[0] == 's' ? shorthands.family.style
                                  : part[0] == 'w' ? shorthands.family.width
                                                   : shorthands.family.color;
             slot = word;
+            if (word.isEmpty()) {
+                attributes.putBack(name);
+            }
         }
     }
     for (Side side : Sides) {
@@ -297,8 +306,8 @@ void RegionBordersXml::write(const BordersAndBackgroundData& data, Attributes& a
             attributes.emplace_back(prefix + "color", data.getColor(side));
         }
     }
-    if (!data.getShadowColor().isEmpty() || data.getShadowDx().getSize() != 0.0 ||
-        data.getShadowDy().getSize() != 0.0) {
+    if (!data.getShadowColor().isEmpty() || !(data.getShadowDx() == Xml::Length()) ||
+        !(data.getShadowDy() == Xml::Length())) {
         Core::String shadow = data.getShadowDx().getValueAsString() + " " +
                               data.getShadowDy().getValueAsString();
         if (!data.getShadowColor().isEmpty()) {

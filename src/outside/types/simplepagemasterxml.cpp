@@ -8,6 +8,7 @@
 #include "outside/types/regionbordersxml.h"
 
 #include <algorithm>
+#include <optional>
 #include <functional>
 
 namespace {
@@ -37,6 +38,21 @@ Core::String sideName(Side side)
     return "bottom";
 }
 
+// A value as it will be written and read again: the text keeps six decimals.
+Xml::LengthOrPercent canonical(const Xml::LengthOrPercent& value)
+{
+    Xml::LengthOrPercent again = value;
+    Xml::LengthOrPercent::parseLengthOrPercent(again, value.getValueAsString(), false);
+    return again;
+}
+
+Xml::Length canonical(const Xml::Length& value)
+{
+    Xml::Length again = value;
+    Xml::Length::parseLength(again, value.getValueAsString());
+    return again;
+}
+
 bool isFo(const Xml::Element& element, const char* local)
 {
     return element.get_namespace_uri() == Xml::Namespaces::FO && element.get_local_name() == local;
@@ -57,7 +73,7 @@ void readBox(AttributeSet& attributes, const Core::String& family,
             if (!Xml::LengthOrPercent::parseLengthOrPercent(value, word, false)) {
                 break;
             }
-            parsed.push_back(value);
+            parsed.push_back(canonical(value));
         }
         if (parsed.size() != words.size() || parsed.empty() || parsed.size() > 4) {
             attributes.putBack(family);
@@ -80,7 +96,7 @@ void readBox(AttributeSet& attributes, const Core::String& family,
         }
         Xml::LengthOrPercent value;
         if (Xml::LengthOrPercent::parseLengthOrPercent(value, text, false)) {
-            values[side] = value;
+            values[side] = canonical(value);
             given[side] = true;
         } else {
             attributes.putBack(name);
@@ -96,7 +112,12 @@ void readBox(AttributeSet& attributes, const Core::String& family,
 void readLength(AttributeSet& attributes, const Core::String& name, Xml::Length& value)
 {
     const Core::String text = attributes.take(name);
-    if (!text.isEmpty() && !Xml::Length::parseLength(value, text)) {
+    if (text.isEmpty()) {
+        return;
+    }
+    if (Xml::Length::parseLength(value, text)) {
+        value = canonical(value);
+    } else {
         attributes.putBack(name);
     }
 }
@@ -188,16 +209,28 @@ RegionData readRegion(const Xml::Element& element, int index)
     return region;
 }
 
+// Markup characters, and the white space a parser would turn into blanks.
 Core::String escaped(const Core::String& text)
 {
-    return text.toQString().toHtmlEscaped();
+    QString out = text.toQString().toHtmlEscaped();
+    out.replace(u'\t', QLatin1String("&#9;")).replace(u'\n', QLatin1String("&#10;")).replace(u'\r', QLatin1String("&#13;"));
+    return out;
 }
 
-// The prefixes the designer's templates declare on their root.
-bool isUsualPrefix(const Core::String& prefix)
+// The prefixes the designer's templates declare on their root, with their namespaces.
+const std::pair<const char*, const char*> UsualPrefixes[] = {
+    {"fo", Xml::Namespaces::FO}, {"kmb", Xml::Namespaces::KMB}, {"km", Xml::Namespaces::KM},
+    {"svg", Xml::Namespaces::SVG}, {"zc", Xml::Namespaces::ZC}, {"xml", "http://www.w3.org/XML/1998/namespace"}};
+
+// Whether `prefix` means `uri` wherever the layout goes; false for other usual prefixes.
+std::optional<bool> usualPrefixMeans(const Core::String& prefix, const Core::String& uri)
 {
-    return prefix == "fo" || prefix == "kmb" || prefix == "km" || prefix == "svg" || prefix == "zc" ||
-           prefix == "xml";
+    for (const auto& [usual, usualUri] : UsualPrefixes) {
+        if (prefix == usual) {
+            return uri == usualUri;
+        }
+    }
+    return std::nullopt;
 }
 
 // The attributes, then every kept one the edited values do not name; the
@@ -205,23 +238,41 @@ bool isUsualPrefix(const Core::String& prefix)
 Core::String attributeText(const Attributes& written, const std::vector<KeptAttribute>& kept)
 {
     Core::String text;
-    std::vector<Core::String> declared;
+    std::vector<std::pair<Core::String, Core::String>> declared; // prefix, namespace
     for (const auto& [name, value] : written) {
         text = text + " " + name + "=\"" + escaped(value) + "\"";
     }
     for (const KeptAttribute& attribute : kept) {
-        const bool plain = attribute.namespaceUri.isEmpty();
-        if (plain && std::any_of(written.begin(), written.end(),
-                                 [&](const auto& pair) { return pair.first == attribute.qualifiedName; })) {
+        if (attribute.namespaceUri.isEmpty()) {
+            if (std::none_of(written.begin(), written.end(),
+                             [&](const auto& pair) { return pair.first == attribute.qualifiedName; })) {
+                text = text + " " + attribute.qualifiedName + "=\"" + escaped(attribute.value) + "\"";
+            }
             continue;
         }
-        const Core::String prefix = attribute.qualifiedName.substringBefore(":");
-        if (!plain && !prefix.isEmpty() && !isUsualPrefix(prefix) &&
-            std::find(declared.begin(), declared.end(), prefix) == declared.end()) {
-            declared.push_back(prefix);
-            text = text + " xmlns:" + prefix + "=\"" + escaped(attribute.namespaceUri) + "\"";
+        Core::String prefix = attribute.qualifiedName.substringBefore(":");
+        const std::optional<bool> usual = usualPrefixMeans(prefix, attribute.namespaceUri);
+        if (!usual || !*usual) {
+            const auto same = std::find_if(declared.begin(), declared.end(),
+                                           [&](const auto& pair) { return pair.second == attribute.namespaceUri; });
+            if (same != declared.end()) {
+                prefix = same->first;
+            } else {
+                // A usual prefix bound elsewhere to another namespace, or one
+                // declared here already for another, is renamed.
+                const auto taken = [&](const Core::String& candidate) {
+                    return usualPrefixMeans(candidate, attribute.namespaceUri).has_value() ||
+                           std::any_of(declared.begin(), declared.end(),
+                                       [&](const auto& pair) { return pair.first == candidate; });
+                };
+                for (int n = 1; prefix.isEmpty() || taken(prefix); ++n) {
+                    prefix = Core::String("ns") + Core::String(QString::number(n));
+                }
+                declared.emplace_back(prefix, attribute.namespaceUri);
+                text = text + " xmlns:" + prefix + "=\"" + escaped(attribute.namespaceUri) + "\"";
+            }
         }
-        text = text + " " + attribute.qualifiedName + "=\"" + escaped(attribute.value) + "\"";
+        text = text + " " + prefix + ":" + attribute.localName() + "=\"" + escaped(attribute.value) + "\"";
     }
     return text;
 }
