@@ -26,7 +26,7 @@ Core::String regionName(const RegionData& region, int index)
     return DefaultRegionNames[index];
 }
 
-QString escaped(const Core::String& text)
+QString previewEscaped(const Core::String& text)
 {
     return text.toQString().toHtmlEscaped();
 }
@@ -53,7 +53,7 @@ Core::String PageLayoutData::getXml() const
     // The layout under a name of the preview's own, so that any name (even an empty one) works.
     PageLayoutData page = *this;
     page.setMasterName("preview");
-    const QString word = escaped(Core::String::formatS(SampleWord));
+    const QString word = previewEscaped(Core::String::formatS(SampleWord));
     QStringList words;
     for (int i = 0; i < BodyWords; ++i) {
         words << word;
@@ -62,12 +62,12 @@ Core::String PageLayoutData::getXml() const
     for (int index = Before; index < RegionCount; ++index) {
         if (m_regions[std::size_t(index)].isVisible()) {
             regions += QStringLiteral("<fo:static-content flow-name=\"%1\"><fo:block color=\"#808080\">%2</fo:block></fo:static-content>\n")
-                           .arg(escaped(regionName(m_regions[std::size_t(index)], index)),
-                                escaped(Core::String::formatS(RegionTitles[index])));
+                           .arg(previewEscaped(regionName(m_regions[std::size_t(index)], index)),
+                                previewEscaped(Core::String::formatS(RegionTitles[index])));
         }
     }
     const QString body = QStringLiteral("<fo:flow flow-name=\"%1\"><fo:block color=\"#808080\">%2</fo:block></fo:flow>\n")
-                             .arg(escaped(regionName(m_regions[Body], Body)), words.join(u' '));
+                             .arg(previewEscaped(regionName(m_regions[Body], Body)), words.join(u' '));
     return QStringLiteral("<fo:root xmlns:fo=\"%1\">\n<fo:layout-master-set>\n%2\n</fo:layout-master-set>\n"
                           "<fo:page-sequence master-reference=\"preview\">\n%3%4</fo:page-sequence>\n</fo:root>\n")
         .arg(QString::fromLatin1(Xml::Namespaces::FO), SimplePageMasterXml::write(page).toQString(), regions, body);

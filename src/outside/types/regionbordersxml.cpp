@@ -7,12 +7,12 @@
 
 namespace {
 
-using Side = BordersAndBackgroundData::Side;
+using BorderSide = BordersAndBackgroundData::Side;
 
-constexpr Side Sides[] = {BordersAndBackgroundData::Left, BordersAndBackgroundData::Top,
+constexpr BorderSide BorderSides[] = {BordersAndBackgroundData::Left, BordersAndBackgroundData::Top,
                           BordersAndBackgroundData::Right, BordersAndBackgroundData::Bottom};
 
-Core::String sideName(Side side)
+Core::String borderSideName(BorderSide side)
 {
     switch (side) {
     case BordersAndBackgroundData::Left:
@@ -125,10 +125,10 @@ Core::String firstGiven(std::initializer_list<Core::String> values)
     return {};
 }
 
-void readSide(AttributeSet& attributes, const Shorthands& shorthands, Side side,
+void readSide(AttributeSet& attributes, const Shorthands& shorthands, BorderSide side,
               BordersAndBackgroundData& data)
 {
-    const Core::String prefix = "border-" + sideName(side) + "-";
+    const Core::String prefix = "border-" + borderSideName(side) + "-";
     const BorderParts& ofSide = shorthands.sides[side];
     const Core::String styleText =
         firstGiven({attributes.take(prefix + "style"), ofSide.style, shorthands.family.style,
@@ -263,8 +263,8 @@ void RegionBordersXml::read(AttributeSet& attributes, BordersAndBackgroundData& 
     data.resetValues();
     Shorthands shorthands;
     shorthands.border = takeShorthand(attributes, "border");
-    for (Side side : Sides) {
-        shorthands.sides[side] = takeShorthand(attributes, "border-" + sideName(side));
+    for (BorderSide side : BorderSides) {
+        shorthands.sides[side] = takeShorthand(attributes, "border-" + borderSideName(side));
     }
     // The family shorthands may give one value per side; only a single one is read.
     for (const char* part : {"style", "width", "color"}) {
@@ -285,7 +285,7 @@ void RegionBordersXml::read(AttributeSet& attributes, BordersAndBackgroundData& 
             }
         }
     }
-    for (Side side : Sides) {
+    for (BorderSide side : BorderSides) {
         readSide(attributes, shorthands, side, data);
     }
     readShadow(attributes, data);
@@ -294,12 +294,12 @@ void RegionBordersXml::read(AttributeSet& attributes, BordersAndBackgroundData& 
 
 void RegionBordersXml::write(const BordersAndBackgroundData& data, Attributes& attributes)
 {
-    for (Side side : Sides) {
+    for (BorderSide side : BorderSides) {
         const Core::String style = BordersAndBackgroundData::getStyleName(data.getStyle(side));
         if (style.isEmpty() || style == "none") {
             continue;
         }
-        const Core::String prefix = "border-" + sideName(side) + "-";
+        const Core::String prefix = "border-" + borderSideName(side) + "-";
         attributes.emplace_back(prefix + "style", style);
         attributes.emplace_back(prefix + "width", data.getWidth(side).getValueAsString());
         if (!data.getColor(side).isEmpty()) {

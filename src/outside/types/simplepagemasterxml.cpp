@@ -13,17 +13,17 @@
 
 namespace {
 
-using Side = RegionData::Side;
+using PageSide = RegionData::Side;
 using Attributes = RegionBordersXml::Attributes;
 
-constexpr Side Sides[] = {RegionData::Left, RegionData::Right, RegionData::Top, RegionData::Bottom};
+constexpr PageSide PageSides[] = {RegionData::Left, RegionData::Right, RegionData::Top, RegionData::Bottom};
 
 const char* const RegionNames[PageLayoutData::RegionCount] = {"region-body", "region-before",
                                                               "region-after", "region-start",
                                                               "region-end"};
 const char* const Alignments[RegionData::AlignmentCount] = {"before", "center", "after"};
 
-Core::String sideName(Side side)
+Core::String pageSideName(PageSide side)
 {
     switch (side) {
     case RegionData::Left:
@@ -61,7 +61,7 @@ bool isFo(const Xml::Element& element, const char* local)
 // A shorthand of one to four values (top, right, bottom, left) and its
 // longhands; the longhands win. What does not parse is kept as written.
 void readBox(AttributeSet& attributes, const Core::String& family,
-             const std::function<void(Side, const Xml::LengthOrPercent&)>& store)
+             const std::function<void(PageSide, const Xml::LengthOrPercent&)>& store)
 {
     std::array<Xml::LengthOrPercent, RegionData::SideCount> values;
     std::array<bool, RegionData::SideCount> given{};
@@ -88,8 +88,8 @@ void readBox(AttributeSet& attributes, const Core::String& family,
             given.fill(true);
         }
     }
-    for (Side side : Sides) {
-        const Core::String name = family + "-" + sideName(side);
+    for (PageSide side : PageSides) {
+        const Core::String name = family + "-" + pageSideName(side);
         const Core::String text = attributes.take(name);
         if (text.isEmpty()) {
             continue;
@@ -102,7 +102,7 @@ void readBox(AttributeSet& attributes, const Core::String& family,
             attributes.putBack(name);
         }
     }
-    for (Side side : Sides) {
+    for (PageSide side : PageSides) {
         if (given[side]) {
             store(side, values[side]);
         }
@@ -175,10 +175,10 @@ RegionData readRegion(const Xml::Element& element, int index)
     region.setVisible(true);
     AttributeSet attributes(element);
     readBox(attributes, "padding",
-            [&](Side side, const Xml::LengthOrPercent& value) { region.setPadding(side, value); });
+            [&](PageSide side, const Xml::LengthOrPercent& value) { region.setPadding(side, value); });
     if (index == PageLayoutData::Body) {
         readBox(attributes, "margin",
-                [&](Side side, const Xml::LengthOrPercent& value) { region.setMargin(side, value); });
+                [&](PageSide side, const Xml::LengthOrPercent& value) { region.setMargin(side, value); });
         readColumns(attributes, region);
     } else {
         Xml::Length extent;
@@ -196,7 +196,7 @@ RegionData readRegion(const Xml::Element& element, int index)
     readAlignment(attributes, region);
     BordersAndBackgroundData borders;
     RegionBordersXml::read(attributes, borders);
-    for (Side side : Sides) {
+    for (PageSide side : PageSides) {
         // The borders dialog shows the region's padding in its own slots.
         const auto slot = side == RegionData::Left    ? BordersAndBackgroundData::Left
                           : side == RegionData::Right ? BordersAndBackgroundData::Right
@@ -210,7 +210,7 @@ RegionData readRegion(const Xml::Element& element, int index)
 }
 
 // Markup characters, and the white space a parser would turn into blanks.
-Core::String escaped(const Core::String& text)
+Core::String attributeEscaped(const Core::String& text)
 {
     QString out = text.toQString().toHtmlEscaped();
     out.replace(u'\t', QLatin1String("&#9;")).replace(u'\n', QLatin1String("&#10;")).replace(u'\r', QLatin1String("&#13;"));
@@ -240,13 +240,13 @@ Core::String attributeText(const Attributes& written, const std::vector<KeptAttr
     Core::String text;
     std::vector<std::pair<Core::String, Core::String>> declared; // prefix, namespace
     for (const auto& [name, value] : written) {
-        text = text + " " + name + "=\"" + escaped(value) + "\"";
+        text = text + " " + name + "=\"" + attributeEscaped(value) + "\"";
     }
     for (const KeptAttribute& attribute : kept) {
         if (attribute.namespaceUri.isEmpty()) {
             if (std::none_of(written.begin(), written.end(),
                              [&](const auto& pair) { return pair.first == attribute.qualifiedName; })) {
-                text = text + " " + attribute.qualifiedName + "=\"" + escaped(attribute.value) + "\"";
+                text = text + " " + attribute.qualifiedName + "=\"" + attributeEscaped(attribute.value) + "\"";
             }
             continue;
         }
@@ -269,20 +269,20 @@ Core::String attributeText(const Attributes& written, const std::vector<KeptAttr
                     prefix = Core::String("ns") + Core::String(QString::number(n));
                 }
                 declared.emplace_back(prefix, attribute.namespaceUri);
-                text = text + " xmlns:" + prefix + "=\"" + escaped(attribute.namespaceUri) + "\"";
+                text = text + " xmlns:" + prefix + "=\"" + attributeEscaped(attribute.namespaceUri) + "\"";
             }
         }
-        text = text + " " + prefix + ":" + attribute.localName() + "=\"" + escaped(attribute.value) + "\"";
+        text = text + " " + prefix + ":" + attribute.localName() + "=\"" + attributeEscaped(attribute.value) + "\"";
     }
     return text;
 }
 
 void writeBox(Attributes& attributes, const Core::String& family,
-              const std::function<Xml::LengthOrPercent(Side)>& value)
+              const std::function<Xml::LengthOrPercent(PageSide)>& value)
 {
-    for (Side side : Sides) {
+    for (PageSide side : PageSides) {
         if (!(value(side) == Xml::LengthOrPercent())) {
-            attributes.emplace_back(family + "-" + sideName(side), value(side).getValueAsString());
+            attributes.emplace_back(family + "-" + pageSideName(side), value(side).getValueAsString());
         }
     }
 }
@@ -291,11 +291,11 @@ Core::String regionMarkup(const RegionData& region, int index)
 {
     Attributes attributes;
     if (index == PageLayoutData::Body) {
-        writeBox(attributes, "margin", [&](Side side) { return region.getMargin(side); });
+        writeBox(attributes, "margin", [&](PageSide side) { return region.getMargin(side); });
     } else if (!(region.getExtent() == Xml::Length())) {
         attributes.emplace_back("extent", region.getExtent().getValueAsString());
     }
-    writeBox(attributes, "padding", [&](Side side) { return region.getPadding(side); });
+    writeBox(attributes, "padding", [&](PageSide side) { return region.getPadding(side); });
     if (index == PageLayoutData::Body) {
         if (region.getColumnCount() != 1) {
             attributes.emplace_back("column-count", Core::String(QString::number(region.getColumnCount())));
@@ -333,7 +333,7 @@ PageLayoutData SimplePageMasterXml::read(const Xml::Element& element)
     readLength(attributes, "page-height", length);
     data.setHeight(length);
     readBox(attributes, "margin",
-            [&](Side side, const Xml::LengthOrPercent& value) { data.setMargin(side, value); });
+            [&](PageSide side, const Xml::LengthOrPercent& value) { data.setMargin(side, value); });
     data.setKeptAttributes(attributes.kept());
     data.getRegion(PageLayoutData::Body).setVisible(true);
     std::array<bool, PageLayoutData::RegionCount> seen{};
@@ -376,7 +376,7 @@ Core::String SimplePageMasterXml::write(const PageLayoutData& data, const Core::
     if (!(data.getHeight() == Xml::Length())) {
         attributes.emplace_back("page-height", data.getHeight().getValueAsString());
     }
-    writeBox(attributes, "margin", [&](Side side) { return data.getMargin(side); });
+    writeBox(attributes, "margin", [&](PageSide side) { return data.getMargin(side); });
     Core::String markup = "<fo:simple-page-master" + attributeText(attributes, data.getKeptAttributes()) + ">" + lineEnd;
     for (int index = 0; index < PageLayoutData::RegionCount; ++index) {
         const RegionData& region = data.getRegion(index);
