@@ -743,6 +743,14 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>B&amp;arcode...</source>
             <translation>Bar&amp;code...</translation>
         </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Neues Seitenlayout</translation>
+        </message>
+        <message>
+            <source>Page &amp;Layouts...</source>
+            <translation>Seiten&amp;layouts...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1336,6 +1344,182 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
     </context>
     <context>
+        <name>PageLayoutDlg</name>
+        <message>
+            <source>Page Layout</source>
+            <translation>Seitenlayout</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageLayoutList</name>
+        <message>
+            <source>Page Layouts</source>
+            <translation>Seitenlayouts</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>&amp;Neu...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Bearbeiten...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>a page sequence</source>
+            <translation>eine Seitenfolge</translation>
+        </message>
+        <message>
+            <source>the page set "%1"</source>
+            <translation>der Seitensatz „%1“</translation>
+        </message>
+        <message>
+            <source>The page layout "%1" cannot be deleted: %2 uses it.</source>
+            <translation>Das Seitenlayout „%1“ kann nicht gelöscht werden: %2 verwendet es.</translation>
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Neues Seitenlayout</translation>
+        </message>
+        <message>
+            <source>The template has no layout master set to add the page layout to.</source>
+            <translation>Die Vorlage hat keinen Layout-Master-Satz, dem das Seitenlayout hinzugefügt werden könnte.</translation>
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation>Seitenlayout</translation>
+        </message>
+        <message>
+            <source>Delete Page Layout</source>
+            <translation>Seitenlayout löschen</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageMasterNameDlg</name>
+        <message>
+            <source>Page Layout Name</source>
+            <translation>Name des Seitenlayouts</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+    </context>
+    <context>
+        <name>PagePropertiesPPage</name>
+        <message>
+            <source>Page Format:</source>
+            <translation>Seitenformat:</translation>
+        </message>
+        <message>
+            <source>&amp;Page Dimensions</source>
+            <translation>&amp;Seitenmaße</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Breite:</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Höhe:</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Ränder</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Links:</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Rechts:</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Oben:</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Unten:</translation>
+        </message>
+        <message>
+            <source>%1 Landscape</source>
+            <extracomment>A page format turned on its side; %1 is the format's name ("A4"), which must come first and be followed by a blank.</extracomment>
+            <translation>%1 Querformat</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageRegionPPage</name>
+        <message>
+            <source>Choose &amp;Region:</source>
+            <translation>&amp;Bereich wählen:</translation>
+        </message>
+        <message>
+            <source>&amp;Visible</source>
+            <translation>&amp;Sichtbar</translation>
+        </message>
+        <message>
+            <source>&amp;Padding</source>
+            <translation>&amp;Innenabstand</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Links:</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Rechts:</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Oben:</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Unten:</translation>
+        </message>
+        <message>
+            <source>Content &amp;Orientation:</source>
+            <translation>Inhalts&amp;drehung:</translation>
+        </message>
+        <message>
+            <source>Vertical Alignment:</source>
+            <translation>Vertikale Ausrichtung:</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Ränder</translation>
+        </message>
+        <message>
+            <source>Column Count:</source>
+            <translation>Spaltenanzahl:</translation>
+        </message>
+        <message>
+            <source>Column Gap:</source>
+            <translation>Spaltenabstand:</translation>
+        </message>
+        <message>
+            <source>&amp;Extent:</source>
+            <translation>&amp;Ausdehnung:</translation>
+        </message>
+        <message>
+            <source>&amp;Precedence</source>
+            <translation>&amp;Vorrang</translation>
+        </message>
+        <message>
+            <source>&amp;Borders and Background ...</source>
+            <translation>Rahmen und &amp;Hintergrund ...</translation>
+        </message>
+    </context>
+    <context>
         <name>ParagraphAlignIndentPage</name>
         <message>
             <source>Text &amp;Align:</source>
@@ -1645,6 +1829,10 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Parameters</source>
             <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Bearbeiten</translation>
         </message>
     </context>
     <context>

@@ -738,6 +738,14 @@ Choose No to design a table of your own.</source>
             <source>B&amp;arcode...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page &amp;Layouts...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1331,6 +1339,182 @@ Choose No to design a table of your own.</source>
         </message>
     </context>
     <context>
+        <name>PageLayoutDlg</name>
+        <message>
+            <source>Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PageLayoutList</name>
+        <message>
+            <source>Page Layouts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a page sequence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the page set "%1"</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The page layout "%1" cannot be deleted: %2 uses it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The template has no layout master set to add the page layout to.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PageMasterNameDlg</name>
+        <message>
+            <source>Page Layout Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PagePropertiesPPage</name>
+        <message>
+            <source>Page Format:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Page Dimensions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 Landscape</source>
+            <extracomment>A page format turned on its side; %1 is the format's name ("A4"), which must come first and be followed by a blank.</extracomment>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PageRegionPPage</name>
+        <message>
+            <source>Choose &amp;Region:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Visible</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Padding</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content &amp;Orientation:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vertical Alignment:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Count:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Gap:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Extent:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Borders and Background ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ParagraphAlignIndentPage</name>
         <message>
             <source>Text &amp;Align:</source>
@@ -1639,6 +1823,10 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit</source>
             <translation type="unfinished" />
         </message>
     </context>

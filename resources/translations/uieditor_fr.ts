@@ -743,6 +743,14 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>B&amp;arcode...</source>
             <translation>&amp;Code-barres...</translation>
         </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Nouvelle mise en page</translation>
+        </message>
+        <message>
+            <source>Page &amp;Layouts...</source>
+            <translation>&amp;Mises en page...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1336,6 +1344,182 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
     </context>
     <context>
+        <name>PageLayoutDlg</name>
+        <message>
+            <source>Page Layout</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageLayoutList</name>
+        <message>
+            <source>Page Layouts</source>
+            <translation>Mises en page</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>&amp;Nouveau...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Modifier...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>a page sequence</source>
+            <translation>une séquence de pages</translation>
+        </message>
+        <message>
+            <source>the page set "%1"</source>
+            <translation>le jeu de pages « %1 »</translation>
+        </message>
+        <message>
+            <source>The page layout "%1" cannot be deleted: %2 uses it.</source>
+            <translation>La mise en page « %1 » ne peut pas être supprimée : %2 l'utilise.</translation>
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Nouvelle mise en page</translation>
+        </message>
+        <message>
+            <source>The template has no layout master set to add the page layout to.</source>
+            <translation>Le modèle n'a pas d'ensemble de maîtres de mise en page auquel ajouter la mise en page.</translation>
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message>
+            <source>Delete Page Layout</source>
+            <translation>Supprimer la mise en page</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageMasterNameDlg</name>
+        <message>
+            <source>Page Layout Name</source>
+            <translation>Nom de la mise en page</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+    </context>
+    <context>
+        <name>PagePropertiesPPage</name>
+        <message>
+            <source>Page Format:</source>
+            <translation>Format de page :</translation>
+        </message>
+        <message>
+            <source>&amp;Page Dimensions</source>
+            <translation>&amp;Dimensions de la page</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Largeur :</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Hauteur :</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Marges</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Gauche :</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Droite :</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Haut :</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Bas :</translation>
+        </message>
+        <message>
+            <source>%1 Landscape</source>
+            <extracomment>A page format turned on its side; %1 is the format's name ("A4"), which must come first and be followed by a blank.</extracomment>
+            <translation>%1 paysage</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageRegionPPage</name>
+        <message>
+            <source>Choose &amp;Region:</source>
+            <translation>Choisir la &amp;zone :</translation>
+        </message>
+        <message>
+            <source>&amp;Visible</source>
+            <translation>&amp;Visible</translation>
+        </message>
+        <message>
+            <source>&amp;Padding</source>
+            <translation>&amp;Remplissage</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Gauche :</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Droite :</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Haut :</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Bas :</translation>
+        </message>
+        <message>
+            <source>Content &amp;Orientation:</source>
+            <translation>&amp;Orientation du contenu :</translation>
+        </message>
+        <message>
+            <source>Vertical Alignment:</source>
+            <translation>Alignement vertical :</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Marges</translation>
+        </message>
+        <message>
+            <source>Column Count:</source>
+            <translation>Nombre de colonnes :</translation>
+        </message>
+        <message>
+            <source>Column Gap:</source>
+            <translation>Espacement des colonnes :</translation>
+        </message>
+        <message>
+            <source>&amp;Extent:</source>
+            <translation>&amp;Étendue :</translation>
+        </message>
+        <message>
+            <source>&amp;Precedence</source>
+            <translation>&amp;Priorité</translation>
+        </message>
+        <message>
+            <source>&amp;Borders and Background ...</source>
+            <translation>&amp;Bordures et arrière-plan ...</translation>
+        </message>
+    </context>
+    <context>
         <name>ParagraphAlignIndentPage</name>
         <message>
             <source>Text &amp;Align:</source>
@@ -1645,6 +1829,10 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Parameters</source>
             <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Modifier</translation>
         </message>
     </context>
     <context>
