@@ -168,9 +168,9 @@ private Q_SLOTS:
         openOn(dialog, RegionsTab);
         TestSupport::ModalAnswerer answer;
         QString applyTo;
-        answer.onNext<BordersBackgroundDlg>([&applyTo](BordersBackgroundDlg* borders) {
-            applyTo = borders->control<QComboBox>(4163)->currentText();
-            borders->accept();
+        answer.onNext<BordersBackgroundDlg>([&applyTo](BordersBackgroundDlg* opened) {
+            applyTo = opened->control<QComboBox>(4163)->currentText();
+            opened->accept();
         });
         QTest::mouseClick(dialog.control(BordersButton), Qt::LeftButton);
         QVERIFY(answer.handled());
