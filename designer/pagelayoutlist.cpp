@@ -49,7 +49,8 @@ PageLayoutData newLayout(const Core::String& name)
     PagePropertiesPPage::getStandardPageSize("A4", width, height);
     data.setWidth(width);
     data.setHeight(height);
-    const auto unit = Xml::Length::Unit(UnitMeasureHelper::toCSSLength(GlobalUnitMeasureHelper::getGlobalUnitMeasure()));
+    const auto unit = Xml::Length::Unit(
+        UnitMeasureHelper::toCSSLength(GlobalUnitMeasureHelper::getGlobalUnitMeasure()));
     for (int side = 0; side < RegionData::SideCount; ++side) {
         data.setMargin(RegionData::Side(side), Xml::Length(0.5, Xml::Length::In).convertTo(unit));
     }
@@ -105,13 +106,15 @@ QString PageLayoutList::whyInUse(const TemplateDocument& document, const Core::S
     }
     for (const Xml::Element& set : named(document, "page-sequence-master")) {
         std::vector<Xml::Element> references;
-        for (const char* local : {"single-page-master-reference", "repeatable-page-master-reference",
-                                  "conditional-page-master-reference"}) {
+        for (const char* local :
+             {"single-page-master-reference", "repeatable-page-master-reference",
+              "conditional-page-master-reference"}) {
             collect(set, local, references);
         }
         for (const Xml::Element& reference : references) {
             if (reference.get_attribute_value("master-reference") == name) {
-                users << tr("the page set \"%1\"").arg(set.get_attribute_value("master-name").toQString());
+                users << tr("the page set \"%1\"")
+                             .arg(set.get_attribute_value("master-name").toQString());
                 break;
             }
         }
@@ -130,7 +133,8 @@ void PageLayoutList::refill(const QString& selected)
         m_list->addItem(layout.get_attribute_value("master-name").toQString());
     }
     const QList<QListWidgetItem*> found = m_list->findItems(selected, Qt::MatchExactly);
-    m_list->setCurrentRow(found.isEmpty() ? (m_list->count() > 0 ? 0 : -1) : m_list->row(found.first()));
+    m_list->setCurrentRow(found.isEmpty() ? (m_list->count() > 0 ? 0 : -1)
+                                          : m_list->row(found.first()));
     updateButtons();
 }
 
@@ -145,7 +149,8 @@ Xml::Element PageLayoutList::selectedLayout() const
 {
     const std::vector<Xml::Element> layouts = layoutsOf(*m_document);
     const int row = m_list->currentRow();
-    return row >= 0 && std::size_t(row) < layouts.size() ? layouts[std::size_t(row)] : Xml::Element();
+    return row >= 0 && std::size_t(row) < layouts.size() ? layouts[std::size_t(row)]
+                                                         : Xml::Element();
 }
 
 void PageLayoutList::onNew()
@@ -167,19 +172,23 @@ void PageLayoutList::onNew()
     }
     const std::vector<Xml::Element> sets = named(*m_document, "layout-master-set");
     if (sets.empty()) {
-        UIApplication::MessageBoxW(Core::String(tr("The template has no layout master set to add the page layout to.")),
-                                   Win32::MB_ICONWARNING);
+        UIApplication::MessageBoxW(
+            Core::String(tr("The template has no layout master set to add the page layout to.")),
+            Win32::MB_ICONWARNING);
         return;
     }
     // After the last layout, indented as it is; else inside the set.
     const Xml::Element anchor = layouts.empty() ? sets.front() : layouts.back();
     const QByteArray lineEnd = m_document->lineEnd();
-    const Core::String indent = QString::fromUtf8(m_document->indentationOf(anchor) + (layouts.empty() ? "  " : ""));
-    const Core::String markup = SimplePageMasterXml::write(data, indent, QString::fromUtf8(lineEnd));
+    const Core::String indent =
+        QString::fromUtf8(m_document->indentationOf(anchor) + (layouts.empty() ? "  " : ""));
+    const Core::String markup =
+        SimplePageMasterXml::write(data, indent, QString::fromUtf8(lineEnd));
     const Xml::Element selected = m_document->selected();
     const Core::String selectedPath = TemplateDocument::pathOf(selected);
     m_document->select(anchor);
-    m_document->insertMarkup(layouts.empty() ? "  " + markup + QString::fromUtf8(lineEnd) + Core::String(indent.left(indent.length() - 2))
+    m_document->insertMarkup(layouts.empty() ? "  " + markup + QString::fromUtf8(lineEnd) +
+                                                   Core::String(indent.left(indent.length() - 2))
                                              : QString::fromUtf8(lineEnd) + indent + markup,
                              layouts.empty() ? TemplateDocument::InsertPosition::Inside
                                              : TemplateDocument::InsertPosition::After,
@@ -202,10 +211,11 @@ void PageLayoutList::onEdit()
         return;
     }
     const QByteArray lineEnd = m_document->lineEnd();
-    m_document->replaceElement(layout,
-                               SimplePageMasterXml::write(data, QString::fromUtf8(m_document->indentationOf(layout)),
-                                                          QString::fromUtf8(lineEnd)),
-                               tr("Page Layout"));
+    m_document->replaceElement(
+        layout,
+        SimplePageMasterXml::write(data, QString::fromUtf8(m_document->indentationOf(layout)),
+                                   QString::fromUtf8(lineEnd)),
+        tr("Page Layout"));
     refill(data.getMasterName().toQString());
 }
 

@@ -13,11 +13,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const Core::Exception&) {
         return 0;
     }
-    const Core::String written = SimplePageMasterXml::write(layout, "  ", size % 2 == 0 ? "\n" : "\r\n");
+    const Core::String written =
+        SimplePageMasterXml::write(layout, "  ", size % 2 == 0 ? "\n" : "\r\n");
     PageLayoutData again;
     try {
         again = SimplePageMasterXml::readText(
-            "<r xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" xmlns:kmb=\"http://www.varnel.com/kmb/1.0\""
+            "<r xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" "
+            "xmlns:kmb=\"http://www.varnel.com/kmb/1.0\""
             " xmlns:km=\"http://www.varnel.com/km/1.0\" xmlns:svg=\"http://www.w3.org/2000/svg\""
             " xmlns:zc=\"http://www.varnel.com/2008/zc\">" +
             written + "</r>");

@@ -71,12 +71,16 @@ PageLayoutData landscapeCustom()
 
 GalleryShot layoutShot(const QString& name, PageLayoutData (*record)(), PageLayoutDlgTabs tab)
 {
-    return {name, [record, tab] { return std::unique_ptr<QWidget>(std::make_unique<GalleryPageLayoutDlg>(record(), tab)); }};
+    return {name, [record, tab] {
+                return std::unique_ptr<QWidget>(
+                    std::make_unique<GalleryPageLayoutDlg>(record(), tab));
+            }};
 }
 
 std::unique_ptr<QWidget> nameSample()
 {
-    auto dialog = std::make_unique<PageMasterNameDlg>(Core::String(DialogCommands::tr("New Page Layout")));
+    auto dialog =
+        std::make_unique<PageMasterNameDlg>(Core::String(DialogCommands::tr("New Page Layout")));
     dialog->setMasterName("odd pages");
     return dialog;
 }

@@ -19,7 +19,8 @@ Core::String comparable(const Core::String& name)
 } // namespace
 
 PageMasterNameDlg::PageMasterNameDlg(const Core::String& caption, QWidget* parent)
-    : Dialog(TemplateId, parent), m_ui(std::make_unique<Ui::PageMasterNameDlg>()), m_caption(caption)
+    : Dialog(TemplateId, parent), m_ui(std::make_unique<Ui::PageMasterNameDlg>()),
+      m_caption(caption)
 {
     m_ui->setupUi(this);
     // A layout without a name could not be referred to.

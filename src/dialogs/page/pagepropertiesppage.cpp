@@ -37,8 +37,9 @@ PagePropertiesPPage::PagePropertiesPPage(PageLayoutData& record, QWidget* parent
     m_ui->setupUi(this);
     m_margins = {m_ui->marginLeftField, m_ui->marginRightField, m_ui->marginTopField,
                  m_ui->marginBottomField};
-    for (LengthOrPercentCtrl* field : {m_ui->widthField, m_ui->heightField, m_ui->marginLeftField,
-                                       m_ui->marginRightField, m_ui->marginTopField, m_ui->marginBottomField}) {
+    for (LengthOrPercentCtrl* field :
+         {m_ui->widthField, m_ui->heightField, m_ui->marginLeftField, m_ui->marginRightField,
+          m_ui->marginTopField, m_ui->marginBottomField}) {
         connect(field, &LengthOrPercentCtrl::lengthOrPercentModified, this,
                 &PagePropertiesPPage::OnLengthOrPercentModified);
     }

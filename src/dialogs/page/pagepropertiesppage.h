@@ -3,9 +3,9 @@
 #include "outside/types/pagelayoutdata.h"
 #include "uieditor_export.h"
 
-#include <QWidget>
 #include <array>
 #include <memory>
+#include <QWidget>
 
 namespace Ui {
 class PagePropertiesPPage;
@@ -29,7 +29,8 @@ public:
     /// The size of a standard format ("A4", "Letter"...) in the user's unit;
     /// a name with a blank ("A4 Landscape") names the format before it turned
     /// on its side. 0 by 0 for a name that is no standard format.
-    static void getStandardPageSize(const Core::String& name, Xml::Length& width, Xml::Length& height);
+    static void getStandardPageSize(const Core::String& name, Xml::Length& width,
+                                    Xml::Length& height);
     /// The format list's items: the standard formats, their landscape forms and,
     /// last, the custom size.
     static QStringList formatNames();

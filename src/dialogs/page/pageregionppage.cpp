@@ -46,20 +46,25 @@ PageRegionPPage::PageRegionPPage(PageLayoutData& record, QWidget* parent)
                  m_ui->marginBottomField};
     m_ui->columnCountEdit->setValidator(new QIntValidator(1, 999, m_ui->columnCountEdit));
 
-    for (LengthOrPercentCtrl* field : {m_ui->paddingLeftField, m_ui->paddingRightField, m_ui->paddingTopField,
-                                       m_ui->paddingBottomField, m_ui->marginLeftField, m_ui->marginRightField,
-                                       m_ui->marginTopField, m_ui->marginBottomField, m_ui->extentField,
-                                       m_ui->columnGapField}) {
+    for (LengthOrPercentCtrl* field :
+         {m_ui->paddingLeftField, m_ui->paddingRightField, m_ui->paddingTopField,
+          m_ui->paddingBottomField, m_ui->marginLeftField, m_ui->marginRightField,
+          m_ui->marginTopField, m_ui->marginBottomField, m_ui->extentField, m_ui->columnGapField}) {
         connect(field, &LengthOrPercentCtrl::lengthOrPercentModified, this,
                 &PageRegionPPage::OnLengthOrPercentModified);
     }
-    connect(m_ui->regionCombo, &QComboBox::currentIndexChanged, this, &PageRegionPPage::OnRegionChanged);
-    connect(m_ui->orientationCombo, &QComboBox::currentIndexChanged, this, &PageRegionPPage::readPage);
-    connect(m_ui->alignmentCombo, &QComboBox::currentIndexChanged, this, &PageRegionPPage::readPage);
+    connect(m_ui->regionCombo, &QComboBox::currentIndexChanged, this,
+            &PageRegionPPage::OnRegionChanged);
+    connect(m_ui->orientationCombo, &QComboBox::currentIndexChanged, this,
+            &PageRegionPPage::readPage);
+    connect(m_ui->alignmentCombo, &QComboBox::currentIndexChanged, this,
+            &PageRegionPPage::readPage);
     connect(m_ui->visibleCheck, &QCheckBox::toggled, this, &PageRegionPPage::readPage);
     connect(m_ui->precedenceCheck, &QCheckBox::toggled, this, &PageRegionPPage::OnCheckPrecedence);
-    connect(m_ui->columnCountEdit, &QLineEdit::textEdited, this, &PageRegionPPage::OnChangeColumnCount);
-    connect(m_ui->columnCountSpin, &SpinButtonCtrl::deltaPos, this, &PageRegionPPage::OnColumnCountSpin);
+    connect(m_ui->columnCountEdit, &QLineEdit::textEdited, this,
+            &PageRegionPPage::OnChangeColumnCount);
+    connect(m_ui->columnCountSpin, &SpinButtonCtrl::deltaPos, this,
+            &PageRegionPPage::OnColumnCountSpin);
     connect(m_ui->bordersButton, &QPushButton::clicked, this,
             &PageRegionPPage::formatRegionBordersAndBackGround);
 }
@@ -130,7 +135,8 @@ void PageRegionPPage::exchange(const DataExchange& dx)
         }
         region.setPrecedence(m_ui->precedenceCheck->isChecked());
         // The body is always there.
-        region.setVisible(getSelectedRegion() == PageLayoutData::Body || m_ui->visibleCheck->isChecked());
+        region.setVisible(getSelectedRegion() == PageLayoutData::Body ||
+                          m_ui->visibleCheck->isChecked());
         region.setOrientation(std::max(0, m_ui->orientationCombo->currentIndex()));
         region.setVerticalAlignment(std::max(0, m_ui->alignmentCombo->currentIndex()));
         refreshPreview();
@@ -158,8 +164,8 @@ void PageRegionPPage::updateInterface()
     const bool visible = body || m_ui->visibleCheck->isChecked();
     m_ui->visibleCheck->setEnabled(!body);
     for (QWidget* control : std::initializer_list<QWidget*>{
-             m_ui->paddingGroup, m_ui->orientationLabel, m_ui->orientationCombo, m_ui->alignmentLabel,
-             m_ui->alignmentCombo, m_ui->bordersButton}) {
+             m_ui->paddingGroup, m_ui->orientationLabel, m_ui->orientationCombo,
+             m_ui->alignmentLabel, m_ui->alignmentCombo, m_ui->bordersButton}) {
         control->setEnabled(visible);
     }
     m_ui->marginsGroup->setVisible(body);

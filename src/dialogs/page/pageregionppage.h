@@ -3,9 +3,9 @@
 #include "outside/types/pagelayoutdata.h"
 #include "uieditor_export.h"
 
-#include <QWidget>
 #include <array>
 #include <memory>
+#include <QWidget>
 
 namespace Ui {
 class PageRegionPPage;

@@ -5,7 +5,8 @@
 AttributeSet::AttributeSet(const Xml::Element& element)
 {
     for (const Xml::Attribute& attribute : element.get_attributes()) {
-        m_entries.push_back({{attribute.get_name(), attribute.get_namespace_uri(), attribute.get_value()}});
+        m_entries.push_back(
+            {{attribute.get_name(), attribute.get_namespace_uri(), attribute.get_value()}});
     }
 }
 

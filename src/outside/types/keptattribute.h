@@ -19,6 +19,7 @@ struct KeptAttribute
     /// The same attribute: its prefix is only how one document spelled it.
     friend bool operator==(const KeptAttribute& a, const KeptAttribute& b)
     {
-        return a.namespaceUri == b.namespaceUri && a.localName() == b.localName() && a.value == b.value;
+        return a.namespaceUri == b.namespaceUri && a.localName() == b.localName() &&
+               a.value == b.value;
     }
 };

@@ -9,7 +9,8 @@ namespace {
 
 // The flow names the renderer gives regions that name none.
 const char* const DefaultRegionNames[PageLayoutData::RegionCount] = {
-    "xsl-region-body", "xsl-region-before", "xsl-region-after", "xsl-region-start", "xsl-region-end"};
+    "xsl-region-body", "xsl-region-before", "xsl-region-after", "xsl-region-start",
+    "xsl-region-end"};
 // The region list's item texts.
 constexpr unsigned RegionTitles[PageLayoutData::RegionCount] = {63178, 63179, 63180, 63181, 63182};
 constexpr unsigned SampleWord = 63036;
@@ -61,14 +62,20 @@ Core::String PageLayoutData::getXml() const
     QString regions;
     for (int index = Before; index < RegionCount; ++index) {
         if (m_regions[std::size_t(index)].isVisible()) {
-            regions += QStringLiteral("<fo:static-content flow-name=\"%1\"><fo:block color=\"#808080\">%2</fo:block></fo:static-content>\n")
+            regions += QStringLiteral("<fo:static-content flow-name=\"%1\"><fo:block "
+                                      "color=\"#808080\">%2</fo:block></fo:static-content>\n")
                            .arg(previewEscaped(regionName(m_regions[std::size_t(index)], index)),
                                 previewEscaped(Core::String::formatS(RegionTitles[index])));
         }
     }
-    const QString body = QStringLiteral("<fo:flow flow-name=\"%1\"><fo:block color=\"#808080\">%2</fo:block></fo:flow>\n")
-                             .arg(previewEscaped(regionName(m_regions[Body], Body)), words.join(u' '));
-    return QStringLiteral("<fo:root xmlns:fo=\"%1\">\n<fo:layout-master-set>\n%2\n</fo:layout-master-set>\n"
-                          "<fo:page-sequence master-reference=\"preview\">\n%3%4</fo:page-sequence>\n</fo:root>\n")
-        .arg(QString::fromLatin1(Xml::Namespaces::FO), SimplePageMasterXml::write(page).toQString(), regions, body);
+    const QString body =
+        QStringLiteral(
+            "<fo:flow flow-name=\"%1\"><fo:block color=\"#808080\">%2</fo:block></fo:flow>\n")
+            .arg(previewEscaped(regionName(m_regions[Body], Body)), words.join(u' '));
+    return QStringLiteral(
+               "<fo:root xmlns:fo=\"%1\">\n<fo:layout-master-set>\n%2\n</fo:layout-master-set>\n"
+               "<fo:page-sequence "
+               "master-reference=\"preview\">\n%3%4</fo:page-sequence>\n</fo:root>\n")
+        .arg(QString::fromLatin1(Xml::Namespaces::FO), SimplePageMasterXml::write(page).toQString(),
+             regions, body);
 }

@@ -31,7 +31,10 @@ public:
     const Xml::Length& getHeight() const { return m_height; }
     void setHeight(const Xml::Length& height) { m_height = height; }
     const Xml::LengthOrPercent& getMargin(RegionData::Side side) const { return m_margins[side]; }
-    void setMargin(RegionData::Side side, const Xml::LengthOrPercent& value) { m_margins[side] = value; }
+    void setMargin(RegionData::Side side, const Xml::LengthOrPercent& value)
+    {
+        m_margins[side] = value;
+    }
 
     /// `index` is a Region; outside 0 to 4 the body.
     const RegionData& getRegion(int index) const;

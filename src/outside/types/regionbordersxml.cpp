@@ -10,7 +10,8 @@ namespace {
 using BorderSide = BordersAndBackgroundData::Side;
 
 constexpr BorderSide BorderSides[] = {BordersAndBackgroundData::Left, BordersAndBackgroundData::Top,
-                          BordersAndBackgroundData::Right, BordersAndBackgroundData::Bottom};
+                                      BordersAndBackgroundData::Right,
+                                      BordersAndBackgroundData::Bottom};
 
 Core::String borderSideName(BorderSide side)
 {
@@ -130,15 +131,12 @@ void readSide(AttributeSet& attributes, const Shorthands& shorthands, BorderSide
 {
     const Core::String prefix = "border-" + borderSideName(side) + "-";
     const BorderParts& ofSide = shorthands.sides[side];
-    const Core::String styleText =
-        firstGiven({attributes.take(prefix + "style"), ofSide.style, shorthands.family.style,
-                    shorthands.border.style});
-    const Core::String widthText =
-        firstGiven({attributes.take(prefix + "width"), ofSide.width, shorthands.family.width,
-                    shorthands.border.width});
-    const Core::String colorText =
-        firstGiven({attributes.take(prefix + "color"), ofSide.color, shorthands.family.color,
-                    shorthands.border.color});
+    const Core::String styleText = firstGiven({attributes.take(prefix + "style"), ofSide.style,
+                                               shorthands.family.style, shorthands.border.style});
+    const Core::String widthText = firstGiven({attributes.take(prefix + "width"), ofSide.width,
+                                               shorthands.family.width, shorthands.border.width});
+    const Core::String colorText = firstGiven({attributes.take(prefix + "color"), ofSide.color,
+                                               shorthands.family.color, shorthands.border.color});
     const int style = BordersAndBackgroundData::getStyleIdx(styleText);
     data.setStyle(side, style);
     if (style == 0) {
@@ -275,8 +273,10 @@ void RegionBordersXml::read(AttributeSet& attributes, BordersAndBackgroundData& 
             attributes.putBack(name);
         } else if (parts) {
             // A word of another kind ("border-style: red") says nothing.
-            const Core::String& word = part[0] == 's' ? parts->style : part[0] == 'w' ? parts->width : parts->color;
-            Core::String& slot = part[0] == 's' ? shorthands.family.style
+            const Core::String& word = part[0] == 's'   ? parts->style
+                                       : part[0] == 'w' ? parts->width
+                                                        : parts->color;
+            Core::String& slot = part[0] == 's'   ? shorthands.family.style
                                  : part[0] == 'w' ? shorthands.family.width
                                                   : shorthands.family.color;
             slot = word;
@@ -308,8 +308,8 @@ void RegionBordersXml::write(const BordersAndBackgroundData& data, Attributes& a
     }
     if (!data.getShadowColor().isEmpty() || !(data.getShadowDx() == Xml::Length()) ||
         !(data.getShadowDy() == Xml::Length())) {
-        Core::String shadow = data.getShadowDx().getValueAsString() + " " +
-                              data.getShadowDy().getValueAsString();
+        Core::String shadow =
+            data.getShadowDx().getValueAsString() + " " + data.getShadowDy().getValueAsString();
         if (!data.getShadowColor().isEmpty()) {
             shadow = shadow + " " + data.getShadowColor();
         }

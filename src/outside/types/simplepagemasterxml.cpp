@@ -8,19 +8,19 @@
 #include "outside/types/regionbordersxml.h"
 
 #include <algorithm>
-#include <optional>
 #include <functional>
+#include <optional>
 
 namespace {
 
 using PageSide = RegionData::Side;
 using Attributes = RegionBordersXml::Attributes;
 
-constexpr PageSide PageSides[] = {RegionData::Left, RegionData::Right, RegionData::Top, RegionData::Bottom};
+constexpr PageSide PageSides[] = {RegionData::Left, RegionData::Right, RegionData::Top,
+                                  RegionData::Bottom};
 
-const char* const RegionNames[PageLayoutData::RegionCount] = {"region-body", "region-before",
-                                                              "region-after", "region-start",
-                                                              "region-end"};
+const char* const RegionNames[PageLayoutData::RegionCount] = {
+    "region-body", "region-before", "region-after", "region-start", "region-end"};
 const char* const Alignments[RegionData::AlignmentCount] = {"before", "center", "after"};
 
 Core::String pageSideName(PageSide side)
@@ -174,11 +174,13 @@ RegionData readRegion(const Xml::Element& element, int index)
     RegionData region;
     region.setVisible(true);
     AttributeSet attributes(element);
-    readBox(attributes, "padding",
-            [&](PageSide side, const Xml::LengthOrPercent& value) { region.setPadding(side, value); });
+    readBox(attributes, "padding", [&](PageSide side, const Xml::LengthOrPercent& value) {
+        region.setPadding(side, value);
+    });
     if (index == PageLayoutData::Body) {
-        readBox(attributes, "margin",
-                [&](PageSide side, const Xml::LengthOrPercent& value) { region.setMargin(side, value); });
+        readBox(attributes, "margin", [&](PageSide side, const Xml::LengthOrPercent& value) {
+            region.setMargin(side, value);
+        });
         readColumns(attributes, region);
     } else {
         Xml::Length extent;
@@ -213,14 +215,17 @@ RegionData readRegion(const Xml::Element& element, int index)
 Core::String attributeEscaped(const Core::String& text)
 {
     QString out = text.toQString().toHtmlEscaped();
-    out.replace(u'\t', QLatin1String("&#9;")).replace(u'\n', QLatin1String("&#10;")).replace(u'\r', QLatin1String("&#13;"));
+    out.replace(u'\t', QLatin1String("&#9;"))
+        .replace(u'\n', QLatin1String("&#10;"))
+        .replace(u'\r', QLatin1String("&#13;"));
     return out;
 }
 
 // The prefixes the designer's templates declare on their root, with their namespaces.
 const std::pair<const char*, const char*> UsualPrefixes[] = {
-    {"fo", Xml::Namespaces::FO}, {"kmb", Xml::Namespaces::KMB}, {"km", Xml::Namespaces::KM},
-    {"svg", Xml::Namespaces::SVG}, {"zc", Xml::Namespaces::ZC}, {"xml", "http://www.w3.org/XML/1998/namespace"}};
+    {"fo", Xml::Namespaces::FO}, {"kmb", Xml::Namespaces::KMB},
+    {"km", Xml::Namespaces::KM}, {"svg", Xml::Namespaces::SVG},
+    {"zc", Xml::Namespaces::ZC}, {"xml", "http://www.w3.org/XML/1998/namespace"}};
 
 // Whether `prefix` means `uri` wherever the layout goes; false for other usual prefixes.
 std::optional<bool> usualPrefixMeans(const Core::String& prefix, const Core::String& uri)
@@ -244,17 +249,20 @@ Core::String attributeText(const Attributes& written, const std::vector<KeptAttr
     }
     for (const KeptAttribute& attribute : kept) {
         if (attribute.namespaceUri.isEmpty()) {
-            if (std::none_of(written.begin(), written.end(),
-                             [&](const auto& pair) { return pair.first == attribute.qualifiedName; })) {
-                text = text + " " + attribute.qualifiedName + "=\"" + attributeEscaped(attribute.value) + "\"";
+            if (std::none_of(written.begin(), written.end(), [&](const auto& pair) {
+                    return pair.first == attribute.qualifiedName;
+                })) {
+                text = text + " " + attribute.qualifiedName + "=\"" +
+                       attributeEscaped(attribute.value) + "\"";
             }
             continue;
         }
         Core::String prefix = attribute.qualifiedName.substringBefore(":");
         const std::optional<bool> usual = usualPrefixMeans(prefix, attribute.namespaceUri);
         if (!usual || !*usual) {
-            const auto same = std::find_if(declared.begin(), declared.end(),
-                                           [&](const auto& pair) { return pair.second == attribute.namespaceUri; });
+            const auto same = std::find_if(declared.begin(), declared.end(), [&](const auto& pair) {
+                return pair.second == attribute.namespaceUri;
+            });
             if (same != declared.end()) {
                 prefix = same->first;
             } else {
@@ -269,10 +277,12 @@ Core::String attributeText(const Attributes& written, const std::vector<KeptAttr
                     prefix = Core::String("ns") + Core::String(QString::number(n));
                 }
                 declared.emplace_back(prefix, attribute.namespaceUri);
-                text = text + " xmlns:" + prefix + "=\"" + attributeEscaped(attribute.namespaceUri) + "\"";
+                text = text + " xmlns:" + prefix + "=\"" +
+                       attributeEscaped(attribute.namespaceUri) + "\"";
             }
         }
-        text = text + " " + prefix + ":" + attribute.localName() + "=\"" + attributeEscaped(attribute.value) + "\"";
+        text = text + " " + prefix + ":" + attribute.localName() + "=\"" +
+               attributeEscaped(attribute.value) + "\"";
     }
     return text;
 }
@@ -282,7 +292,8 @@ void writeBox(Attributes& attributes, const Core::String& family,
 {
     for (PageSide side : PageSides) {
         if (!(value(side) == Xml::LengthOrPercent())) {
-            attributes.emplace_back(family + "-" + pageSideName(side), value(side).getValueAsString());
+            attributes.emplace_back(family + "-" + pageSideName(side),
+                                    value(side).getValueAsString());
         }
     }
 }
@@ -298,25 +309,29 @@ Core::String regionMarkup(const RegionData& region, int index)
     writeBox(attributes, "padding", [&](PageSide side) { return region.getPadding(side); });
     if (index == PageLayoutData::Body) {
         if (region.getColumnCount() != 1) {
-            attributes.emplace_back("column-count", Core::String(QString::number(region.getColumnCount())));
+            attributes.emplace_back("column-count",
+                                    Core::String(QString::number(region.getColumnCount())));
         }
         if (!(region.getColumnGap() == RegionData().getColumnGap())) {
             attributes.emplace_back("column-gap", region.getColumnGap().getValueAsString());
         }
     }
-    if ((index == PageLayoutData::Before || index == PageLayoutData::After) && region.hasPrecedence()) {
+    if ((index == PageLayoutData::Before || index == PageLayoutData::After) &&
+        region.hasPrecedence()) {
         attributes.emplace_back("precedence", Core::String("true"));
     }
     if (region.getOrientation() > 0 && region.getOrientation() < RegionData::OrientationCount) {
         attributes.emplace_back("reference-orientation",
                                 Core::String(QString::number(region.getOrientation() * 90)));
     }
-    if (region.getVerticalAlignment() > 0 && region.getVerticalAlignment() < RegionData::AlignmentCount) {
-        attributes.emplace_back("display-align", Core::String(Alignments[region.getVerticalAlignment()]));
+    if (region.getVerticalAlignment() > 0 &&
+        region.getVerticalAlignment() < RegionData::AlignmentCount) {
+        attributes.emplace_back("display-align",
+                                Core::String(Alignments[region.getVerticalAlignment()]));
     }
     RegionBordersXml::write(region.getBordersAndBackground(), attributes);
-    return Core::String("<fo:") + RegionNames[index] + attributeText(attributes, region.getKeptAttributes()) +
-           "/>";
+    return Core::String("<fo:") + RegionNames[index] +
+           attributeText(attributes, region.getKeptAttributes()) + "/>";
 }
 
 } // namespace
@@ -377,7 +392,8 @@ Core::String SimplePageMasterXml::write(const PageLayoutData& data, const Core::
         attributes.emplace_back("page-height", data.getHeight().getValueAsString());
     }
     writeBox(attributes, "margin", [&](PageSide side) { return data.getMargin(side); });
-    Core::String markup = "<fo:simple-page-master" + attributeText(attributes, data.getKeptAttributes()) + ">" + lineEnd;
+    Core::String markup = "<fo:simple-page-master" +
+                          attributeText(attributes, data.getKeptAttributes()) + ">" + lineEnd;
     for (int index = 0; index < PageLayoutData::RegionCount; ++index) {
         const RegionData& region = data.getRegion(index);
         if (index == PageLayoutData::Body || region.isVisible()) {

@@ -22,7 +22,8 @@ public:
     /// their own, each starting with `indent` plus two blanks and ending with
     /// `lineEnd`. Attributes of other namespaces are declared on it when their
     /// prefix is not one of the designer's usual ones.
-    static Core::String write(const PageLayoutData& data, const Core::String& indent = Core::String(),
+    static Core::String write(const PageLayoutData& data,
+                              const Core::String& indent = Core::String(),
                               const Core::String& lineEnd = "\n");
 
 private:
