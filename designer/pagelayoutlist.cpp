@@ -165,8 +165,8 @@ void PageLayoutList::onNew()
     if (nameDialog.DoModal() != Win32::IDOK) {
         return;
     }
-    PageLayoutData data = newLayout(nameDialog.getMasterName());
-    PageLayoutDlg layoutDialog(data, this);
+    PageLayoutData record = newLayout(nameDialog.getMasterName());
+    PageLayoutDlg layoutDialog(record, this);
     if (layoutDialog.DoModal() != Win32::IDOK) {
         return;
     }
@@ -183,7 +183,7 @@ void PageLayoutList::onNew()
     const Core::String indent =
         QString::fromUtf8(m_document->indentationOf(anchor) + (layouts.empty() ? "  " : ""));
     const Core::String markup =
-        SimplePageMasterXml::write(data, indent, QString::fromUtf8(lineEnd));
+        SimplePageMasterXml::write(record, indent, QString::fromUtf8(lineEnd));
     const Xml::Element selected = m_document->selected();
     const Core::String selectedPath = TemplateDocument::pathOf(selected);
     m_document->select(anchor);
@@ -194,7 +194,7 @@ void PageLayoutList::onNew()
                                              : TemplateDocument::InsertPosition::After,
                              tr("New Page Layout"));
     m_document->select(m_document->elementAt(selectedPath));
-    refill(data.getMasterName().toQString());
+    refill(record.getMasterName().toQString());
 }
 
 void PageLayoutList::onEdit()
@@ -205,18 +205,18 @@ void PageLayoutList::onEdit()
     }
     const PageLayoutData original = SimplePageMasterXml::read(layout);
     // The dialog edits in place: a copy, kept only on OK.
-    PageLayoutData data = original;
-    PageLayoutDlg dialog(data, this);
-    if (dialog.DoModal() != Win32::IDOK || data == original) {
+    PageLayoutData record = original;
+    PageLayoutDlg dialog(record, this);
+    if (dialog.DoModal() != Win32::IDOK || record == original) {
         return;
     }
     const QByteArray lineEnd = m_document->lineEnd();
     m_document->replaceElement(
         layout,
-        SimplePageMasterXml::write(data, QString::fromUtf8(m_document->indentationOf(layout)),
+        SimplePageMasterXml::write(record, QString::fromUtf8(m_document->indentationOf(layout)),
                                    QString::fromUtf8(lineEnd)),
         tr("Page Layout"));
-    refill(data.getMasterName().toQString());
+    refill(record.getMasterName().toQString());
 }
 
 void PageLayoutList::onDelete()
