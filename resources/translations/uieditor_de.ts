@@ -384,7 +384,7 @@
         </message>
         <message>
             <source>&amp;Page</source>
-            <translation>S&amp;eite</translation>
+            <translation>&amp;Seite</translation>
         </message>
         <message>
             <source>Do&amp;cument</source>
