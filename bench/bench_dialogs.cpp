@@ -8,17 +8,29 @@
 #include "dialogs/format/bordersbackgrounddlg.h"
 #include "dialogs/format/fonteditordlg.h"
 #include "dialogs/format/paragrapheditdlg.h"
+#include "dialogs/page/pagelayoutdlg.h"
+#include "outside/types/simplepagemasterxml.h"
 #include "paintwatcher.h"
 #include "templatedocument.h"
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QFontDialog>
 #include <QTest>
 
 class BenchDialogs : public QObject
 {
     Q_OBJECT
+
+    // The invoice's page: A4 with a header and a footer.
+    static PageLayoutData invoiceLayout()
+    {
+        auto document =
+            TemplateDocument::load(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
+        const auto masters = document->root().find("//*[local-name()='simple-page-master']");
+        return masters.empty() ? PageLayoutData() : SimplePageMasterXml::read(Xml::Element(masters.front()));
+    }
 
 private Q_SLOTS:
     void bordersBackgroundOnTheInvoice()
@@ -52,6 +64,42 @@ private Q_SLOTS:
             dialog.show();
             painted = painted && watcher.waitUntilPainted();
             dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
+    void pageLayoutOnTheInvoice()
+    {
+        PageLayoutData layout = invoiceLayout();
+        bool painted = true;
+        QBENCHMARK
+        {
+            PageLayoutData edited = layout;
+            PageLayoutDlg dialog(edited);
+            PaintWatcher watcher(dialog.preview());
+            dialog.show();
+            painted = painted && watcher.waitUntilPainted();
+            dialog.hide();
+        }
+        QVERIFY(painted);
+    }
+
+    // One edit (another page format) until the preview shows it.
+    void pageLayoutEditRepaintsThePreview()
+    {
+        PageLayoutData layout = invoiceLayout();
+        PageLayoutDlg dialog(layout);
+        PaintWatcher watcher(dialog.preview());
+        dialog.show();
+        QVERIFY(watcher.waitUntilPainted());
+        auto* formats = dialog.control<QComboBox>(12318);
+        bool painted = true;
+        int format = 0;
+        QBENCHMARK
+        {
+            formats->setCurrentIndex(format);
+            format = (format + 1) % 8;
+            painted = painted && watcher.waitUntilPainted();
         }
         QVERIFY(painted);
     }

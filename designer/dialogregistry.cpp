@@ -22,6 +22,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         groupRowsEntry(),
         parametersEntry(),
         logEntry(),
+        pageLayoutsEntry(),
         designerWindowEntry(),
         newTemplateEntry(),
         controlsSheetEntry(),

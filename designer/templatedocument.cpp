@@ -594,20 +594,21 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
     commit(action.isEmpty() ? Tr::tr("Change Properties") : action, rewritten(rewriters, extra));
 }
 
-Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
+std::vector<Xml::Element> TemplateDocument::parseInsertion(const Core::String& markup, SmartPtr<Xml::XmlDocument>& holder)
 {
     Xml::DomParser parser;
     parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
-    const Xml::Element wrapper = parser.getDocument()->getRootNode();
+    holder = parser.getDocument();
     std::vector<Xml::Element> inserted;
-    for (const Xml::Element& child : wrapper.get_child_elements()) {
+    for (const Xml::Element& child : holder->getRootNode().get_child_elements()) {
         collectElements(child, inserted);
     }
-    const Xml::Element target = m_selected.isNull() ? root() : m_selected;
-    const bool inside = position == InsertPosition::Inside || target == root();
-    const int index = indexOf(target);
-    const MarkupScanner::Element& range = rangeOf(index);
-    Rewriters rewriters;
+    return inserted;
+}
+
+void TemplateDocument::declarePrefixes(Rewriters& rewriters, const std::vector<Xml::Element>& inserted,
+                                       const Xml::Element& scope) const
+{
     // The prefixes the markup uses must mean the same where it goes.
     std::map<QString, QString> used;
     for (const Xml::Element& element : inserted) {
@@ -621,7 +622,7 @@ Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPo
             continue;
         }
         QString bound;
-        for (Xml::Element up = inside ? target : target.get_parent(); !up.isNull() && bound.isEmpty(); up = up.get_parent()) {
+        for (Xml::Element up = scope; !up.isNull() && bound.isEmpty(); up = up.get_parent()) {
             for (const Xml::NamespaceDeclaration& declaration : up.get_namespace_declarations()) {
                 if (declaration.prefix.toQString() == prefix) {
                     bound = declaration.uri.toQString();
@@ -634,11 +635,29 @@ Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPo
             throw Core::Exception(Core::String(Tr::tr("The template binds the prefix %1 to another namespace.").arg(prefix)));
         }
     }
+}
+
+QByteArray TemplateDocument::markupBytes(const Core::String& markup) const
+{
     QByteArray bytes;
     for (const char32_t c : markup.toQString().toUcs4()) {
         bytes += c >= 0x80 && m_asciiOnly ? "&#" + QByteArray::number(uint(c)) + ';'
                                           : QString::fromUcs4(&c, 1).toUtf8();
     }
+    return bytes;
+}
+
+Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
+{
+    SmartPtr<Xml::XmlDocument> parsed;
+    const std::vector<Xml::Element> inserted = parseInsertion(markup, parsed);
+    const Xml::Element target = m_selected.isNull() ? root() : m_selected;
+    const bool inside = position == InsertPosition::Inside || target == root();
+    const int index = indexOf(target);
+    const MarkupScanner::Element& range = rangeOf(index);
+    Rewriters rewriters;
+    declarePrefixes(rewriters, inserted, inside ? target : target.get_parent());
+    const QByteArray bytes = markupBytes(markup);
     std::vector<Replacement> extra;
     if (!inside) {
         extra.emplace_back(range.end, range.end, bytes);
@@ -653,6 +672,34 @@ Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPo
     commit(action.isEmpty() ? Tr::tr("Insert") : action, rewritten(rewriters, extra),
            inserted.empty() ? -1 : first);
     return inserted.empty() ? Xml::Element() : m_selected;
+}
+
+void TemplateDocument::replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action)
+{
+    const int index = indexOf(element);
+    if (index <= 0) {
+        throw Core::Exception(Core::String(
+            Tr::tr("The markup of this object cannot be changed here. Edit it in the source view.")));
+    }
+    Rewriters rewriters;
+    std::vector<Replacement> extra;
+    if (markup.isEmpty()) {
+        const Line line = lineOf(index);
+        extra.emplace_back(line.from, line.to, QByteArray());
+    } else {
+        SmartPtr<Xml::XmlDocument> parsed;
+        declarePrefixes(rewriters, parseInsertion(markup, parsed), element.get_parent());
+        const MarkupScanner::Element& range = rangeOf(index);
+        extra.emplace_back(range.start, range.end, markupBytes(markup));
+    }
+    // The selection stays where it is, unless it was inside what went.
+    commit(action.isEmpty() ? Tr::tr("Edit") : action, rewritten(rewriters, extra));
+}
+
+QByteArray TemplateDocument::indentationOf(const Xml::Element& element) const
+{
+    const int index = indexOf(element);
+    return index < 0 || !m_mapped ? QByteArray() : lineOf(index).indent;
 }
 
 void TemplateDocument::replaceMarkup(const QByteArray& markup)

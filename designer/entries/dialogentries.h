@@ -20,6 +20,7 @@ DialogEntry parametersEntry();
 DialogEntry logEntry();
 DialogEntry insertBarcodeEntry();
 DialogEntry editBarcodeEntry();
+DialogEntry pageLayoutsEntry();
 
 DialogEntry designerWindowEntry();
 DialogEntry newTemplateEntry();

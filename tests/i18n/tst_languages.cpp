@@ -288,6 +288,10 @@ private Q_SLOTS:
                         QStringList{u"&Cells"_s, u"&Has borders"_s, u"&Horizontal Align:"_s, u"Colo&r:"_s}.contains(source)) {
                         continue;
                     }
+                    // So are the region page's "&Padding" and "&Precedence".
+                    if (expected() == u"en" && context == u"PageRegionPPage"_s && source == u"&Precedence"_s) {
+                        continue;
+                    }
                     const QString text = QCoreApplication::translate(qPrintable(context), qPrintable(source));
                     const QChar key = mnemonicOf(text);
                     if (key.isNull()) {
