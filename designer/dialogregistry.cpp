@@ -20,6 +20,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         sortEntry(),
         groupRowsEntry(),
         parametersEntry(),
+        pageSetsEntry(),
         logEntry(),
         designerWindowEntry(),
         newTemplateEntry(),

@@ -596,49 +596,14 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
 
 Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
 {
-    Xml::DomParser parser;
-    parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
-    const Xml::Element wrapper = parser.getDocument()->getRootNode();
-    std::vector<Xml::Element> inserted;
-    for (const Xml::Element& child : wrapper.get_child_elements()) {
-        collectElements(child, inserted);
-    }
+    const std::vector<Xml::Element> inserted = parsedMarkup(markup);
     const Xml::Element target = m_selected.isNull() ? root() : m_selected;
     const bool inside = position == InsertPosition::Inside || target == root();
     const int index = indexOf(target);
     const MarkupScanner::Element& range = rangeOf(index);
     Rewriters rewriters;
-    // The prefixes the markup uses must mean the same where it goes.
-    std::map<QString, QString> used;
-    for (const Xml::Element& element : inserted) {
-        used.emplace(element.get_namespace_prefix().toQString(), element.get_namespace_uri().toQString());
-        for (const Xml::Attribute& attribute : element.get_attributes()) {
-            used.emplace(attribute.get_namespace_prefix().toQString(), attribute.get_namespace_uri().toQString());
-        }
-    }
-    for (const auto& [prefix, uri] : used) {
-        if (prefix.isEmpty() || prefix == QLatin1String("xml")) {
-            continue;
-        }
-        QString bound;
-        for (Xml::Element up = inside ? target : target.get_parent(); !up.isNull() && bound.isEmpty(); up = up.get_parent()) {
-            for (const Xml::NamespaceDeclaration& declaration : up.get_namespace_declarations()) {
-                if (declaration.prefix.toQString() == prefix) {
-                    bound = declaration.uri.toQString();
-                }
-            }
-        }
-        if (bound.isEmpty()) {
-            rewriterOf(rewriters, 0).set("xmlns:" + prefix.toUtf8(), uri);
-        } else if (bound != uri) {
-            throw Core::Exception(Core::String(Tr::tr("The template binds the prefix %1 to another namespace.").arg(prefix)));
-        }
-    }
-    QByteArray bytes;
-    for (const char32_t c : markup.toQString().toUcs4()) {
-        bytes += c >= 0x80 && m_asciiOnly ? "&#" + QByteArray::number(uint(c)) + ';'
-                                          : QString::fromUcs4(&c, 1).toUtf8();
-    }
+    bindPrefixes(inserted, inside ? target : target.get_parent(), rewriters);
+    const QByteArray bytes = encoded(markup);
     std::vector<Replacement> extra;
     if (!inside) {
         extra.emplace_back(range.end, range.end, bytes);
@@ -653,6 +618,84 @@ Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPo
     commit(action.isEmpty() ? Tr::tr("Insert") : action, rewritten(rewriters, extra),
            inserted.empty() ? -1 : first);
     return inserted.empty() ? Xml::Element() : m_selected;
+}
+
+void TemplateDocument::bindPrefixes(const std::vector<Xml::Element>& elements, const Xml::Element& scope,
+                                    Rewriters& rewriters) const
+{
+    // The prefixes the markup uses must mean the same where it goes.
+    std::map<QString, QString> used;
+    for (const Xml::Element& element : elements) {
+        used.emplace(element.get_namespace_prefix().toQString(), element.get_namespace_uri().toQString());
+        for (const Xml::Attribute& attribute : element.get_attributes()) {
+            used.emplace(attribute.get_namespace_prefix().toQString(), attribute.get_namespace_uri().toQString());
+        }
+    }
+    for (const auto& [prefix, uri] : used) {
+        if (prefix.isEmpty() || prefix == QLatin1String("xml")) {
+            continue;
+        }
+        QString bound;
+        for (Xml::Element up = scope; !up.isNull() && bound.isEmpty(); up = up.get_parent()) {
+            for (const Xml::NamespaceDeclaration& declaration : up.get_namespace_declarations()) {
+                if (declaration.prefix.toQString() == prefix) {
+                    bound = declaration.uri.toQString();
+                }
+            }
+        }
+        if (bound.isEmpty()) {
+            rewriterOf(rewriters, 0).set("xmlns:" + prefix.toUtf8(), uri);
+        } else if (bound != uri) {
+            throw Core::Exception(Core::String(Tr::tr("The template binds the prefix %1 to another namespace.").arg(prefix)));
+        }
+    }
+}
+
+QByteArray TemplateDocument::encoded(const Core::String& markup) const
+{
+    QByteArray bytes;
+    for (const char32_t c : markup.toQString().toUcs4()) {
+        bytes += c >= 0x80 && m_asciiOnly ? "&#" + QByteArray::number(uint(c)) + ';'
+                                          : QString::fromUcs4(&c, 1).toUtf8();
+    }
+    return bytes;
+}
+
+std::vector<Xml::Element> TemplateDocument::parsedMarkup(const Core::String& markup)
+{
+    Xml::DomParser parser;
+    parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
+    const Xml::Element wrapper = parser.getDocument()->getRootNode();
+    std::vector<Xml::Element> elements;
+    for (const Xml::Element& child : wrapper.get_child_elements()) {
+        collectElements(child, elements);
+    }
+    return elements;
+}
+
+QByteArray TemplateDocument::markupOf(const Xml::Element& element) const
+{
+    const MarkupScanner::Element& range = rangeOf(indexOf(element));
+    return m_text.mid(range.start, range.end - range.start);
+}
+
+QByteArray TemplateDocument::indentOf(const Xml::Element& element) const
+{
+    return lineOf(indexOf(element)).indent;
+}
+
+void TemplateDocument::replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action,
+                                      bool after, const Xml::Element& referrer, const QByteArray& attribute,
+                                      const Core::String& value)
+{
+    const std::vector<Xml::Element> replacing = parsedMarkup(markup);
+    const MarkupScanner::Element& range = rangeOf(indexOf(element));
+    Rewriters rewriters;
+    bindPrefixes(replacing, element.get_parent(), rewriters);
+    if (!referrer.isNull()) {
+        rewriterOf(rewriters, indexOf(referrer)).set(attribute, value.toQString());
+    }
+    commit(action, rewritten(rewriters, {{after ? range.end : range.start, range.end, encoded(markup)}}));
 }
 
 void TemplateDocument::replaceMarkup(const QByteArray& markup)

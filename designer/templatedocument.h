@@ -110,6 +110,19 @@ public:
     Xml::Element insertMarkup(const Core::String& markup, InsertPosition position,
                               const QString& action = QString());
 
+    /// The markup of `element` as the template holds it, and the indentation
+    /// of its line; raise when its bytes cannot be told.
+    QByteArray markupOf(const Xml::Element& element) const;
+    QByteArray indentOf(const Xml::Element& element) const;
+    /// Puts `markup` (prefixes as insertMarkup takes them) in the place of
+    /// `element`, or right after it with `after`, and, when `referrer` is
+    /// given, sets its `attribute` to `value`, all as one undo step named
+    /// `action`. Raises on markup that does not parse, leaving the template
+    /// unchanged.
+    void replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action,
+                        bool after = false, const Xml::Element& referrer = {}, const QByteArray& attribute = {},
+                        const Core::String& value = {});
+
     /// Makes `variables` the template's parameters (its kmb:variable
     /// elements, in order) as one undo step named `action`. They take the
     /// place of the first parameter there was, else go before kmb:values,
@@ -211,6 +224,14 @@ private:
     StartTagRewriter& rewriterOf(Rewriters& rewriters, int index) const;
     /// The prefix the root binds `uri` to, declaring `wanted` for it when none.
     QByteArray prefixFor(Rewriters& rewriters, const char* uri, const QByteArray& wanted) const;
+    /// Declares on the root the prefixes of `elements` that are not bound
+    /// in `scope`; raises when one is bound to another namespace there.
+    void bindPrefixes(const std::vector<Xml::Element>& elements, const Xml::Element& scope,
+                      Rewriters& rewriters) const;
+    /// The elements of `markup`, parsed with the prefixes dialogs use undeclared.
+    static std::vector<Xml::Element> parsedMarkup(const Core::String& markup);
+    /// `markup` in the bytes of the template's encoding.
+    QByteArray encoded(const Core::String& markup) const;
     /// `text` with the rewritten start tags and `extra` replacements.
     QByteArray rewritten(const Rewriters& rewriters, std::vector<Replacement> extra = {}) const;
     /// The replacement of the kmb:values element that holds `values`.

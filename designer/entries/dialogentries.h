@@ -19,6 +19,7 @@ DialogEntry parametersEntry();
 DialogEntry logEntry();
 DialogEntry insertBarcodeEntry();
 DialogEntry editBarcodeEntry();
+DialogEntry pageSetsEntry();
 
 DialogEntry designerWindowEntry();
 DialogEntry newTemplateEntry();
