@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>AddPageTypeDlg</name>
+        <message>
+            <source>Add Page Layout</source>
+            <translation>Seitenlayout hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;All Pages</source>
+            <translation>&amp;Alle Seiten</translation>
+        </message>
+        <message>
+            <source>&amp;One time only</source>
+            <translation>&amp;Einmalig</translation>
+        </message>
+        <message>
+            <source>&amp;Multiple times</source>
+            <translation>&amp;Mehrmals</translation>
+        </message>
+        <message>
+            <source>Ma&amp;ximum repeats:</source>
+            <translation>Ma&amp;ximale Wiederholungen:</translation>
+        </message>
+        <message>
+            <source>&amp;Conditional</source>
+            <translation>&amp;Bedingt</translation>
+        </message>
+        <message>
+            <source>Condition for type:</source>
+            <translation>Bedingung für Typ:</translation>
+        </message>
+    </context>
+    <context>
         <name>BackgroundLoad</name>
         <message>
             <source>Cancel</source>
@@ -743,6 +774,18 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>B&amp;arcode...</source>
             <translation>Bar&amp;code...</translation>
         </message>
+        <message>
+            <source>The template has no page sequence with page layouts.</source>
+            <translation>Die Vorlage hat keine Seitenfolge mit Seitenlayouts.</translation>
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation>Seitensätze</translation>
+        </message>
+        <message>
+            <source>Page &amp;Sets...</source>
+            <translation>Seiten&amp;sätze...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -828,6 +871,49 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Please a valid name</source>
             <translation>Bitte einen gültigen Namen eingeben</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditPageSetDlg</name>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>R&amp;emove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>Nach &amp;oben</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Nach &amp;unten</translation>
+        </message>
+        <message>
+            <source>Dynamic Page Set</source>
+            <translation>Dynamischer Seitensatz</translation>
+        </message>
+        <message>
+            <source>&amp;Repeat for XPath:</source>
+            <translation>&amp;Wiederholen für XPath:</translation>
+        </message>
+        <message>
+            <source>&amp;Condition:</source>
+            <translation>&amp;Bedingung:</translation>
+        </message>
+        <message>
+            <source>&amp;Sort:</source>
+            <translation>&amp;Sortierung:</translation>
+        </message>
+        <message>
+            <source>Parent Set:</source>
+            <translation>Übergeordneter Satz:</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keiner</translation>
         </message>
     </context>
     <context>
@@ -1464,6 +1550,25 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
     </context>
     <context>
+        <name>ReferenceInfo</name>
+        <message>
+            <source>All Pages</source>
+            <translation>Alle Seiten</translation>
+        </message>
+        <message>
+            <source>One Time Only</source>
+            <translation>Einmalig</translation>
+        </message>
+        <message>
+            <source>Multiple Times, No Limit</source>
+            <translation>Mehrmals, unbegrenzt</translation>
+        </message>
+        <message>
+            <source>Multiple Times, at Most %1</source>
+            <translation>Mehrmals, höchstens %1</translation>
+        </message>
+    </context>
+    <context>
         <name>RowsGroupDlg</name>
         <message>
             <source>Group By</source>
@@ -1645,6 +1750,13 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Parameters</source>
             <translation>Parameter</translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplatePageSets</name>
+        <message>
+            <source>The template has no page layouts to make a page set of.</source>
+            <translation>Die Vorlage hat keine Seitenlayouts, aus denen ein Seitensatz entstehen kann.</translation>
         </message>
     </context>
     <context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>AddPageTypeDlg</name>
+        <message>
+            <source>Add Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;All Pages</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;One time only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Multiple times</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ma&amp;ximum repeats:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Conditional</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition for type:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>BackgroundLoad</name>
         <message>
             <source>Cancel</source>
@@ -738,6 +769,18 @@ Choose No to design a table of your own.</source>
             <source>B&amp;arcode...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>The template has no page sequence with page layouts.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page &amp;Sets...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -822,6 +865,49 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Please a valid name</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditPageSetDlg</name>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>R&amp;emove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dynamic Page Set</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Repeat for XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Condition:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Sort:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Parent Set:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>None</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1459,6 +1545,25 @@ Choose No to design a table of your own.</source>
         </message>
     </context>
     <context>
+        <name>ReferenceInfo</name>
+        <message>
+            <source>All Pages</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>One Time Only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Multiple Times, No Limit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Multiple Times, at Most %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>RowsGroupDlg</name>
         <message>
             <source>Group By</source>
@@ -1639,6 +1744,13 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>TemplatePageSets</name>
+        <message>
+            <source>The template has no page layouts to make a page set of.</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>AddPageTypeDlg</name>
+        <message>
+            <source>Add Page Layout</source>
+            <translation>Ajouter une mise en page</translation>
+        </message>
+        <message>
+            <source>&amp;All Pages</source>
+            <translation>&amp;Toutes les pages</translation>
+        </message>
+        <message>
+            <source>&amp;One time only</source>
+            <translation>&amp;Une seule fois</translation>
+        </message>
+        <message>
+            <source>&amp;Multiple times</source>
+            <translation>&amp;Plusieurs fois</translation>
+        </message>
+        <message>
+            <source>Ma&amp;ximum repeats:</source>
+            <translation>Nombre ma&amp;ximal de répétitions :</translation>
+        </message>
+        <message>
+            <source>&amp;Conditional</source>
+            <translation>&amp;Conditionnelle</translation>
+        </message>
+        <message>
+            <source>Condition for type:</source>
+            <translation>Condition pour le type :</translation>
+        </message>
+    </context>
+    <context>
         <name>BackgroundLoad</name>
         <message>
             <source>Cancel</source>
@@ -743,6 +774,18 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>B&amp;arcode...</source>
             <translation>&amp;Code-barres...</translation>
         </message>
+        <message>
+            <source>The template has no page sequence with page layouts.</source>
+            <translation>Le modèle n'a pas de séquence de pages avec des mises en page.</translation>
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation>Jeux de pages</translation>
+        </message>
+        <message>
+            <source>Page &amp;Sets...</source>
+            <translation>&amp;Jeux de pages...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -828,6 +871,49 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Please a valid name</source>
             <translation>Veuillez saisir un nom valide</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditPageSetDlg</name>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>R&amp;emove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>Mon&amp;ter</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Descen&amp;dre</translation>
+        </message>
+        <message>
+            <source>Dynamic Page Set</source>
+            <translation>Jeu de pages dynamique</translation>
+        </message>
+        <message>
+            <source>&amp;Repeat for XPath:</source>
+            <translation>&amp;Répéter pour XPath :</translation>
+        </message>
+        <message>
+            <source>&amp;Condition:</source>
+            <translation>&amp;Condition :</translation>
+        </message>
+        <message>
+            <source>&amp;Sort:</source>
+            <translation>Tr&amp;i :</translation>
+        </message>
+        <message>
+            <source>Parent Set:</source>
+            <translation>Jeu parent :</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Aucun</translation>
         </message>
     </context>
     <context>
@@ -1464,6 +1550,25 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
     </context>
     <context>
+        <name>ReferenceInfo</name>
+        <message>
+            <source>All Pages</source>
+            <translation>Toutes les pages</translation>
+        </message>
+        <message>
+            <source>One Time Only</source>
+            <translation>Une seule fois</translation>
+        </message>
+        <message>
+            <source>Multiple Times, No Limit</source>
+            <translation>Plusieurs fois, sans limite</translation>
+        </message>
+        <message>
+            <source>Multiple Times, at Most %1</source>
+            <translation>Plusieurs fois, au plus %1</translation>
+        </message>
+    </context>
+    <context>
         <name>RowsGroupDlg</name>
         <message>
             <source>Group By</source>
@@ -1645,6 +1750,13 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Parameters</source>
             <translation>Paramètres</translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplatePageSets</name>
+        <message>
+            <source>The template has no page layouts to make a page set of.</source>
+            <translation>Le modèle n'a pas de mises en page dont faire un jeu de pages.</translation>
         </message>
     </context>
     <context>
