@@ -415,7 +415,7 @@
         </message>
         <message>
             <source>&amp;Page</source>
-            <translation>S&amp;eite</translation>
+            <translation>Sei&amp;te</translation>
         </message>
         <message>
             <source>Do&amp;cument</source>
