@@ -35,14 +35,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const Core::Exception&) {
         return 0;
     }
-    const PageMasterData data = PageSequenceMasterXml::read(root);
-    data.isSimplePageMaster();
-    for (const ReferenceInfo& reference : data.getReferences()) {
+    const PageMasterData pageSet = PageSequenceMasterXml::read(root);
+    pageSet.isSimplePageMaster();
+    for (const ReferenceInfo& reference : pageSet.getReferences()) {
         reference.getInfoString();
     }
     // What was read writes markup that reads back as the same page set,
     // unless the input held attribute names of prefixes the wrapper lacks.
-    const QByteArray written = (Core::String(Wrapper) + PageSequenceMasterXml::write(data) + "</w>").toQString().toUtf8();
+    const QByteArray written = (Core::String(Wrapper) + PageSequenceMasterXml::write(pageSet) + "</w>").toQString().toUtf8();
     SmartPtr<Xml::XmlDocument> again;
     Xml::Element rereadRoot;
     try {
@@ -50,6 +50,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     } catch (const Core::Exception&) {
         return 0;
     }
-    FuzzText::check(PageSequenceMasterXml::read(rereadRoot.get_first_child_element()) == data);
+    FuzzText::check(PageSequenceMasterXml::read(rereadRoot.get_first_child_element()) == pageSet);
     return 0;
 }
