@@ -5,6 +5,7 @@
 #include "dialogs/page/editpagesetdlg.h"
 #include "frame/win32constants.h"
 #include "modalanswerer.h"
+#include "outside/core/namespaces.h"
 #include "templatepagesets.h"
 #include "templatepreview.h"
 #include "testregistry.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -44,6 +46,31 @@ const char* const OddEvenTemplate =
     "    </fo:flow>\n"
     "  </fo:page-sequence>\n"
     "</fo:root>\n";
+
+// A page set written by hand, with what the dialog does not edit.
+const char* const HandWrittenTemplate =
+    "<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\" xmlns:k=\"http://www.varnel.com/kmb/1.0\">\n"
+    "  <fo:layout-master-set>\n"
+    "    <fo:simple-page-master master-name=\"a\"><fo:region-body/></fo:simple-page-master>\n"
+    "    <fo:page-sequence-master master-name=\"set\" id=\"keep\" k:xpath=\"/doc/item\">\n"
+    "      <fo:repeatable-page-master-alternatives maximum-repeats=\"5\">\n"
+    "        <fo:conditional-page-master-reference master-reference=\"a\" page-position=\"rest\" id=\"r\"/>\n"
+    "        <fo:conditional-page-master-reference master-reference=\"a\"/>\n"
+    "      </fo:repeatable-page-master-alternatives>\n"
+    "    </fo:page-sequence-master>\n"
+    "  </fo:layout-master-set>\n"
+    "  <fo:page-sequence master-reference=\"set\"><fo:flow flow-name=\"xsl-region-body\"><fo:block/></fo:flow></fo:page-sequence>\n"
+    "</fo:root>\n";
+
+QString writeTemplate(const QTemporaryDir& dir, const char* markup)
+{
+    const QString path = dir.filePath(u"template.fo"_s);
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(markup);
+    }
+    return path;
+}
 
 // Adds "even" for even pages through the Add dialog and confirms the page set.
 void makeEvenPagesEven(EditPageSetDlg* dialog)
@@ -78,13 +105,8 @@ private Q_SLOTS:
     void oddAndEvenLayoutsAlternateInThePreview()
     {
         QTemporaryDir dir;
-        const QString path = dir.filePath(u"odd-even.fo"_s);
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(OddEvenTemplate);
-        file.close();
         DesignerWindow window;
-        QVERIFY(window.openTemplate(path));
+        QVERIFY(window.openTemplate(writeTemplate(dir, OddEvenTemplate)));
         window.show();
         QTRY_COMPARE(window.preview()->pageCount(), 3);
         QCOMPARE(window.preview()->pageSize(1), window.preview()->pageSize(0)); // one layout for all
@@ -114,6 +136,30 @@ private Q_SLOTS:
 
         window.document()->undoStack()->undo();
         QCOMPARE(window.document()->text(), before);
+    }
+
+    void aHandWrittenPageSetKeepsWhatTheDialogDoesNotEdit()
+    {
+        QTemporaryDir dir;
+        DesignerWindow window;
+        QVERIFY(window.openTemplate(writeTemplate(dir, HandWrittenTemplate)));
+        QString repeat;
+        TestSupport::ModalAnswerer answer;
+        answer.onNext<EditPageSetDlg>([&repeat](EditPageSetDlg* dialog) {
+            repeat = dialog->control<QLineEdit>(EditPageSetDlg::IDC_REPEAT)->text();
+            dialog->control<QTreeWidget>(EditPageSetDlg::IDC_TYPE_LIST)->setCurrentItem(
+                dialog->control<QTreeWidget>(EditPageSetDlg::IDC_TYPE_LIST)->topLevelItem(0));
+            dialog->findChild<QPushButton*>(u"downButton"_s)->click();
+            dialog->accept();
+        });
+        window.menuBar()->findChild<QAction*>(u"EditPageSetDlg"_s)->trigger();
+        QVERIFY(answer.handled());
+        QCOMPARE(repeat, u"/doc/item"_s);
+        const Xml::NamespaceMap prefixes = {{"fo", Xml::Namespaces::FO}, {"k", Xml::Namespaces::KMB}};
+        const QString kept = u"/fo:root/fo:layout-master-set/fo:page-sequence-master[@master-name='set'][@id='keep']"
+                             u"[@k:xpath='/doc/item']/fo:repeatable-page-master-alternatives[@maximum-repeats='5']"
+                             u"/fo:conditional-page-master-reference[2][@page-position='rest'][@id='r']"_s;
+        QCOMPARE(int(window.document()->root().find(kept, prefixes).size()), 1);
     }
 };
 
