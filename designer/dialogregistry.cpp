@@ -21,6 +21,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         sortEntry(),
         groupRowsEntry(),
         parametersEntry(),
+        pageSetsEntry(),
         logEntry(),
         pageLayoutsEntry(),
         designerWindowEntry(),

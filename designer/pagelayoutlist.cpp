@@ -181,7 +181,7 @@ void PageLayoutList::onNew()
     const Xml::Element anchor = layouts.empty() ? sets.front() : layouts.back();
     const QByteArray lineEnd = m_document->lineEnd();
     const Core::String indent =
-        QString::fromUtf8(m_document->indentationOf(anchor) + (layouts.empty() ? "  " : ""));
+        QString::fromUtf8(m_document->indentOf(anchor) + (layouts.empty() ? "  " : ""));
     const Core::String markup =
         SimplePageMasterXml::write(record, indent, QString::fromUtf8(lineEnd));
     const Xml::Element selected = m_document->selected();
@@ -213,7 +213,7 @@ void PageLayoutList::onEdit()
     const QByteArray lineEnd = m_document->lineEnd();
     m_document->replaceElement(
         layout,
-        SimplePageMasterXml::write(record, QString::fromUtf8(m_document->indentationOf(layout)),
+        SimplePageMasterXml::write(record, QString::fromUtf8(m_document->indentOf(layout)),
                                    QString::fromUtf8(lineEnd)),
         tr("Page Layout"));
     refill(record.getMasterName().toQString());

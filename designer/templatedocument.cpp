@@ -594,24 +594,38 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
     commit(action.isEmpty() ? Tr::tr("Change Properties") : action, rewritten(rewriters, extra));
 }
 
-std::vector<Xml::Element> TemplateDocument::parseInsertion(const Core::String& markup, SmartPtr<Xml::XmlDocument>& holder)
+Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
 {
-    Xml::DomParser parser;
-    parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
-    holder = parser.getDocument();
-    std::vector<Xml::Element> inserted;
-    for (const Xml::Element& child : holder->getRootNode().get_child_elements()) {
-        collectElements(child, inserted);
+    const std::vector<Xml::Element> inserted = parsedMarkup(markup);
+    const Xml::Element target = m_selected.isNull() ? root() : m_selected;
+    const bool inside = position == InsertPosition::Inside || target == root();
+    const int index = indexOf(target);
+    const MarkupScanner::Element& range = rangeOf(index);
+    Rewriters rewriters;
+    bindPrefixes(inserted, inside ? target : target.get_parent(), rewriters);
+    const QByteArray bytes = encoded(markup);
+    std::vector<Replacement> extra;
+    if (!inside) {
+        extra.emplace_back(range.end, range.end, bytes);
+    } else if (!range.empty) {
+        extra.emplace_back(range.contentEnd, range.contentEnd, bytes);
+    } else {
+        rewriterOf(rewriters, index).open();
+        extra.emplace_back(range.end, range.end, bytes + "</" + range.name + '>');
     }
-    return inserted;
+    // The first inserted element comes after everything the target held.
+    const int first = int(m_markup->firstElementFrom(range.end));
+    commit(action.isEmpty() ? Tr::tr("Insert") : action, rewritten(rewriters, extra),
+           inserted.empty() ? -1 : first);
+    return inserted.empty() ? Xml::Element() : m_selected;
 }
 
-void TemplateDocument::declarePrefixes(Rewriters& rewriters, const std::vector<Xml::Element>& inserted,
-                                       const Xml::Element& scope) const
+void TemplateDocument::bindPrefixes(const std::vector<Xml::Element>& elements, const Xml::Element& scope,
+                                    Rewriters& rewriters) const
 {
     // The prefixes the markup uses must mean the same where it goes.
     std::map<QString, QString> used;
-    for (const Xml::Element& element : inserted) {
+    for (const Xml::Element& element : elements) {
         used.emplace(element.get_namespace_prefix().toQString(), element.get_namespace_uri().toQString());
         for (const Xml::Attribute& attribute : element.get_attributes()) {
             used.emplace(attribute.get_namespace_prefix().toQString(), attribute.get_namespace_uri().toQString());
@@ -637,7 +651,7 @@ void TemplateDocument::declarePrefixes(Rewriters& rewriters, const std::vector<X
     }
 }
 
-QByteArray TemplateDocument::markupBytes(const Core::String& markup) const
+QByteArray TemplateDocument::encoded(const Core::String& markup) const
 {
     QByteArray bytes;
     for (const char32_t c : markup.toQString().toUcs4()) {
@@ -647,34 +661,33 @@ QByteArray TemplateDocument::markupBytes(const Core::String& markup) const
     return bytes;
 }
 
-Xml::Element TemplateDocument::insertMarkup(const Core::String& markup, InsertPosition position, const QString& action)
+std::vector<Xml::Element> TemplateDocument::parsedMarkup(const Core::String& markup)
 {
-    SmartPtr<Xml::XmlDocument> parsed;
-    const std::vector<Xml::Element> inserted = parseInsertion(markup, parsed);
-    const Xml::Element target = m_selected.isNull() ? root() : m_selected;
-    const bool inside = position == InsertPosition::Inside || target == root();
-    const int index = indexOf(target);
-    const MarkupScanner::Element& range = rangeOf(index);
-    Rewriters rewriters;
-    declarePrefixes(rewriters, inserted, inside ? target : target.get_parent());
-    const QByteArray bytes = markupBytes(markup);
-    std::vector<Replacement> extra;
-    if (!inside) {
-        extra.emplace_back(range.end, range.end, bytes);
-    } else if (!range.empty) {
-        extra.emplace_back(range.contentEnd, range.contentEnd, bytes);
-    } else {
-        rewriterOf(rewriters, index).open();
-        extra.emplace_back(range.end, range.end, bytes + "</" + range.name + '>');
+    Xml::DomParser parser;
+    parser.parseMemory(Core::String(wrapperStart) + markup + "</kmb-insert>", "inserted markup");
+    const Xml::Element wrapper = parser.getDocument()->getRootNode();
+    std::vector<Xml::Element> elements;
+    for (const Xml::Element& child : wrapper.get_child_elements()) {
+        collectElements(child, elements);
     }
-    // The first inserted element comes after everything the target held.
-    const int first = int(m_markup->firstElementFrom(range.end));
-    commit(action.isEmpty() ? Tr::tr("Insert") : action, rewritten(rewriters, extra),
-           inserted.empty() ? -1 : first);
-    return inserted.empty() ? Xml::Element() : m_selected;
+    return elements;
 }
 
-void TemplateDocument::replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action)
+QByteArray TemplateDocument::markupOf(const Xml::Element& element) const
+{
+    const MarkupScanner::Element& range = rangeOf(indexOf(element));
+    return m_text.mid(range.start, range.end - range.start);
+}
+
+QByteArray TemplateDocument::indentOf(const Xml::Element& element) const
+{
+    const int index = indexOf(element);
+    return index < 0 || !m_mapped ? QByteArray() : lineOf(index).indent;
+}
+
+void TemplateDocument::replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action,
+                                      bool after, const Xml::Element& referrer, const QByteArray& attribute,
+                                      const Core::String& value)
 {
     const int index = indexOf(element);
     if (index <= 0) {
@@ -687,19 +700,15 @@ void TemplateDocument::replaceElement(const Xml::Element& element, const Core::S
         const Line line = lineOf(index);
         extra.emplace_back(line.from, line.to, QByteArray());
     } else {
-        SmartPtr<Xml::XmlDocument> parsed;
-        declarePrefixes(rewriters, parseInsertion(markup, parsed), element.get_parent());
+        bindPrefixes(parsedMarkup(markup), element.get_parent(), rewriters);
         const MarkupScanner::Element& range = rangeOf(index);
-        extra.emplace_back(range.start, range.end, markupBytes(markup));
+        extra.emplace_back(after ? range.end : range.start, range.end, encoded(markup));
+    }
+    if (!referrer.isNull()) {
+        rewriterOf(rewriters, indexOf(referrer)).set(attribute, value.toQString());
     }
     // The selection stays where it is, unless it was inside what went.
     commit(action.isEmpty() ? Tr::tr("Edit") : action, rewritten(rewriters, extra));
-}
-
-QByteArray TemplateDocument::indentationOf(const Xml::Element& element) const
-{
-    const int index = indexOf(element);
-    return index < 0 || !m_mapped ? QByteArray() : lineOf(index).indent;
 }
 
 void TemplateDocument::replaceMarkup(const QByteArray& markup)

@@ -110,15 +110,27 @@ public:
     Xml::Element insertMarkup(const Core::String& markup, InsertPosition position,
                               const QString& action = QString());
 
-    /// Puts `markup` (prefixed as for insertMarkup) in the place of
-    /// `element`, or removes the element with its line when `markup` is
-    /// empty, as one undo step named `action`. Raises, leaving the template
-    /// unchanged, on markup that does not parse and for the root.
-    void replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action);
+    /// The markup of `element` as the template holds it; raises when its
+    /// bytes cannot be told.
+    QByteArray markupOf(const Xml::Element& element) const;
     /// The blanks before `element` when it starts its line; "" otherwise.
-    QByteArray indentationOf(const Xml::Element& element) const;
-    /// "\r\n" when the template's lines end so, else "\n".
-    QByteArray lineEnd() const { return m_text.contains("\r\n") ? "\r\n" : "\n"; }
+    QByteArray indentOf(const Xml::Element& element) const;
+    /// "
+" when the template's lines end so, else "
+".
+    QByteArray lineEnd() const { return m_text.contains("
+") ? "
+" : "
+"; }
+    /// Puts `markup` (prefixes as insertMarkup takes them) in the place of
+    /// `element`, or right after it with `after`, or removes the element with
+    /// its line when `markup` is empty; when `referrer` is given, also sets
+    /// its `attribute` to `value`; all as one undo step named `action`.
+    /// Raises, leaving the template unchanged, on markup that does not parse
+    /// and for the root.
+    void replaceElement(const Xml::Element& element, const Core::String& markup, const QString& action,
+                        bool after = false, const Xml::Element& referrer = {}, const QByteArray& attribute = {},
+                        const Core::String& value = {});
 
     /// Makes `variables` the template's parameters (its kmb:variable
     /// elements, in order) as one undo step named `action`. They take the
@@ -221,17 +233,16 @@ private:
     StartTagRewriter& rewriterOf(Rewriters& rewriters, int index) const;
     /// The prefix the root binds `uri` to, declaring `wanted` for it when none.
     QByteArray prefixFor(Rewriters& rewriters, const char* uri, const QByteArray& wanted) const;
+    /// Declares on the root the prefixes of `elements` that are not bound
+    /// in `scope`; raises when one is bound to another namespace there.
+    void bindPrefixes(const std::vector<Xml::Element>& elements, const Xml::Element& scope,
+                      Rewriters& rewriters) const;
+    /// The elements of `markup`, parsed with the prefixes dialogs use undeclared.
+    static std::vector<Xml::Element> parsedMarkup(const Core::String& markup);
+    /// `markup` in the bytes of the template's encoding.
+    QByteArray encoded(const Core::String& markup) const;
     /// `text` with the rewritten start tags and `extra` replacements.
     QByteArray rewritten(const Rewriters& rewriters, std::vector<Replacement> extra = {}) const;
-    /// The elements of `markup` (written with the usual prefixes), in document
-    /// order; `holder` keeps their document. Raises when it does not parse.
-    static std::vector<Xml::Element> parseInsertion(const Core::String& markup, SmartPtr<Xml::XmlDocument>& holder);
-    /// Declares on the root the prefixes `inserted` uses that are unbound at
-    /// `scope`; raises when one is bound there to another namespace.
-    void declarePrefixes(Rewriters& rewriters, const std::vector<Xml::Element>& inserted,
-                         const Xml::Element& scope) const;
-    /// `markup` as the file's bytes (character references in a non-UTF-8 file).
-    QByteArray markupBytes(const Core::String& markup) const;
     /// The replacement of the kmb:values element that holds `values`.
     Replacement valuesReplacement(const TemplateValues& values, Rewriters& rewriters) const;
     /// Where the markup of the element at `index` lies with its line: the

@@ -27,6 +27,8 @@ public:
     /// Pages shown at most, so a runaway template cannot stall the designer.
     static constexpr int maxPages = 20;
     int pageCount() const { return int(m_pageSizes.size()); }
+    /// The size of `page` in points; empty for a page not shown.
+    QSizeF pageSize(int page) const { return page >= 0 && page < pageCount() ? m_pageSizes[size_t(page)] : QSizeF(); }
     QString errorText() const { return m_error; }
 
     QSize sizeHint() const override;

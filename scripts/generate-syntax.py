@@ -450,7 +450,8 @@ fo("page-sequence-wrapper", "Groups page sequences that share an index class.",
    ["id", "index-class", "index-key"], ["page-sequence", "page-sequence-wrapper"])
 fo("layout-master-set", "The page masters and page sequence masters of the document.", [],
    ["simple-page-master", "page-sequence-master", "flow-map"])
-fo("page-sequence-master", "The order in which page masters are used.", ["master-name"],
+fo("page-sequence-master", "The order in which page masters are used.",
+   ["master-name", "kmb:xpath", "kmb:condition", "kmb:sort", "kmb:parent-set"],
    ["single-page-master-reference", "repeatable-page-master-reference", "repeatable-page-master-alternatives"])
 fo("single-page-master-reference", "One page made from the named page master.", ["master-reference"])
 fo("repeatable-page-master-reference", "Pages made from the named page master, repeated.",
@@ -703,6 +704,7 @@ KMB_ATTRIBUTES = {
     "id": ("string", "idref", "Bookmarks", "The identifier of the template object the bookmark points at."),
     "condition": ("string", "xpath", "Bookmarks", "The condition under which the bookmark appears."),
     "objectId": ("string", "id", "Bookmarks", "The identifier the host keeps the bookmark's dynamic title under."),
+    "parent-set": ("string", "name", "Page Sets", "The page set a dynamic page set repeats within."),
 }
 KMB_ELEMENTS = [
     ("document", "A template whose root is the designer's own: page masters, then page sequences.",

@@ -21,6 +21,7 @@ DialogEntry logEntry();
 DialogEntry insertBarcodeEntry();
 DialogEntry editBarcodeEntry();
 DialogEntry pageLayoutsEntry();
+DialogEntry pageSetsEntry();
 
 DialogEntry designerWindowEntry();
 DialogEntry newTemplateEntry();
