@@ -45,6 +45,7 @@ private:
     void pushBlock(const Node* node, double parentLeft, double parentWidth, PaintItem::Role role);
     void pushListItem(const Node* item, const Node* list, double parentLeft, double parentWidth);
     void buildParagraph(Frame& frame, size_t begin, size_t end);
+    void layoutContainer();
 
     LayoutContext& m_context;
     double m_referenceWidth;

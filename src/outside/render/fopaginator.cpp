@@ -1,8 +1,11 @@
 #include "outside/render/fopaginator_p.h"
 
+#include "outside/render/foareaframe_p.h"
+#include "outside/render/foareatransform_p.h"
 #include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace Fo {
 
@@ -17,8 +20,11 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
                              const Style& regionStyle)
 {
     const size_t first = page.items.size();
-    FlowCursor cursor(m_context, content, area.width(), false);
-    Placer placer(page.items, area.left(), area.top(), area.height(), page.number);
+    const AreaFrame frame(area, regionStyle);
+    const QRectF local = frame.local();
+    m_context.markers = &m_markers;
+    FlowCursor cursor(m_context, content, local.width(), false);
+    Placer placer(page.items, local.left(), local.top(), local.height(), page.number);
     Slice slice;
     while (cursor.next(slice)) {
         if (!placer.place(slice)) {
@@ -26,18 +32,8 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
         }
     }
     placer.breakHere();
-    const double used = placer.bottomUsed() - area.top();
-    double shift = 0.0;
-    if (regionStyle.displayAlign == DisplayAlign::Center) {
-        shift = (area.height() - used) / 2.0;
-    } else if (regionStyle.displayAlign == DisplayAlign::After) {
-        shift = area.height() - used;
-    }
-    if (shift > 0) {
-        for (size_t i = first; i < page.items.size(); ++i) {
-            page.items[i].translate(0, shift);
-        }
-    }
+    m_context.markers = nullptr;
+    frame.finish(page.items, first, placer.bottomUsed());
 }
 
 bool Paginator::nextPage(Page& page)
@@ -55,6 +51,7 @@ bool Paginator::nextPage(Page& page)
             m_pageNumber = sequences[m_sequence].initialPageNumber - 1;
         }
         m_pageInSequence = 0;
+        m_markers.startSequence();
         m_carry.reset();
         m_state = Placer::State();
     }
@@ -71,9 +68,12 @@ bool Paginator::nextPage(Page& page)
     page.size = QSizeF(master->width, master->height);
     page.number = m_pageNumber;
 
-    const QRectF p = QRectF(0, 0, master->width, master->height)
-                         .adjusted(master->margin[Left], master->margin[Top],
-                                   -master->margin[Right], -master->margin[Bottom]);
+    // A turned page master lays its regions out in a frame of its own.
+    const QRectF pageArea = QRectF(0, 0, master->width, master->height)
+                                .adjusted(master->margin[Left], master->margin[Top],
+                                          -master->margin[Right], -master->margin[Bottom]);
+    const int pageTurns = master->style ? master->style->turns : 0;
+    const QRectF p = pageTurns ? QRectF(QPointF(), turnedSize(pageArea.size(), pageTurns)) : pageArea;
     const auto& regions = master->regions;
     const auto extentOf = [&](RegionIndex r) {
         return regions[size_t(r)].present ? regions[size_t(r)].extent : 0.0;
@@ -94,6 +94,15 @@ bool Paginator::nextPage(Page& page)
     rects[Start] = QRectF(p.left(), sideTop, extentOf(Start), sideBottom - sideTop);
     rects[End] = QRectF(p.right() - extentOf(End), sideTop, extentOf(End), sideBottom - sideTop);
 
+    // Static content is laid out after the flow, whose markers it may show,
+    // and painted before it.
+    struct StaticArea
+    {
+        const Node* content;
+        QRectF area;
+        const Style* style;
+    };
+    std::vector<StaticArea> statics;
     const auto contentOf = [](const Region& region, const QRectF& r) {
         const Style& s = *region.style;
         const double w = r.width();
@@ -121,14 +130,17 @@ bool Paginator::nextPage(Page& page)
         if (content != sequence.staticContents.end()) {
             const QRectF area = contentOf(region, rects[r]);
             if (area.width() > 0 && area.height() > 0) {
-                layoutStatic(page, content->second, area, *region.style);
+                statics.push_back({content->second, area, region.style});
             }
         }
     }
 
     // The flow, column by column.
     const Region& body = regions[Body];
-    const QRectF area = contentOf(body, rects[Body]);
+    const size_t flowFirst = page.items.size();
+    const AreaFrame bodyFrame(contentOf(body, rects[Body]), *body.style);
+    const QRectF area = bodyFrame.local();
+    double flowBottom = area.top();
     const int columns = std::max(1, body.columnCount);
     const double gap = columns > 1 ? body.columnGap : 0.0;
     const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
@@ -174,6 +186,20 @@ bool Paginator::nextPage(Page& page)
         if (finished) {
             placer.breakHere();
         }
+        flowBottom = std::max(flowBottom, placer.bottomUsed());
+    }
+    bodyFrame.finish(page.items, flowFirst, flowBottom);
+    m_markers.readPage(page.items, flowFirst, page.items.size());
+    std::vector<PaintItem> flowItems(std::make_move_iterator(page.items.begin() + std::ptrdiff_t(flowFirst)),
+                                     std::make_move_iterator(page.items.end()));
+    page.items.resize(flowFirst);
+    for (const StaticArea& s : statics) {
+        layoutStatic(page, s.content, s.area, *s.style);
+    }
+    m_markers.endPage();
+    std::move(flowItems.begin(), flowItems.end(), std::back_inserter(page.items));
+    if (pageTurns) {
+        turnItems(page.items, 0, pageArea, pageTurns);
     }
     ++m_pageInSequence;
     if (finished) {

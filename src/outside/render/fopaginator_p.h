@@ -2,6 +2,7 @@
 
 #include "outside/render/foflowcursor_p.h"
 #include "outside/render/folayoutcontext_p.h"
+#include "outside/render/fomarkerboard_p.h"
 #include "outside/render/foplacer_p.h"
 
 #include <memory>
@@ -32,6 +33,7 @@ private:
     std::unique_ptr<FlowCursor> m_cursor;
     std::optional<Slice> m_carry;
     Placer::State m_state;
+    MarkerBoard m_markers;
 };
 
 } // namespace Fo

@@ -45,6 +45,10 @@ bool Placer::place(Slice& slice, bool force)
         m_pendingStarts.push_back(std::move(slice));
         return true;
     case Slice::Content: {
+        if (slice.absolute) {
+            placeAbsolute(slice);
+            return true;
+        }
         double y = m_y;
         double space = m_pendingSpace;
         for (const Slice& start : m_pendingStarts) {
@@ -94,6 +98,20 @@ bool Placer::place(Slice& slice, bool force)
         return true;
     }
     return true;
+}
+
+void Placer::placeAbsolute(Slice& slice)
+{
+    double y = m_y;
+    if (slice.absoluteTop) {
+        y = m_top + *slice.absoluteTop;
+    } else if (slice.absoluteBottom) {
+        y = m_bottom - *slice.absoluteBottom - slice.height;
+    }
+    for (PaintItem& item : slice.items) {
+        item.translate(m_left, y);
+        m_out.push_back(std::move(item));
+    }
 }
 
 Placer::State Placer::breakHere()

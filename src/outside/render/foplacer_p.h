@@ -43,6 +43,7 @@ public:
 
 private:
     void placeStarts();
+    void placeAbsolute(Slice& slice);
 
     std::vector<PaintItem>& m_out;
     double m_left;

@@ -10,6 +10,7 @@
 #include "outside/render/fotree_p.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Fo {
@@ -29,6 +30,12 @@ struct Slice
     double edge = 0.0;   ///< border and padding at this end
     double height = 0.0;
     std::vector<PaintItem> items; ///< content, relative to the slice's top
+    /// Content placed out of the flow (absolute-position): relative to the
+    /// area's top left, at `absoluteTop` or `absoluteBottom` from the area's
+    /// bottom, else where the flow has got to. Takes no room.
+    bool absolute = false;
+    std::optional<double> absoluteTop;
+    std::optional<double> absoluteBottom;
     /// Rows placed again at the top of the next area when a table breaks here.
     std::shared_ptr<const std::vector<Slice>> header;
 };

@@ -9,6 +9,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace Fo {
 
 /// One property being read into a style.
@@ -92,6 +94,25 @@ void readSpaceBefore(PropertyReading& r);
 void readSpaceAfter(PropertyReading& r);
 void readWidth(PropertyReading& r);
 void readHeight(PropertyReading& r);
+void readMinHeight(PropertyReading& r);
+void readMaxHeight(PropertyReading& r);
+void readAbsolutePosition(PropertyReading& r);
+void readOverflow(PropertyReading& r);
+void readSpan(PropertyReading& r);
+void readReferenceOrientation(PropertyReading& r);
+void readWritingMode(PropertyReading& r);
+void readBaselineShift(PropertyReading& r);
+/// top, right, bottom or left of an absolutely positioned container.
+template <Side side>
+void readOffset(PropertyReading& r)
+{
+    if (r.value == u"auto") {
+        r.style.offset[size_t(side)].reset();
+    } else if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
+        r.style.offset[size_t(side)] = LengthPct{std::clamp(l->value, -1e6, 1e6), l->isPercent};
+    }
+}
+void readVerticalAlign(PropertyReading& r);
 void readContentWidth(PropertyReading& r);
 void readContentHeight(PropertyReading& r);
 void readScaling(PropertyReading& r);

@@ -277,6 +277,7 @@ void Document::readSimpleMaster(xmlNode* element)
     PageMaster master;
     master.name = attribute(element, "master-name");
     const Style* style = styleFor(element, m_rootStyle);
+    master.style = style;
     const double fs = style->fontSize;
     master.width =
         std::clamp(lengthOr(attribute(element, "page-width"), master.width, fs), 1.0, 100000.0);
@@ -403,8 +404,7 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             {"list-item-label", NodeKind::ListLabel},
             {"list-item-body", NodeKind::ListBody},
         };
-        static const char* skipped[] = {"footnote-body",        "marker",
-                                        "retrieve-marker",      "retrieve-table-marker",
+        static const char* skipped[] = {"footnote-body",        "retrieve-table-marker",
                                         "initial-property-set", "title",
                                         "bookmark-tree",        "declarations",
                                         "multi-toggle",         "change-bar-begin",
@@ -413,6 +413,9 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             if (name == QLatin1String(skip)) {
                 return nullptr;
             }
+        }
+        if (name == QLatin1String("marker") || name == QLatin1String("retrieve-marker")) {
+            return buildMarker(element, parent);
         }
         NodeKind kind = NodeKind::Transparent;
         for (const auto& [n, k] : kinds) {
@@ -588,6 +591,46 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
                   parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
                       parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock);
     return node;
+}
+
+Node* Document::buildMarker(xmlNode* element, Node* parent)
+{
+    // Marker content never retrieves markers itself, so no marker can show
+    // itself (or another that shows it) without end.
+    if (m_markerDepth > 0) {
+        return nullptr;
+    }
+    const bool retrieve = std::strcmp(reinterpret_cast<const char*>(element->name), "marker") != 0;
+    if (retrieve) {
+        Node* node = newNode(NodeKind::RetrieveMarker, styleFor(element, parent->style),
+                             QStringLiteral("retrieve-marker"));
+        node->text = attribute(element, "retrieve-class-name");
+        const QString position = attribute(element, "retrieve-position");
+        if (position == QLatin1String("first-including-carryover")) {
+            node->retrievePosition = Node::RetrievePosition::FirstIncludingCarryover;
+        } else if (position == QLatin1String("last-starting-within-page")) {
+            node->retrievePosition = Node::RetrievePosition::LastStarting;
+        } else if (position == QLatin1String("last-ending-within-page")) {
+            node->retrievePosition = Node::RetrievePosition::LastEnding;
+        }
+        const QString boundary = attribute(element, "retrieve-boundary");
+        if (boundary == QLatin1String("page")) {
+            node->retrieveBoundary = Node::RetrieveBoundary::Page;
+        } else if (boundary == QLatin1String("document")) {
+            node->retrieveBoundary = Node::RetrieveBoundary::Document;
+        }
+        return node;
+    }
+    Node* marker = newNode(NodeKind::Transparent, inheritedStyle(parent->style),
+                           QStringLiteral("marker"));
+    marker->text = attribute(element, "marker-class-name");
+    ++m_markerDepth;
+    buildChildren(element, marker, false);
+    --m_markerDepth;
+    if (!marker->text.isEmpty()) {
+        parent->markers.push_back(marker);
+    }
+    return nullptr;
 }
 
 const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber,
