@@ -184,6 +184,42 @@ private Q_SLOTS:
         QCOMPARE(inkIn(page, QRect(0, 31, 40, 10)), 0);
     }
 
+    void spanningBlockEndsBalancedColumns_data()
+    {
+        QTest::addColumn<QString>("probe");
+        QTest::addColumn<QString>("xEdge");
+        QTest::addColumn<double>("x");
+        QTest::addColumn<QString>("yEdge");
+        QTest::addColumn<double>("y");
+        // clang-format off
+        QTest::newRow("first column") << u"A3"_s << u"left"_s << 0.0 << u"cy"_s << 50.0;
+        QTest::newRow("second column, balanced") << u"A4"_s << u"left"_s << 200.0 << u"cy"_s << 10.0;
+        QTest::newRow("across both, below them") << u"Title"_s << u"cx"_s << 200.0 << u"cy"_s << 70.0;
+        QTest::newRow("columns again below") << u"B3"_s << u"left"_s << 200.0 << u"cy"_s << 90.0;
+        // clang-format on
+    }
+    void spanningBlockEndsBalancedColumns()
+    {
+        QFETCH(QString, probe);
+        QFETCH(QString, xEdge);
+        QFETCH(double, x);
+        QFETCH(QString, yEdge);
+        QFETCH(double, y);
+        QString flow;
+        for (int i = 1; i <= 6; ++i) {
+            flow += u"<fo:block line-height=\"20px\">A%1</fo:block>"_s.arg(i);
+        }
+        flow += u"<fo:block span=\"all\" text-align=\"center\" line-height=\"20px\">Title</fo:block>"_s;
+        for (int i = 1; i <= 4; ++i) {
+            flow += u"<fo:block line-height=\"20px\">B%1</fo:block>"_s.arg(i);
+        }
+        ViewEngine engine;
+        engine.loadBuffer(masterDocument(u""_s, u"column-count=\"2\" column-gap=\"0px\""_s, flow));
+        const QRectF r = textBox(engine, 0, probe).rect;
+        QVERIFY2(std::abs(edgeOf(r, xEdge) - x) < 1.0 && std::abs(edgeOf(r, yEdge) - y) < 1.0,
+                 qPrintable(u"%1,%2 %3x%4"_s.arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height())));
+    }
+
     void baselineShiftRaisesAndLowers_data()
     {
         QTest::addColumn<QString>("inlineAttributes");

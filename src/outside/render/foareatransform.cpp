@@ -50,11 +50,11 @@ void mirrorItems(std::vector<PaintItem>& items, size_t first, double left, doubl
             item.clip.moveLeft(sum - item.clip.right());
         }
         // A box open at its start side now opens at its right.
-        const unsigned char left = item.openSides & (1 << Left);
-        const unsigned char right = item.openSides & (1 << Right);
+        const bool openLeft = item.openSides & (1 << Left);
+        const bool openRight = item.openSides & (1 << Right);
         item.openSides = static_cast<unsigned char>(
-            (item.openSides & ~((1 << Left) | (1 << Right))) | (left ? (1 << Right) : 0) |
-            (right ? (1 << Left) : 0));
+            (item.openSides & ~((1 << Left) | (1 << Right))) | (openLeft ? (1 << Right) : 0) |
+            (openRight ? (1 << Left) : 0));
     }
 }
 

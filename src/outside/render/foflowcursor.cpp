@@ -247,7 +247,13 @@ bool FlowCursor::next(Slice& out)
                 break;
             }
             default:
-                pushBlock(child, left, width, PaintItem::Block);
+                if (child->style->spanAll && m_stack.size() == 1 && m_spanWidth > width) {
+                    pushBlock(child, left, m_spanWidth - (m_referenceWidth - width),
+                              PaintItem::Block);
+                    m_stack.back().start.span = true;
+                } else {
+                    pushBlock(child, left, width, PaintItem::Block);
+                }
                 if (ContainerLayout::needed(*child->style)) {
                     layoutContainer();
                 }

@@ -24,6 +24,8 @@ public:
 
     /// The next slice; false when the container is done.
     bool next(Slice& out);
+    /// Blocks of the flow that span all columns are laid out this wide.
+    void setSpanWidth(double width) { m_spanWidth = width; }
 
 private:
     struct Frame
@@ -49,6 +51,7 @@ private:
 
     LayoutContext& m_context;
     double m_referenceWidth;
+    double m_spanWidth = 0.0;
     std::vector<Frame> m_stack;
     std::deque<Slice> m_pending;
 };

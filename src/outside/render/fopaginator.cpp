@@ -2,6 +2,7 @@
 
 #include "outside/render/foareaframe_p.h"
 #include "outside/render/foareatransform_p.h"
+#include "outside/render/focolumnbalancer_p.h"
 #include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
@@ -34,6 +35,46 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
     placer.breakHere();
     m_context.markers = nullptr;
     frame.finish(page.items, first, placer.bottomUsed());
+}
+
+bool Paginator::placeSpan(Page& page, const QRectF& area, double top, std::optional<Slice> start,
+                          bool& finished)
+{
+    Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber);
+    placer.resume(std::move(m_state));
+    m_state = Placer::State();
+    if (start) {
+        m_spanNode = start->node;
+        placer.place(*start);
+    }
+    if (m_carry) {
+        Slice carried = std::move(*m_carry);
+        m_carry.reset();
+        placer.place(carried, true);
+    }
+    for (;;) {
+        Slice slice;
+        if (!m_cursor->next(slice)) {
+            finished = true;
+            placer.breakHere();
+            m_spanNode = nullptr;
+            m_spanBottom = placer.bottomUsed();
+            return true;
+        }
+        const bool ends = slice.kind == Slice::BlockEnd && slice.node == m_spanNode;
+        if (!placer.place(slice)) {
+            m_carry = std::move(slice);
+            m_state = placer.breakHere();
+            m_spanBottom = area.bottom();
+            return false;
+        }
+        if (ends) {
+            m_spanNode = nullptr;
+            m_spanBottom = placer.bottomUsed();
+            m_state = placer.breakHere();
+            return true;
+        }
+    }
 }
 
 bool Paginator::nextPage(Page& page)
@@ -146,15 +187,35 @@ bool Paginator::nextPage(Page& page)
     const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
     if (!m_cursor) {
         m_cursor = std::make_unique<FlowCursor>(m_context, sequence.flow, columnWidth, true);
+        m_cursor->setSpanWidth(area.width());
     }
     bool finished = false;
-    for (int c = 0; c < columns && !finished; ++c) {
-        Placer placer(page.items, area.left() + c * (columnWidth + gap), area.top(),
-                      std::max(0.0, area.height()), m_pageNumber);
+    bool full = false;
+    // Columns run in bands between blocks that span them all.
+    double bandTop = area.top();
+    if (m_spanNode) {
+        full = !placeSpan(page, area, bandTop, std::nullopt, finished);
+        bandTop = m_spanBottom;
+        flowBottom = std::max(flowBottom, bandTop);
+    }
+    std::vector<Slice> band; // what the band's columns hold, to balance them
+    size_t bandFirst = 0;
+    Placer::State bandOpen;
+    bool balanceable = false;
+    for (int c = 0; c < columns && !finished && !full; ++c) {
+        Placer placer(page.items, area.left() + c * (columnWidth + gap), bandTop,
+                      std::max(0.0, area.bottom() - bandTop), m_pageNumber);
+        if (c == 0 && columns > 1) {
+            band.clear();
+            bandFirst = page.items.size();
+            bandOpen = m_state;
+            balanceable = !m_carry;
+        }
         placer.resume(std::move(m_state));
         m_state = Placer::State();
         if (m_carry) {
             if (m_carry->header && m_carry->kind == Slice::Content) {
+                balanceable = false;
                 // The table's header again above its rows, when both fit.
                 double needed = m_carry->height;
                 for (const Slice& row : *m_carry->header) {
@@ -171,11 +232,36 @@ bool Paginator::nextPage(Page& page)
             m_carry.reset();
             placer.place(carried, true);
         }
+        bool spanned = false;
         for (;;) {
             Slice slice;
             if (!m_cursor->next(slice)) {
                 finished = true;
                 break;
+            }
+            if (slice.span && columns > 1) {
+                // The columns so far end, balanced, and the block goes below them.
+                m_state = placer.breakHere();
+                double top = std::max(flowBottom, placer.bottomUsed());
+                if (balanceable && !band.empty()) {
+                    const ColumnBalancer balancer(c + 1, area.left(), columnWidth + gap, bandTop,
+                                                  std::max(0.0, area.bottom() - bandTop),
+                                                  m_pageNumber);
+                    if (auto balanced = balancer.place(band, bandOpen)) {
+                        page.items.resize(bandFirst);
+                        std::move(balanced->items.begin(), balanced->items.end(),
+                                  std::back_inserter(page.items));
+                        m_state = std::move(balanced->state);
+                        top = balanced->bottom;
+                    }
+                }
+                full = !placeSpan(page, area, top, std::move(slice), finished);
+                bandTop = m_spanBottom;
+                spanned = true;
+                break;
+            }
+            if (columns > 1) {
+                band.push_back(slice);
             }
             if (!placer.place(slice)) {
                 m_carry = std::move(slice);
@@ -183,10 +269,13 @@ bool Paginator::nextPage(Page& page)
                 break;
             }
         }
-        if (finished) {
+        if (finished && !spanned) {
             placer.breakHere();
         }
-        flowBottom = std::max(flowBottom, placer.bottomUsed());
+        flowBottom = std::max({flowBottom, placer.bottomUsed(), spanned ? bandTop : 0.0});
+        if (spanned) {
+            c = -1; // a new band of columns below the spanning block
+        }
     }
     bodyFrame.finish(page.items, flowFirst, flowBottom);
     m_markers.readPage(page.items, flowFirst, page.items.size());
@@ -203,6 +292,7 @@ bool Paginator::nextPage(Page& page)
     }
     ++m_pageInSequence;
     if (finished) {
+        m_spanNode = nullptr;
         m_cursor.reset();
         m_carry.reset();
         m_state = Placer::State();

@@ -23,6 +23,10 @@ public:
 private:
     void layoutStatic(Page& page, const Node* content, const QRectF& area,
                       const Style& regionStyle);
+    /// Places a block across all columns from `top`: `start` begins it, or
+    /// the one begun on an earlier page goes on. False when the page is full.
+    bool placeSpan(Page& page, const QRectF& area, double top, std::optional<Slice> start,
+                   bool& finished);
 
     const Document& m_document;
     LayoutContext m_context;
@@ -34,6 +38,8 @@ private:
     std::optional<Slice> m_carry;
     Placer::State m_state;
     MarkerBoard m_markers;
+    const Node* m_spanNode = nullptr; ///< the spanning block being placed
+    double m_spanBottom = 0.0;        ///< where the last spanning block ended
 };
 
 } // namespace Fo

@@ -21,6 +21,7 @@ struct Slice
     Kind kind = Content;
     PaintItem::Role role = PaintItem::Block;
     bool noBorders = false;
+    bool span = false; ///< the start of a block across all columns (span="all")
     const Node* node = nullptr;
     const Style* style = nullptr;
     double x = 0.0;      ///< border box, area coordinates
