@@ -41,6 +41,9 @@ bool Paginator::placeSpan(Page& page, const QRectF& area, double top, std::optio
                           bool& finished)
 {
     Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber);
+    if (top > area.top()) {
+        placer.followOtherContent();
+    }
     placer.resume(std::move(m_state));
     m_state = Placer::State();
     if (start) {
@@ -205,6 +208,9 @@ bool Paginator::nextPage(Page& page)
     for (int c = 0; c < columns && !finished && !full; ++c) {
         Placer placer(page.items, area.left() + c * (columnWidth + gap), bandTop,
                       std::max(0.0, area.bottom() - bandTop), m_pageNumber);
+        if (bandTop > area.top()) {
+            placer.followOtherContent();
+        }
         if (c == 0 && columns > 1) {
             band.clear();
             bandFirst = page.items.size();

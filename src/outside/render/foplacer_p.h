@@ -38,6 +38,11 @@ public:
     /// Continues boxes left open by the previous area.
     void resume(State state);
 
+    /// The area goes on below other content of the page (a band of columns
+    /// under a spanning block): what does not fit goes on to the next page
+    /// even when this area is still empty.
+    void followOtherContent() { m_hasContent = true; }
+
     double bottomUsed() const { return m_y; }
     bool hasContent() const { return m_hasContent; }
 
