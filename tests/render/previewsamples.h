@@ -259,7 +259,7 @@ inline QString areas()
                "<fo:block space-before=\"6px\">E = mc<fo:inline "
                "baseline-shift=\"super\" font-size=\"6pt\">2</fo:inline>, "
                "H<fo:inline baseline-shift=\"sub\" font-size=\"6pt\">2</fo:inline>O</fo:block>"
-               "<fo:block-container width=\"40px\" height=\"110px\" reference-orientation=\"90\" "
+               "<fo:block-container width=\"110px\" height=\"40px\" reference-orientation=\"90\" "
                "border=\"1px dashed gray\" space-before=\"6px\"><fo:block>Turned a "
                "quarter</fo:block></fo:block-container>"
                "<fo:block span=\"all\" space-before=\"6px\" space-after=\"6px\" "

@@ -136,8 +136,8 @@ private Q_SLOTS:
         QTest::newRow("maximum") << u"block-container block-progression-dimension.maximum=\"30px\""_s << u"Next"_s << u"left"_s << 0.0 << u"cy"_s << 40.0;
         QTest::newRow("overflow visible") << u"block-container height=\"30px\""_s << u"L3"_s << u"left"_s << 0.0 << u"cy"_s << 50.0;
         QTest::newRow("overflow hidden") << u"block-container height=\"30px\" overflow=\"hidden\""_s << u"L3"_s << u"left"_s << gone << u"cy"_s << gone;
-        QTest::newRow("turned 90") << u"block-container width=\"100px\" height=\"200px\" reference-orientation=\"90\""_s << u"L1"_s << u"cx"_s << 10.0 << u"bottom"_s << 200.0;
-        QTest::newRow("turned 90, below it") << u"block-container width=\"100px\" height=\"200px\" reference-orientation=\"90\""_s << u"Next"_s << u"left"_s << 0.0 << u"cy"_s << 210.0;
+        QTest::newRow("turned 90: width and height of the content") << u"block-container width=\"100px\" height=\"200px\" reference-orientation=\"90\""_s << u"L1"_s << u"cx"_s << 10.0 << u"bottom"_s << 100.0;
+        QTest::newRow("turned 90, below it") << u"block-container width=\"100px\" height=\"200px\" reference-orientation=\"90\""_s << u"Next"_s << u"left"_s << 0.0 << u"cy"_s << 110.0;
         QTest::newRow("turned 180") << u"block-container height=\"100px\" reference-orientation=\"180\""_s << u"L1"_s << u"right"_s << 400.0 << u"cy"_s << 90.0;
         QTest::newRow("absolute") << u"block-container absolute-position=\"absolute\" top=\"50px\" left=\"60px\" width=\"100px\""_s << u"L1"_s << u"left"_s << 60.0 << u"cy"_s << 60.0;
         QTest::newRow("absolute takes no room") << u"block-container absolute-position=\"absolute\" top=\"50px\" left=\"60px\""_s << u"Next"_s << u"left"_s << 0.0 << u"cy"_s << 10.0;
@@ -195,7 +195,7 @@ private Q_SLOTS:
         QTest::newRow("first column") << u"A3"_s << u"left"_s << 0.0 << u"cy"_s << 50.0;
         QTest::newRow("second column, balanced") << u"A4"_s << u"left"_s << 200.0 << u"cy"_s << 10.0;
         QTest::newRow("across both, below them") << u"Title"_s << u"cx"_s << 200.0 << u"cy"_s << 70.0;
-        QTest::newRow("columns again below") << u"B3"_s << u"left"_s << 200.0 << u"cy"_s << 90.0;
+        QTest::newRow("last columns filled in turn") << u"B3"_s << u"left"_s << 0.0 << u"cy"_s << 130.0;
         // clang-format on
     }
     void spanningBlockEndsBalancedColumns()
@@ -225,9 +225,9 @@ private Q_SLOTS:
         QTest::addColumn<QString>("inlineAttributes");
         QTest::addColumn<double>("rise");
         // clang-format off
-        QTest::newRow("super") << u"baseline-shift=\"super\""_s << 16.0 / 3;
-        QTest::newRow("sub") << u"baseline-shift=\"sub\""_s << -16.0 / 3;
-        QTest::newRow("vertical-align super") << u"vertical-align=\"super\""_s << 16.0 / 3;
+        QTest::newRow("super") << u"baseline-shift=\"super\""_s << 16 * 0.45;
+        QTest::newRow("sub") << u"baseline-shift=\"sub\""_s << -16 * 0.225;
+        QTest::newRow("vertical-align super") << u"vertical-align=\"super\""_s << 16 * 0.45;
         QTest::newRow("length") << u"baseline-shift=\"4px\""_s << 4.0;
         QTest::newRow("percent of the line height") << u"baseline-shift=\"50%\""_s << 9.6;
         QTest::newRow("baseline") << u"baseline-shift=\"baseline\""_s << 0.0;

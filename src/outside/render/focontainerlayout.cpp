@@ -28,30 +28,25 @@ bool ContainerLayout::needed(const Style& style)
            fixedLength(style.minHeight) || fixedLength(style.maxHeight);
 }
 
-double ContainerLayout::layoutContent(double contentWidth, std::vector<PaintItem>& items) const
+QSizeF ContainerLayout::layoutContent(double contentWidth, std::vector<PaintItem>& items) const
 {
     const Style& s = *m_node->style;
-    const std::optional<double> fixed = fixedLength(s.height);
-    const std::optional<double> minimum = fixedLength(s.minHeight);
-    const std::optional<double> maximum = fixedLength(s.maxHeight);
-    // Turned a quarter, the lines run along the box's height: the given
-    // height, else the largest allowed, else as long as the box is wide.
-    const bool across = s.turns % 2 != 0;
-    const double lineLength =
-        across ? (fixed ? *fixed : maximum ? *maximum : contentWidth) : contentWidth;
-    const double natural = stackContent(m_context, m_node, lineLength, items);
-    double height = across ? lineLength : natural;
-    if (!across) {
-        if (fixed) {
-            height = *fixed;
-        } else {
-            height = std::max(height, minimum.value_or(0.0));
-            height = std::min(height, maximum.value_or(height));
-        }
+    // The content's lines are as long as the box is wide; turned a quarter,
+    // width and height measure the turned content (as Apache FOP reads
+    // them), so the box on the page is as wide as the content is high.
+    const double natural = stackContent(m_context, m_node, contentWidth, items);
+    double height = natural;
+    if (const std::optional<double> fixed = fixedLength(s.height)) {
+        height = *fixed;
+    } else {
+        height = std::max(height, fixedLength(s.minHeight).value_or(0.0));
+        height = std::min(height, fixedLength(s.maxHeight).value_or(height));
     }
-    const AreaFrame frame(QRectF(0, 0, contentWidth, height), s);
+    const QSizeF local(contentWidth, height);
+    const QSizeF onPage = turnedSize(local, s.turns);
+    const AreaFrame frame(QRectF(QPointF(0, 0), onPage), s);
     frame.finish(items, 0, natural);
-    return height;
+    return onPage;
 }
 
 void ContainerLayout::layout(const Slice& start, double contentLeft, double contentWidth,
@@ -66,13 +61,17 @@ void ContainerLayout::layout(const Slice& start, double contentLeft, double cont
         return;
     }
     std::vector<PaintItem> items;
-    const double height = layoutContent(contentWidth, items);
+    const QSizeF size = layoutContent(contentWidth, items);
+    const double height = size.height();
+    contentWidth = size.width();
+    Slice boxStart = start;
+    boxStart.width = contentWidth + pl + pr + s.borderWidth(Left) + s.borderWidth(Right);
     if (s.overflowHidden) {
         clipItems(items, 0, QRectF(-pl, -pt, contentWidth + pl + pr, height + pt + pb));
     }
 
     if (!s.absolute) {
-        out.push_back(start);
+        out.push_back(std::move(boxStart));
         Slice content;
         content.kind = Slice::Content;
         content.height = height;
@@ -85,7 +84,7 @@ void ContainerLayout::layout(const Slice& start, double contentLeft, double cont
 
     // Out of the flow: the border box where its offsets put it.
     const double bl = s.borderWidth(Left), bt = s.borderWidth(Top);
-    double width = start.width;
+    const double width = boxStart.width;
     const auto offset = [&](Side side) -> std::optional<double> {
         if (!s.offset[size_t(side)]) {
             return std::nullopt;
@@ -93,7 +92,7 @@ void ContainerLayout::layout(const Slice& start, double contentLeft, double cont
         return s.offset[size_t(side)]->resolve(m_referenceWidth);
     };
     const auto left = offset(Left), right = offset(Right);
-    double x = start.x;
+    double x = boxStart.x;
     if (left) {
         x = *left;
     } else if (right) {

@@ -3,6 +3,8 @@
 #include "outside/render/folayoutcontext_p.h"
 #include "outside/render/foslice_p.h"
 
+#include <QSizeF>
+
 #include <deque>
 
 namespace Fo {
@@ -29,8 +31,9 @@ public:
                 std::deque<Slice>& out) const;
 
 private:
-    /// The content's items relative to the content's top left; answers the height of the content box.
-    double layoutContent(double contentWidth, std::vector<PaintItem>& items) const;
+    /// The content's items relative to the content's top left; answers the
+    /// size of the content box on the page.
+    QSizeF layoutContent(double contentWidth, std::vector<PaintItem>& items) const;
 
     LayoutContext& m_context;
     const Node* m_node;

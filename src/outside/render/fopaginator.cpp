@@ -285,14 +285,17 @@ bool Paginator::nextPage(Page& page)
     }
     bodyFrame.finish(page.items, flowFirst, flowBottom);
     m_markers.readPage(page.items, flowFirst, page.items.size());
-    std::vector<PaintItem> flowItems(std::make_move_iterator(page.items.begin() + std::ptrdiff_t(flowFirst)),
-                                     std::make_move_iterator(page.items.end()));
-    page.items.resize(flowFirst);
-    for (const StaticArea& s : statics) {
-        layoutStatic(page, s.content, s.area, *s.style);
+    if (!statics.empty()) {
+        std::vector<PaintItem> flowItems(
+            std::make_move_iterator(page.items.begin() + std::ptrdiff_t(flowFirst)),
+            std::make_move_iterator(page.items.end()));
+        page.items.resize(flowFirst);
+        for (const StaticArea& s : statics) {
+            layoutStatic(page, s.content, s.area, *s.style);
+        }
+        std::move(flowItems.begin(), flowItems.end(), std::back_inserter(page.items));
     }
     m_markers.endPage();
-    std::move(flowItems.begin(), flowItems.end(), std::back_inserter(page.items));
     if (pageTurns) {
         turnItems(page.items, 0, pageArea, pageTurns);
     }

@@ -21,14 +21,15 @@ void readSizeLimit(PropertyReading& r, std::optional<LengthPct>& target)
 /// "super", "sub", "baseline", a length or a percentage of the line height.
 bool readShift(PropertyReading& r)
 {
-    // Raised and lowered by a third of the surrounding text's size.
+    // Raised by about the surrounding text's x-height, lowered by half of
+    // it, as Apache FOP does with its standard fonts.
     const double em = r.parent.fontSize;
     if (r.value == u"baseline") {
         r.style.baselineShift = 0.0;
     } else if (r.value == u"super") {
-        r.style.baselineShift = em / 3.0;
+        r.style.baselineShift = em * 0.45;
     } else if (r.value == u"sub") {
-        r.style.baselineShift = -em / 3.0;
+        r.style.baselineShift = -em * 0.225;
     } else if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
         r.style.baselineShift = std::clamp(l->resolve(r.parent.lineHeightPx()), -1e5, 1e5);
     } else {
