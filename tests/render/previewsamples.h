@@ -193,7 +193,8 @@ inline QString pageLayout(const QString& bodyAttributes = QString(), int paragra
                "page-height=\"400px\" "
                "margin=\"10px\">"
                "<fo:region-body region-name=\"xsl-region-body\" margin=\"50px 40px 40px 40px\" "
-               "border=\"1px dashed gray\" padding=\"4px\" column-count=\"2\" column-gap=\"10px\" ") +
+               "border=\"1px dashed gray\" padding=\"4px\" column-count=\"2\" "
+               "column-gap=\"10px\" ") +
            bodyAttributes +
            QStringLiteral(
                "/><fo:region-before region-name=\"xsl-region-before\" extent=\"40px\" "

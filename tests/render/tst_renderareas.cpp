@@ -63,7 +63,8 @@ QString markerDocument(const QString& retrieve, const QString& flow)
 const QString markedFlow = QStringLiteral(
     "<fo:block break-after=\"page\"><fo:marker marker-class-name=\"c\">One</fo:marker>a</fo:block>"
     "<fo:block><fo:marker marker-class-name=\"c\">Two</fo:marker>b</fo:block>"
-    "<fo:block break-after=\"page\"><fo:marker marker-class-name=\"c\">Three</fo:marker>c</fo:block>"
+    "<fo:block break-after=\"page\"><fo:marker "
+    "marker-class-name=\"c\">Three</fo:marker>c</fo:block>"
     "<fo:block>d</fo:block>");
 
 } // namespace
@@ -114,8 +115,10 @@ private Q_SLOTS:
         QCOMPARE(text.rotation, rotation);
         QVERIFY2(std::abs(edgeOf(text.rect, xEdge) - x) < 1.0 &&
                      std::abs(edgeOf(text.rect, yEdge) - y) < 1.0,
-                 qPrintable(u"%1,%2 %3x%4"_s.arg(text.rect.x()).arg(text.rect.y())
-                                .arg(text.rect.width()).arg(text.rect.height())));
+                 qPrintable(u"%1,%2 %3x%4"_s.arg(text.rect.x())
+                                .arg(text.rect.y())
+                                .arg(text.rect.width())
+                                .arg(text.rect.height())));
     }
 
     void containersSizeAlignClipAndPlace_data()
@@ -157,7 +160,8 @@ private Q_SLOTS:
         engine.loadBuffer(document(
             u"<fo:%1 %2><fo:block line-height=\"20px\">L1</fo:block><fo:block "
             "line-height=\"20px\">L2</fo:block><fo:block line-height=\"20px\">L3</fo:block></fo:%1>"
-            "<fo:block line-height=\"20px\">Next</fo:block>"_s.arg(element, container.section(u' ', 1)),
+            "<fo:block line-height=\"20px\">Next</fo:block>"_s.arg(element,
+                                                                   container.section(u' ', 1)),
             400, 300));
         const QRectF r = textBox(engine, 0, probe).rect;
         if (std::isnan(x)) {
@@ -209,7 +213,8 @@ private Q_SLOTS:
         for (int i = 1; i <= 6; ++i) {
             flow += u"<fo:block line-height=\"20px\">A%1</fo:block>"_s.arg(i);
         }
-        flow += u"<fo:block span=\"all\" text-align=\"center\" line-height=\"20px\">Title</fo:block>"_s;
+        flow +=
+            u"<fo:block span=\"all\" text-align=\"center\" line-height=\"20px\">Title</fo:block>"_s;
         for (int i = 1; i <= 4; ++i) {
             flow += u"<fo:block line-height=\"20px\">B%1</fo:block>"_s.arg(i);
         }

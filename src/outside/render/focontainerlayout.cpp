@@ -24,8 +24,9 @@ std::optional<double> fixedLength(const std::optional<LengthPct>& length)
 
 bool ContainerLayout::needed(const Style& style)
 {
-    return style.turns != 0 || style.absolute || style.overflowHidden || fixedLength(style.height) ||
-           fixedLength(style.minHeight) || fixedLength(style.maxHeight);
+    return style.turns != 0 || style.absolute || style.overflowHidden ||
+           fixedLength(style.height) || fixedLength(style.minHeight) ||
+           fixedLength(style.maxHeight);
 }
 
 QSizeF ContainerLayout::layoutContent(double contentWidth, std::vector<PaintItem>& items) const

@@ -33,7 +33,7 @@ struct PaintItem
     /// baseline and the unturned rectangle are measured about that centre.
     unsigned char turns = 0;
     QRectF rect;
-    QRectF clip; ///< what shows of the item (overflow hidden); null: all of it
+    QRectF clip;              ///< what shows of the item (overflow hidden); null: all of it
     double baseline = 0.0;    ///< text baseline, page y
     double wordSpacing = 0.0; ///< extra space per blank (justified lines)
     const Style* style = nullptr;

@@ -117,7 +117,8 @@ bool Paginator::nextPage(Page& page)
                                 .adjusted(master->margin[Left], master->margin[Top],
                                           -master->margin[Right], -master->margin[Bottom]);
     const int pageTurns = master->style ? master->style->turns : 0;
-    const QRectF p = pageTurns ? QRectF(QPointF(), turnedSize(pageArea.size(), pageTurns)) : pageArea;
+    const QRectF p =
+        pageTurns ? QRectF(QPointF(), turnedSize(pageArea.size(), pageTurns)) : pageArea;
     const auto& regions = master->regions;
     const auto extentOf = [&](RegionIndex r) {
         return regions[size_t(r)].present ? regions[size_t(r)].extent : 0.0;

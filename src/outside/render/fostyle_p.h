@@ -128,11 +128,11 @@ struct Style : InheritedProps
     std::optional<LengthPct> maxHeight; ///< block-progression-dimension.maximum
     /// Offsets of an absolutely positioned container, by Side.
     std::array<std::optional<LengthPct>, 4> offset{};
-    bool absolute = false;        ///< absolute-position absolute or fixed
-    bool overflowHidden = false;  ///< overflow hidden, scroll or error-if-overflow
-    bool spanAll = false;         ///< span="all"
-    unsigned char turns = 0;      ///< reference-orientation in quarter turns anticlockwise
-    double baselineShift = 0.0;   ///< pixels the baseline rises (sub is negative)
+    bool absolute = false;       ///< absolute-position absolute or fixed
+    bool overflowHidden = false; ///< overflow hidden, scroll or error-if-overflow
+    bool spanAll = false;        ///< span="all"
+    unsigned char turns = 0;     ///< reference-orientation in quarter turns anticlockwise
+    double baselineShift = 0.0;  ///< pixels the baseline rises (sub is negative)
     std::optional<LengthPct> contentWidth;
     std::optional<LengthPct> contentHeight;
     bool scaleToFitWidth = false;

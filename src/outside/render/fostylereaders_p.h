@@ -28,8 +28,7 @@ using PropertyReader = void (*)(PropertyReading& r);
 
 /// A length or percentage of any sign into the style member `Field`
 /// (a LengthPct or an optional one): the indents.
-template <auto Field>
-void readLengthPct(PropertyReading& r)
+template <auto Field> void readLengthPct(PropertyReading& r)
 {
     if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
         r.style.*Field = *l;
@@ -103,8 +102,7 @@ void readReferenceOrientation(PropertyReading& r);
 void readWritingMode(PropertyReading& r);
 void readBaselineShift(PropertyReading& r);
 /// top, right, bottom or left of an absolutely positioned container.
-template <Side side>
-void readOffset(PropertyReading& r)
+template <Side side> void readOffset(PropertyReading& r)
 {
     if (r.value == u"auto") {
         r.style.offset[size_t(side)].reset();

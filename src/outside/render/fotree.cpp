@@ -404,11 +404,10 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             {"list-item-label", NodeKind::ListLabel},
             {"list-item-body", NodeKind::ListBody},
         };
-        static const char* skipped[] = {"footnote-body",        "retrieve-table-marker",
-                                        "initial-property-set", "title",
-                                        "bookmark-tree",        "declarations",
-                                        "multi-toggle",         "change-bar-begin",
-                                        "change-bar-end"};
+        static const char* skipped[] = {
+            "footnote-body", "retrieve-table-marker", "initial-property-set",
+            "title",         "bookmark-tree",         "declarations",
+            "multi-toggle",  "change-bar-begin",      "change-bar-end"};
         for (const char* skip : skipped) {
             if (name == QLatin1String(skip)) {
                 return nullptr;
@@ -621,8 +620,8 @@ Node* Document::buildMarker(xmlNode* element, Node* parent)
         }
         return node;
     }
-    Node* marker = newNode(NodeKind::Transparent, inheritedStyle(parent->style),
-                           QStringLiteral("marker"));
+    Node* marker =
+        newNode(NodeKind::Transparent, inheritedStyle(parent->style), QStringLiteral("marker"));
     marker->text = attribute(element, "marker-class-name");
     ++m_markerDepth;
     buildChildren(element, marker, false);

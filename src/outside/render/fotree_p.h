@@ -39,8 +39,8 @@ enum class NodeKind : unsigned char {
     Barcode,
     PageNumber,
     Leader,
-    Placeholder, ///< text standing for content we cannot show (fields, unknown objects)
-    Transparent, ///< a wrapper whose children take its place
+    Placeholder,    ///< text standing for content we cannot show (fields, unknown objects)
+    Transparent,    ///< a wrapper whose children take its place
     RetrieveMarker, ///< in static content: the content of a marker of the page
 };
 
