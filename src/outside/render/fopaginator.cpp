@@ -251,7 +251,7 @@ bool Paginator::nextPage(Page& page)
                 m_state = placer.breakHere();
                 double top = std::max(flowBottom, placer.bottomUsed());
                 if (balanceable && !band.empty()) {
-                    const ColumnBalancer balancer(c + 1, area.left(), columnWidth + gap, bandTop,
+                    const ColumnBalancer balancer(columns, area.left(), columnWidth + gap, bandTop,
                                                   std::max(0.0, area.bottom() - bandTop),
                                                   m_pageNumber);
                     if (auto balanced = balancer.place(band, bandOpen)) {
