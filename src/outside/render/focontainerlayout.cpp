@@ -85,34 +85,27 @@ void ContainerLayout::layout(const Slice& start, double contentLeft, double cont
 
     // Out of the flow: the border box where its offsets put it.
     const double bl = s.borderWidth(Left), bt = s.borderWidth(Top);
-    const double width = boxStart.width;
-    const auto offset = [&](Side side) -> std::optional<double> {
-        if (!s.offset[size_t(side)]) {
-            return std::nullopt;
-        }
-        return s.offset[size_t(side)]->resolve(m_referenceWidth);
-    };
-    const auto left = offset(Left), right = offset(Right);
-    double x = boxStart.x;
-    if (left) {
-        x = *left;
-    } else if (right) {
-        x = m_referenceWidth - *right - width;
-    }
     Slice placed;
     placed.kind = Slice::Content;
     placed.absolute = true;
-    placed.absoluteTop = offset(Top);
-    placed.absoluteBottom = offset(Bottom);
+    placed.width = boxStart.width;
+    for (int side = 0; side < 4; ++side) {
+        if (const auto& given = s.offset[size_t(side)]) {
+            placed.offset[size_t(side)] = given->resolve(m_referenceWidth);
+        }
+    }
+    placed.x = placed.offset[Left]    ? *placed.offset[Left]
+               : placed.offset[Right] ? m_referenceWidth - *placed.offset[Right] - placed.width
+                                      : boxStart.x;
     placed.height = bt + pt + height + pb + s.borderWidth(Bottom);
     PaintItem box;
     box.kind = PaintItem::Box;
     box.role = PaintItem::Block;
     box.style = &s;
     box.node = m_node;
-    box.rect = QRectF(x, 0, width, placed.height);
+    box.rect = QRectF(0, 0, placed.width, placed.height);
     placed.items.push_back(std::move(box));
-    shiftItems(items, 0, x + bl + pl, bt + pt);
+    shiftItems(items, 0, bl + pl, bt + pt);
     std::move(items.begin(), items.end(), std::back_inserter(placed.items));
     out.push_back(std::move(placed));
 }

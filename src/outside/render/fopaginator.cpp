@@ -26,6 +26,7 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
     m_context.markers = &m_markers;
     FlowCursor cursor(m_context, content, local.width(), false);
     Placer placer(page.items, local.left(), local.top(), local.height(), page.number);
+    placer.setAbsoluteArea(local);
     Slice slice;
     while (cursor.next(slice)) {
         if (!placer.place(slice)) {
@@ -41,6 +42,7 @@ bool Paginator::placeSpan(Page& page, const QRectF& area, double top, std::optio
                           bool& finished)
 {
     Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber);
+    placer.setAbsoluteArea(area);
     if (top > area.top()) {
         placer.followOtherContent();
     }
@@ -209,6 +211,7 @@ bool Paginator::nextPage(Page& page)
     for (int c = 0; c < columns && !finished && !full; ++c) {
         Placer placer(page.items, area.left() + c * (columnWidth + gap), bandTop,
                       std::max(0.0, area.bottom() - bandTop), m_pageNumber);
+        placer.setAbsoluteArea(area);
         if (bandTop > area.top()) {
             placer.followOtherContent();
         }

@@ -3,6 +3,7 @@
 #include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Fo {
 
@@ -102,14 +103,25 @@ bool Placer::place(Slice& slice, bool force)
 
 void Placer::placeAbsolute(Slice& slice)
 {
+    // Without an area of its own (a cell, a container), the offsets count
+    // from this one's top and bottom, and `x` already holds the left or right one.
+    const bool own = !m_absoluteArea.isNull();
+    const QRectF area = own ? m_absoluteArea : QRectF(m_left, m_top, 0.0, m_bottom - m_top);
+    const auto& offset = slice.offset;
+    double x = m_left + slice.x;
+    if (own && offset[Left]) {
+        x = area.left() + *offset[Left];
+    } else if (own && offset[Right]) {
+        x = area.right() - *offset[Right] - slice.width;
+    }
     double y = m_y;
-    if (slice.absoluteTop) {
-        y = m_top + *slice.absoluteTop;
-    } else if (slice.absoluteBottom) {
-        y = m_bottom - *slice.absoluteBottom - slice.height;
+    if (offset[Top]) {
+        y = area.top() + *offset[Top];
+    } else if (offset[Bottom] && std::isfinite(area.bottom())) {
+        y = area.bottom() - *offset[Bottom] - slice.height;
     }
     for (PaintItem& item : slice.items) {
-        item.translate(m_left, y);
+        item.translate(x, y);
         m_out.push_back(std::move(item));
     }
 }

@@ -9,6 +9,7 @@
 #include "outside/render/fopage_p.h"
 #include "outside/render/fotree_p.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -31,12 +32,12 @@ struct Slice
     double edge = 0.0;   ///< border and padding at this end
     double height = 0.0;
     std::vector<PaintItem> items; ///< content, relative to the slice's top
-    /// Content placed out of the flow (absolute-position): relative to the
-    /// area's top left, at `absoluteTop` or `absoluteBottom` from the area's
-    /// bottom, else where the flow has got to. Takes no room.
+    /// Content placed out of the flow (absolute-position), relative to its
+    /// box's top left (`width` wide): the offsets are from the edges of the
+    /// area the flow fills; without top or bottom it goes where the flow has
+    /// got to, without left or right where `x` says. Takes no room.
     bool absolute = false;
-    std::optional<double> absoluteTop;
-    std::optional<double> absoluteBottom;
+    std::array<std::optional<double>, 4> offset{}; ///< by Side
     /// Rows placed again at the top of the next area when a table breaks here.
     std::shared_ptr<const std::vector<Slice>> header;
 };
