@@ -288,6 +288,18 @@ private Q_SLOTS:
         }
         QCOMPARE(shown.join(u'|'), headers);
     }
+
+    void retrievedMarkerTakesTheHeadersProperties()
+    {
+        ViewEngine engine;
+        engine.loadBuffer(markerDocument(
+            u""_s,
+            u"<fo:block font-size=\"30pt\"><fo:marker marker-class-name=\"c\">One</fo:marker>"
+            "Big</fo:block>"_s));
+        const double header = textBox(engine, 0, "One").rect.height();
+        const double flow = textBox(engine, 0, "Big").rect.height();
+        QVERIFY2(header > 0 && header < flow / 2, qPrintable(u"%1 %2"_s.arg(header).arg(flow)));
+    }
 };
 
 UIEDITOR_TEST_CLASS(TestRenderAreas)

@@ -50,7 +50,13 @@ namespace Fo {
 
 const Node* LayoutContext::retrieved(const Node* retrieveMarker) const
 {
-    return markers ? markers->retrieve(*retrieveMarker) : nullptr;
+    const Node* marker = markers ? markers->retrieve(*retrieveMarker) : nullptr;
+    for (const Node* copy : retrieveMarker->markers) {
+        if (copy->markers.front() == marker) {
+            return copy;
+        }
+    }
+    return marker;
 }
 
 } // namespace Fo

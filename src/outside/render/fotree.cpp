@@ -354,6 +354,7 @@ void Document::readSequence(xmlNode* element)
     if (!sequence.flow) {
         sequence.flow = newNode(NodeKind::Block, inheritedStyle(sequence.style), "flow");
     }
+    restyleMarkers();
     m_sequences.push_back(sequence);
 }
 
@@ -618,6 +619,7 @@ Node* Document::buildMarker(xmlNode* element, Node* parent)
         } else if (boundary == QLatin1String("document")) {
             node->retrieveBoundary = Node::RetrieveBoundary::Document;
         }
+        m_retrieves.push_back(node);
         return node;
     }
     Node* marker =
@@ -628,8 +630,36 @@ Node* Document::buildMarker(xmlNode* element, Node* parent)
     --m_markerDepth;
     if (!marker->text.isEmpty()) {
         parent->markers.push_back(marker);
+        m_markerSources.emplace_back(marker, element);
     }
     return nullptr;
+}
+
+void Document::restyleMarkers()
+{
+    // A marker's content takes its properties from where it is retrieved
+    // (the running header), not from where it stands in the flow: each
+    // retrieve-marker gets its own copy of the markers it may show.
+    constexpr size_t maxCopies = 2000;
+    size_t copies = 0;
+    for (Node* retrieve : m_retrieves) {
+        for (const auto& [marker, element] : m_markerSources) {
+            if (marker->text != retrieve->text || copies >= maxCopies) {
+                continue;
+            }
+            Node* copy = newNode(NodeKind::Transparent, inheritedStyle(retrieve->style),
+                                 QStringLiteral("marker"));
+            copy->text = marker->text;
+            copy->markers.push_back(marker); // what it is a copy of
+            ++m_markerDepth;
+            buildChildren(element, copy, false);
+            --m_markerDepth;
+            retrieve->markers.push_back(copy);
+            ++copies;
+        }
+    }
+    m_retrieves.clear();
+    m_markerSources.clear();
 }
 
 const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber,

@@ -73,7 +73,9 @@ struct Node
     std::shared_ptr<Barcode> barcode;
 
     // Markers: fo:marker children (transparent nodes whose `text` is the
-    // class name); a retrieve-marker's class is its `text`.
+    // class name); a retrieve-marker's class is its `text`, and its
+    // `markers` are copies of the markers it may show, styled where it
+    // stands, each holding the original as its only marker.
     std::vector<const Node*> markers;
     enum class RetrievePosition : unsigned char {
         FirstStarting,
@@ -189,6 +191,7 @@ private:
     void buildChildren(_xmlNode* element, Node* parent, bool inTable);
     Node* buildElement(_xmlNode* element, Node* parent);
     Node* buildMarker(_xmlNode* element, Node* parent);
+    void restyleMarkers();
     void readMasters(_xmlNode* layoutMasterSet);
     void readSimpleMaster(_xmlNode* element);
     void readSequence(_xmlNode* element);
@@ -204,6 +207,9 @@ private:
     std::vector<PageSequence> m_sequences;
     std::map<QString, std::shared_ptr<Image>> m_images;
     int m_markerDepth = 0; ///< inside fo:marker, where markers are not retrieved again
+    // Of the page sequence being read: its markers and retrieve-markers.
+    std::vector<std::pair<Node*, _xmlNode*>> m_markerSources;
+    std::vector<Node*> m_retrieves;
 };
 
 } // namespace Fo
