@@ -23,6 +23,10 @@ private Q_SLOTS:
             "fo:padding-left=\"4px\" fo:background-color=\"rgb(255,255,204)\"",
             "");
         QTest::newRow("3x3 table preview") << PreviewSamples::table();
+        QTest::newRow("page layout preview") << PreviewSamples::pageLayout();
+        QTest::newRow("page layout, body turned and centred") << PreviewSamples::pageLayout(
+            "reference-orientation=\"90\" display-align=\"center\"", 2);
+        QTest::newRow("areas sample") << PreviewSamples::areas();
     }
     void loadLayOutAndPaint()
     {

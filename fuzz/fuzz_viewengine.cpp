@@ -1,6 +1,7 @@
 // The view engine on arbitrary bytes as markup: every input loads or fails
 // with the error status (or a Core::Exception for a barcode value), and page
-// 0, when there is one, lays out and paints into a small image.
+// 0, when there is one, lays out and paints into a small image; pages up to
+// the fifth are laid out too.
 #include "outside/core/coreexception.h"
 #include "outside/render/viewengine.h"
 
@@ -50,5 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     engine.renderPageStaticPreviewMode(painter, 0);
     painter.end();
     engine.getPageBoxes(0);
+    // A few pages more: what goes on across pages (running headers, spans).
+    engine.getPageBoxes(4);
     return 0;
 }

@@ -183,7 +183,8 @@ inline constexpr BarcodeCase barcodeCases[] = {
 
 /// A page layout with all five regions, each with its own background, and a
 /// header and footer in the before and after regions.
-inline QString pageLayout()
+/// `bodyAttributes` go on the body region too; the flow holds `paragraphs` paragraphs.
+inline QString pageLayout(const QString& bodyAttributes = QString(), int paragraphs = 4)
 {
     return rootOpen(QStringLiteral("font-family=\"Arial\" font-size=\"8pt\"")) +
            QStringLiteral(
@@ -192,8 +193,11 @@ inline QString pageLayout()
                "page-height=\"400px\" "
                "margin=\"10px\">"
                "<fo:region-body region-name=\"xsl-region-body\" margin=\"50px 40px 40px 40px\" "
-               "border=\"1px dashed gray\" padding=\"4px\" column-count=\"2\" column-gap=\"10px\"/>"
-               "<fo:region-before region-name=\"xsl-region-before\" extent=\"40px\" "
+               "border=\"1px dashed gray\" padding=\"4px\" column-count=\"2\" "
+               "column-gap=\"10px\" ") +
+           bodyAttributes +
+           QStringLiteral(
+               "/><fo:region-before region-name=\"xsl-region-before\" extent=\"40px\" "
                "precedence=\"true\" "
                "background-color=\"rgb(198,217,241)\" display-align=\"center\" border-bottom=\"1px "
                "solid rgb(79,129,189)\"/>"
@@ -223,8 +227,53 @@ inline QString pageLayout()
                           "columns. Its text runs down the first column and goes on in the second "
                           "one when the "
                           "first is full.</fo:block>")
-               .repeated(4) +
+               .repeated(paragraphs) +
            QStringLiteral("</fo:flow></fo:page-sequence></fo:root>");
+}
+
+/// Areas of their own: sized, aligned, clipped, turned and placed
+/// containers, shifted baselines, a block across two columns and a running
+/// header from a marker.
+inline QString areas()
+{
+    return rootOpen(QStringLiteral("font-family=\"Arial\" font-size=\"9pt\"")) +
+           QStringLiteral(
+               "<fo:layout-master-set><fo:simple-page-master master-name=\"a\" "
+               "page-width=\"360px\" page-height=\"420px\" margin=\"10px\">"
+               "<fo:region-body margin-top=\"24px\" column-count=\"2\" column-gap=\"12px\"/>"
+               "<fo:region-before extent=\"20px\" background-color=\"rgb(198,217,241)\" "
+               "display-align=\"center\"/></fo:simple-page-master></fo:layout-master-set>"
+               "<fo:page-sequence master-reference=\"a\"><fo:static-content "
+               "flow-name=\"xsl-region-before\"><fo:block text-align=\"center\" "
+               "font-weight=\"bold\"><fo:retrieve-marker retrieve-class-name=\"chapter\"/>"
+               "</fo:block></fo:static-content><fo:flow flow-name=\"xsl-region-body\">"
+               "<fo:block span=\"all\" font-size=\"14pt\" text-align=\"center\" "
+               "space-after=\"6px\"><fo:marker marker-class-name=\"chapter\">Chapter one: "
+               "areas</fo:marker>Areas of their own</fo:block>"
+               "<fo:block-container height=\"60px\" display-align=\"center\" border=\"1px solid "
+               "rgb(79,129,189)\"><fo:block text-align=\"center\">Centred in 60px</fo:block>"
+               "</fo:block-container>"
+               "<fo:block-container height=\"30px\" overflow=\"hidden\" space-before=\"6px\" "
+               "background-color=\"rgb(242,220,219)\"><fo:block>Hidden overflow: only the lines "
+               "that fit in thirty pixels show, the rest is cut off at the "
+               "edge.</fo:block></fo:block-container>"
+               "<fo:block space-before=\"6px\">E = mc<fo:inline "
+               "baseline-shift=\"super\" font-size=\"6pt\">2</fo:inline>, "
+               "H<fo:inline baseline-shift=\"sub\" font-size=\"6pt\">2</fo:inline>O</fo:block>"
+               "<fo:block-container width=\"110px\" height=\"40px\" reference-orientation=\"90\" "
+               "border=\"1px dashed gray\" space-before=\"6px\"><fo:block>Turned a "
+               "quarter</fo:block></fo:block-container>"
+               "<fo:block span=\"all\" space-before=\"6px\" space-after=\"6px\" "
+               "border-top=\"1px solid gray\" text-align=\"center\">Across both "
+               "columns</fo:block>"
+               "<fo:block text-align=\"justify\">Below the spanning block the columns start "
+               "again, filled one after the other, and balanced when another spanning block "
+               "follows.</fo:block>"
+               "<fo:block-container absolute-position=\"absolute\" bottom=\"0px\" right=\"0px\" "
+               "width=\"120px\" height=\"40px\" background-color=\"rgb(234,241,221)\" "
+               "display-align=\"after\"><fo:block text-align=\"end\">Absolute, bottom "
+               "right</fo:block></fo:block-container>"
+               "</fo:flow></fo:page-sequence></fo:root>");
 }
 
 /// One block for each of the ten border styles.

@@ -11,6 +11,7 @@
 #include <QTest>
 
 using namespace RenderTest;
+using namespace Qt::StringLiterals;
 
 class TestPreviewGallery : public QObject
 {
@@ -48,6 +49,13 @@ private Q_SLOTS:
         QTest::newRow("paragraph-right") << paragraph("fo:text-align=\"right\"", QStringLiteral("Sample "));
         QTest::newRow("table-3x3") << table();
         QTest::newRow("page-layout") << pageLayout();
+        QTest::newRow("page-layout-body-centred") << pageLayout(u"display-align=\"center\""_s, 1);
+        QTest::newRow("page-layout-body-after") << pageLayout(u"display-align=\"after\""_s, 1);
+        QTest::newRow("page-layout-body-turned-90") << pageLayout(u"reference-orientation=\"90\""_s, 2);
+        QTest::newRow("page-layout-body-turned-180") << pageLayout(u"reference-orientation=\"180\""_s, 2);
+        QTest::newRow("page-layout-body-turned-270") << pageLayout(u"reference-orientation=\"-90\""_s, 2);
+        QTest::newRow("page-layout-body-rl-tb") << pageLayout(u"writing-mode=\"rl-tb\""_s, 1);
+        QTest::newRow("areas") << areas();
         // clang-format on
         for (const auto& c : barcodeCases) {
             // clang-format off

@@ -1,5 +1,6 @@
 #include "outside/render/foflowcursor_p.h"
 
+#include "outside/render/focontainerlayout_p.h"
 #include "outside/render/folayoutmetrics_p.h"
 #include "outside/render/foparagraph_p.h"
 #include "outside/render/foplacer_p.h"
@@ -121,6 +122,33 @@ void FlowCursor::pushListItem(const Node* item, const Node* list, double parentL
     m_pending.push_back(end);
 }
 
+void FlowCursor::layoutContainer()
+{
+    // Laid out whole here; the frame pushBlock made only carries its measures.
+    Frame frame = std::move(m_stack.back());
+    m_stack.pop_back();
+    const Style& style = *frame.node->style;
+    Slice end;
+    end.kind = Slice::BlockEnd;
+    end.node = frame.node;
+    end.style = &style;
+    end.space = frame.endSpace;
+    end.margin = frame.endMargin;
+    end.edge = frame.endEdge;
+    if (style.breakBefore != Break::Auto && !style.absolute) {
+        Slice brk;
+        brk.kind = Slice::Break;
+        m_pending.push_back(std::move(brk));
+    }
+    ContainerLayout(m_context, frame.node, m_referenceWidth)
+        .layout(frame.start, frame.left, frame.width, end, m_pending);
+    if (style.breakAfter != Break::Auto && !style.absolute) {
+        Slice brk;
+        brk.kind = Slice::Break;
+        m_pending.push_back(std::move(brk));
+    }
+}
+
 void FlowCursor::buildParagraph(Frame& frame, size_t begin, size_t end)
 {
     Paragraph paragraph(m_context, *frame.node->style, frame.left, frame.width,
@@ -203,9 +231,15 @@ bool FlowCursor::next(Slice& out)
                 break;
             case NodeKind::TableColumn:
                 break;
+            case NodeKind::RetrieveMarker:
             case NodeKind::Transparent: {
+                const Node* content =
+                    child->kind == NodeKind::Transparent ? child : m_context.retrieved(child);
+                if (!content) {
+                    break;
+                }
                 Frame inner;
-                inner.node = child;
+                inner.node = content;
                 inner.started = true;
                 inner.left = left;
                 inner.width = width;
@@ -213,7 +247,16 @@ bool FlowCursor::next(Slice& out)
                 break;
             }
             default:
-                pushBlock(child, left, width, PaintItem::Block);
+                if (child->style->spanAll && m_stack.size() == 1 && m_spanWidth > width) {
+                    pushBlock(child, left, m_spanWidth - (m_referenceWidth - width),
+                              PaintItem::Block);
+                    m_stack.back().start.span = true;
+                } else {
+                    pushBlock(child, left, width, PaintItem::Block);
+                }
+                if (ContainerLayout::needed(*child->style)) {
+                    layoutContainer();
+                }
                 break;
             }
             continue;

@@ -24,6 +24,8 @@ public:
 
     /// The next slice; false when the container is done.
     bool next(Slice& out);
+    /// Blocks of the flow that span all columns are laid out this wide.
+    void setSpanWidth(double width) { m_spanWidth = width; }
 
 private:
     struct Frame
@@ -45,9 +47,11 @@ private:
     void pushBlock(const Node* node, double parentLeft, double parentWidth, PaintItem::Role role);
     void pushListItem(const Node* item, const Node* list, double parentLeft, double parentWidth);
     void buildParagraph(Frame& frame, size_t begin, size_t end);
+    void layoutContainer();
 
     LayoutContext& m_context;
     double m_referenceWidth;
+    double m_spanWidth = 0.0;
     std::vector<Frame> m_stack;
     std::deque<Slice> m_pending;
 };

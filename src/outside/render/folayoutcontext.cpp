@@ -1,5 +1,7 @@
 #include "outside/render/folayoutcontext_p.h"
 
+#include "outside/render/fomarkerboard_p.h"
+
 namespace Fo {
 
 bool LayoutContext::hasBlockContent(const Node* node)
@@ -33,9 +35,28 @@ bool LayoutContext::isInlineLevel(const Node* node)
         return true;
     case NodeKind::Transparent:
         return !hasBlockContent(node);
+    case NodeKind::RetrieveMarker: {
+        const Node* marker = retrieved(node);
+        return !marker || !hasBlockContent(marker);
+    }
     default:
         return false;
     }
+}
+
+} // namespace Fo
+
+namespace Fo {
+
+const Node* LayoutContext::retrieved(const Node* retrieveMarker) const
+{
+    const Node* marker = markers ? markers->retrieve(*retrieveMarker) : nullptr;
+    for (const Node* copy : retrieveMarker->markers) {
+        if (copy->markers.front() == marker) {
+            return copy;
+        }
+    }
+    return marker;
 }
 
 } // namespace Fo

@@ -7,6 +7,8 @@
 
 namespace Fo {
 
+class MarkerBoard;
+
 /// What the layout of one page shares: fonts, the page number, the nesting
 /// depth and which containers hold block-level content.
 struct LayoutContext
@@ -15,9 +17,12 @@ struct LayoutContext
     int pageNumber = 1;
     int depth = 0; ///< nesting of cells in cells
     std::unordered_map<const Node*, bool> blockContent;
+    const MarkerBoard* markers = nullptr; ///< set while static content is laid out
 
     bool hasBlockContent(const Node* node);
     bool isInlineLevel(const Node* node);
+    /// The marker a retrieve-marker shows on this page; null for none.
+    const Node* retrieved(const Node* retrieveMarker) const;
 };
 
 } // namespace Fo

@@ -6,6 +6,21 @@
 
 namespace Fo {
 
+namespace {
+
+/// How far the baseline of an inline rises above the line's: the shifts
+/// of the inline and of those around it add up.
+double baselineShiftOf(const InlineContext* context)
+{
+    double rise = 0.0;
+    for (; context; context = context->parent) {
+        rise += context->style->baselineShift;
+    }
+    return rise;
+}
+
+} // namespace
+
 Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t end, bool firstLine,
                          bool lastLine) const
 {
@@ -75,6 +90,7 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
     for (size_t k : used) {
         const Atom& a = atoms[k];
         double above = 0, below = 0;
+        const double rise = baselineShiftOf(a.context);
         switch (a.kind) {
         case Atom::Word:
         case Atom::Space:
@@ -98,10 +114,10 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
         case Atom::Break:
             break;
         }
-        maxAbove = std::max(maxAbove, above);
-        maxBelow = std::max(maxBelow, below);
+        maxAbove = std::max(maxAbove, above + rise);
+        maxBelow = std::max(maxBelow, below - rise);
     }
-    const double baseline = maxAbove;
+    const double lineBaseline = maxAbove;
 
     Slice slice;
     slice.kind = Slice::Content;
@@ -155,6 +171,7 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
               [](const Extent& a, const Extent& b) { return a.context->index < b.context->index; });
     for (const Extent& e : boxes) {
         const Style& s = *e.context->style;
+        const double baseline = lineBaseline - baselineShiftOf(e.context);
         const double top =
             baseline - e.context->font->ascent - paddingOf(s, Top, m_width) - s.borderWidth(Top);
         const double bottom = baseline + e.context->font->descent + paddingOf(s, Bottom, m_width) +
@@ -172,6 +189,7 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
     // Text runs and objects.
     for (size_t u = 0; u < used.size(); ++u) {
         const Atom& a = atoms[used[u]];
+        const double baseline = lineBaseline - baselineShiftOf(a.context);
         if (a.kind == Atom::Word || a.kind == Atom::Space) {
             const bool mergeable =
                 !slice.items.empty() && slice.items.back().kind == PaintItem::Text &&

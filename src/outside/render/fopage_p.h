@@ -28,7 +28,12 @@ struct PaintItem
     unsigned char openSides = 0;
     bool pageNumber = false; ///< text that shows the page number
     bool noBorders = false;  ///< collapsed tables: the cells draw the borders
+    /// Quarter turns anticlockwise the content is painted with, about the
+    /// centre of `rect`; `rect` is the page rectangle it covers, and the
+    /// baseline and the unturned rectangle are measured about that centre.
+    unsigned char turns = 0;
     QRectF rect;
+    QRectF clip;              ///< what shows of the item (overflow hidden); null: all of it
     double baseline = 0.0;    ///< text baseline, page y
     double wordSpacing = 0.0; ///< extra space per blank (justified lines)
     const Style* style = nullptr;
@@ -39,10 +44,23 @@ struct PaintItem
     /// Borders resolved between neighbouring cells (collapsed tables).
     std::shared_ptr<const std::array<BorderSide, 4>> borders;
 
+    /// The rectangle the content is painted in before it is turned.
+    QRectF unturnedRect() const
+    {
+        if (turns % 2 == 0) {
+            return rect;
+        }
+        const QPointF c = rect.center();
+        return QRectF(c.x() - rect.height() / 2, c.y() - rect.width() / 2, rect.height(),
+                      rect.width());
+    }
     void translate(double dx, double dy)
     {
         rect.translate(dx, dy);
         baseline += dy;
+        if (!clip.isNull()) {
+            clip.translate(dx, dy);
+        }
     }
 };
 

@@ -1,8 +1,12 @@
 #include "outside/render/fopaginator_p.h"
 
+#include "outside/render/foareaframe_p.h"
+#include "outside/render/foareatransform_p.h"
+#include "outside/render/focolumnbalancer_p.h"
 #include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace Fo {
 
@@ -17,8 +21,12 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
                              const Style& regionStyle)
 {
     const size_t first = page.items.size();
-    FlowCursor cursor(m_context, content, area.width(), false);
-    Placer placer(page.items, area.left(), area.top(), area.height(), page.number);
+    const AreaFrame frame(area, regionStyle);
+    const QRectF local = frame.local();
+    m_context.markers = &m_markers;
+    FlowCursor cursor(m_context, content, local.width(), false);
+    Placer placer(page.items, local.left(), local.top(), local.height(), page.number);
+    placer.setAbsoluteArea(local);
     Slice slice;
     while (cursor.next(slice)) {
         if (!placer.place(slice)) {
@@ -26,16 +34,50 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
         }
     }
     placer.breakHere();
-    const double used = placer.bottomUsed() - area.top();
-    double shift = 0.0;
-    if (regionStyle.displayAlign == DisplayAlign::Center) {
-        shift = (area.height() - used) / 2.0;
-    } else if (regionStyle.displayAlign == DisplayAlign::After) {
-        shift = area.height() - used;
+    m_context.markers = nullptr;
+    frame.finish(page.items, first, placer.bottomUsed());
+}
+
+bool Paginator::placeSpan(Page& page, const QRectF& area, double top, std::optional<Slice> start,
+                          bool& finished)
+{
+    Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber);
+    placer.setAbsoluteArea(area);
+    if (top > area.top()) {
+        placer.followOtherContent();
     }
-    if (shift > 0) {
-        for (size_t i = first; i < page.items.size(); ++i) {
-            page.items[i].translate(0, shift);
+    placer.resume(std::move(m_state));
+    m_state = Placer::State();
+    if (start) {
+        m_spanNode = start->node;
+        placer.place(*start);
+    }
+    if (m_carry) {
+        Slice carried = std::move(*m_carry);
+        m_carry.reset();
+        placer.place(carried, true);
+    }
+    for (;;) {
+        Slice slice;
+        if (!m_cursor->next(slice)) {
+            finished = true;
+            placer.breakHere();
+            m_spanNode = nullptr;
+            m_spanBottom = placer.bottomUsed();
+            return true;
+        }
+        const bool ends = slice.kind == Slice::BlockEnd && slice.node == m_spanNode;
+        if (!placer.place(slice)) {
+            m_carry = std::move(slice);
+            m_state = placer.breakHere();
+            m_spanBottom = area.bottom();
+            return false;
+        }
+        if (ends) {
+            m_spanNode = nullptr;
+            m_spanBottom = placer.bottomUsed();
+            m_state = placer.breakHere();
+            return true;
         }
     }
 }
@@ -55,6 +97,7 @@ bool Paginator::nextPage(Page& page)
             m_pageNumber = sequences[m_sequence].initialPageNumber - 1;
         }
         m_pageInSequence = 0;
+        m_markers.startSequence();
         m_carry.reset();
         m_state = Placer::State();
     }
@@ -71,9 +114,13 @@ bool Paginator::nextPage(Page& page)
     page.size = QSizeF(master->width, master->height);
     page.number = m_pageNumber;
 
-    const QRectF p = QRectF(0, 0, master->width, master->height)
-                         .adjusted(master->margin[Left], master->margin[Top],
-                                   -master->margin[Right], -master->margin[Bottom]);
+    // A turned page master lays its regions out in a frame of its own.
+    const QRectF pageArea = QRectF(0, 0, master->width, master->height)
+                                .adjusted(master->margin[Left], master->margin[Top],
+                                          -master->margin[Right], -master->margin[Bottom]);
+    const int pageTurns = master->style ? master->style->turns : 0;
+    const QRectF p =
+        pageTurns ? QRectF(QPointF(), turnedSize(pageArea.size(), pageTurns)) : pageArea;
     const auto& regions = master->regions;
     const auto extentOf = [&](RegionIndex r) {
         return regions[size_t(r)].present ? regions[size_t(r)].extent : 0.0;
@@ -94,6 +141,15 @@ bool Paginator::nextPage(Page& page)
     rects[Start] = QRectF(p.left(), sideTop, extentOf(Start), sideBottom - sideTop);
     rects[End] = QRectF(p.right() - extentOf(End), sideTop, extentOf(End), sideBottom - sideTop);
 
+    // Static content is laid out after the flow, whose markers it may show,
+    // and painted before it.
+    struct StaticArea
+    {
+        const Node* content;
+        QRectF area;
+        const Style* style;
+    };
+    std::vector<StaticArea> statics;
     const auto contentOf = [](const Region& region, const QRectF& r) {
         const Style& s = *region.style;
         const double w = r.width();
@@ -121,28 +177,55 @@ bool Paginator::nextPage(Page& page)
         if (content != sequence.staticContents.end()) {
             const QRectF area = contentOf(region, rects[r]);
             if (area.width() > 0 && area.height() > 0) {
-                layoutStatic(page, content->second, area, *region.style);
+                statics.push_back({content->second, area, region.style});
             }
         }
     }
 
     // The flow, column by column.
     const Region& body = regions[Body];
-    const QRectF area = contentOf(body, rects[Body]);
+    const size_t flowFirst = page.items.size();
+    const AreaFrame bodyFrame(contentOf(body, rects[Body]), *body.style);
+    const QRectF area = bodyFrame.local();
+    double flowBottom = area.top();
     const int columns = std::max(1, body.columnCount);
     const double gap = columns > 1 ? body.columnGap : 0.0;
     const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
     if (!m_cursor) {
         m_cursor = std::make_unique<FlowCursor>(m_context, sequence.flow, columnWidth, true);
+        m_cursor->setSpanWidth(area.width());
     }
     bool finished = false;
-    for (int c = 0; c < columns && !finished; ++c) {
-        Placer placer(page.items, area.left() + c * (columnWidth + gap), area.top(),
-                      std::max(0.0, area.height()), m_pageNumber);
+    bool full = false;
+    // Columns run in bands between blocks that span them all.
+    double bandTop = area.top();
+    if (m_spanNode) {
+        full = !placeSpan(page, area, bandTop, std::nullopt, finished);
+        bandTop = m_spanBottom;
+        flowBottom = std::max(flowBottom, bandTop);
+    }
+    std::vector<Slice> band; // what the band's columns hold, to balance them
+    size_t bandFirst = 0;
+    Placer::State bandOpen;
+    bool balanceable = false;
+    for (int c = 0; c < columns && !finished && !full; ++c) {
+        Placer placer(page.items, area.left() + c * (columnWidth + gap), bandTop,
+                      std::max(0.0, area.bottom() - bandTop), m_pageNumber);
+        placer.setAbsoluteArea(area);
+        if (bandTop > area.top()) {
+            placer.followOtherContent();
+        }
+        if (c == 0 && columns > 1) {
+            band.clear();
+            bandFirst = page.items.size();
+            bandOpen = m_state;
+            balanceable = !m_carry;
+        }
         placer.resume(std::move(m_state));
         m_state = Placer::State();
         if (m_carry) {
             if (m_carry->header && m_carry->kind == Slice::Content) {
+                balanceable = false;
                 // The table's header again above its rows, when both fit.
                 double needed = m_carry->height;
                 for (const Slice& row : *m_carry->header) {
@@ -159,11 +242,36 @@ bool Paginator::nextPage(Page& page)
             m_carry.reset();
             placer.place(carried, true);
         }
+        bool spanned = false;
         for (;;) {
             Slice slice;
             if (!m_cursor->next(slice)) {
                 finished = true;
                 break;
+            }
+            if (slice.span && columns > 1) {
+                // The columns so far end, balanced, and the block goes below them.
+                m_state = placer.breakHere();
+                double top = std::max(flowBottom, placer.bottomUsed());
+                if (balanceable && !band.empty()) {
+                    const ColumnBalancer balancer(columns, area.left(), columnWidth + gap, bandTop,
+                                                  std::max(0.0, area.bottom() - bandTop),
+                                                  m_pageNumber);
+                    if (auto balanced = balancer.place(band, bandOpen)) {
+                        page.items.resize(bandFirst);
+                        std::move(balanced->items.begin(), balanced->items.end(),
+                                  std::back_inserter(page.items));
+                        m_state = std::move(balanced->state);
+                        top = balanced->bottom;
+                    }
+                }
+                full = !placeSpan(page, area, top, std::move(slice), finished);
+                bandTop = m_spanBottom;
+                spanned = true;
+                break;
+            }
+            if (columns > 1) {
+                band.push_back(slice);
             }
             if (!placer.place(slice)) {
                 m_carry = std::move(slice);
@@ -171,12 +279,33 @@ bool Paginator::nextPage(Page& page)
                 break;
             }
         }
-        if (finished) {
+        if (finished && !spanned) {
             placer.breakHere();
         }
+        flowBottom = std::max({flowBottom, placer.bottomUsed(), spanned ? bandTop : 0.0});
+        if (spanned) {
+            c = -1; // a new band of columns below the spanning block
+        }
+    }
+    bodyFrame.finish(page.items, flowFirst, flowBottom);
+    m_markers.readPage(page.items, flowFirst, page.items.size());
+    if (!statics.empty()) {
+        std::vector<PaintItem> flowItems(
+            std::make_move_iterator(page.items.begin() + std::ptrdiff_t(flowFirst)),
+            std::make_move_iterator(page.items.end()));
+        page.items.resize(flowFirst);
+        for (const StaticArea& s : statics) {
+            layoutStatic(page, s.content, s.area, *s.style);
+        }
+        std::move(flowItems.begin(), flowItems.end(), std::back_inserter(page.items));
+    }
+    m_markers.endPage();
+    if (pageTurns) {
+        turnItems(page.items, 0, pageArea, pageTurns);
     }
     ++m_pageInSequence;
     if (finished) {
+        m_spanNode = nullptr;
         m_cursor.reset();
         m_carry.reset();
         m_state = Placer::State();

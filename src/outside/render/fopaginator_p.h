@@ -2,6 +2,7 @@
 
 #include "outside/render/foflowcursor_p.h"
 #include "outside/render/folayoutcontext_p.h"
+#include "outside/render/fomarkerboard_p.h"
 #include "outside/render/foplacer_p.h"
 
 #include <memory>
@@ -22,6 +23,10 @@ public:
 private:
     void layoutStatic(Page& page, const Node* content, const QRectF& area,
                       const Style& regionStyle);
+    /// Places a block across all columns from `top`: `start` begins it, or
+    /// the one begun on an earlier page goes on. False when the page is full.
+    bool placeSpan(Page& page, const QRectF& area, double top, std::optional<Slice> start,
+                   bool& finished);
 
     const Document& m_document;
     LayoutContext m_context;
@@ -32,6 +37,9 @@ private:
     std::unique_ptr<FlowCursor> m_cursor;
     std::optional<Slice> m_carry;
     Placer::State m_state;
+    MarkerBoard m_markers;
+    const Node* m_spanNode = nullptr; ///< the spanning block being placed
+    double m_spanBottom = 0.0;        ///< where the last spanning block ended
 };
 
 } // namespace Fo

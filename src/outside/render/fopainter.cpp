@@ -10,6 +10,7 @@
 #include <QPainterPath>
 
 #include <cmath>
+#include <optional>
 
 namespace Fo {
 
@@ -393,7 +394,25 @@ void paintPage(QPainter& painter, const Page& page)
     const QPaintDevice* device = painter.device();
     const int dpi = device ? device->logicalDpiY() : 96;
     const double deviceScale = dpi > 0 ? 96.0 / dpi : 1.0;
-    for (const PaintItem& item : page.items) {
+    for (const PaintItem& listed : page.items) {
+        // Turned and clipped items paint in a frame of their own.
+        const bool framed = listed.turns != 0 || !listed.clip.isNull();
+        std::optional<PaintItem> turned;
+        if (framed) {
+            painter.save();
+            if (!listed.clip.isNull()) {
+                painter.setClipRect(listed.clip, Qt::IntersectClip);
+            }
+            if (listed.turns != 0) {
+                const QPointF centre = listed.rect.center();
+                painter.translate(centre);
+                painter.rotate(-90.0 * listed.turns);
+                painter.translate(-centre);
+                turned.emplace(listed);
+                turned->rect = listed.unturnedRect();
+            }
+        }
+        const PaintItem& item = turned ? *turned : listed;
         switch (item.kind) {
         case PaintItem::Box:
             if (item.style) {
@@ -421,6 +440,9 @@ void paintPage(QPainter& painter, const Page& page)
                 paintLeader(painter, item);
             }
             break;
+        }
+        if (framed) {
+            painter.restore();
         }
     }
     painter.restore();

@@ -295,6 +295,11 @@ void Paragraph::gather(const Node* node, InlineContext* context)
             gather(child, context);
         }
         return;
+    case NodeKind::RetrieveMarker:
+        if (const Node* marker = m_context.retrieved(node)) {
+            gather(marker, context);
+        }
+        return;
     default: {
         // Block-level content inside inline content: it starts and ends lines.
         Atom brk;

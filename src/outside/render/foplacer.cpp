@@ -3,6 +3,7 @@
 #include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Fo {
 
@@ -45,6 +46,10 @@ bool Placer::place(Slice& slice, bool force)
         m_pendingStarts.push_back(std::move(slice));
         return true;
     case Slice::Content: {
+        if (slice.absolute) {
+            placeAbsolute(slice);
+            return true;
+        }
         double y = m_y;
         double space = m_pendingSpace;
         for (const Slice& start : m_pendingStarts) {
@@ -94,6 +99,31 @@ bool Placer::place(Slice& slice, bool force)
         return true;
     }
     return true;
+}
+
+void Placer::placeAbsolute(Slice& slice)
+{
+    // Without an area of its own (a cell, a container), the offsets count
+    // from this one's top and bottom, and `x` already holds the left or right one.
+    const bool own = !m_absoluteArea.isNull();
+    const QRectF area = own ? m_absoluteArea : QRectF(m_left, m_top, 0.0, m_bottom - m_top);
+    const auto& offset = slice.offset;
+    double x = m_left + slice.x;
+    if (own && offset[Left]) {
+        x = area.left() + *offset[Left];
+    } else if (own && offset[Right]) {
+        x = area.right() - *offset[Right] - slice.width;
+    }
+    double y = m_y;
+    if (offset[Top]) {
+        y = area.top() + *offset[Top];
+    } else if (offset[Bottom] && std::isfinite(area.bottom())) {
+        y = area.bottom() - *offset[Bottom] - slice.height;
+    }
+    for (PaintItem& item : slice.items) {
+        item.translate(x, y);
+        m_out.push_back(std::move(item));
+    }
 }
 
 Placer::State Placer::breakHere()

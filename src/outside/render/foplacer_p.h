@@ -38,11 +38,20 @@ public:
     /// Continues boxes left open by the previous area.
     void resume(State state);
 
+    /// The area goes on below other content of the page (a band of columns
+    /// under a spanning block): what does not fit goes on to the next page
+    /// even when this area is still empty.
+    void followOtherContent() { m_hasContent = true; }
+    /// What absolutely positioned content is placed in: the whole region
+    /// rather than this column.
+    void setAbsoluteArea(const QRectF& area) { m_absoluteArea = area; }
+
     double bottomUsed() const { return m_y; }
     bool hasContent() const { return m_hasContent; }
 
 private:
     void placeStarts();
+    void placeAbsolute(Slice& slice);
 
     std::vector<PaintItem>& m_out;
     double m_left;
@@ -54,6 +63,7 @@ private:
     double m_pendingSpace = 0.0;
     std::vector<Slice> m_pendingStarts;
     std::vector<OpenBox> m_open;
+    QRectF m_absoluteArea;
 };
 
 } // namespace Fo

@@ -9,7 +9,9 @@
 #include "outside/render/fopage_p.h"
 #include "outside/render/fotree_p.h"
 
+#include <array>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace Fo {
@@ -20,6 +22,7 @@ struct Slice
     Kind kind = Content;
     PaintItem::Role role = PaintItem::Block;
     bool noBorders = false;
+    bool span = false; ///< the start of a block across all columns (span="all")
     const Node* node = nullptr;
     const Style* style = nullptr;
     double x = 0.0;      ///< border box, area coordinates
@@ -29,6 +32,12 @@ struct Slice
     double edge = 0.0;   ///< border and padding at this end
     double height = 0.0;
     std::vector<PaintItem> items; ///< content, relative to the slice's top
+    /// Content placed out of the flow (absolute-position), relative to its
+    /// box's top left (`width` wide): the offsets are from the edges of the
+    /// area the flow fills; without top or bottom it goes where the flow has
+    /// got to, without left or right where `x` says. Takes no room.
+    bool absolute = false;
+    std::array<std::optional<double>, 4> offset{}; ///< by Side
     /// Rows placed again at the top of the next area when a table breaks here.
     std::shared_ptr<const std::vector<Slice>> header;
 };

@@ -93,6 +93,7 @@ struct InheritedProps
     bool preserveSpaces = false;
     bool wrap = true;
     DisplayAlign displayAlign = DisplayAlign::Auto;
+    bool rightToLeft = false; ///< writing-mode rl-tb: lines start at the right
     bool borderCollapse = true;
     double borderSpacingH = 0.0;
     double borderSpacingV = 0.0;
@@ -123,6 +124,15 @@ struct Style : InheritedProps
     Shadow shadow;
     std::optional<LengthPct> width;
     std::optional<LengthPct> height;
+    std::optional<LengthPct> minHeight; ///< block-progression-dimension.minimum
+    std::optional<LengthPct> maxHeight; ///< block-progression-dimension.maximum
+    /// Offsets of an absolutely positioned container, by Side.
+    std::array<std::optional<LengthPct>, 4> offset{};
+    bool absolute = false;       ///< absolute-position absolute or fixed
+    bool overflowHidden = false; ///< overflow hidden, scroll or error-if-overflow
+    bool spanAll = false;        ///< span="all"
+    unsigned char turns = 0;     ///< reference-orientation in quarter turns anticlockwise
+    double baselineShift = 0.0;  ///< pixels the baseline rises (sub is negative)
     std::optional<LengthPct> contentWidth;
     std::optional<LengthPct> contentHeight;
     bool scaleToFitWidth = false;

@@ -9,6 +9,8 @@
 
 #include <QStringView>
 
+#include <algorithm>
+
 namespace Fo {
 
 /// One property being read into a style.
@@ -26,8 +28,7 @@ using PropertyReader = void (*)(PropertyReading& r);
 
 /// A length or percentage of any sign into the style member `Field`
 /// (a LengthPct or an optional one): the indents.
-template <auto Field>
-void readLengthPct(PropertyReading& r)
+template <auto Field> void readLengthPct(PropertyReading& r)
 {
     if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
         r.style.*Field = *l;
@@ -92,6 +93,24 @@ void readSpaceBefore(PropertyReading& r);
 void readSpaceAfter(PropertyReading& r);
 void readWidth(PropertyReading& r);
 void readHeight(PropertyReading& r);
+void readMinHeight(PropertyReading& r);
+void readMaxHeight(PropertyReading& r);
+void readAbsolutePosition(PropertyReading& r);
+void readOverflow(PropertyReading& r);
+void readSpan(PropertyReading& r);
+void readReferenceOrientation(PropertyReading& r);
+void readWritingMode(PropertyReading& r);
+void readBaselineShift(PropertyReading& r);
+/// top, right, bottom or left of an absolutely positioned container.
+template <Side side> void readOffset(PropertyReading& r)
+{
+    if (r.value == u"auto") {
+        r.style.offset[size_t(side)].reset();
+    } else if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
+        r.style.offset[size_t(side)] = LengthPct{std::clamp(l->value, -1e6, 1e6), l->isPercent};
+    }
+}
+void readVerticalAlign(PropertyReading& r);
 void readContentWidth(PropertyReading& r);
 void readContentHeight(PropertyReading& r);
 void readScaling(PropertyReading& r);

@@ -405,8 +405,9 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
         m_columnX.empty() ? m_gridLeft : m_columnX.back() + m_columnWidth.back();
     for (int r = first; r <= last; ++r) {
         const Node* row = part.rowNodes[size_t(r)];
-        if (row && row->style->height) {
-            heights[size_t(r - first)] = std::max(0.0, row->style->height->resolve(0.0));
+        if (row && (row->style->height || row->style->minHeight)) {
+            const auto& given = row->style->height ? row->style->height : row->style->minHeight;
+            heights[size_t(r - first)] = std::max(0.0, given->resolve(0.0));
         }
     }
     struct CellLayout
@@ -448,8 +449,9 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
             std::max(0.0, layout.width - layout.inset[Left] - layout.inset[Right] - pl - pr);
         layout.contentHeight = stackContent(m_context, cell.node, contentWidth, layout.items);
         layout.needed = layout.contentHeight + pt + pb + layout.inset[Top] + layout.inset[Bottom];
-        if (s.height) {
-            layout.needed = std::max(layout.needed, s.height->resolve(0.0));
+        if (s.height || s.minHeight) {
+            layout.needed =
+                std::max(layout.needed, (s.height ? s.height : s.minHeight)->resolve(0.0));
         }
         const double shiftX = layout.x + layout.inset[Left] + pl;
         const double shiftY = layout.inset[Top] + pt;

@@ -277,6 +277,7 @@ void Document::readSimpleMaster(xmlNode* element)
     PageMaster master;
     master.name = attribute(element, "master-name");
     const Style* style = styleFor(element, m_rootStyle);
+    master.style = style;
     const double fs = style->fontSize;
     master.width =
         std::clamp(lengthOr(attribute(element, "page-width"), master.width, fs), 1.0, 100000.0);
@@ -353,6 +354,7 @@ void Document::readSequence(xmlNode* element)
     if (!sequence.flow) {
         sequence.flow = newNode(NodeKind::Block, inheritedStyle(sequence.style), "flow");
     }
+    restyleMarkers();
     m_sequences.push_back(sequence);
 }
 
@@ -403,16 +405,17 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             {"list-item-label", NodeKind::ListLabel},
             {"list-item-body", NodeKind::ListBody},
         };
-        static const char* skipped[] = {"footnote-body",        "marker",
-                                        "retrieve-marker",      "retrieve-table-marker",
-                                        "initial-property-set", "title",
-                                        "bookmark-tree",        "declarations",
-                                        "multi-toggle",         "change-bar-begin",
-                                        "change-bar-end"};
+        static const char* skipped[] = {
+            "footnote-body", "retrieve-table-marker", "initial-property-set",
+            "title",         "bookmark-tree",         "declarations",
+            "multi-toggle",  "change-bar-begin",      "change-bar-end"};
         for (const char* skip : skipped) {
             if (name == QLatin1String(skip)) {
                 return nullptr;
             }
+        }
+        if (name == QLatin1String("marker") || name == QLatin1String("retrieve-marker")) {
+            return buildMarker(element, parent);
         }
         NodeKind kind = NodeKind::Transparent;
         for (const auto& [n, k] : kinds) {
@@ -588,6 +591,75 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
                   parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
                       parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock);
     return node;
+}
+
+Node* Document::buildMarker(xmlNode* element, Node* parent)
+{
+    // Marker content never retrieves markers itself, so no marker can show
+    // itself (or another that shows it) without end.
+    if (m_markerDepth > 0) {
+        return nullptr;
+    }
+    const bool retrieve = std::strcmp(reinterpret_cast<const char*>(element->name), "marker") != 0;
+    if (retrieve) {
+        Node* node = newNode(NodeKind::RetrieveMarker, styleFor(element, parent->style),
+                             QStringLiteral("retrieve-marker"));
+        node->text = attribute(element, "retrieve-class-name");
+        const QString position = attribute(element, "retrieve-position");
+        if (position == QLatin1String("first-including-carryover")) {
+            node->retrievePosition = Node::RetrievePosition::FirstIncludingCarryover;
+        } else if (position == QLatin1String("last-starting-within-page")) {
+            node->retrievePosition = Node::RetrievePosition::LastStarting;
+        } else if (position == QLatin1String("last-ending-within-page")) {
+            node->retrievePosition = Node::RetrievePosition::LastEnding;
+        }
+        const QString boundary = attribute(element, "retrieve-boundary");
+        if (boundary == QLatin1String("page")) {
+            node->retrieveBoundary = Node::RetrieveBoundary::Page;
+        } else if (boundary == QLatin1String("document")) {
+            node->retrieveBoundary = Node::RetrieveBoundary::Document;
+        }
+        m_retrieves.push_back(node);
+        return node;
+    }
+    Node* marker =
+        newNode(NodeKind::Transparent, inheritedStyle(parent->style), QStringLiteral("marker"));
+    marker->text = attribute(element, "marker-class-name");
+    ++m_markerDepth;
+    buildChildren(element, marker, false);
+    --m_markerDepth;
+    if (!marker->text.isEmpty()) {
+        parent->markers.push_back(marker);
+        m_markerSources.emplace_back(marker, element);
+    }
+    return nullptr;
+}
+
+void Document::restyleMarkers()
+{
+    // A marker's content takes its properties from where it is retrieved
+    // (the running header), not from where it stands in the flow: each
+    // retrieve-marker gets its own copy of the markers it may show.
+    constexpr size_t maxCopies = 2000;
+    size_t copies = 0;
+    for (Node* retrieve : m_retrieves) {
+        for (const auto& [marker, element] : m_markerSources) {
+            if (marker->text != retrieve->text || copies >= maxCopies) {
+                continue;
+            }
+            Node* copy = newNode(NodeKind::Transparent, inheritedStyle(retrieve->style),
+                                 QStringLiteral("marker"));
+            copy->text = marker->text;
+            copy->markers.push_back(marker); // what it is a copy of
+            ++m_markerDepth;
+            buildChildren(element, copy, false);
+            --m_markerDepth;
+            retrieve->markers.push_back(copy);
+            ++copies;
+        }
+    }
+    m_retrieves.clear();
+    m_markerSources.clear();
 }
 
 const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber,

@@ -39,8 +39,9 @@ enum class NodeKind : unsigned char {
     Barcode,
     PageNumber,
     Leader,
-    Placeholder, ///< text standing for content we cannot show (fields, unknown objects)
-    Transparent, ///< a wrapper whose children take its place
+    Placeholder,    ///< text standing for content we cannot show (fields, unknown objects)
+    Transparent,    ///< a wrapper whose children take its place
+    RetrieveMarker, ///< in static content: the content of a marker of the page
 };
 
 struct Node
@@ -70,6 +71,21 @@ struct Node
 
     std::shared_ptr<Image> image;
     std::shared_ptr<Barcode> barcode;
+
+    // Markers: fo:marker children (transparent nodes whose `text` is the
+    // class name); a retrieve-marker's class is its `text`, and its
+    // `markers` are copies of the markers it may show, styled where it
+    // stands, each holding the original as its only marker.
+    std::vector<const Node*> markers;
+    enum class RetrievePosition : unsigned char {
+        FirstStarting,
+        FirstIncludingCarryover,
+        LastStarting,
+        LastEnding
+    };
+    enum class RetrieveBoundary : unsigned char { Page, PageSequence, Document };
+    RetrievePosition retrievePosition = RetrievePosition::FirstStarting;
+    RetrieveBoundary retrieveBoundary = RetrieveBoundary::PageSequence;
 
     bool isBlockLevel() const
     {
@@ -113,6 +129,7 @@ struct PageMaster
     double width = 816.0;   ///< 8.5in
     double height = 1056.0; ///< 11in
     std::array<double, 4> margin{};
+    const Style* style = nullptr; ///< its reference-orientation turns every region
     std::array<Region, 5> regions{};
 };
 
@@ -173,6 +190,8 @@ private:
     const Style* inheritedStyle(const Style* parent);
     void buildChildren(_xmlNode* element, Node* parent, bool inTable);
     Node* buildElement(_xmlNode* element, Node* parent);
+    Node* buildMarker(_xmlNode* element, Node* parent);
+    void restyleMarkers();
     void readMasters(_xmlNode* layoutMasterSet);
     void readSimpleMaster(_xmlNode* element);
     void readSequence(_xmlNode* element);
@@ -187,6 +206,10 @@ private:
     std::map<QString, SequenceMaster> m_sequenceMasters;
     std::vector<PageSequence> m_sequences;
     std::map<QString, std::shared_ptr<Image>> m_images;
+    int m_markerDepth = 0; ///< inside fo:marker, where markers are not retrieved again
+    // Of the page sequence being read: its markers and retrieve-markers.
+    std::vector<std::pair<Node*, _xmlNode*>> m_markerSources;
+    std::vector<Node*> m_retrieves;
 };
 
 } // namespace Fo

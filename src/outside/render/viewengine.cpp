@@ -182,6 +182,8 @@ std::vector<ViewLayoutBox> ViewEngine::getPageBoxes(int page)
     for (const Fo::PaintItem& item : d->pages[size_t(page)].items) {
         ViewLayoutBox box;
         box.rect = item.rect;
+        box.clip = item.clip;
+        box.rotation = 90 * item.turns;
         if (item.node) {
             box.element = item.node->name;
         }

@@ -33,6 +33,8 @@ struct UIEDITOR_EXPORT ViewLayoutBox
     QRectF rect;          ///< page pixels (1/96 in), border box for boxes
     Core::String text;    ///< text runs and region names
     Core::String element; ///< local name of the formatting object ("block", "table-cell")
+    QRectF clip;          ///< the part that shows under overflow="hidden"; null: all of it
+    int rotation = 0;     ///< degrees anticlockwise its content is turned by (0, 90, 180, 270)
 };
 
 /// Our XSL-FO renderer. It reads a document (fo:root, or the designer's
