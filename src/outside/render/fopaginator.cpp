@@ -1,24 +1,32 @@
 #include "outside/render/fopaginator_p.h"
 
 #include "outside/render/folayoutmetrics_p.h"
+#include "outside/render/fopagenumberformat_p.h"
 
 #include <algorithm>
 
 namespace Fo {
 
 Paginator::Paginator(const Document& document, FontCache& fonts)
-    : m_document(document), m_context{fonts, 1, 0, {}}
+    : m_document(document), m_context{fonts, 1, 0, {}, {}, {}, {}}
 {
 }
 
 Paginator::~Paginator() = default;
+
+void Paginator::citePagesOf(const Paginator& finished)
+{
+    m_context.firstPageOf = finished.m_firstPageOf;
+    m_context.lastPageOf = finished.m_lastPageOf;
+}
 
 void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area,
                              const Style& regionStyle)
 {
     const size_t first = page.items.size();
     FlowCursor cursor(m_context, content, area.width(), false);
-    Placer placer(page.items, area.left(), area.top(), area.height(), page.number);
+    Placer placer(page.items, area.left(), area.top(), area.height(), page.number,
+                  m_context.pageFormat);
     Slice slice;
     while (cursor.next(slice)) {
         if (!placer.place(slice)) {
@@ -61,6 +69,12 @@ bool Paginator::nextPage(Page& page)
     const PageSequence& sequence = sequences[m_sequence];
     ++m_pageNumber;
     m_context.pageNumber = m_pageNumber;
+    m_context.pageFormat = sequence.format;
+    if (!sequence.id.isEmpty()) {
+        const QString written = formatPageNumber(m_pageNumber, sequence.format);
+        m_firstPageOf.emplace(sequence.id, written);
+        m_lastPageOf[sequence.id] = written;
+    }
     const PageMaster* master =
         m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, false);
     if (!master) {
@@ -138,7 +152,7 @@ bool Paginator::nextPage(Page& page)
     bool finished = false;
     for (int c = 0; c < columns && !finished; ++c) {
         Placer placer(page.items, area.left() + c * (columnWidth + gap), area.top(),
-                      std::max(0.0, area.height()), m_pageNumber);
+                      std::max(0.0, area.height()), m_pageNumber, m_context.pageFormat);
         placer.resume(std::move(m_state));
         m_state = Placer::State();
         if (m_carry) {

@@ -49,6 +49,7 @@ struct Node
     const Style* style = nullptr;
     QString name; ///< element local name; "" for text
     QString text; ///< text, placeholder text, character
+    QString refId; ///< the id a page number citation cites
     std::vector<Node*> children;
 
     // Tables
@@ -144,6 +145,8 @@ struct PageSequence
     Node* flow = nullptr;
     std::map<QString, Node*> staticContents;
     int initialPageNumber = 0; ///< 0: continue
+    QString id;
+    QString format = QStringLiteral("1"); ///< how its page numbers are written
     const Style* style = nullptr;
 };
 
@@ -166,6 +169,8 @@ public:
     const PageMaster* masterFor(const PageSequence& sequence, int indexInSequence, int pageNumber,
                                 bool lastPage) const;
     const Style& rootStyle() const { return *m_rootStyle; }
+    /// Whether a page number citation needs the pages laid out before it can be written.
+    bool hasCitations() const { return m_hasCitations; }
 
 private:
     Node* newNode(NodeKind kind, const Style* style, const QString& name);
@@ -187,6 +192,7 @@ private:
     std::map<QString, SequenceMaster> m_sequenceMasters;
     std::vector<PageSequence> m_sequences;
     std::map<QString, std::shared_ptr<Image>> m_images;
+    bool m_hasCitations = false;
 };
 
 } // namespace Fo
