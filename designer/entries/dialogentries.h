@@ -19,6 +19,9 @@ DialogEntry parametersEntry();
 DialogEntry logEntry();
 DialogEntry insertBarcodeEntry();
 DialogEntry editBarcodeEntry();
+DialogEntry insertDateTimeEntry();
+DialogEntry insertPageNumberEntry();
+DialogEntry insertHyperlinkEntry();
 
 DialogEntry designerWindowEntry();
 DialogEntry newTemplateEntry();

@@ -743,6 +743,30 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>B&amp;arcode...</source>
             <translation>Bar&amp;code...</translation>
         </message>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Datum und Uhrzeit einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;Date and Time...</source>
+            <translation>&amp;Datum und Uhrzeit...</translation>
+        </message>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Hyperlink einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;Hyperlink...</source>
+            <translation>&amp;Hyperlink...</translation>
+        </message>
+        <message>
+            <source>Insert Page Number</source>
+            <translation>Seitenzahl einfügen</translation>
+        </message>
+        <message>
+            <source>Page &amp;Number...</source>
+            <translation>Seiten&amp;zahl...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1160,6 +1184,59 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>A condition cannot be empty.</source>
             <translation>Eine Bedingung darf nicht leer sein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertDateTime</name>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Datum und Uhrzeit einfügen</translation>
+        </message>
+        <message>
+            <source>Available Formats:</source>
+            <translation>Verfügbare Formate:</translation>
+        </message>
+        <message>
+            <source>Effective Format:</source>
+            <translation>Wirksames Format:</translation>
+        </message>
+        <message>
+            <source>Update Automatically</source>
+            <translation>Automatisch aktualisieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertHyperlinkDlg</name>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Hyperlink einfügen</translation>
+        </message>
+        <message>
+            <source>Display Text:</source>
+            <translation>Anzeigetext:</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Adresse:</translation>
+        </message>
+        <message>
+            <source>Complex title!</source>
+            <translation>Komplexer Titel!</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertPageNumberDlg</name>
+        <message>
+            <source>Insert Page Numbers</source>
+            <translation>Seitenzahlen einfügen</translation>
+        </message>
+        <message>
+            <source>Element &amp;Type:</source>
+            <translation>Element&amp;typ:</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Format:</translation>
         </message>
     </context>
     <context>

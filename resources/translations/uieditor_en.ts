@@ -738,6 +738,30 @@ Choose No to design a table of your own.</source>
             <source>B&amp;arcode...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Date and Time...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Hyperlink...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Page Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page &amp;Number...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1154,6 +1178,59 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>A condition cannot be empty.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertDateTime</name>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Available Formats:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Effective Format:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Update Automatically</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertHyperlinkDlg</name>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Display Text:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Complex title!</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertPageNumberDlg</name>
+        <message>
+            <source>Insert Page Numbers</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Element &amp;Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Format:</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -743,6 +743,30 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>B&amp;arcode...</source>
             <translation>&amp;Code-barres...</translation>
         </message>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Insérer la date et l'heure</translation>
+        </message>
+        <message>
+            <source>&amp;Date and Time...</source>
+            <translation>&amp;Date et heure...</translation>
+        </message>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Insérer un lien hypertexte</translation>
+        </message>
+        <message>
+            <source>&amp;Hyperlink...</source>
+            <translation>Lien &amp;hypertexte...</translation>
+        </message>
+        <message>
+            <source>Insert Page Number</source>
+            <translation>Insérer un numéro de page</translation>
+        </message>
+        <message>
+            <source>Page &amp;Number...</source>
+            <translation>&amp;Numéro de page...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1160,6 +1184,59 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>A condition cannot be empty.</source>
             <translation>Une condition ne peut pas être vide.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertDateTime</name>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Insérer la date et l'heure</translation>
+        </message>
+        <message>
+            <source>Available Formats:</source>
+            <translation>Formats disponibles :</translation>
+        </message>
+        <message>
+            <source>Effective Format:</source>
+            <translation>Format effectif :</translation>
+        </message>
+        <message>
+            <source>Update Automatically</source>
+            <translation>Mettre à jour automatiquement</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertHyperlinkDlg</name>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Insérer Hyperlink</translation>
+        </message>
+        <message>
+            <source>Display Text:</source>
+            <translation>Texte affiché :</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Adresse :</translation>
+        </message>
+        <message>
+            <source>Complex title!</source>
+            <translation>Titre complexe !</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertPageNumberDlg</name>
+        <message>
+            <source>Insert Page Numbers</source>
+            <translation>Insérer des numéros de page</translation>
+        </message>
+        <message>
+            <source>Element &amp;Type:</source>
+            <translation>&amp;Type d'élément :</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Format :</translation>
         </message>
     </context>
     <context>
