@@ -22,6 +22,9 @@ DialogEntry insertBarcodeEntry();
 DialogEntry editBarcodeEntry();
 DialogEntry pageLayoutsEntry();
 DialogEntry pageSetsEntry();
+DialogEntry insertDateTimeEntry();
+DialogEntry insertPageNumberEntry();
+DialogEntry insertHyperlinkEntry();
 
 DialogEntry designerWindowEntry();
 DialogEntry newTemplateEntry();

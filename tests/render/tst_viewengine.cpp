@@ -553,8 +553,26 @@ private Q_SLOTS:
         QVERIFY(!textBox(engine, 0, "1").text.isEmpty());
     }
 
+    void pageNumbersCountThePages_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<int>("initial");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("decimal") << QString() << 7 << QStringLiteral("No 7 of 8") << QStringLiteral("No 8 of 8");
+        QTest::newRow("padded") << QStringLiteral("001") << 7 << QStringLiteral("No 007 of 008") << QStringLiteral("No 008 of 008");
+        QTest::newRow("roman") << QStringLiteral("i") << 3 << QStringLiteral("No iii of iv") << QStringLiteral("No iv of iv");
+        QTest::newRow("upper roman") << QStringLiteral("I") << 8 << QStringLiteral("No VIII of IX") << QStringLiteral("No IX of IX");
+        QTest::newRow("letters") << QStringLiteral("A") << 26 << QStringLiteral("No Z of AA") << QStringLiteral("No AA of AA");
+    }
+    /// A page number and the number of pages (the last page of the
+    /// sequence) are written as the sequence's format asks.
     void pageNumbersCountThePages()
     {
+        QFETCH(QString, format);
+        QFETCH(int, initial);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         ViewEngine engine;
         engine.loadBuffer(
             QStringLiteral(
@@ -563,16 +581,18 @@ private Q_SLOTS:
                 "page-height=\"100px\">"
                 "<fo:region-body margin-top=\"20px\"/><fo:region-before "
                 "extent=\"20px\"/></fo:simple-page-master>"
-                "</fo:layout-master-set><fo:page-sequence master-reference=\"p\" "
-                "initial-page-number=\"7\">"
+                "</fo:layout-master-set><fo:page-sequence id=\"s\" master-reference=\"p\" "
+                "initial-page-number=\"%2\" %3>"
                 "<fo:static-content flow-name=\"xsl-region-before\"><fo:block>No "
-                "<fo:page-number/></fo:block>"
+                "<fo:page-number/> of <fo:page-number-citation-last ref-id=\"s\"/></fo:block>"
                 "</fo:static-content><fo:flow "
                 "flow-name=\"xsl-region-body\">%1</fo:flow></fo:page-sequence></fo:root>")
-                .arg(numberedBlocks(6)));
+                .arg(numberedBlocks(6))
+                .arg(initial)
+                .arg(format.isEmpty() ? QString() : QStringLiteral("format=\"%1\"").arg(format)));
         QCOMPARE(engine.getPageCount(), 2);
-        QVERIFY2(pageText(engine, 0).startsWith("No 7"), qPrintable(pageText(engine, 0)));
-        QVERIFY2(pageText(engine, 1).startsWith("No 8"), qPrintable(pageText(engine, 1)));
+        QVERIFY2(pageText(engine, 0).startsWith(first), qPrintable(pageText(engine, 0)));
+        QVERIFY2(pageText(engine, 1).startsWith(second), qPrintable(pageText(engine, 1)));
     }
 
     void columnsFillOneAfterTheOther()

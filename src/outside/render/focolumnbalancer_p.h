@@ -14,9 +14,9 @@ class ColumnBalancer
 public:
     /// Column `c` starts at `firstLeft + c * pitch`; none is taller than `maxHeight`.
     ColumnBalancer(int columns, double firstLeft, double pitch, double top, double maxHeight,
-                   int pageNumber)
+                   int pageNumber, const QString& pageFormat)
         : m_columns(columns), m_firstLeft(firstLeft), m_pitch(pitch), m_top(top),
-          m_maxHeight(maxHeight), m_pageNumber(pageNumber)
+          m_maxHeight(maxHeight), m_pageNumber(pageNumber), m_pageFormat(pageFormat)
     {
     }
 
@@ -41,6 +41,7 @@ private:
     double m_top;
     double m_maxHeight;
     int m_pageNumber;
+    QString m_pageFormat;
 };
 
 } // namespace Fo

@@ -288,7 +288,8 @@ double stackContent(LayoutContext& context, const Node* container, double width,
     }
     ++context.depth;
     FlowCursor cursor(context, container, width, false);
-    Placer placer(out, 0.0, 0.0, std::numeric_limits<double>::infinity(), context.pageNumber);
+    Placer placer(out, 0.0, 0.0, std::numeric_limits<double>::infinity(), context.pageNumber,
+                  context.pageFormat);
     Slice slice;
     while (cursor.next(slice)) {
         if (slice.kind == Slice::Break) {

@@ -3,6 +3,7 @@
 #include "outside/render/fofont_p.h"
 #include "outside/render/fotree_p.h"
 
+#include <map>
 #include <unordered_map>
 
 namespace Fo {
@@ -18,6 +19,12 @@ struct LayoutContext
     int depth = 0; ///< nesting of cells in cells
     std::unordered_map<const Node*, bool> blockContent;
     const MarkerBoard* markers = nullptr; ///< set while static content is laid out
+    /// The page sequence's format token for its page numbers ("1", "i", "A"...).
+    QString pageFormat;
+    /// The first and last page of each page sequence with an id, as written
+    /// there; what page number citations of those ids show.
+    std::map<QString, QString> firstPageOf;
+    std::map<QString, QString> lastPageOf;
 
     bool hasBlockContent(const Node* node);
     bool isInlineLevel(const Node* node);

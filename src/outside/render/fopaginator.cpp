@@ -4,6 +4,7 @@
 #include "outside/render/foareatransform_p.h"
 #include "outside/render/focolumnbalancer_p.h"
 #include "outside/render/folayoutmetrics_p.h"
+#include "outside/render/fopagenumberformat_p.h"
 
 #include <algorithm>
 #include <iterator>
@@ -11,11 +12,17 @@
 namespace Fo {
 
 Paginator::Paginator(const Document& document, FontCache& fonts)
-    : m_document(document), m_context{fonts, 1, 0, {}}
+    : m_document(document), m_context{fonts, 1, 0, {}, {}, {}, {}}
 {
 }
 
 Paginator::~Paginator() = default;
+
+void Paginator::citePagesOf(const Paginator& finished)
+{
+    m_context.firstPageOf = finished.m_firstPageOf;
+    m_context.lastPageOf = finished.m_lastPageOf;
+}
 
 void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area,
                              const Style& regionStyle)
@@ -25,7 +32,7 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
     const QRectF local = frame.local();
     m_context.markers = &m_markers;
     FlowCursor cursor(m_context, content, local.width(), false);
-    Placer placer(page.items, local.left(), local.top(), local.height(), page.number);
+    Placer placer(page.items, local.left(), local.top(), local.height(), page.number, m_context.pageFormat);
     placer.setAbsoluteArea(local);
     Slice slice;
     while (cursor.next(slice)) {
@@ -41,7 +48,7 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
 bool Paginator::placeSpan(Page& page, const QRectF& area, double top, std::optional<Slice> start,
                           bool& finished)
 {
-    Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber);
+    Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber, m_context.pageFormat);
     placer.setAbsoluteArea(area);
     if (top > area.top()) {
         placer.followOtherContent();
@@ -104,6 +111,12 @@ bool Paginator::nextPage(Page& page)
     const PageSequence& sequence = sequences[m_sequence];
     ++m_pageNumber;
     m_context.pageNumber = m_pageNumber;
+    m_context.pageFormat = sequence.format;
+    if (!sequence.id.isEmpty()) {
+        const QString written = formatPageNumber(m_pageNumber, sequence.format);
+        m_firstPageOf.emplace(sequence.id, written);
+        m_lastPageOf[sequence.id] = written;
+    }
     const PageMaster* master =
         m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, false);
     if (!master) {
@@ -210,7 +223,7 @@ bool Paginator::nextPage(Page& page)
     bool balanceable = false;
     for (int c = 0; c < columns && !finished && !full; ++c) {
         Placer placer(page.items, area.left() + c * (columnWidth + gap), bandTop,
-                      std::max(0.0, area.bottom() - bandTop), m_pageNumber);
+                      std::max(0.0, area.bottom() - bandTop), m_pageNumber, m_context.pageFormat);
         placer.setAbsoluteArea(area);
         if (bandTop > area.top()) {
             placer.followOtherContent();
@@ -256,7 +269,7 @@ bool Paginator::nextPage(Page& page)
                 if (balanceable && !band.empty()) {
                     const ColumnBalancer balancer(columns, area.left(), columnWidth + gap, bandTop,
                                                   std::max(0.0, area.bottom() - bandTop),
-                                                  m_pageNumber);
+                                                  m_pageNumber, m_context.pageFormat);
                     if (auto balanced = balancer.place(band, bandOpen)) {
                         page.items.resize(bandFirst);
                         std::move(balanced->items.begin(), balanced->items.end(),

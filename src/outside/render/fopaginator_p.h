@@ -19,6 +19,9 @@ public:
 
     /// Lays out the next page; false when every page is made.
     bool nextPage(Page& page);
+    /// What citations of page sequences show: the pages another paginator
+    /// found. Call before the first page.
+    void citePagesOf(const Paginator& finished);
 
 private:
     void layoutStatic(Page& page, const Node* content, const QRectF& area,
@@ -30,6 +33,8 @@ private:
 
     const Document& m_document;
     LayoutContext m_context;
+    std::map<QString, QString> m_firstPageOf; ///< of each page sequence with an id, so far
+    std::map<QString, QString> m_lastPageOf;
     size_t m_sequence = 0;
     int m_pageInSequence = 0;
     int m_pageNumber = 0;

@@ -4,12 +4,28 @@
 #include "outside/render/foimage_p.h"
 #include "outside/render/folayoutmetrics_p.h"
 #include "outside/render/folinebuilder_p.h"
+#include "outside/render/fopagenumberformat_p.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace Fo {
 
 namespace {
+
+/// What a page number citation of a page sequence shows once the pages are
+/// known; none for other citations and for other nodes.
+std::optional<QString> citedPageOf(const Node* node, const LayoutContext& context)
+{
+    if (node->refId.isEmpty()) {
+        return std::nullopt;
+    }
+    const auto& pages = node->name == QLatin1String("page-number-citation-last")
+                            ? context.lastPageOf
+                            : context.firstPageOf;
+    const auto found = pages.find(node->refId);
+    return found == pages.end() ? std::nullopt : std::optional<QString>(found->second);
+}
 
 bool hasInlineDecoration(const Style& s)
 {
@@ -239,10 +255,11 @@ void Paragraph::gather(const Node* node, InlineContext* context)
         addText(node->text, *node->style, context);
         return;
     case NodeKind::Placeholder:
-        addText(node->text, *node->style, context);
+        addText(citedPageOf(node, m_context).value_or(node->text), *node->style, context);
         return;
     case NodeKind::PageNumber:
-        addText(QString::number(m_context.pageNumber), *node->style, context, true);
+        addText(formatPageNumber(m_context.pageNumber, m_context.pageFormat), *node->style,
+                context, true);
         return;
     case NodeKind::Graphic:
     case NodeKind::Barcode:

@@ -1,5 +1,7 @@
 #include "outside/render/foplacer_p.h"
 
+#include "outside/render/fopagenumberformat_p.h"
+
 #include "outside/render/folayoutmetrics_p.h"
 
 #include <algorithm>
@@ -7,9 +9,10 @@
 
 namespace Fo {
 
-Placer::Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber)
+Placer::Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber,
+               const QString& pageFormat)
     : m_out(out), m_left(left), m_top(top), m_bottom(top + height), m_y(top),
-      m_pageNumber(pageNumber)
+      m_pageNumber(pageNumber), m_pageFormat(pageFormat)
 {
 }
 
@@ -74,7 +77,7 @@ bool Placer::place(Slice& slice, bool force)
         for (PaintItem& item : slice.items) {
             item.translate(m_left, m_y);
             if (item.pageNumber) {
-                item.text = QString::number(m_pageNumber);
+                item.text = formatPageNumber(m_pageNumber, m_pageFormat);
             }
             m_out.push_back(std::move(item));
         }

@@ -27,7 +27,9 @@ public:
         std::vector<Slice> pendingStarts;
     };
 
-    Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber);
+    /// Page numbers placed here are written as `pageFormat` asks (a page sequence's format).
+    Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber,
+           const QString& pageFormat = QString());
 
     /// Places a slice; false when it does not fit (the area is full and the
     /// slice belongs to the next one). An empty area takes any slice, and so
@@ -59,6 +61,7 @@ private:
     double m_bottom;
     double m_y;
     int m_pageNumber;
+    QString m_pageFormat;
     bool m_hasContent = false;
     double m_pendingSpace = 0.0;
     std::vector<Slice> m_pendingStarts;

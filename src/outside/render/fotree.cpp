@@ -334,6 +334,10 @@ void Document::readSequence(xmlNode* element)
     sequence.style = styleFor(element, m_rootStyle);
     sequence.initialPageNumber =
         positiveInt(attribute(element, "initial-page-number"), 0, 1000000000);
+    sequence.id = attribute(element, "id");
+    if (const QString format = attribute(element, "format").trimmed(); !format.isEmpty()) {
+        sequence.format = format;
+    }
     for (xmlNode* c = element->children; c; c = c->next) {
         const bool flow = isFo(c, "flow");
         if (!flow && !isFo(c, "static-content")) {
@@ -433,6 +437,8 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             name == QLatin1String("page-number-citation-last")) {
             Node* text = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
             text->text = QStringLiteral("#");
+            text->refId = attribute(element, "ref-id");
+            m_hasCitations = m_hasCitations || !text->refId.isEmpty();
             return text;
         }
         Node* node = newNode(kind, styleFor(element, parentStyle), name);

@@ -50,6 +50,7 @@ struct Node
     const Style* style = nullptr;
     QString name; ///< element local name; "" for text
     QString text; ///< text, placeholder text, character
+    QString refId; ///< the id a page number citation cites
     std::vector<Node*> children;
 
     // Tables
@@ -161,6 +162,8 @@ struct PageSequence
     Node* flow = nullptr;
     std::map<QString, Node*> staticContents;
     int initialPageNumber = 0; ///< 0: continue
+    QString id;
+    QString format = QStringLiteral("1"); ///< how its page numbers are written
     const Style* style = nullptr;
 };
 
@@ -183,6 +186,8 @@ public:
     const PageMaster* masterFor(const PageSequence& sequence, int indexInSequence, int pageNumber,
                                 bool lastPage) const;
     const Style& rootStyle() const { return *m_rootStyle; }
+    /// Whether a page number citation needs the pages laid out before it can be written.
+    bool hasCitations() const { return m_hasCitations; }
 
 private:
     Node* newNode(NodeKind kind, const Style* style, const QString& name);
@@ -210,6 +215,7 @@ private:
     // Of the page sequence being read: its markers and retrieve-markers.
     std::vector<std::pair<Node*, _xmlNode*>> m_markerSources;
     std::vector<Node*> m_retrieves;
+    bool m_hasCitations = false;
 };
 
 } // namespace Fo

@@ -73,6 +73,14 @@ struct ViewEngine::Private
             fonts = std::make_unique<Fo::FontCache>();
             document = std::make_unique<Fo::Document>(xml->getRootNode().cobj(), basePath);
             paginator = std::make_unique<Fo::Paginator>(*document, *fonts);
+            if (document->hasCitations()) {
+                // "Page 2 of 5": the pages are counted once before they are made.
+                Fo::Paginator counter(*document, *fonts);
+                Fo::Page page;
+                while (counter.nextPage(page)) {
+                }
+                paginator->citePagesOf(counter);
+            }
             status = StatusReady;
         } catch (const Fo::BarcodeError& e) {
             barcodeError.emplace(e.getMessage());
