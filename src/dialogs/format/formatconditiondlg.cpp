@@ -10,6 +10,7 @@
 
 #include <QCompleter>
 #include <QStandardItemModel>
+#include <QStringListModel>
 
 namespace {
 
@@ -241,15 +242,16 @@ void FormatConditionDlg::updatePropertyInfo()
     for (const Core::String& entry : m_attribute.getValues()) {
         allowed << entry.toQString();
     }
-    QCompleter* previous = field->completer();
-    field->setCompleter(nullptr);
-    delete previous;
-    if (!allowed.isEmpty()) {
-        auto* completer = new QCompleter(allowed, field);
+    if (!m_allowedValues) {
+        // Typing offers the values the property allows, as the drop-down of
+        // the values dialog does.
+        m_allowedValues = new QStringListModel(this);
+        auto* completer = new QCompleter(m_allowedValues, this);
         completer->setCaseSensitivity(Qt::CaseInsensitive);
         completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
         field->setCompleter(completer);
     }
+    m_allowedValues->setStringList(allowed);
 }
 
 void FormatConditionDlg::readChosenProperty()

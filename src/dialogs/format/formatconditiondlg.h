@@ -10,6 +10,8 @@
 
 #include <memory>
 
+class QStringListModel;
+
 namespace Ui {
 class FormatConditionDlg;
 }
@@ -77,5 +79,6 @@ private:
     bool m_dynamic = false;
     Core::String m_condition;
     AttributeData m_attribute;
+    QStringListModel* m_allowedValues = nullptr;
     int m_lastRow = -1; // where the choice came from, to skip headings in its direction
 };
