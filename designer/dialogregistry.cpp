@@ -9,6 +9,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         fontEntry(),
         paragraphEntry(),
         cellMarginsEntry(),
+        conditionalFormattingEntry(),
         conditionalBlockEntry(),
         conditionalInlineEntry(),
         editBarcodeEntry(),
