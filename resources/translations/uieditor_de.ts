@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>ConditionalFormattingDlg</name>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Bedingte Formatierung</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Zielobjekt:</translation>
+        </message>
+        <message>
+            <source>Conditions</source>
+            <translation>Bedingungen</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>(dynamic)</source>
+            <translation>(dynamisch)</translation>
+        </message>
+    </context>
+    <context>
         <name>ControlsSheet</name>
         <message>
             <source>Common controls</source>
@@ -743,6 +774,14 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>B&amp;arcode...</source>
             <translation>Bar&amp;code...</translation>
         </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Bedingte Formatierung</translation>
+        </message>
+        <message>
+            <source>Co&amp;nditional Formatting...</source>
+            <translation>Bedingte For&amp;matierung...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1062,6 +1101,53 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Select an object in a flow to format its text.</source>
             <translation>Wählen Sie ein Objekt in einem Textfluss aus, um seinen Text zu formatieren.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormatConditionDlg</name>
+        <message>
+            <source>Add/Edit Formatting Condition</source>
+            <translation>Formatierungsbedingung hinzufügen/bearbeiten</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Zielobjekt:</translation>
+        </message>
+        <message>
+            <source>Condition definition</source>
+            <translation>Bedingungsdefinition</translation>
+        </message>
+        <message>
+            <source>Property Name:</source>
+            <translation>Eigenschaftsname:</translation>
+        </message>
+        <message>
+            <source>Property Value:</source>
+            <translation>Eigenschaftswert:</translation>
+        </message>
+        <message>
+            <source>Condition:</source>
+            <translation>Bedingung:</translation>
+        </message>
+        <message>
+            <source>Left %1</source>
+            <translation>%1 links</translation>
+        </message>
+        <message>
+            <source>Right %1</source>
+            <translation>%1 rechts</translation>
+        </message>
+        <message>
+            <source>Top %1</source>
+            <translation>%1 oben</translation>
+        </message>
+        <message>
+            <source>Bottom %1</source>
+            <translation>%1 unten</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Weitere</translation>
         </message>
     </context>
     <context>
@@ -1645,6 +1731,10 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Parameters</source>
             <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Bedingte Formatierung</translation>
         </message>
     </context>
     <context>

@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>ConditionalFormattingDlg</name>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>(dynamic)</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ControlsSheet</name>
         <message>
             <source>Common controls</source>
@@ -738,6 +769,14 @@ Choose No to design a table of your own.</source>
             <source>B&amp;arcode...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Co&amp;nditional Formatting...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1056,6 +1095,53 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Select an object in a flow to format its text.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>FormatConditionDlg</name>
+        <message>
+            <source>Add/Edit Formatting Condition</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition definition</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Property Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Property Value:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Other</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1639,6 +1725,10 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Formatting</source>
             <translation type="unfinished" />
         </message>
     </context>

@@ -254,6 +254,37 @@
         </message>
     </context>
     <context>
+        <name>ConditionalFormattingDlg</name>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Formatage Conditionnel</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Objet cible :</translation>
+        </message>
+        <message>
+            <source>Conditions</source>
+            <translation>Conditions</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>(dynamic)</source>
+            <translation>(dynamique)</translation>
+        </message>
+    </context>
+    <context>
         <name>ControlsSheet</name>
         <message>
             <source>Common controls</source>
@@ -743,6 +774,14 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>B&amp;arcode...</source>
             <translation>&amp;Code-barres...</translation>
         </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Mise en forme conditionnelle</translation>
+        </message>
+        <message>
+            <source>Co&amp;nditional Formatting...</source>
+            <translation>Mise en forme co&amp;nditionnelle...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -1062,6 +1101,53 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Select an object in a flow to format its text.</source>
             <translation>Sélectionnez un objet d'un flux pour en mettre le texte en forme.</translation>
+        </message>
+    </context>
+    <context>
+        <name>FormatConditionDlg</name>
+        <message>
+            <source>Add/Edit Formatting Condition</source>
+            <translation>Ajouter/modifier une condition de mise en forme</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Objet cible :</translation>
+        </message>
+        <message>
+            <source>Condition definition</source>
+            <translation>Définition de la condition</translation>
+        </message>
+        <message>
+            <source>Property Name:</source>
+            <translation>Nom de la propriété :</translation>
+        </message>
+        <message>
+            <source>Property Value:</source>
+            <translation>Valeur de la propriété :</translation>
+        </message>
+        <message>
+            <source>Condition:</source>
+            <translation>Condition :</translation>
+        </message>
+        <message>
+            <source>Left %1</source>
+            <translation>%1 gauche</translation>
+        </message>
+        <message>
+            <source>Right %1</source>
+            <translation>%1 droite</translation>
+        </message>
+        <message>
+            <source>Top %1</source>
+            <translation>%1 haut</translation>
+        </message>
+        <message>
+            <source>Bottom %1</source>
+            <translation>%1 bas</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Autres</translation>
         </message>
     </context>
     <context>
@@ -1645,6 +1731,10 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Parameters</source>
             <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Mise en forme conditionnelle</translation>
         </message>
     </context>
     <context>
