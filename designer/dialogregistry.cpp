@@ -9,6 +9,7 @@ std::vector<DialogEntry> DialogRegistry::all()
         fontEntry(),
         paragraphEntry(),
         cellMarginsEntry(),
+        conditionalFormattingEntry(),
         fieldFormatEntry(),
         conditionalBlockEntry(),
         conditionalInlineEntry(),

@@ -39,6 +39,7 @@ SampleDataMerge::SampleDataMerge(TemplateDocument& document, const SmartPtr<Samp
     : m_document(document),
       m_evaluator(sample ? sample->getXmlDocument() : SmartPtr<Xml::XmlDocument>(),
                   sample ? sample->getNamespaceMap() : XPathEvaluator::NamespaceMap(), document.getVariables()),
+      m_conditions(document.conditions(), m_evaluator),
       m_result(copyOf(document))
 {
     if (m_result && !m_result->getRootNode().isNull()) {
@@ -55,6 +56,7 @@ void SampleDataMerge::visitChildren(const Xml::Element& element, const Xml::Node
 
 void SampleDataMerge::visit(Xml::Element element, const Xml::Node& context)
 {
+    m_conditions.apply(element, context);
     if (isField(element)) {
         fill(element, context);
     } else if (isBarcode(element)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "conditionmerge.h"
 #include "outside/dom/xmldocument.h"
 #include "xml/model/samplexml.h"
 #include "xml/model/xpathevaluator.h"
@@ -44,6 +45,7 @@ private:
 
     const TemplateDocument& m_document;
     XPathEvaluator m_evaluator;
+    ConditionMerge m_conditions; // after the evaluator, which it uses
     SmartPtr<Xml::XmlDocument> m_result;
     int m_copiesLeft = maxCopies;
 };

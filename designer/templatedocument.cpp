@@ -1,4 +1,5 @@
 #include "templatedocument.h"
+#include "templateconditions.h"
 
 #include "outside/core/coreexception.h"
 #include "outside/core/corefilesystem.h"
@@ -236,6 +237,7 @@ void TemplateDocument::adopt(const QByteArray& text, SmartPtr<Xml::XmlDocument> 
         m_generatedIds.clear(); // they go by position
     }
     m_values = TemplateValues::read(root());
+    m_conditions = TemplateConditions::read(root());
     if (reread && sampleAttribute() != sampleBefore) {
         loadSample();
     }
@@ -356,26 +358,38 @@ QByteArray TemplateDocument::rewritten(const Rewriters& rewriters, std::vector<R
 TemplateDocument::Replacement TemplateDocument::valuesReplacement(const TemplateValues& values,
                                                                   Rewriters& rewriters) const
 {
+    return rootListReplacement(
+        [](const Xml::Element& child) {
+            return child.get_namespace_uri() == Xml::Namespaces::KMB && child.get_local_name() == "values";
+        },
+        values.isEmpty(),
+        [&](const QByteArray& prefix, const QByteArray& indent) { return values.markup(prefix, indent, m_asciiOnly); },
+        rewriters);
+}
+
+TemplateDocument::Replacement TemplateDocument::rootListReplacement(
+    const std::function<bool(const Xml::Element&)>& isList, bool empty,
+    const std::function<QByteArray(const QByteArray&, const QByteArray&)>& write, Rewriters& rewriters) const
+{
     int existing = -1;
     for (const Xml::Element& child : root().get_child_elements()) {
-        if (child.get_namespace_uri() == Xml::Namespaces::KMB && child.get_local_name() == "values") {
+        if (isList(child)) {
             existing = indexOf(child);
             break;
         }
     }
-    if (existing < 0 && values.isEmpty()) {
+    if (existing < 0 && empty) {
         return {0, 0, QByteArray()};
     }
-    const QByteArray prefix = values.isEmpty() ? QByteArray() : prefixFor(rewriters, Xml::Namespaces::KMB, "kmb");
+    const QByteArray prefix = empty ? QByteArray() : prefixFor(rewriters, Xml::Namespaces::KMB, "kmb");
     if (existing < 0) {
         const MarkupScanner::Element& top = rangeOf(0);
         if (top.empty) {
             rewriterOf(rewriters, 0).open();
-            return {top.end, top.end, "\n  " + values.markup(prefix, "  ", m_asciiOnly) + "\n</" + top.name + '>'};
+            return {top.end, top.end, "\n  " + write(prefix, "  ") + "\n</" + top.name + '>'};
         }
         const bool lineStart = top.contentEnd > 0 && m_text.at(top.contentEnd - 1) == '\n';
-        return {top.contentEnd, top.contentEnd,
-                (lineStart ? "  " : "\n  ") + values.markup(prefix, "  ", m_asciiOnly) + '\n'};
+        return {top.contentEnd, top.contentEnd, (lineStart ? "  " : "\n  ") + write(prefix, "  ") + '\n'};
     }
     const MarkupScanner::Element& range = rangeOf(existing);
     qsizetype lineStart = range.start;
@@ -383,16 +397,45 @@ TemplateDocument::Replacement TemplateDocument::valuesReplacement(const Template
         --lineStart;
     }
     const bool ownLine = lineStart == 0 || m_text.at(lineStart - 1) == '\n';
-    if (!values.isEmpty()) {
+    if (!empty) {
         const QByteArray indent = ownLine ? m_text.mid(lineStart, range.start - lineStart) : QByteArray("  ");
-        return {range.start, range.end, values.markup(prefix, indent, m_asciiOnly)};
+        return {range.start, range.end, write(prefix, indent)};
     }
-    // The last value went: so does the element, with its line.
+    // The last entry went: so does the element, with its line.
     qsizetype end = range.end;
     if (ownLine) {
         end += m_text.mid(end, 2) == "\r\n" ? 2 : m_text.mid(end, 1) == "\n" ? 1 : 0;
     }
     return {ownLine ? lineStart : range.start, end, QByteArray()};
+}
+
+bool TemplateDocument::idUnused(const Core::String& id, const TemplateValues& values) const
+{
+    return !values.hasObject(id.toQString()) &&
+           std::none_of(m_conditions.begin(), m_conditions.end(),
+                        [&id](const KMBAttribute& condition) { return condition.getObjectId() == id; });
+}
+
+void TemplateDocument::setConditions(const Xml::Element& object, const Core::String& objectId,
+                                     const std::vector<KMBAttribute>& conditions, const QString& action)
+{
+    Rewriters rewriters;
+    const int index = indexOf(object);
+    const bool named = std::any_of(conditions.begin(), conditions.end(),
+                                   [&objectId](const KMBAttribute& condition) { return condition.getObjectId() == objectId; });
+    if (index >= 0 && named && !objectId.isEmpty() && m_elements[size_t(index)].get_attribute_value("id").isEmpty()) {
+        rewriterOf(rewriters, index).set("id", objectId.toQString());
+    }
+    std::vector<Replacement> extra;
+    if (conditions != m_conditions) {
+        extra.push_back(rootListReplacement(
+            TemplateConditions::isList, conditions.empty(),
+            [&](const QByteArray& prefix, const QByteArray& indent) {
+                return TemplateConditions::markup(conditions, prefix, indent, m_asciiOnly);
+            },
+            rewriters));
+    }
+    commit(action.isEmpty() ? Tr::tr("Conditional Formatting") : action, rewritten(rewriters, extra));
 }
 
 TemplateDocument::Line TemplateDocument::lineOf(int index) const
@@ -585,7 +628,7 @@ void TemplateDocument::applyProperties(const Core::String& path, const PropertyC
             values.set(PropertyValueEx(name, id));
         }
         if (!(values == m_values)) {
-            if (!values.hasObject(id.toQString()) && generatedId().match(id.toQString()).hasMatch()) {
+            if (idUnused(id, values) && generatedId().match(id.toQString()).hasMatch()) {
                 tag.set("id", std::nullopt);
             }
             extra.push_back(valuesReplacement(values, rewriters));
@@ -750,7 +793,7 @@ void TemplateDocument::setPropertyValue(const Xml::Element& element, const Prope
         if (!id.isEmpty()) {
             values.set(PropertyValueEx(value.getAttributeName(), id));
             // An id the designer made only to bind values goes with the last of them.
-            if (!values.hasObject(id.toQString()) && generatedId().match(id.toQString()).hasMatch()) {
+            if (idUnused(id, values) && generatedId().match(id.toQString()).hasMatch()) {
                 tag.set("id", std::nullopt);
             }
         }

@@ -4,6 +4,7 @@
 #include "parsedsample.h"
 #include "starttagrewriter.h"
 #include "templatevalues.h"
+#include "outside/types/kmbattribute.h"
 #include "xml/model/samplexml.h"
 
 #include "outside/dom/xmldocument.h"
@@ -138,6 +139,15 @@ public:
     /// else at the end of the root. Names are written as given, unchecked.
     void setVariables(const std::vector<KMBVariable>& variables, const QString& action = QString());
 
+    /// The conditional formatting of the whole template (its
+    /// kmb:conditional-attributes), in template order, tied to the objects by id.
+    const std::vector<KMBAttribute>& conditions() const { return m_conditions; }
+    /// Makes `conditions` the template's conditional formatting, as one undo
+    /// step named `action`. `object` gets `objectId` as its "id" when it has
+    /// none and a condition names that id.
+    void setConditions(const Xml::Element& object, const Core::String& objectId,
+                       const std::vector<KMBAttribute>& conditions, const QString& action = QString());
+
     /// Replaces the whole template with `markup`, as edited in the source
     /// view; the object selected stays selected when its path still exists.
     /// Raises Core::Exception on markup that does not parse, leaving the
@@ -245,6 +255,14 @@ private:
     QByteArray rewritten(const Rewriters& rewriters, std::vector<Replacement> extra = {}) const;
     /// The replacement of the kmb:values element that holds `values`.
     Replacement valuesReplacement(const TemplateValues& values, Rewriters& rewriters) const;
+    /// The replacement of the root's first child that `isList` accepts by the
+    /// markup `write` gives for a prefix and an indentation; `empty`: the
+    /// child goes, with its line.
+    Replacement rootListReplacement(const std::function<bool(const Xml::Element&)>& isList, bool empty,
+                                    const std::function<QByteArray(const QByteArray&, const QByteArray&)>& write,
+                                    Rewriters& rewriters) const;
+    /// Whether an id the designer generated may go: no value or condition uses it.
+    bool idUnused(const Core::String& id, const TemplateValues& values) const;
     /// Where the markup of the element at `index` lies with its line: the
     /// line's start and end (after its line break) when nothing else is on
     /// it before the element, else the element alone; and its indentation.
@@ -271,6 +289,7 @@ private:
     Xml::Element m_selected;
     SmartPtr<SampleXml> m_sample;
     TemplateValues m_values;
+    std::vector<KMBAttribute> m_conditions;
     mutable QHash<int, Core::String> m_generatedIds; // by position, for objects without "id"
     std::unique_ptr<QUndoStack> m_undo;
     std::function<void()> m_changed;

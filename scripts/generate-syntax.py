@@ -417,7 +417,7 @@ BLOCK_CONTENT = BLOCKS + NEUTRAL + ["float"] + DESIGNER_BLOCKS
 MIXED_CONTENT = INLINES + BLOCKS + NEUTRAL + ["float", "footnote"] + DESIGNER_BLOCKS + DESIGNER_INLINES
 INLINE_CONTENT = INLINES + NEUTRAL + ["footnote"] + DESIGNER_INLINES
 ROOT_EXTRAS = ["kmb:script", "kmb:variable", "kmb:bookmark-tree", "km:info", "km:stylesheet",
-               "km:transpromo"]
+               "km:transpromo", "kmb:conditional-attributes"]
 ROOT_PROPERTIES = ["kmb:sample-xml", "kmb:sample-xsd", "kmb:sample-lfa", "kmb:xslt-engine"]
 
 FO = []  # (name, description, properties, content, auto-fill)
@@ -689,10 +689,11 @@ KMB_ATTRIBUTES = {
     "group-context": ("string", "xpath", "Data", "The nodes whose rows form one group, relative to the repeat."),
     "group-by": ("string", "xpath", "Data", "The expression the rows of one group share, relative to the group context."),
     "group-merge": ("enum", "true|false", "Data", "Whether a group's content is merged into its first row."),
-    "test": ("string", "xpath", "Data", "The condition under which the section is shown."),
+    "test": ("string", "xpath", "Data", "The condition under which the section is shown or the attribute is set."),
+    "object": ("string", "idref", "Data", "The id of the template object the conditional attribute belongs to."),
     "src": ("url", None, "Data", "The building block file, as url(path)."),
-    "name": ("string", "name", "Data", "The name of the parameter or variable."),
-    "value": ("string", "xpath", "Data", "The value of the parameter: an XPath expression."),
+    "name": ("string", "name", "Data", "The name of the parameter or variable, or of the attribute a condition sets."),
+    "value": ("string", "xpath", "Data", "The value of the parameter (an XPath expression), or the fixed value a condition sets."),
     "select": ("string", "xpath", "Data", "The default value of the variable: an XPath expression."),
     "prefix": ("string", "prefix", "Scripts", "The namespace prefix expressions call the script's functions with."),
     "language": ("enum", "JScript|CSharp|VBScript", "Scripts", "The language the script is written in."),
@@ -711,7 +712,8 @@ KMB_ELEMENTS = [
      ["kmb:sample-xml", "kmb:sample-xsd", "kmb:sample-lfa", "kmb:xslt-engine", "fo:media-usage"]
      + ["fo:" + name for name in INHERITED],
      ["fo:layout-master-set", "fo:declarations", "fo:bookmark-tree", "fo:page-sequence",
-      "fo:page-sequence-wrapper", "script", "variable", "bookmark-tree", "km:info", "km:stylesheet", "km:transpromo"],
+      "fo:page-sequence-wrapper", "script", "variable", "bookmark-tree", "km:info", "km:stylesheet", "km:transpromo",
+      "conditional-attributes"],
      ""),
     ("field", "A value taken from the data.", ["xpath", "format", "fo:id"], [], ""),
     ("table-row-repeat", "Table rows repeated once for every node the XPath selects.",
@@ -729,6 +731,10 @@ KMB_ELEMENTS = [
      [], ["conditional-inline"], "<kmb:conditional-inline><fo:inline/></kmb:conditional-inline>"),
     ("conditional-inline", "One alternative of a conditional inline sequence.", ["test"],
      ["fo:" + name for name in INLINES] + ["fo:wrapper", "field", "conditional-inline-sequence"], "<fo:inline/>"),
+    ("conditional-attributes", "The template's conditional formatting: attributes its objects take while a condition holds.",
+     [], ["attribute"], ""),
+    ("attribute", "An attribute the object with the given id takes while the test holds: the fixed value, or what the XPath selects.",
+     ["object", "name", "value", "xpath", "test"], [], ""),
     ("script", "Script code whose functions expressions call through its prefix.", ["prefix", "language"], [], ""),
     ("variable", "A parameter of the template, with its default value.", ["name", "select"], [], ""),
     ("bookmark-tree", "The template's outline of static and dynamic bookmarks.", [],

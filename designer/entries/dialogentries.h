@@ -7,6 +7,7 @@ DialogEntry bordersBackgroundEntry();
 DialogEntry fontEntry();
 DialogEntry paragraphEntry();
 DialogEntry cellMarginsEntry();
+DialogEntry conditionalFormattingEntry();
 DialogEntry fieldFormatEntry();
 DialogEntry conditionalBlockEntry();
 DialogEntry conditionalInlineEntry();

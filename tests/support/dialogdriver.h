@@ -41,6 +41,22 @@ inline void pickEntry(QComboBox* list, const QString& text)
     QTRY_VERIFY(!list->view()->isVisible());
 }
 
+/// Chooses the entry shown as `text` with the arrow keys on the closed
+/// list, as in lists with headings, which the keys pass over.
+inline void chooseEntry(QComboBox* list, const QString& text)
+{
+    QVERIFY2(list && list->isEnabled(),
+             qPrintable(QStringLiteral("no enabled list to choose \"%1\" from").arg(text)));
+    const int target = list->findText(text);
+    QVERIFY2(target >= 0, qPrintable(QStringLiteral("\"%1\" is not listed").arg(text)));
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Home);
+    for (int presses = 0; list->currentIndex() < target && presses < list->count(); ++presses) {
+        QTest::keyClick(list, Qt::Key_Down);
+    }
+    QCOMPARE(list->currentIndex(), target);
+}
+
 /// Replaces the edit's text by typing `text` ("" clears it).
 inline void typeText(QLineEdit* edit, const QString& text)
 {

@@ -109,6 +109,15 @@ std::optional<Core::String> XPathEvaluator::text(const Xml::Node& context, const
     return result;
 }
 
+std::optional<bool> XPathEvaluator::test(const Xml::Node& context, const Core::String& expression)
+{
+    const Object value = d->evaluate(context, expression);
+    if (!value) {
+        return std::nullopt;
+    }
+    return xmlXPathCastToBoolean(value.get()) != 0;
+}
+
 std::vector<Xml::Node> XPathEvaluator::nodes(const Xml::Node& context, const Core::String& expression, int limit)
 {
     if (!d->context || expression.trimmed().isEmpty() || limit <= 0) {

@@ -30,6 +30,9 @@ public:
     /// context is the document itself). Empty when the expression selects no
     /// node or cannot be evaluated.
     std::optional<Core::String> text(const Xml::Node& context, const Core::String& expression);
+    /// Whether `expression` holds at `context`, as an XSLT test reads it (a
+    /// node-set holds when it is not empty); none when it cannot be evaluated.
+    std::optional<bool> test(const Xml::Node& context, const Core::String& expression);
     /// The first `limit` nodes `expression` selects at `context`; none when
     /// it selects something else or cannot be evaluated.
     std::vector<Xml::Node> nodes(const Xml::Node& context, const Core::String& expression, int limit);
