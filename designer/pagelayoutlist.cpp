@@ -17,15 +17,10 @@
 
 namespace {
 
-bool isFo(const Xml::Element& element, const char* local)
-{
-    return element.get_namespace_uri() == Xml::Namespaces::FO && element.get_local_name() == local;
-}
-
 void collect(const Xml::Element& element, const char* local, std::vector<Xml::Element>& into)
 {
     for (const Xml::Element& child : element.get_child_elements()) {
-        if (isFo(child, local)) {
+        if (child.isNamed(Xml::Namespaces::FO, local)) {
             into.push_back(child);
         }
         collect(child, local, into);

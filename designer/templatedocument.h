@@ -116,13 +116,8 @@ public:
     QByteArray markupOf(const Xml::Element& element) const;
     /// The blanks before `element` when it starts its line; "" otherwise.
     QByteArray indentOf(const Xml::Element& element) const;
-    /// "
-" when the template's lines end so, else "
-".
-    QByteArray lineEnd() const { return m_text.contains("
-") ? "
-" : "
-"; }
+    /// "\r\n" when the template's lines end so, else "\n".
+    QByteArray lineEnd() const { return m_text.contains("\r\n") ? "\r\n" : "\n"; }
     /// Puts `markup` (prefixes as insertMarkup takes them) in the place of
     /// `element`, or right after it with `after`, or removes the element with
     /// its line when `markup` is empty; when `referrer` is given, also sets

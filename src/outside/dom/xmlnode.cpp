@@ -286,6 +286,11 @@ Core::String Node::get_namespace_uri() const
     return ns ? fromXml(ns->href) : Core::String();
 }
 
+bool Node::isNamed(const char* namespaceUri, const char* localName) const
+{
+    return get_local_name() == localName && get_namespace_uri() == namespaceUri;
+}
+
 Core::String Node::get_namespace_prefix() const
 {
     const xmlNsPtr ns = namespaceOf(checkedNode());

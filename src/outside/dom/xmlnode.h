@@ -61,6 +61,8 @@ public:
     /// "" when the node is in no namespace.
     Core::String get_namespace_uri() const;
     Core::String get_namespace_prefix() const;
+    /// Whether the node's expanded name is {`namespaceUri`}`localName`.
+    bool isNamed(const char* namespaceUri, const char* localName) const;
     /// Renames an element or attribute. The name means what it would mean
     /// written in place: a prefix must be declared in scope; without one an
     /// element takes the default namespace in scope and an attribute none.

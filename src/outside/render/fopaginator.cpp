@@ -12,7 +12,7 @@
 namespace Fo {
 
 Paginator::Paginator(const Document& document, FontCache& fonts)
-    : m_document(document), m_context{fonts, 1, 0, {}, {}, {}, {}}
+    : m_document(document), m_context{fonts, 1, 0, {}, nullptr, {}, {}, {}}
 {
 }
 

@@ -12,11 +12,6 @@ namespace {
 
 constexpr const char* ConditionNames[] = {"page-position", "odd-or-even", "blank-or-not-blank"};
 
-bool isFo(const Xml::Element& element, const char* local)
-{
-    return element.get_namespace_uri() == Xml::Namespaces::FO && element.get_local_name() == local;
-}
-
 // Plain names for XSL-FO properties, "kmb:" for the designer's, as written otherwise.
 Core::String nameOf(const Xml::Attribute& attribute)
 {
@@ -126,11 +121,11 @@ PageMasterData PageSequenceMasterXml::read(const Xml::Element& pageSequenceMaste
     }
     std::vector<ReferenceInfo>& references = data.references();
     for (const Xml::Element& child : pageSequenceMaster.get_child_elements()) {
-        if (isFo(child, "single-page-master-reference")) {
+        if (child.isNamed(Xml::Namespaces::FO, "single-page-master-reference")) {
             ReferenceInfo reference(ReferenceInfo::OneTimeOnly, child.get_attribute_value("master-reference"));
             reference.setOtherAttributes(attributesOf(child, {"master-reference"}));
             references.push_back(reference);
-        } else if (isFo(child, "repeatable-page-master-reference")) {
+        } else if (child.isNamed(Xml::Namespaces::FO, "repeatable-page-master-reference")) {
             const Xml::Attribute maximum = child.get_attribute("maximum-repeats");
             ReferenceInfo reference(maximum.isNull() ? ReferenceInfo::AllPages : ReferenceInfo::MultipleTimes,
                                     child.get_attribute_value("master-reference"));
@@ -140,10 +135,10 @@ PageMasterData PageSequenceMasterXml::read(const Xml::Element& pageSequenceMaste
                                                                             : value);
             reference.setOtherAttributes(attributesOf(child, {"master-reference", "maximum-repeats"}));
             references.push_back(reference);
-        } else if (isFo(child, "repeatable-page-master-alternatives")) {
+        } else if (child.isNamed(Xml::Namespaces::FO, "repeatable-page-master-alternatives")) {
             const ReferenceInfo::Attributes group = attributesOf(child, {});
             for (const Xml::Element& alternative : child.get_child_elements()) {
-                if (isFo(alternative, "conditional-page-master-reference")) {
+                if (alternative.isNamed(Xml::Namespaces::FO, "conditional-page-master-reference")) {
                     ReferenceInfo reference = conditionalReference(alternative);
                     reference.setGroupAttributes(group);
                     references.push_back(reference);

@@ -53,11 +53,6 @@ Xml::Length canonical(const Xml::Length& value)
     return again;
 }
 
-bool isFo(const Xml::Element& element, const char* local)
-{
-    return element.get_namespace_uri() == Xml::Namespaces::FO && element.get_local_name() == local;
-}
-
 // A shorthand of one to four values (top, right, bottom, left) and its
 // longhands; the longhands win. What does not parse is kept as written.
 void readBox(AttributeSet& attributes, const Core::String& family,
@@ -355,7 +350,7 @@ PageLayoutData SimplePageMasterXml::read(const Xml::Element& element)
     for (const Xml::Element& child : element.get_child_elements()) {
         for (int index = 0; index < PageLayoutData::RegionCount; ++index) {
             // The first of each region counts, as for the renderer.
-            if (!seen[std::size_t(index)] && isFo(child, RegionNames[index])) {
+            if (!seen[std::size_t(index)] && child.isNamed(Xml::Namespaces::FO, RegionNames[index])) {
                 seen[std::size_t(index)] = true;
                 data.getRegion(index) = readRegion(child, index);
             }
@@ -369,7 +364,7 @@ PageLayoutData SimplePageMasterXml::readText(const Core::String& markup)
     Xml::DomParser parser;
     parser.parseMemory(markup, "page layout");
     const Xml::Element root = parser.getDocument()->getRootNode();
-    if (isFo(root, "simple-page-master")) {
+    if (root.isNamed(Xml::Namespaces::FO, "simple-page-master")) {
         return read(root);
     }
     const std::vector<Xml::Node> found =
