@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outside/render/fokeeptracker_p.h"
 #include "outside/render/folayoutcontext_p.h"
 #include "outside/render/foslice_p.h"
 
@@ -45,11 +46,13 @@ private:
     void pushBlock(const Node* node, double parentLeft, double parentWidth, PaintItem::Role role);
     void pushListItem(const Node* item, const Node* list, double parentLeft, double parentWidth);
     void buildParagraph(Frame& frame, size_t begin, size_t end);
+    bool produce(Slice& out);
 
     LayoutContext& m_context;
     double m_referenceWidth;
     std::vector<Frame> m_stack;
     std::deque<Slice> m_pending;
+    KeepTracker m_keeps;
 };
 
 /// Lays out the children of a container (a cell, a list item part) at a

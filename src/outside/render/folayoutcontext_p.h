@@ -7,6 +7,8 @@
 
 namespace Fo {
 
+class PageReferences;
+
 /// What the layout of one page shares: fonts, the page number, the nesting
 /// depth and which containers hold block-level content.
 struct LayoutContext
@@ -15,6 +17,10 @@ struct LayoutContext
     int pageNumber = 1;
     int depth = 0; ///< nesting of cells in cells
     std::unordered_map<const Node*, bool> blockContent;
+    /// Pages known for ids so far; citations of the others are fixed up later.
+    const PageReferences* references = nullptr;
+    /// Footnotes cited inside cells and list items, for the row that holds them.
+    std::vector<const Node*> nestedFootnotes;
 
     bool hasBlockContent(const Node* node);
     bool isInlineLevel(const Node* node);

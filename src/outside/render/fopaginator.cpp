@@ -6,8 +6,8 @@
 
 namespace Fo {
 
-Paginator::Paginator(const Document& document, FontCache& fonts)
-    : m_document(document), m_context{fonts, 1, 0, {}}
+Paginator::Paginator(const Document& document, FontCache& fonts, const PageReferences* references)
+    : m_document(document), m_context{fonts, 1, 0, {}, references, {}}
 {
 }
 
@@ -42,31 +42,136 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
 
 bool Paginator::nextPage(Page& page)
 {
+    const auto& sequences = m_document.sequences();
+    if (!m_done && m_pagesMade >= maxPages) {
+        m_done = true;
+        m_truncated = m_blankPending || m_filler || m_sequence < sequences.size();
+    }
     if (m_done) {
         return false;
     }
-    const auto& sequences = m_document.sequences();
-    if (!m_cursor) {
+    if (!m_filler && !m_blankPending) {
         if (m_sequence >= sequences.size()) {
             m_done = true;
             return false;
         }
-        if (sequences[m_sequence].initialPageNumber > 0) {
-            m_pageNumber = sequences[m_sequence].initialPageNumber - 1;
-        }
-        m_pageInSequence = 0;
-        m_carry.reset();
-        m_state = Placer::State();
+        startSequence(sequences[m_sequence]);
     }
     const PageSequence& sequence = sequences[m_sequence];
     ++m_pageNumber;
+    ++m_pagesMade;
     m_context.pageNumber = m_pageNumber;
+    if (m_blankPending) {
+        // The blank page force-page-count asks for ends the sequence.
+        m_blankPending = false;
+        const PageMaster* master =
+            m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, true, true);
+        if (master) {
+            layoutPage(page, master, true);
+        }
+        endSequence();
+        return master != nullptr;
+    }
     const PageMaster* master =
         m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, false);
     if (!master) {
         m_done = true;
         return false;
     }
+    const bool mayBeLast = m_document.hasLastPageMaster(sequence);
+    FlowFiller::Snapshot start;
+    if (mayBeLast) {
+        start = m_filler->startRecording();
+    }
+    const bool finished = layoutPage(page, master, false);
+    const bool blankAfter = finished && needsBlankPage(sequence);
+    bool lastDoesNotFit = false;
+    if (finished && mayBeLast && !blankAfter) {
+        // The last page of the sequence: laid out again on its own master,
+        // when the flow's end fits there too.
+        const PageMaster* last =
+            m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, true);
+        if (last && last != master) {
+            m_filler->replay(std::move(start));
+            Page again;
+            if (layoutPage(again, last, false)) {
+                page = std::move(again);
+            } else {
+                lastDoesNotFit = true; // the page stays; an empty last page follows
+            }
+        }
+    }
+    ++m_pageInSequence;
+    if (finished) {
+        if (blankAfter || lastDoesNotFit) {
+            m_blankPending = true;
+            m_filler.reset();
+        } else {
+            endSequence();
+        }
+    }
+    return true;
+}
+
+void Paginator::startSequence(const PageSequence& sequence)
+{
+    if (sequence.initialPageNumber > 0) {
+        m_pageNumber = sequence.initialPageNumber - 1;
+    } else if ((sequence.initialParity == PageSequence::Parity::Odd && m_pageNumber % 2 != 0) ||
+               (sequence.initialParity == PageSequence::Parity::Even && m_pageNumber % 2 == 0)) {
+        ++m_pageNumber; // the next page number has the parity asked for
+    }
+    m_pageInSequence = 0;
+    auto separator = sequence.staticContents.find(QStringLiteral("xsl-footnote-separator"));
+    m_filler = std::make_unique<FlowFiller>(
+        m_context, sequence.flow,
+        separator == sequence.staticContents.end() ? nullptr : separator->second);
+}
+
+void Paginator::endSequence()
+{
+    m_filler.reset();
+    m_blankPending = false;
+    ++m_sequence;
+}
+
+bool Paginator::needsBlankPage(const PageSequence& sequence) const
+{
+    const QString& force = sequence.forcePageCount;
+    const int pages = m_pageInSequence + 1; // with the page just made
+    const bool lastOdd = m_pageNumber % 2 != 0;
+    if (force == QLatin1String("even")) {
+        return pages % 2 != 0;
+    }
+    if (force == QLatin1String("odd")) {
+        return pages % 2 == 0;
+    }
+    if (force == QLatin1String("end-on-even")) {
+        return lastOdd;
+    }
+    if (force == QLatin1String("end-on-odd")) {
+        return !lastOdd;
+    }
+    if (force != QLatin1String("auto") || m_sequence + 1 >= m_document.sequences().size()) {
+        return false;
+    }
+    // auto: the next sequence's first number decides how this one ends.
+    const PageSequence& next = m_document.sequences()[m_sequence + 1];
+    if (next.initialPageNumber > 0) {
+        return (next.initialPageNumber % 2 == 0) != lastOdd;
+    }
+    if (next.initialParity == PageSequence::Parity::Odd) {
+        return lastOdd;
+    }
+    if (next.initialParity == PageSequence::Parity::Even) {
+        return !lastOdd;
+    }
+    return false;
+}
+
+bool Paginator::layoutPage(Page& page, const PageMaster* master, bool blank)
+{
+    const PageSequence& sequence = m_document.sequences()[m_sequence];
     page = Page();
     page.size = QSizeF(master->width, master->height);
     page.number = m_pageNumber;
@@ -132,57 +237,16 @@ bool Paginator::nextPage(Page& page)
     const int columns = std::max(1, body.columnCount);
     const double gap = columns > 1 ? body.columnGap : 0.0;
     const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
-    if (!m_cursor) {
-        m_cursor = std::make_unique<FlowCursor>(m_context, sequence.flow, columnWidth, true);
+    if (blank || !m_filler) {
+        return true;
     }
     bool finished = false;
     for (int c = 0; c < columns && !finished; ++c) {
-        Placer placer(page.items, area.left() + c * (columnWidth + gap), area.top(),
-                      std::max(0.0, area.height()), m_pageNumber);
-        placer.resume(std::move(m_state));
-        m_state = Placer::State();
-        if (m_carry) {
-            if (m_carry->header && m_carry->kind == Slice::Content) {
-                // The table's header again above its rows, when both fit.
-                double needed = m_carry->height;
-                for (const Slice& row : *m_carry->header) {
-                    needed += row.height;
-                }
-                if (needed <= area.height()) {
-                    for (const Slice& row : *m_carry->header) {
-                        Slice copy = row;
-                        placer.place(copy);
-                    }
-                }
-            }
-            Slice carried = std::move(*m_carry);
-            m_carry.reset();
-            placer.place(carried, true);
-        }
-        for (;;) {
-            Slice slice;
-            if (!m_cursor->next(slice)) {
-                finished = true;
-                break;
-            }
-            if (!placer.place(slice)) {
-                m_carry = std::move(slice);
-                m_state = placer.breakHere();
-                break;
-            }
-        }
-        if (finished) {
-            placer.breakHere();
-        }
+        const QRectF column(area.left() + c * (columnWidth + gap), area.top(), columnWidth,
+                            std::max(0.0, area.height()));
+        finished = m_filler->fill(page.items, column, m_pageNumber, c + 1 == columns);
     }
-    ++m_pageInSequence;
-    if (finished) {
-        m_cursor.reset();
-        m_carry.reset();
-        m_state = Placer::State();
-        ++m_sequence;
-    }
-    return true;
+    return finished;
 }
 
 } // namespace Fo

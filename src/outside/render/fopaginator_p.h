@@ -1,8 +1,7 @@
 #pragma once
 
-#include "outside/render/foflowcursor_p.h"
+#include "outside/render/foflowfiller_p.h"
 #include "outside/render/folayoutcontext_p.h"
-#include "outside/render/foplacer_p.h"
 
 #include <memory>
 #include <optional>
@@ -13,13 +12,24 @@ namespace Fo {
 class Paginator
 {
 public:
-    Paginator(const Document& document, FontCache& fonts);
+    /// `references`: the pages known for ids, which citations show.
+    Paginator(const Document& document, FontCache& fonts,
+              const PageReferences* references = nullptr);
     ~Paginator();
 
     /// Lays out the next page; false when every page is made.
     bool nextPage(Page& page);
+    /// Whether the pages stopped at maxPages with more to come.
+    bool truncated() const { return m_truncated; }
 
 private:
+    /// The page's regions and, unless `blank`, its share of the flow;
+    /// true when the flow is done.
+    bool layoutPage(Page& page, const PageMaster* master, bool blank);
+    /// Whether force-page-count asks for a blank page after the last one.
+    bool needsBlankPage(const PageSequence& sequence) const;
+    void startSequence(const PageSequence& sequence);
+    void endSequence();
     void layoutStatic(Page& page, const Node* content, const QRectF& area,
                       const Style& regionStyle);
 
@@ -29,9 +39,10 @@ private:
     int m_pageInSequence = 0;
     int m_pageNumber = 0;
     bool m_done = false;
-    std::unique_ptr<FlowCursor> m_cursor;
-    std::optional<Slice> m_carry;
-    Placer::State m_state;
+    bool m_blankPending = false;
+    bool m_truncated = false;
+    int m_pagesMade = 0;
+    std::unique_ptr<FlowFiller> m_filler;
 };
 
 } // namespace Fo

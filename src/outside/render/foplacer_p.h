@@ -27,6 +27,18 @@ public:
         std::vector<Slice> pendingStarts;
     };
 
+    /// Where the area stood before a content slice, to go back there when a
+    /// keep moves that slice and what follows to the next area.
+    struct Mark
+    {
+        size_t items = 0;
+        double y = 0.0;
+        double pendingSpace = 0.0;
+        bool hasContent = false;
+        std::vector<Slice> pendingStarts;
+        std::vector<OpenBox> open;
+    };
+
     Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber);
 
     /// Places a slice; false when it does not fit (the area is full and the
@@ -38,6 +50,11 @@ public:
     /// Continues boxes left open by the previous area.
     void resume(State state);
 
+    Mark mark() const;
+    void rewind(Mark mark);
+    /// Keeps `height` free at the bottom of the area (footnotes).
+    void reserveBottom(double height) { m_bottom = m_limit - height; }
+
     double bottomUsed() const { return m_y; }
     bool hasContent() const { return m_hasContent; }
 
@@ -48,6 +65,7 @@ private:
     double m_left;
     double m_top;
     double m_bottom;
+    double m_limit;
     double m_y;
     int m_pageNumber;
     bool m_hasContent = false;

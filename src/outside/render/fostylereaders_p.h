@@ -26,8 +26,7 @@ using PropertyReader = void (*)(PropertyReading& r);
 
 /// A length or percentage of any sign into the style member `Field`
 /// (a LengthPct or an optional one): the indents.
-template <auto Field>
-void readLengthPct(PropertyReading& r)
+template <auto Field> void readLengthPct(PropertyReading& r)
 {
     if (auto l = StyleResolver::parseLengthPct(r.value, r.em)) {
         r.style.*Field = *l;
@@ -98,5 +97,27 @@ void readScaling(PropertyReading& r);
 void readDisplayAlign(PropertyReading& r);
 void readBreakBefore(PropertyReading& r);
 void readBreakAfter(PropertyReading& r);
+
+// Keeps, widows and orphans, hyphenation
+void readKeepTogether(PropertyReading& r);
+void readKeepTogetherColumn(PropertyReading& r);
+void readKeepTogetherPage(PropertyReading& r);
+void readKeepWithNext(PropertyReading& r);
+void readKeepWithNextColumn(PropertyReading& r);
+void readKeepWithNextPage(PropertyReading& r);
+void readKeepWithPrevious(PropertyReading& r);
+void readKeepWithPreviousColumn(PropertyReading& r);
+void readKeepWithPreviousPage(PropertyReading& r);
+void readPageBreakInside(PropertyReading& r);
+void readPageBreakBefore(PropertyReading& r);
+void readPageBreakAfter(PropertyReading& r);
+void readWidows(PropertyReading& r);
+void readOrphans(PropertyReading& r);
+void readHyphenate(PropertyReading& r);
+void readLanguage(PropertyReading& r);
+void readCountry(PropertyReading& r);
+void readHyphenationCharacter(PropertyReading& r);
+void readHyphenationPush(PropertyReading& r);
+void readHyphenationRemain(PropertyReading& r);
 
 } // namespace Fo
