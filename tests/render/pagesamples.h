@@ -45,8 +45,9 @@ inline QString tableOfContents()
     }
     return root(page(), QStringLiteral("<fo:page-sequence master-reference=\"p\"><fo:flow "
                                        "flow-name=\"xsl-region-body\"><fo:block font-size=\"16pt\">"
-                                       "Contents</fo:block>%1 Last page: "
-                                       "<fo:page-number-citation-last ref-id=\"ch3\"/>%2</fo:flow>"
+                                       "Contents</fo:block>%1<fo:block>Last page: "
+                                       "<fo:page-number-citation-last ref-id=\"ch3\"/></fo:block>"
+                                       "%2</fo:flow>"
                                        "</fo:page-sequence>")
                             .arg(entries, chapters));
 }
