@@ -5,9 +5,20 @@
 #include "outside/render/viewengine.h"
 #include "previewsamples.h"
 
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QTest>
+
+namespace {
+
+QString invoicePage()
+{
+    QFile file(QStringLiteral(UIEDITOR_SAMPLES_DIR "/invoice-template.fo"));
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+} // namespace
 
 class BenchRender : public QObject
 {
@@ -27,6 +38,10 @@ private Q_SLOTS:
         QTest::newRow("page layout, body turned and centred") << PreviewSamples::pageLayout(
             "reference-orientation=\"90\" display-align=\"center\"", 2);
         QTest::newRow("areas sample") << PreviewSamples::areas();
+        QTest::newRow("paragraph preview") << PreviewSamples::paragraph(
+            "fo:text-align=\"justify\" fo:text-indent=\"30px\"", QStringLiteral("Sample "));
+        // The designer's sample template: one A4 page, painted to fit the image.
+        QTest::newRow("invoice page") << invoicePage();
     }
     void loadLayOutAndPaint()
     {
@@ -40,6 +55,10 @@ private Q_SLOTS:
             image.fill(Qt::white);
             QPainter painter(&image);
             if (engine.hasPage(0)) {
+                const QSizeF page = engine.getPageSize(0);
+                const double scale =
+                    std::min(image.width() / page.width(), image.height() / page.height());
+                painter.scale(std::min(1.0, scale), std::min(1.0, scale));
                 engine.renderPageStaticPreviewMode(painter, 0);
                 ++pages;
             }

@@ -8,6 +8,7 @@ PACKAGES=(
     qt6-base-dev qt6-svg-dev qt6-image-formats-plugins qt6-translations-l10n
     qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     libxml2-dev libxml2-utils libxslt1-dev libzint-dev
+    libhyphen-dev hyphen-en-us hyphen-de hyphen-fr
     hunspell-en-us hunspell-de-de hunspell-fr
     fontconfig fonts-liberation2 fonts-dejavu
 )

@@ -1,13 +1,16 @@
 // Every preview document the dialogs use loads and paints something on its
-// first page. The pages are written as PNG files for people to look at:
+// first page. The pages are written as PNG files for people to look at, with
+// their documents as .fo files:
 // into $UIEDITOR_RENDER_GALLERY (ctest sets build/render-gallery), else a
 // folder in the temporary directory.
 #include "outside/render/viewengine.h"
+#include "pagesamples.h"
 #include "previewsamples.h"
 #include "rendertestsupport.h"
 #include "testregistry.h"
 
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 using namespace RenderTest;
@@ -65,6 +68,14 @@ private Q_SLOTS:
         QTest::newRow("barcode-Code128-rotated-90") << barcode("Code128", "Hello World!", true, 90);
         QTest::newRow("barcode-Code128-no-text") << barcode("Code128", "Hello World!", false, 0);
         QTest::newRow("barcode-Pdf417-hex") << barcode("Pdf417", "48656C6C6F", false, 0, true);
+        // clang-format off
+        QTest::newRow("pages-table-of-contents") << PageSamples::tableOfContents();
+        QTest::newRow("pages-footnotes") << PageSamples::footnotes();
+        QTest::newRow("pages-kept-heading") << PageSamples::keptHeading();
+        QTest::newRow("pages-hyphenation-en") << PageSamples::hyphenated("en", "Hyphenation breaks the longer words of a justified paragraph at the points its dictionary knows, so that the blanks between words stay even and narrow columns look tidy.");
+        QTest::newRow("pages-hyphenation-de") << PageSamples::hyphenated("de", "Die Silbentrennung teilt die längeren Wörter eines Blocksatzes an den Stellen, die das Wörterbuch kennt, damit die Wortabstände gleichmäßig bleiben und schmale Spalten ordentlich aussehen.");
+        QTest::newRow("pages-hyphenation-fr") << PageSamples::hyphenated("fr", "La césure coupe les mots les plus longs d'un paragraphe justifié aux endroits que connaît son dictionnaire, afin que les espaces entre les mots restent réguliers et étroits.");
+        // clang-format on
     }
     void previewDocumentPaints()
     {
@@ -86,6 +97,10 @@ private Q_SLOTS:
         const QString file =
             QDir(m_folder).filePath(QStringLiteral("%1.png").arg(QTest::currentDataTag()));
         QVERIFY(large.save(file));
+        // The document beside its picture, to hand to another XSL-FO engine.
+        QFile source(QDir(m_folder).filePath(QStringLiteral("%1.fo").arg(QTest::currentDataTag())));
+        QVERIFY(source.open(QIODevice::WriteOnly));
+        source.write(markup.toUtf8());
     }
 
 private:

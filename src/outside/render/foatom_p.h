@@ -39,6 +39,11 @@ struct Atom
     double contentWidth = 0.0;
     double contentHeight = 0.0;
     double above = 0.0;
+    // Leaders: how far the width may shrink and grow on its line.
+    double shrink = 0.0;
+    double stretch = 0.0;
+    const Node* citation = nullptr; ///< a page-number citation still to be resolved
+    const Node* footnote = nullptr; ///< a footnote cited where this atom ends
 };
 
 } // namespace Fo

@@ -165,6 +165,21 @@ void FlowCursor::buildParagraph(Frame& frame, size_t begin, size_t end)
 
 bool FlowCursor::next(Slice& out)
 {
+    if (!produce(out)) {
+        return false;
+    }
+    if (m_context.depth == 0 && out.kind == Slice::Content && !m_context.nestedFootnotes.empty()) {
+        // Footnotes cited in the cells of a row or the parts of a list item.
+        out.footnotes.insert(out.footnotes.end(), m_context.nestedFootnotes.begin(),
+                             m_context.nestedFootnotes.end());
+        m_context.nestedFootnotes.clear();
+    }
+    m_keeps.observe(out);
+    return true;
+}
+
+bool FlowCursor::produce(Slice& out)
+{
     for (;;) {
         if (!m_pending.empty()) {
             out = std::move(m_pending.front());

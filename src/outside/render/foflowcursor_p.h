@@ -1,5 +1,6 @@
 #pragma once
 
+#include "outside/render/fokeeptracker_p.h"
 #include "outside/render/folayoutcontext_p.h"
 #include "outside/render/foslice_p.h"
 
@@ -48,12 +49,14 @@ private:
     void pushListItem(const Node* item, const Node* list, double parentLeft, double parentWidth);
     void buildParagraph(Frame& frame, size_t begin, size_t end);
     void layoutContainer();
+    bool produce(Slice& out);
 
     LayoutContext& m_context;
     double m_referenceWidth;
     double m_spanWidth = 0.0;
     std::vector<Frame> m_stack;
     std::deque<Slice> m_pending;
+    KeepTracker m_keeps;
 };
 
 /// Lays out the children of a container (a cell, a list item part) at a

@@ -31,6 +31,8 @@ bool LayoutContext::isInlineLevel(const Node* node)
     case NodeKind::Barcode:
     case NodeKind::PageNumber:
     case NodeKind::Leader:
+    case NodeKind::PageCitation:
+    case NodeKind::Footnote:
     case NodeKind::Placeholder:
         return true;
     case NodeKind::Transparent:

@@ -9,6 +9,7 @@
 namespace Fo {
 
 class MarkerBoard;
+class PageReferences;
 
 /// What the layout of one page shares: fonts, the page number, the nesting
 /// depth and which containers hold block-level content.
@@ -21,10 +22,10 @@ struct LayoutContext
     const MarkerBoard* markers = nullptr; ///< set while static content is laid out
     /// The page sequence's format token for its page numbers ("1", "i", "A"...).
     QString pageFormat;
-    /// The first and last page of each page sequence with an id, as written
-    /// there; what page number citations of those ids show.
-    std::map<QString, QString> firstPageOf;
-    std::map<QString, QString> lastPageOf;
+    /// Pages known for ids so far; citations of the others are fixed up later.
+    const PageReferences* references = nullptr;
+    /// Footnotes cited inside cells and list items, for the row that holds them.
+    std::vector<const Node*> nestedFootnotes;
 
     bool hasBlockContent(const Node* node);
     bool isInlineLevel(const Node* node);

@@ -53,9 +53,15 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
     const double avail = m_width - indent - endIndent;
     double natural = 0.0;
     int spaces = 0;
-    for (size_t k : used) {
-        natural += atoms[k].width;
-        if (atoms[k].kind == Atom::Space) {
+    double shrink = 0.0, stretch = 0.0;
+    std::vector<double> widths(used.size());
+    for (size_t u = 0; u < used.size(); ++u) {
+        const Atom& a = atoms[used[u]];
+        widths[u] = a.width;
+        natural += a.width;
+        shrink += a.shrink;
+        stretch += a.stretch;
+        if (a.kind == Atom::Space) {
             ++spaces;
         }
     }
@@ -65,6 +71,22 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
             m_block.textAlignLast == TextAlign::Relevant
                 ? (m_block.textAlign == TextAlign::Justify ? TextAlign::Start : m_block.textAlign)
                 : m_block.textAlignLast;
+    }
+    // Leaders give room back on a full line and, on a justified one, take
+    // the room left before the blanks do.
+    const double leaderRoom = natural > avail               ? -std::min(shrink, natural - avail)
+                              : align == TextAlign::Justify ? std::min(stretch, avail - natural)
+                                                            : 0.0;
+    if (leaderRoom != 0.0) {
+        const double total = leaderRoom < 0 ? shrink : stretch;
+        for (size_t u = 0; u < used.size(); ++u) {
+            const Atom& a = atoms[used[u]];
+            const double share = leaderRoom < 0 ? a.shrink : a.stretch;
+            if (share > 0 && total > 0) {
+                widths[u] += leaderRoom * share / total;
+            }
+        }
+        natural += leaderRoom;
     }
     double offset = 0.0;
     double perSpace = 0.0;
@@ -132,7 +154,7 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
     for (size_t u = 0; u < used.size(); ++u) {
         xs[u] = x;
         const Atom& a = atoms[used[u]];
-        x += a.width + (a.kind == Atom::Space ? perSpace : 0.0);
+        x += widths[u] + (a.kind == Atom::Space ? perSpace : 0.0);
     }
 
     // Inline boxes first, so their text paints over their backgrounds.
@@ -146,7 +168,7 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
     for (size_t u = 0; u < used.size(); ++u) {
         const Atom& a = atoms[used[u]];
         const double left = xs[u];
-        const double right = xs[u] + a.width + (a.kind == Atom::Space ? perSpace : 0.0);
+        const double right = xs[u] + widths[u] + (a.kind == Atom::Space ? perSpace : 0.0);
         for (InlineContext* c = a.context; c; c = c->parent) {
             if (!c->decorated) {
                 continue;
@@ -194,7 +216,8 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
             const bool mergeable =
                 !slice.items.empty() && slice.items.back().kind == PaintItem::Text &&
                 slice.items.back().font == a.font && slice.items.back().style == a.style &&
-                !slice.items.back().pageNumber && !a.pageNumber &&
+                !slice.items.back().pageNumber && !a.pageNumber && !a.citation &&
+                !slice.items.back().citation &&
                 slice.items.back().node == (a.context ? a.context->node : nullptr);
             const double w = a.width + (a.kind == Atom::Space ? perSpace : 0.0);
             if (mergeable) {
@@ -215,6 +238,12 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
             item.baseline = baseline;
             item.rect =
                 QRectF(xs[u], baseline - a.font->ascent, w, a.font->ascent + a.font->descent);
+            if (a.citation) {
+                auto slot = std::make_shared<CitationSlot>();
+                slot->node = a.citation;
+                slot->align = align;
+                item.citation = slot;
+            }
             slice.items.push_back(std::move(item));
         } else if (a.kind == Atom::Object && a.node) {
             const Style& s = *a.style;
@@ -225,7 +254,7 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
                 item.node = a.node;
                 item.font = a.font;
                 item.baseline = baseline;
-                item.rect = QRectF(xs[u], baseline - a.font->ascent, a.width,
+                item.rect = QRectF(xs[u], baseline - a.font->ascent, widths[u],
                                    a.font->ascent + a.font->descent);
                 slice.items.push_back(std::move(item));
                 continue;
@@ -256,6 +285,16 @@ Slice LineBuilder::build(const std::vector<Atom>& atoms, size_t begin, size_t en
                                a.contentWidth, a.contentHeight);
             item.baseline = baseline;
             slice.items.push_back(std::move(item));
+        }
+    }
+    // Citations learn where the rest of their line lies.
+    const int count = int(slice.items.size());
+    for (int i = 0; i < count; ++i) {
+        if (const auto& slot = slice.items[size_t(i)].citation) {
+            auto placed = std::make_shared<CitationSlot>(*slot);
+            placed->before = i;
+            placed->after = count - i - 1;
+            slice.items[size_t(i)].citation = placed;
         }
     }
     return slice;

@@ -15,6 +15,17 @@ namespace Fo {
 struct Node;
 struct FontInfo;
 
+/// A page-number citation laid out before its page was known: where the
+/// other items of its line lie (they stay next to each other in a page's
+/// items), so that the number can be put in once it is known.
+struct CitationSlot
+{
+    const Node* node = nullptr;
+    int before = 0; ///< items of the line before the citation's own
+    int after = 0;  ///< items of the line after it
+    TextAlign align = TextAlign::Start;
+};
+
 /// One thing painted on a page, in page pixels, in painting order.
 struct PaintItem
 {
@@ -43,6 +54,7 @@ struct PaintItem
     QString text;
     /// Borders resolved between neighbouring cells (collapsed tables).
     std::shared_ptr<const std::array<BorderSide, 4>> borders;
+    std::shared_ptr<const CitationSlot> citation; ///< a number still to put in
 
     /// The rectangle the content is painted in before it is turned.
     QRectF unturnedRect() const
@@ -68,6 +80,8 @@ struct Page
 {
     QSizeF size;
     int number = 1;
+    QString format;     ///< how its page sequence writes page numbers
+    QString sequenceId; ///< the id of its page sequence, which citations may cite
     std::vector<PaintItem> items;
 };
 

@@ -4,25 +4,18 @@
 #include "outside/render/foareatransform_p.h"
 #include "outside/render/focolumnbalancer_p.h"
 #include "outside/render/folayoutmetrics_p.h"
-#include "outside/render/fopagenumberformat_p.h"
 
 #include <algorithm>
 #include <iterator>
 
 namespace Fo {
 
-Paginator::Paginator(const Document& document, FontCache& fonts)
-    : m_document(document), m_context{fonts, 1, 0, {}, nullptr, {}, {}, {}}
+Paginator::Paginator(const Document& document, FontCache& fonts, const PageReferences* references)
+    : m_document(document), m_context{fonts, 1, 0, {}, nullptr, {}, references, {}}
 {
 }
 
 Paginator::~Paginator() = default;
-
-void Paginator::citePagesOf(const Paginator& finished)
-{
-    m_context.firstPageOf = finished.m_firstPageOf;
-    m_context.lastPageOf = finished.m_lastPageOf;
-}
 
 void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area,
                              const Style& regionStyle)
@@ -45,77 +38,38 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
     frame.finish(page.items, first, placer.bottomUsed());
 }
 
-bool Paginator::placeSpan(Page& page, const QRectF& area, double top, std::optional<Slice> start,
-                          bool& finished)
-{
-    Placer placer(page.items, area.left(), top, std::max(0.0, area.bottom() - top), m_pageNumber, m_context.pageFormat);
-    placer.setAbsoluteArea(area);
-    if (top > area.top()) {
-        placer.followOtherContent();
-    }
-    placer.resume(std::move(m_state));
-    m_state = Placer::State();
-    if (start) {
-        m_spanNode = start->node;
-        placer.place(*start);
-    }
-    if (m_carry) {
-        Slice carried = std::move(*m_carry);
-        m_carry.reset();
-        placer.place(carried, true);
-    }
-    for (;;) {
-        Slice slice;
-        if (!m_cursor->next(slice)) {
-            finished = true;
-            placer.breakHere();
-            m_spanNode = nullptr;
-            m_spanBottom = placer.bottomUsed();
-            return true;
-        }
-        const bool ends = slice.kind == Slice::BlockEnd && slice.node == m_spanNode;
-        if (!placer.place(slice)) {
-            m_carry = std::move(slice);
-            m_state = placer.breakHere();
-            m_spanBottom = area.bottom();
-            return false;
-        }
-        if (ends) {
-            m_spanNode = nullptr;
-            m_spanBottom = placer.bottomUsed();
-            m_state = placer.breakHere();
-            return true;
-        }
-    }
-}
-
 bool Paginator::nextPage(Page& page)
 {
+    const auto& sequences = m_document.sequences();
+    if (!m_done && m_pagesMade >= maxPages) {
+        m_done = true;
+        m_truncated = m_blankPending || m_filler || m_sequence < sequences.size();
+    }
     if (m_done) {
         return false;
     }
-    const auto& sequences = m_document.sequences();
-    if (!m_cursor) {
+    if (!m_filler && !m_blankPending) {
         if (m_sequence >= sequences.size()) {
             m_done = true;
             return false;
         }
-        if (sequences[m_sequence].initialPageNumber > 0) {
-            m_pageNumber = sequences[m_sequence].initialPageNumber - 1;
-        }
-        m_pageInSequence = 0;
-        m_markers.startSequence();
-        m_carry.reset();
-        m_state = Placer::State();
+        startSequence(sequences[m_sequence]);
     }
     const PageSequence& sequence = sequences[m_sequence];
     ++m_pageNumber;
+    ++m_pagesMade;
     m_context.pageNumber = m_pageNumber;
     m_context.pageFormat = sequence.format;
-    if (!sequence.id.isEmpty()) {
-        const QString written = formatPageNumber(m_pageNumber, sequence.format);
-        m_firstPageOf.emplace(sequence.id, written);
-        m_lastPageOf[sequence.id] = written;
+    if (m_blankPending) {
+        // The blank page force-page-count asks for ends the sequence.
+        m_blankPending = false;
+        const PageMaster* master =
+            m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, true, true);
+        if (master) {
+            layoutPage(page, master, true);
+        }
+        endSequence();
+        return master != nullptr;
     }
     const PageMaster* master =
         m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, false);
@@ -123,9 +77,106 @@ bool Paginator::nextPage(Page& page)
         m_done = true;
         return false;
     }
+    const bool mayBeLast = m_document.hasLastPageMaster(sequence);
+    FlowFiller::Snapshot start;
+    if (mayBeLast) {
+        start = m_filler->startRecording();
+    }
+    const bool finished = layoutPage(page, master, false);
+    const bool blankAfter = finished && needsBlankPage(sequence);
+    bool lastDoesNotFit = false;
+    if (finished && mayBeLast && !blankAfter) {
+        // The last page of the sequence: laid out again on its own master,
+        // when the flow's end fits there too.
+        const PageMaster* last =
+            m_document.masterFor(sequence, m_pageInSequence, m_pageNumber, true);
+        if (last && last != master) {
+            m_filler->replay(std::move(start));
+            Page again;
+            if (layoutPage(again, last, false)) {
+                page = std::move(again);
+            } else {
+                lastDoesNotFit = true; // the page stays; an empty last page follows
+            }
+        }
+    }
+    ++m_pageInSequence;
+    if (finished) {
+        if (blankAfter || lastDoesNotFit) {
+            m_blankPending = true;
+            m_filler.reset();
+        } else {
+            endSequence();
+        }
+    }
+    return true;
+}
+
+void Paginator::startSequence(const PageSequence& sequence)
+{
+    if (sequence.initialPageNumber > 0) {
+        m_pageNumber = sequence.initialPageNumber - 1;
+    } else if ((sequence.initialParity == PageSequence::Parity::Odd && m_pageNumber % 2 != 0) ||
+               (sequence.initialParity == PageSequence::Parity::Even && m_pageNumber % 2 == 0)) {
+        ++m_pageNumber; // the next page number has the parity asked for
+    }
+    m_pageInSequence = 0;
+    m_markers.startSequence();
+    auto separator = sequence.staticContents.find(QStringLiteral("xsl-footnote-separator"));
+    m_filler = std::make_unique<FlowFiller>(
+        m_context, sequence.flow,
+        separator == sequence.staticContents.end() ? nullptr : separator->second);
+}
+
+void Paginator::endSequence()
+{
+    m_filler.reset();
+    m_blankPending = false;
+    ++m_sequence;
+}
+
+bool Paginator::needsBlankPage(const PageSequence& sequence) const
+{
+    const QString& force = sequence.forcePageCount;
+    const int pages = m_pageInSequence + 1; // with the page just made
+    const bool lastOdd = m_pageNumber % 2 != 0;
+    if (force == QLatin1String("even")) {
+        return pages % 2 != 0;
+    }
+    if (force == QLatin1String("odd")) {
+        return pages % 2 == 0;
+    }
+    if (force == QLatin1String("end-on-even")) {
+        return lastOdd;
+    }
+    if (force == QLatin1String("end-on-odd")) {
+        return !lastOdd;
+    }
+    if (force != QLatin1String("auto") || m_sequence + 1 >= m_document.sequences().size()) {
+        return false;
+    }
+    // auto: the next sequence's first number decides how this one ends.
+    const PageSequence& next = m_document.sequences()[m_sequence + 1];
+    if (next.initialPageNumber > 0) {
+        return (next.initialPageNumber % 2 == 0) != lastOdd;
+    }
+    if (next.initialParity == PageSequence::Parity::Odd) {
+        return lastOdd;
+    }
+    if (next.initialParity == PageSequence::Parity::Even) {
+        return !lastOdd;
+    }
+    return false;
+}
+
+bool Paginator::layoutPage(Page& page, const PageMaster* master, bool blank)
+{
+    const PageSequence& sequence = m_document.sequences()[m_sequence];
     page = Page();
     page.size = QSizeF(master->width, master->height);
     page.number = m_pageNumber;
+    page.format = sequence.format;
+    page.sequenceId = sequence.id;
 
     // A turned page master lays its regions out in a frame of its own.
     const QRectF pageArea = QRectF(0, 0, master->width, master->height)
@@ -201,104 +252,10 @@ bool Paginator::nextPage(Page& page)
     const AreaFrame bodyFrame(contentOf(body, rects[Body]), *body.style);
     const QRectF area = bodyFrame.local();
     double flowBottom = area.top();
-    const int columns = std::max(1, body.columnCount);
-    const double gap = columns > 1 ? body.columnGap : 0.0;
-    const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
-    if (!m_cursor) {
-        m_cursor = std::make_unique<FlowCursor>(m_context, sequence.flow, columnWidth, true);
-        m_cursor->setSpanWidth(area.width());
-    }
     bool finished = false;
-    bool full = false;
-    // Columns run in bands between blocks that span them all.
-    double bandTop = area.top();
-    if (m_spanNode) {
-        full = !placeSpan(page, area, bandTop, std::nullopt, finished);
-        bandTop = m_spanBottom;
-        flowBottom = std::max(flowBottom, bandTop);
-    }
-    std::vector<Slice> band; // what the band's columns hold, to balance them
-    size_t bandFirst = 0;
-    Placer::State bandOpen;
-    bool balanceable = false;
-    for (int c = 0; c < columns && !finished && !full; ++c) {
-        Placer placer(page.items, area.left() + c * (columnWidth + gap), bandTop,
-                      std::max(0.0, area.bottom() - bandTop), m_pageNumber, m_context.pageFormat);
-        placer.setAbsoluteArea(area);
-        if (bandTop > area.top()) {
-            placer.followOtherContent();
-        }
-        if (c == 0 && columns > 1) {
-            band.clear();
-            bandFirst = page.items.size();
-            bandOpen = m_state;
-            balanceable = !m_carry;
-        }
-        placer.resume(std::move(m_state));
-        m_state = Placer::State();
-        if (m_carry) {
-            if (m_carry->header && m_carry->kind == Slice::Content) {
-                balanceable = false;
-                // The table's header again above its rows, when both fit.
-                double needed = m_carry->height;
-                for (const Slice& row : *m_carry->header) {
-                    needed += row.height;
-                }
-                if (needed <= area.height()) {
-                    for (const Slice& row : *m_carry->header) {
-                        Slice copy = row;
-                        placer.place(copy);
-                    }
-                }
-            }
-            Slice carried = std::move(*m_carry);
-            m_carry.reset();
-            placer.place(carried, true);
-        }
-        bool spanned = false;
-        for (;;) {
-            Slice slice;
-            if (!m_cursor->next(slice)) {
-                finished = true;
-                break;
-            }
-            if (slice.span && columns > 1) {
-                // The columns so far end, balanced, and the block goes below them.
-                m_state = placer.breakHere();
-                double top = std::max(flowBottom, placer.bottomUsed());
-                if (balanceable && !band.empty()) {
-                    const ColumnBalancer balancer(columns, area.left(), columnWidth + gap, bandTop,
-                                                  std::max(0.0, area.bottom() - bandTop),
-                                                  m_pageNumber, m_context.pageFormat);
-                    if (auto balanced = balancer.place(band, bandOpen)) {
-                        page.items.resize(bandFirst);
-                        std::move(balanced->items.begin(), balanced->items.end(),
-                                  std::back_inserter(page.items));
-                        m_state = std::move(balanced->state);
-                        top = balanced->bottom;
-                    }
-                }
-                full = !placeSpan(page, area, top, std::move(slice), finished);
-                bandTop = m_spanBottom;
-                spanned = true;
-                break;
-            }
-            if (columns > 1) {
-                band.push_back(slice);
-            }
-            if (!placer.place(slice)) {
-                m_carry = std::move(slice);
-                m_state = placer.breakHere();
-                break;
-            }
-        }
-        if (finished && !spanned) {
-            placer.breakHere();
-        }
-        flowBottom = std::max({flowBottom, placer.bottomUsed(), spanned ? bandTop : 0.0});
-        if (spanned) {
-            c = -1; // a new band of columns below the spanning block
-        }
+    if (!blank && m_filler) {
+        const int columns = std::max(1, body.columnCount);
+        finished = layoutFlow(page, area, columns, columns > 1 ? body.columnGap : 0.0, flowBottom);
     }
     bodyFrame.finish(page.items, flowFirst, flowBottom);
     m_markers.readPage(page.items, flowFirst, page.items.size());
@@ -316,15 +273,63 @@ bool Paginator::nextPage(Page& page)
     if (pageTurns) {
         turnItems(page.items, 0, pageArea, pageTurns);
     }
-    ++m_pageInSequence;
-    if (finished) {
-        m_spanNode = nullptr;
-        m_cursor.reset();
-        m_carry.reset();
-        m_state = Placer::State();
-        ++m_sequence;
+    return finished;
+}
+
+bool Paginator::layoutFlow(Page& page, const QRectF& area, int columns, double gap,
+                           double& bottom)
+{
+    const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
+    double bandTop = area.top();
+    if (m_filler->inSpan()) {
+        const FlowFiller::Stop stop = m_filler->fillSpan(page.items, area, bandTop, m_pageNumber);
+        bottom = std::max(bottom, m_filler->spanBottom());
+        if (stop != FlowFiller::Stop::Span) {
+            return stop == FlowFiller::Stop::Finished;
+        }
+        bandTop = m_filler->spanBottom();
     }
-    return true;
+    for (;;) {
+        // A band of columns, ended by the page or by a block spanning them all.
+        const size_t bandFirst = page.items.size();
+        const bool balanceable = columns > 1 && m_filler->startBand();
+        FlowFiller::Stop stop = FlowFiller::Stop::Full;
+        double bandBottom = bandTop;
+        for (int c = 0; c < columns; ++c) {
+            const QRectF column(area.left() + c * (columnWidth + gap), bandTop, columnWidth,
+                                std::max(0.0, area.bottom() - bandTop));
+            stop = m_filler->fill(page.items, column, area, m_pageNumber, c + 1 == columns,
+                                  columns > 1);
+            bandBottom = std::max(bandBottom, m_filler->columnBottom());
+            if (stop != FlowFiller::Stop::Full) {
+                break;
+            }
+        }
+        bottom = std::max(bottom, bandBottom);
+        if (stop != FlowFiller::Stop::Span) {
+            return stop == FlowFiller::Stop::Finished;
+        }
+        // The columns so far end, balanced, and the block goes below them.
+        double top = bandBottom;
+        if (balanceable && !m_filler->band().empty()) {
+            const ColumnBalancer balancer(columns, area.left(), columnWidth + gap, bandTop,
+                                          std::max(0.0, area.bottom() - bandTop), m_pageNumber,
+                                          m_context.pageFormat);
+            if (auto balanced = balancer.place(m_filler->band(), m_filler->bandOpen())) {
+                page.items.resize(bandFirst);
+                std::move(balanced->items.begin(), balanced->items.end(),
+                          std::back_inserter(page.items));
+                m_filler->bandBalanced(std::move(balanced->state));
+                top = balanced->bottom;
+            }
+        }
+        stop = m_filler->fillSpan(page.items, area, top, m_pageNumber);
+        bottom = std::max(bottom, m_filler->spanBottom());
+        if (stop != FlowFiller::Stop::Span) {
+            return stop == FlowFiller::Stop::Finished;
+        }
+        bandTop = m_filler->spanBottom();
+    }
 }
 
 } // namespace Fo

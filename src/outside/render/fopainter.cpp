@@ -363,21 +363,36 @@ void paintText(QPainter& painter, const PaintItem& item, double deviceScale)
                    s.lineThroughColor.isValid() ? s.lineThroughColor : s.color);
 }
 
-void paintLeader(QPainter& painter, const PaintItem& item)
+void paintLeader(QPainter& painter, const PaintItem& item, double deviceScale)
 {
     const Node* node = item.node;
-    if (!node || (!node->leaderDots && !node->leaderRule)) {
+    if (!node || (!node->leaderDots && !node->leaderRule) || item.rect.width() <= 0) {
         return;
     }
-    const double y =
-        node->leaderRule ? item.baseline - item.font->ascent / 3.0 : item.baseline - 1.0;
-    QPen pen(item.style->color, node->leaderRule ? 1.0 : 1.2);
-    if (node->leaderDots) {
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setDashPattern({0.001, 3.0});
+    if (node->leaderRule) {
+        // A rule of its thickness, its middle at a third of the ascent.
+        const double y = item.baseline - item.font->ascent / 3.0;
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(item.style->color);
+        painter.drawRect(QRectF(item.rect.left(), y - node->ruleThickness / 2.0, item.rect.width(),
+                                node->ruleThickness));
+        painter.setBrush(Qt::NoBrush);
+        return;
     }
-    painter.setPen(pen);
-    painter.drawLine(QPointF(item.rect.left(), y), QPointF(item.rect.right(), y));
+    // Dots: the font's full stop, repeated every pattern width.
+    const QString dot = QStringLiteral(".");
+    const double dotWidth = std::max(0.5, item.font->width(dot));
+    const double step = std::max(dotWidth, node->leaderPatternWidth);
+    const int count = int(std::min(10000.0, std::floor(item.rect.width() / step)));
+    painter.setFont(fontFor(*item.font, deviceScale, 0.0));
+    painter.setPen(item.style->color);
+    if (step == dotWidth) {
+        painter.drawText(QPointF(item.rect.left(), item.baseline), dot.repeated(count));
+        return;
+    }
+    for (int i = 0; i < count; ++i) {
+        painter.drawText(QPointF(item.rect.left() + i * step, item.baseline), dot);
+    }
 }
 
 } // namespace
@@ -437,7 +452,7 @@ void paintPage(QPainter& painter, const Page& page)
             break;
         case PaintItem::Leader:
             if (item.style && item.font) {
-                paintLeader(painter, item);
+                paintLeader(painter, item, deviceScale);
             }
             break;
         }

@@ -1,10 +1,12 @@
 #include "outside/render/foparagraph_p.h"
 
 #include "outside/render/fobarcode_p.h"
+#include "outside/render/fohyphenator_p.h"
 #include "outside/render/foimage_p.h"
 #include "outside/render/folayoutmetrics_p.h"
 #include "outside/render/folinebuilder_p.h"
 #include "outside/render/fopagenumberformat_p.h"
+#include "outside/render/fopagereferences_p.h"
 
 #include <algorithm>
 #include <optional>
@@ -12,20 +14,6 @@
 namespace Fo {
 
 namespace {
-
-/// What a page number citation of a page sequence shows once the pages are
-/// known; none for other citations and for other nodes.
-std::optional<QString> citedPageOf(const Node* node, const LayoutContext& context)
-{
-    if (node->refId.isEmpty()) {
-        return std::nullopt;
-    }
-    const auto& pages = node->name == QLatin1String("page-number-citation-last")
-                            ? context.lastPageOf
-                            : context.firstPageOf;
-    const auto found = pages.find(node->refId);
-    return found == pages.end() ? std::nullopt : std::optional<QString>(found->second);
-}
 
 bool hasInlineDecoration(const Style& s)
 {
@@ -252,10 +240,8 @@ void Paragraph::gather(const Node* node, InlineContext* context)
 {
     switch (node->kind) {
     case NodeKind::Text:
-        addText(node->text, *node->style, context);
-        return;
     case NodeKind::Placeholder:
-        addText(citedPageOf(node, m_context).value_or(node->text), *node->style, context);
+        addText(node->text, *node->style, context);
         return;
     case NodeKind::PageNumber:
         addText(formatPageNumber(m_context.pageNumber, m_context.pageFormat), *node->style,
@@ -265,19 +251,15 @@ void Paragraph::gather(const Node* node, InlineContext* context)
     case NodeKind::Barcode:
         addObject(node, context);
         return;
-    case NodeKind::Leader: {
-        Atom atom;
-        atom.kind = Atom::Object;
-        atom.node = node;
-        atom.style = node->style;
-        atom.context = context;
-        atom.font = m_context.fonts.get(*node->style);
-        atom.width = std::min(node->leaderLength, m_width);
-        atom.above = 0;
-        m_atoms.push_back(std::move(atom));
-        m_lastWasSpace = false;
+    case NodeKind::Leader:
+        addLeader(node, context);
         return;
-    }
+    case NodeKind::PageCitation:
+        addCitation(node, context);
+        return;
+    case NodeKind::Footnote:
+        addFootnote(node, context);
+        return;
     case NodeKind::Inline: {
         InlineContext& inner = m_contexts.emplace_back();
         inner.node = node;
@@ -338,7 +320,7 @@ void Paragraph::gather(const Node* node, InlineContext* context)
 bool Paragraph::splitWord(size_t index, double room)
 {
     Atom& atom = m_atoms[index];
-    if (atom.kind != Atom::Word || atom.text.size() < 2 || atom.pageNumber) {
+    if (atom.kind != Atom::Word || atom.text.size() < 2 || atom.pageNumber || atom.citation) {
         return false;
     }
     // The longest prefix that fits, at least one character.
@@ -357,8 +339,116 @@ bool Paragraph::splitWord(size_t index, double room)
     atom.text = atom.text.left(lo);
     atom.width = atom.font->width(atom.text);
     atom.breakAfter = true;
+    atom.footnote = nullptr;
     m_atoms.insert(m_atoms.begin() + qsizetype(index) + 1, std::move(rest));
     return true;
+}
+
+bool Paragraph::hyphenateWord(size_t index, double room)
+{
+    Atom& atom = m_atoms[index];
+    if (atom.kind != Atom::Word || atom.pageNumber || atom.citation) {
+        return false;
+    }
+    const LineBreaking& rules = atom.style->lineBreaking;
+    // The letters of the word, without the punctuation around them.
+    const QString& text = atom.text;
+    qsizetype begin = 0, end = text.size();
+    while (begin < end && !text[begin].isLetter()) {
+        ++begin;
+    }
+    while (end > begin && !text[end - 1].isLetter()) {
+        --end;
+    }
+    const qsizetype letters = end - begin;
+    if (letters < rules.remainCount + rules.pushCount) {
+        return false;
+    }
+    const std::vector<int> points =
+        Hyphenator::points(text.mid(begin, letters), rules.language, rules.country);
+    for (auto it = points.rbegin(); it != points.rend(); ++it) {
+        if (*it < rules.remainCount || letters - *it < rules.pushCount) {
+            continue;
+        }
+        const QString head = text.left(begin + *it) + rules.hyphenationCharacter;
+        const double width = atom.font->width(head);
+        if (width > room) {
+            continue;
+        }
+        Atom rest = atom;
+        rest.text = text.mid(begin + *it);
+        rest.width = rest.font->width(rest.text);
+        atom.text = head;
+        atom.width = width;
+        atom.breakAfter = true;
+        atom.footnote = nullptr;
+        m_atoms.insert(m_atoms.begin() + qsizetype(index) + 1, std::move(rest));
+        return true;
+    }
+    return false;
+}
+
+void Paragraph::addLeader(const Node* node, InlineContext* context)
+{
+    // The length range resolves against the line; the line builder
+    // stretches or shrinks the leader within it.
+    const double minimum = std::clamp(node->leaderMinimum.resolve(m_width), 0.0, 1e6);
+    const double maximum = std::clamp(node->leaderMaximum.resolve(m_width), minimum, 1e6);
+    const double optimum = std::clamp(node->leaderOptimum.resolve(m_width), minimum, maximum);
+    Atom atom;
+    atom.kind = Atom::Object;
+    atom.node = node;
+    atom.style = node->style;
+    atom.context = context;
+    atom.font = m_context.fonts.get(*node->style);
+    atom.width = optimum;
+    atom.shrink = optimum - minimum;
+    atom.stretch = maximum - optimum;
+    m_atoms.push_back(std::move(atom));
+    m_lastWasSpace = false;
+}
+
+void Paragraph::addCitation(const Node* node, InlineContext* context)
+{
+    const std::optional<QString> page =
+        m_context.references ? m_context.references->pageOf(node->text, node->citesLastPage)
+                             : std::nullopt;
+    if (page) {
+        addText(*page, *node->style, context);
+        return;
+    }
+    // Not known yet: room for three digits, fixed up once the page is known.
+    Atom atom;
+    atom.kind = Atom::Word;
+    atom.style = node->style;
+    atom.context = context;
+    atom.font = m_context.fonts.get(*node->style);
+    atom.text = QStringLiteral("000");
+    atom.width = atom.font->width(atom.text);
+    atom.citation = node;
+    m_atoms.push_back(std::move(atom));
+    m_lastWasSpace = false;
+}
+
+void Paragraph::addFootnote(const Node* node, InlineContext* context)
+{
+    for (const Node* child : node->children) {
+        gather(child, context);
+    }
+    if (!node->footnoteBody) {
+        return;
+    }
+    if (!m_atoms.empty() && !m_atoms.back().footnote && m_atoms.back().kind != Atom::Break) {
+        m_atoms.back().footnote = node->footnoteBody;
+        return;
+    }
+    Atom mark; // an empty object that only carries the footnote
+    mark.kind = Atom::Object;
+    mark.style = node->style;
+    mark.context = context;
+    mark.font = m_context.fonts.get(*node->style);
+    mark.footnote = node->footnoteBody;
+    m_atoms.push_back(std::move(mark));
 }
 
 void Paragraph::layout(std::deque<Slice>& out)
@@ -376,6 +466,7 @@ void Paragraph::layout(std::deque<Slice>& out)
         }
         const double avail = m_width - (firstLine ? textIndent : 0.0);
         double x = 0.0;
+        double shrink = 0.0; // what the leaders so far can give back
         bool hasContent = false;
         size_t lastBreak = SIZE_MAX;
         size_t j = i;
@@ -385,16 +476,25 @@ void Paragraph::layout(std::deque<Slice>& out)
                 ++j;
                 break;
             }
-            const bool content = a.kind == Atom::Word || a.kind == Atom::Object;
-            if (content && x + a.width > avail + layoutEpsilon && a.style->wrap) {
-                if (hasContent) {
-                    if (lastBreak != SIZE_MAX) {
-                        j = lastBreak + 1;
+            const bool content = a.kind == Atom::Word || (a.kind == Atom::Object && a.node);
+            const double room = avail + shrink + a.shrink - x;
+            if (content && a.width > room + layoutEpsilon && a.style->wrap) {
+                // Hyphenate where the text asks for it; a word alone too long
+                // for its line also where its language allows, and is cut
+                // between characters only when no dictionary helps.
+                const bool hyphenated =
+                    (a.style->lineBreaking.hyphenate || !hasContent) && hyphenateWord(j, room);
+                if (!hyphenated) {
+                    if (hasContent) {
+                        if (lastBreak != SIZE_MAX) {
+                            j = lastBreak + 1;
+                        }
+                        break;
                     }
-                    break;
+                    splitWord(j, room);
                 }
-                splitWord(j, avail - x);
             }
+            shrink += m_atoms[j].shrink;
             x += m_atoms[j].width;
             hasContent = hasContent || content;
             if (m_atoms[j].breakAfter) {
@@ -406,9 +506,20 @@ void Paragraph::layout(std::deque<Slice>& out)
         firstLine = false;
     }
     const LineBuilder builder(m_context, m_block, m_left, m_width, m_firstOfBlock);
+    const LineBreaking& rules = m_block.lineBreaking;
     for (size_t n = 0; n < lines.size(); ++n) {
-        out.push_back(
-            builder.build(m_atoms, lines[n].first, lines[n].second, n == 0, n + 1 == lines.size()));
+        Slice line =
+            builder.build(m_atoms, lines[n].first, lines[n].second, n == 0, n + 1 == lines.size());
+        if (n > 0 && (int(n) < rules.orphans || int(lines.size() - n) < rules.widows)) {
+            line.keepColumn = keepAlways; // orphans and widows stay with their lines
+            line.keepPage = keepAlways;
+        }
+        for (size_t k = lines[n].first; k < lines[n].second; ++k) {
+            if (const Node* body = m_atoms[k].footnote) {
+                (m_context.depth > 0 ? m_context.nestedFootnotes : line.footnotes).push_back(body);
+            }
+        }
+        out.push_back(std::move(line));
     }
 }
 

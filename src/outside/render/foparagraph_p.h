@@ -32,6 +32,10 @@ private:
                    bool pageNumber);
     void addObject(const Node* node, InlineContext* context);
     bool splitWord(size_t index, double room);
+    bool hyphenateWord(size_t index, double room);
+    void addLeader(const Node* node, InlineContext* context);
+    void addCitation(const Node* node, InlineContext* context);
+    void addFootnote(const Node* node, InlineContext* context);
 
     LayoutContext& m_context;
     const Style& m_block;

@@ -11,9 +11,24 @@ namespace Fo {
 
 Placer::Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber,
                const QString& pageFormat)
-    : m_out(out), m_left(left), m_top(top), m_bottom(top + height), m_y(top),
+    : m_out(out), m_left(left), m_top(top), m_bottom(top + height), m_limit(top + height), m_y(top),
       m_pageNumber(pageNumber), m_pageFormat(pageFormat)
 {
+}
+
+Placer::Mark Placer::mark() const
+{
+    return {m_out.size(), m_y, m_pendingSpace, m_hasContent, m_pendingStarts, m_open};
+}
+
+void Placer::rewind(Mark mark)
+{
+    m_out.resize(std::min(m_out.size(), mark.items));
+    m_y = mark.y;
+    m_pendingSpace = mark.pendingSpace;
+    m_hasContent = mark.hasContent;
+    m_pendingStarts = std::move(mark.pendingStarts);
+    m_open = std::move(mark.open);
 }
 
 void Placer::placeStarts()

@@ -30,6 +30,18 @@ public:
     /// Page numbers placed here are written as `pageFormat` asks (a page sequence's format).
     Placer(std::vector<PaintItem>& out, double left, double top, double height, int pageNumber,
            const QString& pageFormat = QString());
+    /// Where the area stood before a content slice, to go back there when a
+    /// keep moves that slice and what follows to the next area.
+    struct Mark
+    {
+        size_t items = 0;
+        double y = 0.0;
+        double pendingSpace = 0.0;
+        bool hasContent = false;
+        std::vector<Slice> pendingStarts;
+        std::vector<OpenBox> open;
+    };
+
 
     /// Places a slice; false when it does not fit (the area is full and the
     /// slice belongs to the next one). An empty area takes any slice, and so
@@ -47,6 +59,10 @@ public:
     /// What absolutely positioned content is placed in: the whole region
     /// rather than this column.
     void setAbsoluteArea(const QRectF& area) { m_absoluteArea = area; }
+    Mark mark() const;
+    void rewind(Mark mark);
+    /// Keeps `height` free at the bottom of the area (footnotes).
+    void reserveBottom(double height) { m_bottom = m_limit - height; }
 
     double bottomUsed() const { return m_y; }
     bool hasContent() const { return m_hasContent; }
@@ -59,6 +75,7 @@ private:
     double m_left;
     double m_top;
     double m_bottom;
+    double m_limit;
     double m_y;
     int m_pageNumber;
     QString m_pageFormat;

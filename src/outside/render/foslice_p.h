@@ -31,6 +31,10 @@ struct Slice
     double margin = 0.0; ///< margin before (starts) or after (ends), always kept
     double edge = 0.0;   ///< border and padding at this end
     double height = 0.0;
+    /// Content: how strongly it stays with the content before it, for a
+    /// column break and for a page break (0: a break may come between).
+    int keepColumn = 0;
+    int keepPage = 0;
     std::vector<PaintItem> items; ///< content, relative to the slice's top
     /// Content placed out of the flow (absolute-position), relative to its
     /// box's top left (`width` wide): the offsets are from the edges of the
@@ -38,6 +42,8 @@ struct Slice
     /// got to, without left or right where `x` says. Takes no room.
     bool absolute = false;
     std::array<std::optional<double>, 4> offset{}; ///< by Side
+    /// Footnote bodies cited by this content, placed at the bottom of its page.
+    std::vector<const Node*> footnotes;
     /// Rows placed again at the top of the next area when a table breaks here.
     std::shared_ptr<const std::vector<Slice>> header;
 };

@@ -5,6 +5,8 @@
 // their initial values. Values that do not parse are skipped, so the parent's
 // (or the initial) value stays.
 
+#include "outside/render/fobreakprops_p.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringView>
@@ -103,6 +105,7 @@ struct InheritedProps
     Decoration overline = Decoration::None;
     Decoration lineThrough = Decoration::None;
     QColor underlineColor, overlineColor, lineThroughColor;
+    LineBreaking lineBreaking;
 };
 
 struct Style : InheritedProps
@@ -140,6 +143,7 @@ struct Style : InheritedProps
     bool uniformScaling = true;
     Break breakBefore = Break::Auto;
     Break breakAfter = Break::Auto;
+    Keeps keeps;
 
     bool hasBoxDecoration() const
     {

@@ -118,4 +118,26 @@ void readDisplayAlign(PropertyReading& r);
 void readBreakBefore(PropertyReading& r);
 void readBreakAfter(PropertyReading& r);
 
+// Keeps, widows and orphans, hyphenation
+void readKeepTogether(PropertyReading& r);
+void readKeepTogetherColumn(PropertyReading& r);
+void readKeepTogetherPage(PropertyReading& r);
+void readKeepWithNext(PropertyReading& r);
+void readKeepWithNextColumn(PropertyReading& r);
+void readKeepWithNextPage(PropertyReading& r);
+void readKeepWithPrevious(PropertyReading& r);
+void readKeepWithPreviousColumn(PropertyReading& r);
+void readKeepWithPreviousPage(PropertyReading& r);
+void readPageBreakInside(PropertyReading& r);
+void readPageBreakBefore(PropertyReading& r);
+void readPageBreakAfter(PropertyReading& r);
+void readWidows(PropertyReading& r);
+void readOrphans(PropertyReading& r);
+void readHyphenate(PropertyReading& r);
+void readLanguage(PropertyReading& r);
+void readCountry(PropertyReading& r);
+void readHyphenationCharacter(PropertyReading& r);
+void readHyphenationPush(PropertyReading& r);
+void readHyphenationRemain(PropertyReading& r);
+
 } // namespace Fo

@@ -546,6 +546,34 @@ Slice TableLayout::layoutRows(const Part& part, int first, int last)
     return slice;
 }
 
+void TableLayout::keepRows(Slice& out, const Part& part, int first, int last)
+{
+    // Between row groups: the rows' keeps, the keep-together of their part,
+    // and a header never alone at the bottom of a page.
+    const auto rowAt = [&](int r) {
+        return r >= 0 && size_t(r) < part.rowNodes.size() ? part.rowNodes[size_t(r)] : nullptr;
+    };
+    int column = 0, page = 0;
+    if (m_previousRow) {
+        column = m_previousRow->style->keeps.nextColumn;
+        page = m_previousRow->style->keeps.nextPage;
+    }
+    if (const Node* row = rowAt(first)) {
+        column = std::max(column, row->style->keeps.previousColumn);
+        page = std::max(page, row->style->keeps.previousPage);
+    }
+    if (first > 0 && part.node) {
+        column = std::max(column, part.node->style->keeps.togetherColumn);
+        page = std::max(page, part.node->style->keeps.togetherPage);
+    }
+    if (first == 0 && part.kind == 1 && m_header) {
+        column = page = keepAlways;
+    }
+    out.keepColumn = std::max(out.keepColumn, column);
+    out.keepPage = std::max(out.keepPage, page);
+    m_previousRow = rowAt(last);
+}
+
 bool TableLayout::next(Slice& out)
 {
     const Style& s = m_style;
@@ -584,6 +612,7 @@ bool TableLayout::next(Slice& out)
                 }
             }
             out = layoutRows(part, m_row, std::min(last, rows - 1));
+            keepRows(out, part, m_row, std::min(last, rows - 1));
             m_row = last + 1;
             if (part.kind == 0) {
                 if (!m_header) {

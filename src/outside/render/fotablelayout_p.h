@@ -39,6 +39,7 @@ private:
     void collectParts();
     void placeCells(Part& part, const std::vector<std::vector<const Node*>>& rows);
     Slice layoutRows(const Part& part, int first, int last);
+    void keepRows(Slice& out, const Part& part, int first, int last);
     std::array<BorderSide, 4> resolveBorders(const Part& part, const PlacedCell& cell) const;
 
     LayoutContext& m_context;
@@ -59,6 +60,7 @@ private:
     size_t m_part = 0;
     int m_row = 0;
     std::shared_ptr<std::vector<Slice>> m_header;
+    const Node* m_previousRow = nullptr; ///< the last row handed out, for its keeps
 };
 
 } // namespace Fo

@@ -199,8 +199,9 @@ const Style* Document::styleFor(xmlNode* element, const Style* parent)
     props.clear();
     for (const xmlAttr* a = element->properties; a; a = a->next) {
         const bool foProperty =
-            !a->ns || (a->ns->href && std::strcmp(reinterpret_cast<const char*>(a->ns->href),
-                                                  Xml::Namespaces::FO) == 0);
+            !a->ns || (a->ns->href && (std::strcmp(reinterpret_cast<const char*>(a->ns->href),
+                                                   Xml::Namespaces::FO) == 0 ||
+                                       xmlStrEqual(a->ns->href, XML_XML_NAMESPACE)));
         if (!foProperty || !a->children) {
             continue;
         }
@@ -332,8 +333,16 @@ void Document::readSequence(xmlNode* element)
     PageSequence sequence;
     sequence.masterReference = attribute(element, "master-reference");
     sequence.style = styleFor(element, m_rootStyle);
-    sequence.initialPageNumber =
-        positiveInt(attribute(element, "initial-page-number"), 0, 1000000000);
+    const QString initial = attribute(element, "initial-page-number");
+    sequence.initialPageNumber = positiveInt(initial, 0, 1000000000);
+    if (initial == QLatin1String("auto-odd")) {
+        sequence.initialParity = PageSequence::Parity::Odd;
+    } else if (initial == QLatin1String("auto-even")) {
+        sequence.initialParity = PageSequence::Parity::Even;
+    }
+    if (const QString force = attribute(element, "force-page-count"); !force.isEmpty()) {
+        sequence.forcePageCount = force;
+    }
     sequence.id = attribute(element, "id");
     if (const QString format = attribute(element, "format").trimmed(); !format.isEmpty()) {
         sequence.format = format;
@@ -410,9 +419,9 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
             {"list-item-body", NodeKind::ListBody},
         };
         static const char* skipped[] = {
-            "footnote-body", "retrieve-table-marker", "initial-property-set",
-            "title",         "bookmark-tree",         "declarations",
-            "multi-toggle",  "change-bar-begin",      "change-bar-end"};
+            "retrieve-table-marker", "initial-property-set", "title",
+            "bookmark-tree",         "declarations",         "multi-toggle",
+            "change-bar-begin",      "change-bar-end"};
         for (const char* skip : skipped) {
             if (name == QLatin1String(skip)) {
                 return nullptr;
@@ -435,13 +444,19 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
         }
         if (name == QLatin1String("page-number-citation") ||
             name == QLatin1String("page-number-citation-last")) {
-            Node* text = newNode(NodeKind::Placeholder, styleFor(element, parentStyle), name);
-            text->text = QStringLiteral("#");
-            text->refId = attribute(element, "ref-id");
-            m_hasCitations = m_hasCitations || !text->refId.isEmpty();
-            return text;
+            Node* citation = newNode(NodeKind::PageCitation, styleFor(element, parentStyle), name);
+            citation->text = attribute(element, "ref-id");
+            citation->citesLastPage = name.endsWith(QLatin1String("-last"));
+            return citation;
+        }
+        if (name == QLatin1String("footnote")) {
+            return buildFootnote(element, parent);
+        }
+        if (name == QLatin1String("footnote-body")) {
+            return nullptr; // only inside a footnote
         }
         Node* node = newNode(kind, styleFor(element, parentStyle), name);
+        node->id = attribute(element, "id");
         switch (kind) {
         case NodeKind::Graphic:
             if (name == QLatin1String("external-graphic")) {
@@ -454,18 +469,9 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
                 node->image = svg ? Image::fromSvg(svgDocument(svg)) : std::make_shared<Image>();
             }
             return node;
-        case NodeKind::Leader: {
-            const QString pattern = attribute(element, "leader-pattern");
-            node->leaderDots = pattern == QLatin1String("dots");
-            node->leaderRule = pattern == QLatin1String("rule");
-            QString length = attribute(element, "leader-length.optimum");
-            if (length.isEmpty()) {
-                length = attribute(element, "leader-length");
-            }
-            node->leaderLength =
-                std::clamp(lengthOr(length, 16.0, node->style->fontSize), 0.0, 100000.0);
+        case NodeKind::Leader:
+            readLeader(element, node);
             return node;
-        }
         case NodeKind::PageNumber:
             return node;
         case NodeKind::TableColumn: {
@@ -669,7 +675,7 @@ void Document::restyleMarkers()
 }
 
 const PageMaster* Document::masterFor(const PageSequence& sequence, int index, int pageNumber,
-                                      bool lastPage) const
+                                      bool lastPage, bool blankPage) const
 {
     if (auto it = m_masters.find(sequence.masterReference); it != m_masters.end()) {
         return &it->second;
@@ -695,8 +701,10 @@ const PageMaster* Document::masterFor(const PageSequence& sequence, int index, i
         if (c.oddOrEven == QLatin1String("even") && pageNumber % 2 != 0) {
             return false;
         }
-        // No blank pages are made, so every page is "not-blank".
-        return c.blankOrNotBlank != QLatin1String("blank");
+        if (c.blankOrNotBlank == QLatin1String("blank") && !blankPage) {
+            return false;
+        }
+        return c.blankOrNotBlank != QLatin1String("not-blank") || !blankPage;
     };
     const auto pick = [&](const SubSequence& sub) -> const PageMaster* {
         if (sub.kind != SubSequence::Alternatives) {
@@ -722,6 +730,68 @@ const PageMaster* Document::masterFor(const PageSequence& sequence, int index, i
     }
     // The page set ran out: keep using its last layout rather than stop.
     return pick(sm->second.subSequences.back());
+}
+
+bool Document::hasLastPageMaster(const PageSequence& sequence) const
+{
+    auto sm = m_sequenceMasters.find(sequence.masterReference);
+    if (sm == m_sequenceMasters.end()) {
+        return false;
+    }
+    for (const SubSequence& sub : sm->second.subSequences) {
+        for (const PageCondition& c : sub.alternatives) {
+            if (c.pagePosition == QLatin1String("last")) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+Node* Document::buildFootnote(xmlNode* element, Node* parent)
+{
+    Node* node =
+        newNode(NodeKind::Footnote, styleFor(element, parent->style), QStringLiteral("footnote"));
+    for (xmlNode* c = element->children; c; c = c->next) {
+        if (isFo(c, "footnote-body")) {
+            if (!node->footnoteBody) {
+                Node* body = newNode(NodeKind::Block, styleFor(c, node->style),
+                                     QStringLiteral("footnote-body"));
+                buildChildren(c, body, false);
+                node->footnoteBody = body;
+            }
+        } else if (c->type == XML_ELEMENT_NODE) {
+            if (Node* child = buildElement(c, node)) {
+                node->children.push_back(child);
+            }
+        }
+    }
+    return node;
+}
+
+void Document::readLeader(xmlNode* element, Node* leader)
+{
+    const QString pattern = attribute(element, "leader-pattern");
+    leader->leaderDots = pattern == QLatin1String("dots");
+    leader->leaderRule = pattern == QLatin1String("rule");
+    const double fs = leader->style->fontSize;
+    const auto range = [&](const char* name, LengthPct& target) {
+        if (auto l = StyleResolver::parseLengthPct(attribute(element, name), fs);
+            l && l->value >= 0 && l->value <= 100000.0) {
+            target = *l;
+        }
+    };
+    // One value sets the whole range; the components refine it.
+    range("leader-length", leader->leaderMinimum);
+    range("leader-length", leader->leaderOptimum);
+    range("leader-length", leader->leaderMaximum);
+    range("leader-length.minimum", leader->leaderMinimum);
+    range("leader-length.optimum", leader->leaderOptimum);
+    range("leader-length.maximum", leader->leaderMaximum);
+    leader->ruleThickness =
+        std::clamp(lengthOr(attribute(element, "rule-thickness"), 4.0 / 3.0, fs), 0.0, 1000.0);
+    leader->leaderPatternWidth =
+        std::clamp(lengthOr(attribute(element, "leader-pattern-width"), 0.0, fs), 0.0, 1000.0);
 }
 
 } // namespace Fo

@@ -39,6 +39,8 @@ enum class NodeKind : unsigned char {
     Barcode,
     PageNumber,
     Leader,
+    PageCitation,   ///< fo:page-number-citation(-last); `text` holds the id it cites
+    Footnote,       ///< its children are the citation; `footnoteBody` the note
     Placeholder,    ///< text standing for content we cannot show (fields, unknown objects)
     Transparent,    ///< a wrapper whose children take its place
     RetrieveMarker, ///< in static content: the content of a marker of the page
@@ -50,7 +52,7 @@ struct Node
     const Style* style = nullptr;
     QString name; ///< element local name; "" for text
     QString text; ///< text, placeholder text, character
-    QString refId; ///< the id a page number citation cites
+    QString id;   ///< the id property, for page-number citations
     std::vector<Node*> children;
 
     // Tables
@@ -65,10 +67,17 @@ struct Node
     // Lists
     double provisionalDistance = 32.0;  ///< 24pt
     double provisionalSeparation = 8.0; ///< 6pt
-    // Leaders
-    double leaderLength = 16.0;
+    // Leaders: the length range, percentages of the line
+    LengthPct leaderMinimum{0.0, false};
+    LengthPct leaderOptimum{16.0, false}; ///< 12pt
+    LengthPct leaderMaximum{100.0, true};
     bool leaderDots = false;
     bool leaderRule = false;
+    double ruleThickness = 4.0 / 3.0; ///< 1pt
+    double leaderPatternWidth = 0.0;  ///< 0: as wide as the dot
+    // Page-number citations and footnotes
+    bool citesLastPage = false;
+    const Node* footnoteBody = nullptr;
 
     std::shared_ptr<Image> image;
     std::shared_ptr<Barcode> barcode;
@@ -158,7 +167,10 @@ struct SequenceMaster
 
 struct PageSequence
 {
+    enum class Parity : unsigned char { None, Odd, Even };
     QString masterReference;
+    QString forcePageCount = QStringLiteral("auto");
+    Parity initialParity = Parity::None; ///< initial-page-number auto-odd, auto-even
     Node* flow = nullptr;
     std::map<QString, Node*> staticContents;
     int initialPageNumber = 0; ///< 0: continue
@@ -184,10 +196,10 @@ public:
     /// The simple master for a page of a sequence, by its position in the
     /// sequence (0-based) and its number; null when none applies.
     const PageMaster* masterFor(const PageSequence& sequence, int indexInSequence, int pageNumber,
-                                bool lastPage) const;
+                                bool lastPage, bool blankPage = false) const;
+    /// Whether a page of the sequence may take another master for being its last.
+    bool hasLastPageMaster(const PageSequence& sequence) const;
     const Style& rootStyle() const { return *m_rootStyle; }
-    /// Whether a page number citation needs the pages laid out before it can be written.
-    bool hasCitations() const { return m_hasCitations; }
 
 private:
     Node* newNode(NodeKind kind, const Style* style, const QString& name);
@@ -197,6 +209,8 @@ private:
     Node* buildElement(_xmlNode* element, Node* parent);
     Node* buildMarker(_xmlNode* element, Node* parent);
     void restyleMarkers();
+    Node* buildFootnote(_xmlNode* element, Node* parent);
+    void readLeader(_xmlNode* element, Node* leader);
     void readMasters(_xmlNode* layoutMasterSet);
     void readSimpleMaster(_xmlNode* element);
     void readSequence(_xmlNode* element);
@@ -215,7 +229,6 @@ private:
     // Of the page sequence being read: its markers and retrieve-markers.
     std::vector<std::pair<Node*, _xmlNode*>> m_markerSources;
     std::vector<Node*> m_retrieves;
-    bool m_hasCitations = false;
 };
 
 } // namespace Fo

@@ -6,6 +6,8 @@
 #include "outside/dom/xmldomparser.h"
 #include "outside/render/foerrors_p.h"
 #include "outside/render/fofont_p.h"
+#include "outside/render/folayoutmetrics_p.h"
+#include "outside/render/fopagereferences_p.h"
 #include "outside/render/fopaginator_p.h"
 #include "outside/render/fopainter_p.h"
 #include "outside/render/fotree_p.h"
@@ -27,12 +29,14 @@ struct ViewEngine::Private
     std::unique_ptr<Fo::FontCache> fonts;
     std::unique_ptr<Fo::Paginator> paginator;
     std::vector<Fo::Page> pages;
+    std::unique_ptr<Fo::PageReferences> references;
     bool complete = false;
 
     void reset()
     {
         pages.clear();
         paginator.reset();
+        references.reset();
         document.reset();
         fonts.reset();
         xml = SmartPtr<Xml::XmlDocument>();
@@ -40,20 +44,32 @@ struct ViewEngine::Private
         error = Core::String();
     }
 
-    /// Lays out pages until `index` exists or there are no more.
+    bool layOutNextPage()
+    {
+        Fo::Page page;
+        if (complete || !paginator->nextPage(page)) {
+            complete = true;
+            return false;
+        }
+        pages.push_back(std::move(page));
+        references->record(pages.back(), int(pages.size()) - 1);
+        return true;
+    }
+
+    /// Lays out pages until `index` exists or there are no more, and further
+    /// while those pages cite pages not known yet.
     bool ensure(int index)
     {
         if (status != StatusReady || index < 0) {
             return false;
         }
-        while (int(pages.size()) <= index && !complete) {
-            Fo::Page page;
-            if (!paginator->nextPage(page)) {
-                complete = true;
-                break;
-            }
-            pages.push_back(std::move(page));
+        while (int(pages.size()) <= index && layOutNextPage()) {
         }
+        const int last = std::min(index, int(pages.size()) - 1);
+        while (references->waiting(last) && layOutNextPage()) {
+            references->resolve(pages, false);
+        }
+        references->resolve(pages, complete);
         return index < int(pages.size());
     }
 
@@ -72,15 +88,8 @@ struct ViewEngine::Private
             xml = parser.getDocument();
             fonts = std::make_unique<Fo::FontCache>();
             document = std::make_unique<Fo::Document>(xml->getRootNode().cobj(), basePath);
-            paginator = std::make_unique<Fo::Paginator>(*document, *fonts);
-            if (document->hasCitations()) {
-                // "Page 2 of 5": the pages are counted once before they are made.
-                Fo::Paginator counter(*document, *fonts);
-                Fo::Page page;
-                while (counter.nextPage(page)) {
-                }
-                paginator->citePagesOf(counter);
-            }
+            references = std::make_unique<Fo::PageReferences>();
+            paginator = std::make_unique<Fo::Paginator>(*document, *fonts, references.get());
             status = StatusReady;
         } catch (const Fo::BarcodeError& e) {
             barcodeError.emplace(e.getMessage());
@@ -148,6 +157,10 @@ int ViewEngine::getStatus() const
 
 Core::String ViewEngine::getLastError() const
 {
+    if (d->status == StatusReady && d->paginator && d->paginator->truncated()) {
+        return QStringLiteral("The document has more than %1 pages; the preview ends there.")
+            .arg(Fo::maxPages);
+    }
     return d->error;
 }
 

@@ -71,7 +71,8 @@ public:
 
     /// One of Status: 4 after a failed load.
     int getStatus() const;
-    /// The message of the last failed load, "" otherwise.
+    /// The message of the last failed load; for a document laid out in full
+    /// but cut short at the page limit, why it ends early; "" otherwise.
     Core::String getLastError() const;
 
     /// Lays out every page (if not done yet) and counts them.
