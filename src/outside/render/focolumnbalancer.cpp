@@ -11,7 +11,8 @@ bool ColumnBalancer::tryHeight(double height, const std::vector<Slice>& slices,
     Placer::State state = open;
     size_t next = 0;
     for (int c = 0; c < m_columns; ++c) {
-        Placer placer(result.items, m_firstLeft + c * m_pitch, m_top, height, m_pageNumber, m_pageFormat);
+        Placer placer(result.items, m_firstLeft + c * m_pitch, m_top, height, m_pageNumber,
+                      m_pageFormat);
         placer.resume(std::move(state));
         while (next < slices.size()) {
             Slice copy = slices[next];

@@ -64,8 +64,8 @@ bool FlowFiller::startBand()
     return m_banding;
 }
 
-FlowFiller::Stop FlowFiller::fillSpan(std::vector<PaintItem>& out, const QRectF& region,
-                                      double top, int pageNumber)
+FlowFiller::Stop FlowFiller::fillSpan(std::vector<PaintItem>& out, const QRectF& region, double top,
+                                      int pageNumber)
 {
     m_banding = false;
     Placer placer(out, region.left(), top, std::max(0.0, region.bottom() - top), pageNumber,

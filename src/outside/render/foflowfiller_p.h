@@ -27,8 +27,7 @@ public:
         const Node* spanNode = nullptr;
     };
     /// How a column ended.
-    enum class Stop
-    {
+    enum class Stop {
         Full,     ///< the rest goes on in the next column
         Finished, ///< the flow is done
         Span,     ///< a block spanning all columns comes next (see fillSpan)
@@ -42,8 +41,8 @@ public:
     /// Fills one column of `region` (the body, which holds absolutely
     /// positioned content and spanning blocks). `pageEnd`: a break after it
     /// is a page break. With `spans`, a block spanning all columns stops the column.
-    Stop fill(std::vector<PaintItem>& out, const QRectF& area, const QRectF& region,
-              int pageNumber, bool pageEnd, bool spans = false);
+    Stop fill(std::vector<PaintItem>& out, const QRectF& area, const QRectF& region, int pageNumber,
+              bool pageEnd, bool spans = false);
     /// Places the spanning block (begun, or carried over from an earlier
     /// page) across `region` from `top`: Full, Finished, or Span once the
     /// block ended and columns go on below it, at spanBottom().

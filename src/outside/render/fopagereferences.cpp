@@ -8,8 +8,7 @@
 
 namespace Fo {
 
-std::optional<QString> PageReferences::pageOf(const QString& id, bool lastPage,
-                                              bool complete) const
+std::optional<QString> PageReferences::pageOf(const QString& id, bool lastPage, bool complete) const
 {
     auto it = m_ids.find(id);
     if (it == m_ids.end()) {

@@ -25,7 +25,8 @@ void Paginator::layoutStatic(Page& page, const Node* content, const QRectF& area
     const QRectF local = frame.local();
     m_context.markers = &m_markers;
     FlowCursor cursor(m_context, content, local.width(), false);
-    Placer placer(page.items, local.left(), local.top(), local.height(), page.number, m_context.pageFormat);
+    Placer placer(page.items, local.left(), local.top(), local.height(), page.number,
+                  m_context.pageFormat);
     placer.setAbsoluteArea(local);
     Slice slice;
     while (cursor.next(slice)) {
@@ -276,8 +277,7 @@ bool Paginator::layoutPage(Page& page, const PageMaster* master, bool blank)
     return finished;
 }
 
-bool Paginator::layoutFlow(Page& page, const QRectF& area, int columns, double gap,
-                           double& bottom)
+bool Paginator::layoutFlow(Page& page, const QRectF& area, int columns, double gap, double& bottom)
 {
     const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
     double bandTop = area.top();

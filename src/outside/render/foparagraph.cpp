@@ -244,8 +244,8 @@ void Paragraph::gather(const Node* node, InlineContext* context)
         addText(node->text, *node->style, context);
         return;
     case NodeKind::PageNumber:
-        addText(formatPageNumber(m_context.pageNumber, m_context.pageFormat), *node->style,
-                context, true);
+        addText(formatPageNumber(m_context.pageNumber, m_context.pageFormat), *node->style, context,
+                true);
         return;
     case NodeKind::Graphic:
     case NodeKind::Barcode:

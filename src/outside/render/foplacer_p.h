@@ -42,7 +42,6 @@ public:
         std::vector<OpenBox> open;
     };
 
-
     /// Places a slice; false when it does not fit (the area is full and the
     /// slice belongs to the next one). An empty area takes any slice, and so
     /// does any area when `force` is set (what did not fit in the last one).
