@@ -595,6 +595,37 @@ private Q_SLOTS:
         QVERIFY2(pageText(engine, 1).startsWith(second), qPrintable(pageText(engine, 1)));
     }
 
+    void citationsOfAnotherSequenceTakeItsFormat_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("decimal") << u"1"_s << u"See 2 to 3"_s;
+        QTest::newRow("roman") << u"i"_s << u"See ii to iii"_s;
+        QTest::newRow("letters") << u"A"_s << u"See B to C"_s;
+    }
+    /// A citation of a later page sequence shows its first and last page
+    /// as that sequence writes its numbers.
+    void citationsOfAnotherSequenceTakeItsFormat()
+    {
+        QFETCH(QString, format);
+        QFETCH(QString, text);
+        const QString sequence =
+            u"<fo:page-sequence id=\"%1\" master-reference=\"p\" format=\"%2\">"
+            u"<fo:flow flow-name=\"xsl-region-body\">%3</fo:flow></fo:page-sequence>"_s;
+        ViewEngine engine;
+        engine.loadBuffer(
+            u"<fo:root xmlns:fo=\"http://www.w3.org/1999/XSL/Format\"><fo:layout-master-set>"
+            u"<fo:simple-page-master master-name=\"p\" page-width=\"200px\" "
+            u"page-height=\"80px\"><fo:region-body/></fo:simple-page-master>"
+            u"</fo:layout-master-set>%1%2</fo:root>"_s.arg(
+                sequence.arg(u"a"_s, u"1"_s,
+                              u"<fo:block>See <fo:page-number-citation ref-id=\"b\"/> to "
+                              u"<fo:page-number-citation-last ref-id=\"b\"/></fo:block>"_s),
+                sequence.arg(u"b"_s, format, numberedBlocks(6))));
+        QCOMPARE(engine.getPageCount(), 3);
+        QVERIFY2(pageText(engine, 0).startsWith(text), qPrintable(pageText(engine, 0)));
+    }
+
     void columnsFillOneAfterTheOther()
     {
         ViewEngine engine;
