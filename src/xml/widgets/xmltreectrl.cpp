@@ -41,7 +41,7 @@ constexpr int filterItemBudget = 100000;
 
 // Children looked at before the first items show: enough to fill a window
 // and cheap enough to seem instant on an element of any size.
-constexpr std::size_t firstBatch = 2000;
+constexpr std::size_t firstBatch = 500;
 // Children looked at between two looks at the clock while batches run from
 // the event loop, and how long a batch keeps the user waiting.
 constexpr std::size_t batchStep = 256;
