@@ -174,12 +174,14 @@ private Q_SLOTS:
     void loadHundredMegabytes()
     {
         std::size_t prefixes = 0;
-        m_loadMs = medianMs([&] {
-            SampleXml sample;
-            sample.load(m_sample, DatasourceType::XmlFile);
-            QVERIFY2(!sample.hasErrors(), qPrintable(sample.getLastError()));
-            prefixes = sample.getNamespaceMap().size();
-        }, &m_loadCpuMs);
+        m_loadMs = medianMs(
+            [&] {
+                SampleXml sample;
+                sample.load(m_sample, DatasourceType::XmlFile);
+                QVERIFY2(!sample.hasErrors(), qPrintable(sample.getLastError()));
+                prefixes = sample.getNamespaceMap().size();
+            },
+            &m_loadCpuMs);
         QCOMPARE(prefixes, std::size_t(2));
         qInfo("SampleXml::load, 100 MB             %9.1f ms median over %d runs, processor %.1f ms",
               m_loadMs, g_runs, m_loadCpuMs);
@@ -193,7 +195,9 @@ private Q_SLOTS:
         }
         double cpu = 0;
         const double ms = medianMs(
-            [&] { QCOMPARE(QProcess::execute(xmllint, {QStringLiteral("--noout"), m_sample}), 0); },
+            [&] {
+                QCOMPARE(QProcess::execute(xmllint, {QStringLiteral("--noout"), m_sample}), 0);
+            },
             &cpu, true);
         qInfo("xmllint --noout, 100 MB             %9.1f ms median over %d runs, processor %.1f ms",
               ms, g_runs, cpu);

@@ -175,17 +175,17 @@ void DomParser::parseFile(const Core::String& path)
         // Straight from the file: a copy of hundreds of megabytes in memory
         // next to libxml2's own would only add to the tree's size.
         ChunkReader reader{&input};
-        xmlDocPtr document =
-            readDocument(path, parseOptions, true, m_namespaceObserver,
-                         [&](xmlParserCtxtPtr context, int options) {
-                xmlDocPtr read = xmlCtxtReadIO(context, &ChunkReader::read, nullptr, &reader,
-                                               url.constData(), nullptr, options);
-                if (reader.tooLarge) {
-                    xmlFreeDoc(read);
-                    throwTooLarge(path, -1);
-                }
-                return read;
-            });
+        xmlDocPtr document = readDocument(path, parseOptions, true, m_namespaceObserver,
+                                          [&](xmlParserCtxtPtr context, int options) {
+                                              xmlDocPtr read = xmlCtxtReadIO(
+                                                  context, &ChunkReader::read, nullptr, &reader,
+                                                  url.constData(), nullptr, options);
+                                              if (reader.tooLarge) {
+                                                  xmlFreeDoc(read);
+                                                  throwTooLarge(path, -1);
+                                              }
+                                              return read;
+                                          });
         m_document = SmartPtr<XmlDocument>(new XmlDocument(document));
         return;
     }
@@ -264,13 +264,13 @@ void DomParser::parse(const QByteArray& bytes, const Core::String& name, const Q
     if (decoded) {
         options |= XML_PARSE_IGNORE_ENC; // the text is UTF-8 now, whatever it says
     }
-    xmlDocPtr document = readDocument(
-        name, options, m_largeDocuments, m_namespaceObserver,
-        [&](xmlParserCtxtPtr context, int allOptions) {
-            return xmlCtxtReadMemory(context, bytes.constData(), int(bytes.size()),
-                                     url.isEmpty() ? nullptr : url.constData(),
-                                     decoded ? "UTF-8" : nullptr, allOptions);
-        });
+    xmlDocPtr document =
+        readDocument(name, options, m_largeDocuments, m_namespaceObserver,
+                     [&](xmlParserCtxtPtr context, int allOptions) {
+                         return xmlCtxtReadMemory(context, bytes.constData(), int(bytes.size()),
+                                                  url.isEmpty() ? nullptr : url.constData(),
+                                                  decoded ? "UTF-8" : nullptr, allOptions);
+                     });
     m_document = SmartPtr<XmlDocument>(new XmlDocument(document));
 }
 

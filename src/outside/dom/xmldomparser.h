@@ -60,7 +60,10 @@ public:
     /// namespace declaration as the parse meets it, in document order, so
     /// that a caller needs no second walk over a big document.
     using NamespaceObserver = std::function<void(const char* prefix, const char* uri)>;
-    void setNamespaceObserver(NamespaceObserver observer) { m_namespaceObserver = std::move(observer); }
+    void setNamespaceObserver(NamespaceObserver observer)
+    {
+        m_namespaceObserver = std::move(observer);
+    }
 
 private:
     void parse(const QByteArray& bytes, const Core::String& name, const QByteArray& url,

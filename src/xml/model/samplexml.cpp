@@ -160,8 +160,8 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
     }
 }
 
-void SampleXml::takeDocument(const SmartPtr<Xml::XmlDocument>& document, bool warnOfDefaultNamespace,
-                             bool namespacesNoted)
+void SampleXml::takeDocument(const SmartPtr<Xml::XmlDocument>& document,
+                             bool warnOfDefaultNamespace, bool namespacesNoted)
 {
     m_document = document;
     if (!namespacesNoted) {
@@ -202,8 +202,8 @@ SampleXml::filterXmlSourceFromLfa(const SmartPtr<Xml::XmlDocument>& source)
     root.set_namespace_declaration(Xml::Namespaces::DT, "dt");
     processLfaNode(Xml::Element(outputs.front()), root, kSamplePrefix, Xml::Namespaces::LFS_SAMPLE);
     if (root.get_local_name().isEmpty()) {
-        throw Core::Exception(
-            Core::String(SampleXmlTr::tr("The output of the data aggregation file describes no element.")));
+        throw Core::Exception(Core::String(
+            SampleXmlTr::tr("The output of the data aggregation file describes no element.")));
     }
     return sample;
 }
@@ -222,7 +222,8 @@ void SampleXml::processLfaNode(const Xml::Element& source, Xml::Element target,
         const Core::String ownUri = source.get_attribute_value("namespace-uri");
         if (name.isEmpty()) {
             throw Core::Exception(Core::String(
-                SampleXmlTr::tr("The %1 described at line %2 of the data aggregation file has no name.")
+                SampleXmlTr::tr(
+                    "The %1 described at line %2 of the data aggregation file has no name.")
                     .arg(kind.toQString())
                     .arg(source.get_line())));
         }

@@ -8,7 +8,8 @@
 std::size_t XmlSiblingNames::KeyHash::operator()(const Key& key) const
 {
     const std::size_t first = std::hash<const void*>()(key.first);
-    return first ^ (std::hash<const void*>()(key.second) + 0x9e3779b9 + (first << 6) + (first >> 2));
+    return first ^
+           (std::hash<const void*>()(key.second) + 0x9e3779b9 + (first << 6) + (first >> 2));
 }
 
 XmlSiblingNames::Key XmlSiblingNames::keyOf(const xmlNode* element)
@@ -20,8 +21,7 @@ XmlSiblingNames::Key XmlSiblingNames::keyOf(const xmlNode* element)
 XmlSiblingNames::XmlSiblingNames(const xmlNode* element)
 {
     std::unordered_map<Key, const xmlNode*, KeyHash> firstOfKey;
-    for (const xmlNode* child = element ? element->children : nullptr; child;
-         child = child->next) {
+    for (const xmlNode* child = element ? element->children : nullptr; child; child = child->next) {
         if (child->type == XML_ELEMENT_NODE) {
             ++m_counts[keyOf(child)];
             firstOfKey.emplace(keyOf(child), child);

@@ -21,9 +21,9 @@ struct XmlTreeFilterRun
 /// them in batches, so that opening or filtering it never waits for all.
 struct XmlTreeChildJob
 {
-    XmlTreeItem* item = nullptr;          // null once the item was deleted
+    XmlTreeItem* item = nullptr;           // null once the item was deleted
     std::shared_ptr<XmlTreeFilterRun> run; // null: every shown child
-    bool started = false;                 // the attributes are made, children from `next` on
-    xmlNode* next = nullptr;              // the first child not looked at yet
+    bool started = false;                  // the attributes are made, children from `next` on
+    xmlNode* next = nullptr;               // the first child not looked at yet
     std::optional<XmlSiblingNames> names;
 };

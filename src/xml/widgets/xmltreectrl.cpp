@@ -212,8 +212,9 @@ void XmlTreeCtrl::populate(QTreeWidgetItem* item)
     if (XmlTreeChildJob* job = xmlItem->job()) {
         if (job->started) {
             // Opened while its batches run: they go first.
-            const auto found = std::find_if(m_jobs.begin(), m_jobs.end(),
-                                            [job](const auto& queued) { return queued.get() == job; });
+            const auto found =
+                std::find_if(m_jobs.begin(), m_jobs.end(),
+                             [job](const auto& queued) { return queued.get() == job; });
             if (found != m_jobs.end() && found != m_jobs.begin()) {
                 std::unique_ptr<XmlTreeChildJob> moved = std::move(*found);
                 m_jobs.erase(found);
@@ -328,8 +329,7 @@ bool XmlTreeCtrl::runJob(XmlTreeChildJob& job, std::size_t& allowance)
                 queueJob(childItem, job.run, false);
             } else {
                 childItem->setPopulated(true);
-                childItem->setChildIndicatorPolicy(
-                    QTreeWidgetItem::DontShowIndicatorWhenChildless);
+                childItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
             }
         }
     }
@@ -364,10 +364,10 @@ void XmlTreeCtrl::makePendingItems()
     // Each batch lays out the whole view again: a batch works at least as
     // long as the event loop took since the last one, so that making items
     // keeps half of the time however long the lists grow.
-    const qint64 budget = m_sinceBatch.isValid()
-                              ? std::clamp(m_sinceBatch.nsecsElapsed(), batchNanoseconds,
-                                           4 * batchNanoseconds)
-                              : batchNanoseconds;
+    const qint64 budget =
+        m_sinceBatch.isValid()
+            ? std::clamp(m_sinceBatch.nsecsElapsed(), batchNanoseconds, 4 * batchNanoseconds)
+            : batchNanoseconds;
     QElapsedTimer clock;
     clock.start();
     while (!m_jobs.empty() && clock.nsecsElapsed() < budget) {

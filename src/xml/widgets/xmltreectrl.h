@@ -180,8 +180,7 @@ private:
 
     /// Queues the children of `item` (with a filter run, those that stay,
     /// breadth first within the run's budget) and answers the job.
-    XmlTreeChildJob* queueJob(XmlTreeItem* item, std::shared_ptr<XmlTreeFilterRun> run,
-                              bool first);
+    XmlTreeChildJob* queueJob(XmlTreeItem* item, std::shared_ptr<XmlTreeFilterRun> run, bool first);
     /// Makes the items of up to `allowance` children, counting it down; true
     /// once the job is done.
     bool runJob(XmlTreeChildJob& job, std::size_t& allowance);
