@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
     <context>
+        <name>AddPageTypeDlg</name>
+        <message>
+            <source>Add Page Layout</source>
+            <translation>Seitenlayout hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;All Pages</source>
+            <translation>&amp;Alle Seiten</translation>
+        </message>
+        <message>
+            <source>&amp;One time only</source>
+            <translation>&amp;Einmalig</translation>
+        </message>
+        <message>
+            <source>&amp;Multiple times</source>
+            <translation>&amp;Mehrmals</translation>
+        </message>
+        <message>
+            <source>Ma&amp;ximum repeats:</source>
+            <translation>Ma&amp;ximale Wiederholungen:</translation>
+        </message>
+        <message>
+            <source>&amp;Conditional</source>
+            <translation>&amp;Bedingt</translation>
+        </message>
+        <message>
+            <source>Condition for type:</source>
+            <translation>Bedingung für Typ:</translation>
+        </message>
+    </context>
+    <context>
         <name>BackgroundLoad</name>
         <message>
             <source>Cancel</source>
@@ -373,6 +404,37 @@ verwenden Sie ###-##-####. Aus 123456789 wird 123-45-6789.</translation>
         </message>
     </context>
     <context>
+        <name>ConditionalFormattingDlg</name>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Bedingte Formatierung</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Zielobjekt:</translation>
+        </message>
+        <message>
+            <source>Conditions</source>
+            <translation>Bedingungen</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Bearbeiten</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>(dynamic)</source>
+            <translation>(dynamisch)</translation>
+        </message>
+    </context>
+    <context>
         <name>ControlsSheet</name>
         <message>
             <source>Common controls</source>
@@ -503,7 +565,7 @@ verwenden Sie ###-##-####. Aus 123456789 wird 123-45-6789.</translation>
         </message>
         <message>
             <source>&amp;Page</source>
-            <translation>S&amp;eite</translation>
+            <translation>&amp;Seite</translation>
         </message>
         <message>
             <source>Do&amp;cument</source>
@@ -874,6 +936,58 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
             <source>Fi&amp;eld Format...</source>
             <translation>Fe&amp;ldformat...</translation>
         </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Bedingte Formatierung</translation>
+        </message>
+        <message>
+            <source>Co&amp;nditional Formatting...</source>
+            <translation>Bedingte For&amp;matierung...</translation>
+        </message>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Datum und Uhrzeit einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;Date and Time...</source>
+            <translation>&amp;Datum und Uhrzeit...</translation>
+        </message>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Hyperlink einfügen</translation>
+        </message>
+        <message>
+            <source>&amp;Hyperlink...</source>
+            <translation>&amp;Hyperlink...</translation>
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Neues Seitenlayout</translation>
+        </message>
+        <message>
+            <source>Page &amp;Layouts...</source>
+            <translation>Seiten&amp;layouts...</translation>
+        </message>
+        <message>
+            <source>Insert Page Number</source>
+            <translation>Seitenzahl einfügen</translation>
+        </message>
+        <message>
+            <source>Page &amp;Number...</source>
+            <translation>Seiten&amp;zahl...</translation>
+        </message>
+        <message>
+            <source>The template has no page sequence with page layouts.</source>
+            <translation>Die Vorlage hat keine Seitenfolge mit Seitenlayouts.</translation>
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation>Seitensätze</translation>
+        </message>
+        <message>
+            <source>Page &amp;Sets...</source>
+            <translation>Seiten&amp;sätze...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -959,6 +1073,49 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Please a valid name</source>
             <translation>Bitte einen gültigen Namen eingeben</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditPageSetDlg</name>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Hinzufügen</translation>
+        </message>
+        <message>
+            <source>R&amp;emove</source>
+            <translation>&amp;Entfernen</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>Nach &amp;oben</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Nach &amp;unten</translation>
+        </message>
+        <message>
+            <source>Dynamic Page Set</source>
+            <translation>Dynamischer Seitensatz</translation>
+        </message>
+        <message>
+            <source>&amp;Repeat for XPath:</source>
+            <translation>&amp;Wiederholen für XPath:</translation>
+        </message>
+        <message>
+            <source>&amp;Condition:</source>
+            <translation>&amp;Bedingung:</translation>
+        </message>
+        <message>
+            <source>&amp;Sort:</source>
+            <translation>&amp;Sortierung:</translation>
+        </message>
+        <message>
+            <source>Parent Set:</source>
+            <translation>Übergeordneter Satz:</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Keiner</translation>
         </message>
     </context>
     <context>
@@ -1371,6 +1528,53 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
     </context>
     <context>
+        <name>FormatConditionDlg</name>
+        <message>
+            <source>Add/Edit Formatting Condition</source>
+            <translation>Formatierungsbedingung hinzufügen/bearbeiten</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Zielobjekt:</translation>
+        </message>
+        <message>
+            <source>Condition definition</source>
+            <translation>Bedingungsdefinition</translation>
+        </message>
+        <message>
+            <source>Property Name:</source>
+            <translation>Eigenschaftsname:</translation>
+        </message>
+        <message>
+            <source>Property Value:</source>
+            <translation>Eigenschaftswert:</translation>
+        </message>
+        <message>
+            <source>Condition:</source>
+            <translation>Bedingung:</translation>
+        </message>
+        <message>
+            <source>Left %1</source>
+            <translation>%1 links</translation>
+        </message>
+        <message>
+            <source>Right %1</source>
+            <translation>%1 rechts</translation>
+        </message>
+        <message>
+            <source>Top %1</source>
+            <translation>%1 oben</translation>
+        </message>
+        <message>
+            <source>Bottom %1</source>
+            <translation>%1 unten</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Weitere</translation>
+        </message>
+    </context>
+    <context>
         <name>FormatFieldDlg</name>
         <message>
             <source>Format Field</source>
@@ -1473,6 +1677,59 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>A condition cannot be empty.</source>
             <translation>Eine Bedingung darf nicht leer sein.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertDateTime</name>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Datum und Uhrzeit einfügen</translation>
+        </message>
+        <message>
+            <source>Available Formats:</source>
+            <translation>Verfügbare Formate:</translation>
+        </message>
+        <message>
+            <source>Effective Format:</source>
+            <translation>Wirksames Format:</translation>
+        </message>
+        <message>
+            <source>Update Automatically</source>
+            <translation>Automatisch aktualisieren</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertHyperlinkDlg</name>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Hyperlink einfügen</translation>
+        </message>
+        <message>
+            <source>Display Text:</source>
+            <translation>Anzeigetext:</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Adresse:</translation>
+        </message>
+        <message>
+            <source>Complex title!</source>
+            <translation>Komplexer Titel!</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertPageNumberDlg</name>
+        <message>
+            <source>Insert Page Numbers</source>
+            <translation>Seitenzahlen einfügen</translation>
+        </message>
+        <message>
+            <source>Element &amp;Type:</source>
+            <translation>Element&amp;typ:</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Format:</translation>
         </message>
     </context>
     <context>
@@ -1649,6 +1906,182 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
     </context>
     <context>
+        <name>PageLayoutDlg</name>
+        <message>
+            <source>Page Layout</source>
+            <translation>Seitenlayout</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Vorschau:</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageLayoutList</name>
+        <message>
+            <source>Page Layouts</source>
+            <translation>Seitenlayouts</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>&amp;Neu...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Bearbeiten...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Löschen</translation>
+        </message>
+        <message>
+            <source>a page sequence</source>
+            <translation>eine Seitenfolge</translation>
+        </message>
+        <message>
+            <source>the page set "%1"</source>
+            <translation>der Seitensatz „%1“</translation>
+        </message>
+        <message>
+            <source>The page layout "%1" cannot be deleted: %2 uses it.</source>
+            <translation>Das Seitenlayout „%1“ kann nicht gelöscht werden: %2 verwendet es.</translation>
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Neues Seitenlayout</translation>
+        </message>
+        <message>
+            <source>The template has no layout master set to add the page layout to.</source>
+            <translation>Die Vorlage hat keinen Layout-Master-Satz, dem das Seitenlayout hinzugefügt werden könnte.</translation>
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation>Seitenlayout</translation>
+        </message>
+        <message>
+            <source>Delete Page Layout</source>
+            <translation>Seitenlayout löschen</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageMasterNameDlg</name>
+        <message>
+            <source>Page Layout Name</source>
+            <translation>Name des Seitenlayouts</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Name:</translation>
+        </message>
+    </context>
+    <context>
+        <name>PagePropertiesPPage</name>
+        <message>
+            <source>Page Format:</source>
+            <translation>Seitenformat:</translation>
+        </message>
+        <message>
+            <source>&amp;Page Dimensions</source>
+            <translation>&amp;Seitenmaße</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Breite:</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Höhe:</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Ränder</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Links:</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Rechts:</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Oben:</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Unten:</translation>
+        </message>
+        <message>
+            <source>%1 Landscape</source>
+            <extracomment>A page format turned on its side; %1 is the format's name ("A4"), which must come first and be followed by a blank.</extracomment>
+            <translation>%1 Querformat</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageRegionPPage</name>
+        <message>
+            <source>Choose &amp;Region:</source>
+            <translation>&amp;Bereich wählen:</translation>
+        </message>
+        <message>
+            <source>&amp;Visible</source>
+            <translation>&amp;Sichtbar</translation>
+        </message>
+        <message>
+            <source>&amp;Padding</source>
+            <translation>&amp;Innenabstand</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Links:</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Rechts:</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Oben:</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Unten:</translation>
+        </message>
+        <message>
+            <source>Content &amp;Orientation:</source>
+            <translation>Inhalts&amp;drehung:</translation>
+        </message>
+        <message>
+            <source>Vertical Alignment:</source>
+            <translation>Vertikale Ausrichtung:</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Ränder</translation>
+        </message>
+        <message>
+            <source>Column Count:</source>
+            <translation>Spaltenanzahl:</translation>
+        </message>
+        <message>
+            <source>Column Gap:</source>
+            <translation>Spaltenabstand:</translation>
+        </message>
+        <message>
+            <source>&amp;Extent:</source>
+            <translation>&amp;Ausdehnung:</translation>
+        </message>
+        <message>
+            <source>&amp;Precedence</source>
+            <translation>&amp;Vorrang</translation>
+        </message>
+        <message>
+            <source>&amp;Borders and Background ...</source>
+            <translation>Rahmen und &amp;Hintergrund ...</translation>
+        </message>
+    </context>
+    <context>
         <name>ParagraphAlignIndentPage</name>
         <message>
             <source>Text &amp;Align:</source>
@@ -1774,6 +2207,25 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Remove %1</source>
             <translation>%1 entfernen</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReferenceInfo</name>
+        <message>
+            <source>All Pages</source>
+            <translation>Alle Seiten</translation>
+        </message>
+        <message>
+            <source>One Time Only</source>
+            <translation>Einmalig</translation>
+        </message>
+        <message>
+            <source>Multiple Times, No Limit</source>
+            <translation>Mehrmals, unbegrenzt</translation>
+        </message>
+        <message>
+            <source>Multiple Times, at Most %1</source>
+            <translation>Mehrmals, höchstens %1</translation>
         </message>
     </context>
     <context>
@@ -1958,6 +2410,21 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         <message>
             <source>Parameters</source>
             <translation>Parameter</translation>
+        </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Bedingte Formatierung</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Bearbeiten</translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplatePageSets</name>
+        <message>
+            <source>The template has no page layouts to make a page set of.</source>
+            <translation>Die Vorlage hat keine Seitenlayouts, aus denen ein Seitensatz entstehen kann.</translation>
         </message>
     </context>
     <context>

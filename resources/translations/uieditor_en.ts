@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
     <context>
+        <name>AddPageTypeDlg</name>
+        <message>
+            <source>Add Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;All Pages</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;One time only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Multiple times</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ma&amp;ximum repeats:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Conditional</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition for type:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>BackgroundLoad</name>
         <message>
             <source>Cancel</source>
@@ -367,6 +398,37 @@ use ###-##-####. 123456789 will become 123-45-6789.</source>
         <name>ColorCtrl</name>
         <message>
             <source>Choose a colour</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ConditionalFormattingDlg</name>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>(dynamic)</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -867,6 +929,58 @@ Choose No to design a table of your own.</source>
             <source>Fi&amp;eld Format...</source>
             <translation type="unfinished" />
         </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Co&amp;nditional Formatting...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Date and Time...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Hyperlink...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page &amp;Layouts...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Insert Page Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page &amp;Number...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The template has no page sequence with page layouts.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page &amp;Sets...</source>
+            <translation type="unfinished" />
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -951,6 +1065,49 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Please a valid name</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>EditPageSetDlg</name>
+        <message>
+            <source>&amp;Add</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>R&amp;emove</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dynamic Page Set</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Repeat for XPath:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Condition:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Sort:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Parent Set:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>None</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1364,6 +1521,53 @@ Choose No to design a table of your own.</source>
         </message>
     </context>
     <context>
+        <name>FormatConditionDlg</name>
+        <message>
+            <source>Add/Edit Formatting Condition</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition definition</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Property Name:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Property Value:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom %1</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Other</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>FormatFieldDlg</name>
         <message>
             <source>Format Field</source>
@@ -1465,6 +1669,59 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>A condition cannot be empty.</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertDateTime</name>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Available Formats:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Effective Format:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Update Automatically</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertHyperlinkDlg</name>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Display Text:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Complex title!</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>InsertPageNumberDlg</name>
+        <message>
+            <source>Insert Page Numbers</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Element &amp;Type:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Format:</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1642,6 +1899,182 @@ Choose No to design a table of your own.</source>
         </message>
     </context>
     <context>
+        <name>PageLayoutDlg</name>
+        <message>
+            <source>Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PageLayoutList</name>
+        <message>
+            <source>Page Layouts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>a page sequence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>the page set "%1"</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The page layout "%1" cannot be deleted: %2 uses it.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>The template has no layout master set to add the page layout to.</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Delete Page Layout</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PageMasterNameDlg</name>
+        <message>
+            <source>Page Layout Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PagePropertiesPPage</name>
+        <message>
+            <source>Page Format:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Page Dimensions</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>%1 Landscape</source>
+            <extracomment>A page format turned on its side; %1 is the format's name ("A4"), which must come first and be followed by a blank.</extracomment>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>PageRegionPPage</name>
+        <message>
+            <source>Choose &amp;Region:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Visible</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Padding</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content &amp;Orientation:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vertical Alignment:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Count:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Gap:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Extent:</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>&amp;Borders and Background ...</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>ParagraphAlignIndentPage</name>
         <message>
             <source>Text &amp;Align:</source>
@@ -1766,6 +2199,25 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Remove %1</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>ReferenceInfo</name>
+        <message>
+            <source>All Pages</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>One Time Only</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Multiple Times, No Limit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Multiple Times, at Most %1</source>
             <translation type="unfinished" />
         </message>
     </context>
@@ -1950,6 +2402,21 @@ Choose No to design a table of your own.</source>
         </message>
         <message>
             <source>Parameters</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
+        <name>TemplatePageSets</name>
+        <message>
+            <source>The template has no page layouts to make a page set of.</source>
             <translation type="unfinished" />
         </message>
     </context>

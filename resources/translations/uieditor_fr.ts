@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
     <context>
+        <name>AddPageTypeDlg</name>
+        <message>
+            <source>Add Page Layout</source>
+            <translation>Ajouter une mise en page</translation>
+        </message>
+        <message>
+            <source>&amp;All Pages</source>
+            <translation>&amp;Toutes les pages</translation>
+        </message>
+        <message>
+            <source>&amp;One time only</source>
+            <translation>&amp;Une seule fois</translation>
+        </message>
+        <message>
+            <source>&amp;Multiple times</source>
+            <translation>&amp;Plusieurs fois</translation>
+        </message>
+        <message>
+            <source>Ma&amp;ximum repeats:</source>
+            <translation>Nombre ma&amp;ximal de répétitions :</translation>
+        </message>
+        <message>
+            <source>&amp;Conditional</source>
+            <translation>&amp;Conditionnelle</translation>
+        </message>
+        <message>
+            <source>Condition for type:</source>
+            <translation>Condition pour le type :</translation>
+        </message>
+    </context>
+    <context>
         <name>BackgroundLoad</name>
         <message>
             <source>Cancel</source>
@@ -370,6 +401,37 @@ utilisez ###-##-####. 123456789 devient 123-45-6789.</translation>
         <message>
             <source>Choose a colour</source>
             <translation>Choisir une couleur</translation>
+        </message>
+    </context>
+    <context>
+        <name>ConditionalFormattingDlg</name>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Formatage Conditionnel</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Objet cible :</translation>
+        </message>
+        <message>
+            <source>Conditions</source>
+            <translation>Conditions</translation>
+        </message>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>&amp;Edit</source>
+            <translation>&amp;Modifier</translation>
+        </message>
+        <message>
+            <source>&amp;Remove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>(dynamic)</source>
+            <translation>(dynamique)</translation>
         </message>
     </context>
     <context>
@@ -874,6 +936,58 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
             <source>Fi&amp;eld Format...</source>
             <translation>&amp;Format de champ...</translation>
         </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Mise en forme conditionnelle</translation>
+        </message>
+        <message>
+            <source>Co&amp;nditional Formatting...</source>
+            <translation>Mise en forme co&amp;nditionnelle...</translation>
+        </message>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Insérer la date et l'heure</translation>
+        </message>
+        <message>
+            <source>&amp;Date and Time...</source>
+            <translation>&amp;Date et heure...</translation>
+        </message>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Insérer un lien hypertexte</translation>
+        </message>
+        <message>
+            <source>&amp;Hyperlink...</source>
+            <translation>Lien &amp;hypertexte...</translation>
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Nouvelle mise en page</translation>
+        </message>
+        <message>
+            <source>Page &amp;Layouts...</source>
+            <translation>&amp;Mises en page...</translation>
+        </message>
+        <message>
+            <source>Insert Page Number</source>
+            <translation>Insérer un numéro de page</translation>
+        </message>
+        <message>
+            <source>Page &amp;Number...</source>
+            <translation>&amp;Numéro de page...</translation>
+        </message>
+        <message>
+            <source>The template has no page sequence with page layouts.</source>
+            <translation>Le modèle n'a pas de séquence de pages avec des mises en page.</translation>
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation>Jeux de pages</translation>
+        </message>
+        <message>
+            <source>Page &amp;Sets...</source>
+            <translation>&amp;Jeux de pages...</translation>
+        </message>
     </context>
     <context>
         <name>EditConditionalValuesDlg</name>
@@ -959,6 +1073,49 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Please a valid name</source>
             <translation>Veuillez saisir un nom valide</translation>
+        </message>
+    </context>
+    <context>
+        <name>EditPageSetDlg</name>
+        <message>
+            <source>&amp;Add</source>
+            <translation>&amp;Ajouter</translation>
+        </message>
+        <message>
+            <source>R&amp;emove</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>&amp;Up</source>
+            <translation>Mon&amp;ter</translation>
+        </message>
+        <message>
+            <source>&amp;Down</source>
+            <translation>Descen&amp;dre</translation>
+        </message>
+        <message>
+            <source>Dynamic Page Set</source>
+            <translation>Jeu de pages dynamique</translation>
+        </message>
+        <message>
+            <source>&amp;Repeat for XPath:</source>
+            <translation>&amp;Répéter pour XPath :</translation>
+        </message>
+        <message>
+            <source>&amp;Condition:</source>
+            <translation>&amp;Condition :</translation>
+        </message>
+        <message>
+            <source>&amp;Sort:</source>
+            <translation>Tr&amp;i :</translation>
+        </message>
+        <message>
+            <source>Parent Set:</source>
+            <translation>Jeu parent :</translation>
+        </message>
+        <message>
+            <source>None</source>
+            <translation>Aucun</translation>
         </message>
     </context>
     <context>
@@ -1371,6 +1528,53 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
     </context>
     <context>
+        <name>FormatConditionDlg</name>
+        <message>
+            <source>Add/Edit Formatting Condition</source>
+            <translation>Ajouter/modifier une condition de mise en forme</translation>
+        </message>
+        <message>
+            <source>Target Object:</source>
+            <translation>Objet cible :</translation>
+        </message>
+        <message>
+            <source>Condition definition</source>
+            <translation>Définition de la condition</translation>
+        </message>
+        <message>
+            <source>Property Name:</source>
+            <translation>Nom de la propriété :</translation>
+        </message>
+        <message>
+            <source>Property Value:</source>
+            <translation>Valeur de la propriété :</translation>
+        </message>
+        <message>
+            <source>Condition:</source>
+            <translation>Condition :</translation>
+        </message>
+        <message>
+            <source>Left %1</source>
+            <translation>%1 gauche</translation>
+        </message>
+        <message>
+            <source>Right %1</source>
+            <translation>%1 droite</translation>
+        </message>
+        <message>
+            <source>Top %1</source>
+            <translation>%1 haut</translation>
+        </message>
+        <message>
+            <source>Bottom %1</source>
+            <translation>%1 bas</translation>
+        </message>
+        <message>
+            <source>Other</source>
+            <translation>Autres</translation>
+        </message>
+    </context>
+    <context>
         <name>FormatFieldDlg</name>
         <message>
             <source>Format Field</source>
@@ -1473,6 +1677,59 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>A condition cannot be empty.</source>
             <translation>Une condition ne peut pas être vide.</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertDateTime</name>
+        <message>
+            <source>Insert Date and Time</source>
+            <translation>Insérer la date et l'heure</translation>
+        </message>
+        <message>
+            <source>Available Formats:</source>
+            <translation>Formats disponibles :</translation>
+        </message>
+        <message>
+            <source>Effective Format:</source>
+            <translation>Format effectif :</translation>
+        </message>
+        <message>
+            <source>Update Automatically</source>
+            <translation>Mettre à jour automatiquement</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertHyperlinkDlg</name>
+        <message>
+            <source>Insert Hyperlink</source>
+            <translation>Insérer Hyperlink</translation>
+        </message>
+        <message>
+            <source>Display Text:</source>
+            <translation>Texte affiché :</translation>
+        </message>
+        <message>
+            <source>Address:</source>
+            <translation>Adresse :</translation>
+        </message>
+        <message>
+            <source>Complex title!</source>
+            <translation>Titre complexe !</translation>
+        </message>
+    </context>
+    <context>
+        <name>InsertPageNumberDlg</name>
+        <message>
+            <source>Insert Page Numbers</source>
+            <translation>Insérer des numéros de page</translation>
+        </message>
+        <message>
+            <source>Element &amp;Type:</source>
+            <translation>&amp;Type d'élément :</translation>
+        </message>
+        <message>
+            <source>&amp;Format:</source>
+            <translation>&amp;Format :</translation>
         </message>
     </context>
     <context>
@@ -1649,6 +1906,182 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
     </context>
     <context>
+        <name>PageLayoutDlg</name>
+        <message>
+            <source>Page Layout</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message>
+            <source>Preview:</source>
+            <translation>Aperçu :</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageLayoutList</name>
+        <message>
+            <source>Page Layouts</source>
+            <translation>Mises en page</translation>
+        </message>
+        <message>
+            <source>&amp;New...</source>
+            <translation>&amp;Nouveau...</translation>
+        </message>
+        <message>
+            <source>&amp;Edit...</source>
+            <translation>&amp;Modifier...</translation>
+        </message>
+        <message>
+            <source>&amp;Delete</source>
+            <translation>&amp;Supprimer</translation>
+        </message>
+        <message>
+            <source>a page sequence</source>
+            <translation>une séquence de pages</translation>
+        </message>
+        <message>
+            <source>the page set "%1"</source>
+            <translation>le jeu de pages « %1 »</translation>
+        </message>
+        <message>
+            <source>The page layout "%1" cannot be deleted: %2 uses it.</source>
+            <translation>La mise en page « %1 » ne peut pas être supprimée : %2 l'utilise.</translation>
+        </message>
+        <message>
+            <source>New Page Layout</source>
+            <translation>Nouvelle mise en page</translation>
+        </message>
+        <message>
+            <source>The template has no layout master set to add the page layout to.</source>
+            <translation>Le modèle n'a pas d'ensemble de maîtres de mise en page auquel ajouter la mise en page.</translation>
+        </message>
+        <message>
+            <source>Page Layout</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message>
+            <source>Delete Page Layout</source>
+            <translation>Supprimer la mise en page</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageMasterNameDlg</name>
+        <message>
+            <source>Page Layout Name</source>
+            <translation>Nom de la mise en page</translation>
+        </message>
+        <message>
+            <source>&amp;Name:</source>
+            <translation>&amp;Nom :</translation>
+        </message>
+    </context>
+    <context>
+        <name>PagePropertiesPPage</name>
+        <message>
+            <source>Page Format:</source>
+            <translation>Format de page :</translation>
+        </message>
+        <message>
+            <source>&amp;Page Dimensions</source>
+            <translation>&amp;Dimensions de la page</translation>
+        </message>
+        <message>
+            <source>Width:</source>
+            <translation>Largeur :</translation>
+        </message>
+        <message>
+            <source>Height:</source>
+            <translation>Hauteur :</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Marges</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Gauche :</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Droite :</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Haut :</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Bas :</translation>
+        </message>
+        <message>
+            <source>%1 Landscape</source>
+            <extracomment>A page format turned on its side; %1 is the format's name ("A4"), which must come first and be followed by a blank.</extracomment>
+            <translation>%1 paysage</translation>
+        </message>
+    </context>
+    <context>
+        <name>PageRegionPPage</name>
+        <message>
+            <source>Choose &amp;Region:</source>
+            <translation>Choisir la &amp;zone :</translation>
+        </message>
+        <message>
+            <source>&amp;Visible</source>
+            <translation>&amp;Visible</translation>
+        </message>
+        <message>
+            <source>&amp;Padding</source>
+            <translation>&amp;Remplissage</translation>
+        </message>
+        <message>
+            <source>Left:</source>
+            <translation>Gauche :</translation>
+        </message>
+        <message>
+            <source>Right:</source>
+            <translation>Droite :</translation>
+        </message>
+        <message>
+            <source>Top:</source>
+            <translation>Haut :</translation>
+        </message>
+        <message>
+            <source>Bottom:</source>
+            <translation>Bas :</translation>
+        </message>
+        <message>
+            <source>Content &amp;Orientation:</source>
+            <translation>&amp;Orientation du contenu :</translation>
+        </message>
+        <message>
+            <source>Vertical Alignment:</source>
+            <translation>Alignement vertical :</translation>
+        </message>
+        <message>
+            <source>&amp;Margins</source>
+            <translation>&amp;Marges</translation>
+        </message>
+        <message>
+            <source>Column Count:</source>
+            <translation>Nombre de colonnes :</translation>
+        </message>
+        <message>
+            <source>Column Gap:</source>
+            <translation>Espacement des colonnes :</translation>
+        </message>
+        <message>
+            <source>&amp;Extent:</source>
+            <translation>&amp;Étendue :</translation>
+        </message>
+        <message>
+            <source>&amp;Precedence</source>
+            <translation>&amp;Priorité</translation>
+        </message>
+        <message>
+            <source>&amp;Borders and Background ...</source>
+            <translation>&amp;Bordures et arrière-plan ...</translation>
+        </message>
+    </context>
+    <context>
         <name>ParagraphAlignIndentPage</name>
         <message>
             <source>Text &amp;Align:</source>
@@ -1774,6 +2207,25 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Remove %1</source>
             <translation>Supprimer %1</translation>
+        </message>
+    </context>
+    <context>
+        <name>ReferenceInfo</name>
+        <message>
+            <source>All Pages</source>
+            <translation>Toutes les pages</translation>
+        </message>
+        <message>
+            <source>One Time Only</source>
+            <translation>Une seule fois</translation>
+        </message>
+        <message>
+            <source>Multiple Times, No Limit</source>
+            <translation>Plusieurs fois, sans limite</translation>
+        </message>
+        <message>
+            <source>Multiple Times, at Most %1</source>
+            <translation>Plusieurs fois, au plus %1</translation>
         </message>
     </context>
     <context>
@@ -1958,6 +2410,21 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>Parameters</source>
             <translation>Paramètres</translation>
+        </message>
+        <message>
+            <source>Conditional Formatting</source>
+            <translation>Mise en forme conditionnelle</translation>
+        </message>
+        <message>
+            <source>Edit</source>
+            <translation>Modifier</translation>
+        </message>
+    </context>
+    <context>
+        <name>TemplatePageSets</name>
+        <message>
+            <source>The template has no page layouts to make a page set of.</source>
+            <translation>Le modèle n'a pas de mises en page dont faire un jeu de pages.</translation>
         </message>
     </context>
     <context>
