@@ -20,6 +20,11 @@ void StartTagRewriter::set(const QByteArray& name, const std::optional<QString>&
     }
 }
 
+QByteArray StartTagRewriter::attributeText(const char* name, const QString& value, bool asciiOnly)
+{
+    return QByteArray(" ") + name + "=\"" + escaped(value, '"', asciiOnly) + '"';
+}
+
 QByteArray StartTagRewriter::escaped(const QString& value, char quote, bool asciiOnly)
 {
     QByteArray out;

@@ -26,6 +26,8 @@ public:
     /// `value` as the text of an attribute quoted with `quote`; characters
     /// beyond ASCII become references when `asciiOnly`.
     static QByteArray escaped(const QString& value, char quote, bool asciiOnly);
+    /// ` name="value"`, escaped as escaped() does, for a tag being written.
+    static QByteArray attributeText(const char* name, const QString& value, bool asciiOnly);
 
 private:
     QByteArray m_text;

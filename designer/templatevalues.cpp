@@ -7,12 +7,12 @@ namespace {
 
 bool isKmb(const Xml::Element& element, const char* local)
 {
-    return element.get_namespace_uri() == Xml::Namespaces::KMB && element.get_local_name() == local;
+    return element.isNamed(Xml::Namespaces::KMB, local);
 }
 
 QByteArray attribute(const char* name, const Core::String& value, bool asciiOnly)
 {
-    return QByteArray(" ") + name + "=\"" + StartTagRewriter::escaped(value.toQString(), '"', asciiOnly) + '"';
+    return StartTagRewriter::attributeText(name, value.toQString(), asciiOnly);
 }
 
 } // namespace

@@ -4,7 +4,9 @@ UnitComboBox::UnitComboBox(QWidget* parent) : QComboBox(parent)
 {
     setEditable(false);
     setInsertPolicy(QComboBox::NoInsert);
-    setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // Sized to the unit names on first show (Qt's default): adjusting to the
+    // contents all the time makes the drop-down list at once, for every
+    // length field of a dialog that may never open it.
     setMaxVisibleItems(10);
 }
 

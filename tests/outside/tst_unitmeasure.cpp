@@ -1,11 +1,13 @@
 // Units: conversions the length fields and page dialogs rely on, and the user's
 // unit kept in the settings.
 #include "outside/types/globalunitmeasurehelper.h"
+#include "outside/types/globalunitmeasurenotifier.h"
 #include "outside/types/unitmeasurehelper.h"
 #include "testregistry.h"
 
 #include <cmath>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -166,8 +168,14 @@ private Q_SLOTS:
         QFETCH(QVariant, stored);
         // Something other than points first, so that a fallback is visible.
         QVERIFY(GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure::Inch));
+        // Written by another program: read when asked to, and open windows are told.
         storeUnit(stored);
+        QCOMPARE(GlobalUnitMeasureHelper::getGlobalUnitMeasure(), UnitMeasure::Inch);
+        QSignalSpy changed(GlobalUnitMeasureNotifier::instance(),
+                           &GlobalUnitMeasureNotifier::unitChanged);
+        GlobalUnitMeasureHelper::reloadGlobalUnitMeasure();
         QCOMPARE(GlobalUnitMeasureHelper::getGlobalUnitMeasure(), UnitMeasure::Point);
+        QCOMPARE(changed.count(), 1);
     }
 
     void cleanupTestCase() { removeStoredUnit(); }

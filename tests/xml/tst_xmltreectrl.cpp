@@ -251,6 +251,7 @@ private Q_SLOTS:
         tree.setData(parse(("<r>" + group.repeated(1100) + "</r>").constData()));
         for (const QString& text : filters) {
             tree.filterTree(text);
+            tree.finishPendingItems(); // the user waits for each filter
         }
         QTreeWidgetItem* root = tree.topLevelItem(0);
         QTreeWidgetItem* last = root->child(root->childCount() - 1);
@@ -265,6 +266,57 @@ private Q_SLOTS:
             summary << it.key() + u'=' + QString::number(it.value());
         }
         QCOMPARE(summary.join(u';'), children);
+    }
+
+    void bigElementsGetTheirChildrenInBatches_data()
+    {
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("children");
+        QTest::addColumn<bool>("selects");
+        // clang-format off
+        QTest::newRow("the event loop makes the rest") << u"wait"_s << 6001 << false;
+        QTest::newRow("the remembered selection is found") << u"restore"_s << 6001 << true;
+        QTest::newRow("find reaches the last child") << u"find"_s << 6001 << true;
+        QTest::newRow("a filter finds it among those not made") << u"filter"_s << 1 << false;
+        // clang-format on
+    }
+    void bigElementsGetTheirChildrenInBatches()
+    {
+        QFETCH(QString, step);
+        QFETCH(int, children);
+        QFETCH(bool, selects);
+        constexpr int all = 6001;
+        const QByteArray text = "<r>" + QByteArray("<c/>").repeated(all - 1) + "<last/></r>";
+        SearchableTree tree;
+        tree.setData(parse(text.constData()));
+        const Xml::Node last = tree.getDocument()->getRootNode().find("last").front();
+        QTreeWidgetItem* root = tree.topLevelItem(0);
+        tree.expandItem(root);
+        QVERIFY2(tree.hasPendingItems() && root->childCount() < all, "every child made at once");
+        if (step == u"restore") {
+            tree.finishPendingItems();
+            tree.setCurrentItem(root->child(root->childCount() - 1));
+            tree.saveSelectionStack();
+            tree.refresh();
+            tree.restoreSelectionFromStack();
+        } else if (step == u"find") {
+            QVERIFY(tree.FindTreeElement("last", true, false, true));
+        } else if (step == u"filter") {
+            tree.filterTree("last");
+        }
+        for (int i = 0; i < all && tree.hasPendingItems(); ++i) {
+            QCoreApplication::processEvents(); // the rest comes from the event loop
+        }
+        root = tree.topLevelItem(0);
+        QCOMPARE(root->childCount(), children);
+        const int row = children - 1;
+        QCOMPARE(XmlTreeCtrl::getItemNode(root->child(row)), last);
+        if (selects) {
+            QCOMPARE(tree.getSelectedNode(), last);
+        }
+        const QModelIndex index = tree.model()->index(row, 0, tree.model()->index(0, 0));
+        std::unique_ptr<QMimeData> mime(tree.model()->mimeData({index}));
+        QCOMPARE(XmlTreeCtrl::getDraggedNode(mime.get()), last);
     }
 
     void filterMatchingNothingDeletesEveryItem()

@@ -85,35 +85,6 @@ void storeLengthOrPercent(PropertyCollection& properties, const Core::String& na
     setOrRemove(properties, name, value.getValueAsString(), value.getLength().getSize() == 0.0);
 }
 
-Core::String repeatText(BordersAndBackgroundData::RepeatMode mode)
-{
-    switch (mode) {
-    case BordersAndBackgroundData::RepeatX:
-        return "repeat-x";
-    case BordersAndBackgroundData::RepeatY:
-        return "repeat-y";
-    case BordersAndBackgroundData::NoRepeat:
-        return "no-repeat";
-    case BordersAndBackgroundData::Repeat:
-        break;
-    }
-    return "repeat";
-}
-
-BordersAndBackgroundData::RepeatMode repeatMode(const Core::String& text)
-{
-    if (text == "no-repeat") {
-        return BordersAndBackgroundData::NoRepeat;
-    }
-    if (text == "repeat-x") {
-        return BordersAndBackgroundData::RepeatX;
-    }
-    if (text == "repeat-y") {
-        return BordersAndBackgroundData::RepeatY;
-    }
-    return BordersAndBackgroundData::Repeat;
-}
-
 } // namespace
 
 Core::String BordersBackgroundAttributes::sideName(Side side)
@@ -165,7 +136,7 @@ void BordersBackgroundAttributes::load(const PropertyCollection& properties,
         data.setBackgroundImage(image.length() > 5 ? image.subString(4, image.length() - 2)
                                                    : Core::String());
     }
-    data.setRepeatMode(repeatMode(properties.getPropertyValue("fo:background-repeat")));
+    data.setRepeatMode(BordersAndBackgroundData::repeatModeOf(properties.getPropertyValue("fo:background-repeat")));
 
     Xml::LengthOrPercent value = data.getPositionHorizontal();
     readLengthOrPercent(properties, "fo:background-position-horizontal", value);
@@ -217,7 +188,7 @@ void BordersBackgroundAttributes::store(const BordersAndBackgroundData& data,
             EditableProperty("fo:background-image", "url(" + data.getBackgroundImage() + ")"),
             true);
         properties.setProperty(
-            EditableProperty("fo:background-repeat", repeatText(data.getRepeatMode())), true);
+            EditableProperty("fo:background-repeat", BordersAndBackgroundData::repeatModeName(data.getRepeatMode())), true);
     } else if (!hasGradient) {
         properties.removePropertyByName("fo:background-image");
     }

@@ -33,6 +33,22 @@ void restoreLimitsOnEntityDeclaration(void* parser, const xmlChar* name, int typ
     xmlSAX2EntityDecl(parser, name, type, publicId, systemId, content);
 }
 
+// Hands each namespace declaration to the parser's observer, then builds the
+// element as libxml2 does.
+void startElementObserved(void* parser, const xmlChar* localName, const xmlChar* prefix,
+                          const xmlChar* uri, int namespaceCount, const xmlChar** namespaces,
+                          int attributeCount, int defaultedCount, const xmlChar** attributes)
+{
+    auto* context = static_cast<xmlParserCtxtPtr>(parser);
+    const auto* observer = static_cast<const DomParser::NamespaceObserver*>(context->_private);
+    for (int i = 0; observer && i < namespaceCount; ++i) {
+        (*observer)(reinterpret_cast<const char*>(namespaces[2 * i]),
+                    reinterpret_cast<const char*>(namespaces[2 * i + 1]));
+    }
+    xmlSAX2StartElementNs(parser, localName, prefix, uri, namespaceCount, namespaces,
+                          attributeCount, defaultedCount, attributes);
+}
+
 struct ParserContextDeleter
 {
     void operator()(xmlParserCtxtPtr context) const { xmlFreeParserCtxt(context); }
@@ -80,7 +96,8 @@ struct ChunkReader
 // Runs `read(context, options)` on a fresh parser context and answers the
 // document, or raises with the first error, its source and line.
 template <class Read>
-xmlDocPtr readDocument(const Core::String& name, int options, bool largeDocuments, Read read)
+xmlDocPtr readDocument(const Core::String& name, int options, bool largeDocuments,
+                       const DomParser::NamespaceObserver& observer, Read read)
 {
     installSafeEntityLoader();
     std::unique_ptr<xmlParserCtxt, ParserContextDeleter> context(xmlNewParserCtxt());
@@ -89,8 +106,12 @@ xmlDocPtr readDocument(const Core::String& name, int options, bool largeDocument
     }
     Detail::ErrorCapture capture(context.get());
     if (largeDocuments) {
-        options |= XML_PARSE_HUGE;
+        options |= XML_PARSE_HUGE | XML_PARSE_COMPACT;
         context->sax->entityDecl = &restoreLimitsOnEntityDeclaration;
+    }
+    if (observer) {
+        context->_private = const_cast<DomParser::NamespaceObserver*>(&observer);
+        context->sax->startElementNs = &startElementObserved;
     }
     xmlDocPtr document = read(context.get(), options);
     // A namespace error leaves a document behind but makes the text unusable
@@ -154,16 +175,17 @@ void DomParser::parseFile(const Core::String& path)
         // Straight from the file: a copy of hundreds of megabytes in memory
         // next to libxml2's own would only add to the tree's size.
         ChunkReader reader{&input};
-        xmlDocPtr document =
-            readDocument(path, parseOptions, true, [&](xmlParserCtxtPtr context, int options) {
-                xmlDocPtr read = xmlCtxtReadIO(context, &ChunkReader::read, nullptr, &reader,
-                                               url.constData(), nullptr, options);
-                if (reader.tooLarge) {
-                    xmlFreeDoc(read);
-                    throwTooLarge(path, -1);
-                }
-                return read;
-            });
+        xmlDocPtr document = readDocument(path, parseOptions, true, m_namespaceObserver,
+                                          [&](xmlParserCtxtPtr context, int options) {
+                                              xmlDocPtr read = xmlCtxtReadIO(
+                                                  context, &ChunkReader::read, nullptr, &reader,
+                                                  url.constData(), nullptr, options);
+                                              if (reader.tooLarge) {
+                                                  xmlFreeDoc(read);
+                                                  throwTooLarge(path, -1);
+                                              }
+                                              return read;
+                                          });
         m_document = SmartPtr<XmlDocument>(new XmlDocument(document));
         return;
     }
@@ -242,12 +264,13 @@ void DomParser::parse(const QByteArray& bytes, const Core::String& name, const Q
     if (decoded) {
         options |= XML_PARSE_IGNORE_ENC; // the text is UTF-8 now, whatever it says
     }
-    xmlDocPtr document = readDocument(
-        name, options, m_largeDocuments, [&](xmlParserCtxtPtr context, int allOptions) {
-            return xmlCtxtReadMemory(context, bytes.constData(), int(bytes.size()),
-                                     url.isEmpty() ? nullptr : url.constData(),
-                                     decoded ? "UTF-8" : nullptr, allOptions);
-        });
+    xmlDocPtr document =
+        readDocument(name, options, m_largeDocuments, m_namespaceObserver,
+                     [&](xmlParserCtxtPtr context, int allOptions) {
+                         return xmlCtxtReadMemory(context, bytes.constData(), int(bytes.size()),
+                                                  url.isEmpty() ? nullptr : url.constData(),
+                                                  decoded ? "UTF-8" : nullptr, allOptions);
+                     });
     m_document = SmartPtr<XmlDocument>(new XmlDocument(document));
 }
 

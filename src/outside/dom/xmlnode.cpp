@@ -209,6 +209,11 @@ Node Node::wrap(const SmartPtr<Detail::DocumentHolder>& holder, _xmlNode* node)
     return node ? Node(holder, node) : Node();
 }
 
+Node Node::handleOf(_xmlNode* node) const
+{
+    return wrap(m_holder, node);
+}
+
 _xmlNode* Node::checkedNode() const
 {
     if (!m_node) {

@@ -122,6 +122,9 @@ public:
 
     /// The libxml2 node (an xmlAttr for attributes), for code that calls libxml2 itself.
     _xmlNode* cobj() const { return m_node; }
+    /// A handle on `node`, another node of this node's document, for code
+    /// that walks libxml2's nodes itself; null for null.
+    Node handleOf(_xmlNode* node) const;
 
 protected:
     Node(const SmartPtr<Detail::DocumentHolder>& holder, _xmlNode* node);

@@ -54,3 +54,34 @@ int BordersAndBackgroundData::getStyleCount()
 {
     return int(StyleNames.size());
 }
+
+Core::String BordersAndBackgroundData::repeatModeName(RepeatMode mode)
+{
+    switch (mode) {
+    case RepeatX:
+        return "repeat-x";
+    case RepeatY:
+        return "repeat-y";
+    case NoRepeat:
+        return "no-repeat";
+    case Repeat:
+        break;
+    }
+    return "repeat";
+}
+
+BordersAndBackgroundData::RepeatMode BordersAndBackgroundData::repeatModeOf(const Core::String& text, bool* known)
+{
+    for (const RepeatMode mode : {RepeatX, RepeatY, NoRepeat, Repeat}) {
+        if (text == repeatModeName(mode)) {
+            if (known) {
+                *known = true;
+            }
+            return mode;
+        }
+    }
+    if (known) {
+        *known = false;
+    }
+    return Repeat;
+}

@@ -34,6 +34,10 @@ public:
     static Core::String getStyleName(int index);
     /// The number of entries in the style table.
     static int getStyleCount();
+    /// The value of fo:background-repeat for `mode`, and back; a text that
+    /// is no repeat value gives Repeat, with `known` false.
+    static Core::String repeatModeName(RepeatMode mode);
+    static RepeatMode repeatModeOf(const Core::String& text, bool* known = nullptr);
 
     /// Back to no border ("none", 0px, no colour), no shadow, no background,
     /// repeat, zero positions and paddings. The element name is kept: it names

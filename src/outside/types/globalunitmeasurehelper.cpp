@@ -1,5 +1,8 @@
 #include "outside/types/globalunitmeasurehelper.h"
 
+#include "outside/types/globalunitmeasurenotifier.h"
+
+#include <atomic>
 #include <QSettings>
 
 namespace {
@@ -25,9 +28,10 @@ bool isGlobalUnit(UnitMeasure unit)
     return false;
 }
 
-} // namespace
+// The stored unit as last read or written; -1 until first read.
+std::atomic<int> cachedUnit{-1};
 
-UnitMeasure GlobalUnitMeasureHelper::getGlobalUnitMeasure()
+UnitMeasure readStoredUnit()
 {
     const QSettings settings(settingsOrganization, settingsApplication);
     if (settings.status() != QSettings::NoError) {
@@ -39,6 +43,31 @@ UnitMeasure GlobalUnitMeasureHelper::getGlobalUnitMeasure()
         return UnitMeasure::Point;
     }
     return unit;
+}
+
+void remember(UnitMeasure unit)
+{
+    if (cachedUnit.exchange(int(unit)) != int(unit)) {
+        Q_EMIT GlobalUnitMeasureNotifier::instance()->unitChanged(unit);
+    }
+}
+
+} // namespace
+
+UnitMeasure GlobalUnitMeasureHelper::getGlobalUnitMeasure()
+{
+    const int cached = cachedUnit.load();
+    if (cached >= 0) {
+        return UnitMeasure(cached);
+    }
+    const UnitMeasure unit = readStoredUnit();
+    cachedUnit.store(int(unit));
+    return unit;
+}
+
+void GlobalUnitMeasureHelper::reloadGlobalUnitMeasure()
+{
+    remember(readStoredUnit());
 }
 
 bool GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure unit)
@@ -53,5 +82,9 @@ bool GlobalUnitMeasureHelper::setGlobalUnitMeasure(UnitMeasure unit)
     }
     settings.setValue(globalUnitKey, UnitMeasureHelper::getUnitName(unit).toQString());
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    if (settings.status() != QSettings::NoError) {
+        return false;
+    }
+    remember(unit);
+    return true;
 }

@@ -5,7 +5,8 @@
 
 /// The unit the user measures in, shared by every length field and page
 /// dialog. It lives in the user's settings (organisation "Varnel", application
-/// "Designer", value "Units/Global") as the unit's CSS name.
+/// "Designer", value "Units/Global") as the unit's CSS name. It is read once
+/// per process; GlobalUnitMeasureNotifier tells of changes.
 class UIEDITOR_EXPORT GlobalUnitMeasureHelper
 {
 public:
@@ -17,4 +18,6 @@ public:
     /// depends on a font, and sizes such as a page's need an absolute unit. False
     /// also when the settings cannot be written.
     static bool setGlobalUnitMeasure(UnitMeasure unit);
+    /// Reads the stored unit again, for a change made by another process.
+    static void reloadGlobalUnitMeasure();
 };

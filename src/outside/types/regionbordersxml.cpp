@@ -179,37 +179,6 @@ void readShadow(AttributeSet& attributes, BordersAndBackgroundData& data)
                             : Core::String());
 }
 
-BordersAndBackgroundData::RepeatMode repeatMode(const Core::String& text, bool& known)
-{
-    known = true;
-    if (text == "no-repeat") {
-        return BordersAndBackgroundData::NoRepeat;
-    }
-    if (text == "repeat-x") {
-        return BordersAndBackgroundData::RepeatX;
-    }
-    if (text == "repeat-y") {
-        return BordersAndBackgroundData::RepeatY;
-    }
-    known = text == "repeat";
-    return BordersAndBackgroundData::Repeat;
-}
-
-Core::String repeatText(BordersAndBackgroundData::RepeatMode mode)
-{
-    switch (mode) {
-    case BordersAndBackgroundData::RepeatX:
-        return "repeat-x";
-    case BordersAndBackgroundData::RepeatY:
-        return "repeat-y";
-    case BordersAndBackgroundData::NoRepeat:
-        return "no-repeat";
-    case BordersAndBackgroundData::Repeat:
-        break;
-    }
-    return "repeat";
-}
-
 void readPosition(AttributeSet& attributes, const Core::String& name, Xml::LengthOrPercent& value)
 {
     const Core::String text = attributes.take(name);
@@ -242,7 +211,7 @@ void readBackground(AttributeSet& attributes, BordersAndBackgroundData& data)
         data.setBackgroundImage(inner);
         // The writer gives an image its repeat mode; one it does not know repeats.
         bool known = false;
-        data.setRepeatMode(repeatMode(attributes.take("background-repeat"), known));
+        data.setRepeatMode(BordersAndBackgroundData::repeatModeOf(attributes.take("background-repeat"), &known));
     } else if (!image.isEmpty() && image != "none") {
         attributes.putBack("background-image");
     }
@@ -324,7 +293,7 @@ void RegionBordersXml::write(const BordersAndBackgroundData& data, Attributes& a
         attributes.emplace_back("background-size", Core::String("100%"));
     } else if (!data.getBackgroundImage().isEmpty()) {
         attributes.emplace_back("background-image", "url(" + data.getBackgroundImage() + ")");
-        attributes.emplace_back("background-repeat", repeatText(data.getRepeatMode()));
+        attributes.emplace_back("background-repeat", BordersAndBackgroundData::repeatModeName(data.getRepeatMode()));
     }
     if (!(data.getPositionHorizontal() == Xml::LengthOrPercent())) {
         attributes.emplace_back("background-position-horizontal",

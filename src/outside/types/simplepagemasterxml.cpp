@@ -94,7 +94,9 @@ void readBox(AttributeSet& attributes, const Core::String& family,
             values[side] = canonical(value);
             given[side] = true;
         } else {
+            // Kept as written, it stays the side's value over the shorthand's.
             attributes.putBack(name);
+            given[side] = false;
         }
     }
     for (PageSide side : PageSides) {

@@ -119,6 +119,7 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
     }
     try {
         SmartPtr<Xml::XmlDocument> sample;
+        bool noted = false; // the prefixes were noted during the parse
         switch (kind) {
         case SampleKind::Xml: {
             // Samples are the user's own data and may be hundreds of
@@ -128,8 +129,12 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
             // entities is read under the standard limits (see DomParser).
             Xml::DomParser parser;
             parser.setLargeDocuments(true);
+            // The prefixes are noted as the parse meets them: no second walk.
+            parser.setNamespaceObserver(
+                [this](const char* prefix, const char* uri) { addNamespace(prefix, uri); });
             parser.parseFile(path);
             sample = parser.getDocument();
+            noted = true;
             break;
         }
         case SampleKind::DataAggregation:
@@ -139,24 +144,29 @@ void SampleXml::loadSample(const Core::String& path, SampleKind kind)
             sample = XsdSampleBuilder(m_xsdPrefix, m_xsdNamespace).build(path);
             break;
         }
-        takeDocument(sample, kind != SampleKind::Schema);
+        takeDocument(sample, kind != SampleKind::Schema, noted);
     } catch (const Core::Exception& e) {
         m_lastError = Core::Format::format(Core::String::formatS(kLoadFailed), e.getMessage());
         m_document = SmartPtr<Xml::XmlDocument>();
         m_namespaces.clear();
+        m_hasDefaultNamespace = false;
     } catch (const std::bad_alloc&) {
         m_document = SmartPtr<Xml::XmlDocument>();
         m_namespaces.clear();
+        m_hasDefaultNamespace = false;
         m_lastError = Core::Format::format(
             Core::String::formatS(kLoadFailed),
             Core::String(SampleXmlTr::tr("There is not enough memory to hold the sample data.")));
     }
 }
 
-void SampleXml::takeDocument(const SmartPtr<Xml::XmlDocument>& document, bool warnOfDefaultNamespace)
+void SampleXml::takeDocument(const SmartPtr<Xml::XmlDocument>& document,
+                             bool warnOfDefaultNamespace, bool namespacesNoted)
 {
     m_document = document;
-    createNamespaceMap();
+    if (!namespacesNoted) {
+        createNamespaceMap();
+    }
     if (warnOfDefaultNamespace && m_hasDefaultNamespace) {
         UIApplication::MessageBoxW(kDefaultNamespaceWarning, Win32::MB_ICONWARNING | Win32::MB_OK);
     }
@@ -192,8 +202,8 @@ SampleXml::filterXmlSourceFromLfa(const SmartPtr<Xml::XmlDocument>& source)
     root.set_namespace_declaration(Xml::Namespaces::DT, "dt");
     processLfaNode(Xml::Element(outputs.front()), root, kSamplePrefix, Xml::Namespaces::LFS_SAMPLE);
     if (root.get_local_name().isEmpty()) {
-        throw Core::Exception(
-            Core::String(SampleXmlTr::tr("The output of the data aggregation file describes no element.")));
+        throw Core::Exception(Core::String(
+            SampleXmlTr::tr("The output of the data aggregation file describes no element.")));
     }
     return sample;
 }
@@ -212,7 +222,8 @@ void SampleXml::processLfaNode(const Xml::Element& source, Xml::Element target,
         const Core::String ownUri = source.get_attribute_value("namespace-uri");
         if (name.isEmpty()) {
             throw Core::Exception(Core::String(
-                SampleXmlTr::tr("The %1 described at line %2 of the data aggregation file has no name.")
+                SampleXmlTr::tr(
+                    "The %1 described at line %2 of the data aggregation file has no name.")
                     .arg(kind.toQString())
                     .arg(source.get_line())));
         }
@@ -262,14 +273,8 @@ void SampleXml::collectNamespace(const Xml::Node& node)
     xmlNodePtr current = top;
     while (current) {
         for (xmlNsPtr ns = current->nsDef; ns; ns = ns->next) {
-            if (!ns->prefix || !*ns->prefix) {
-                if (ns->href && *ns->href) {
-                    m_hasDefaultNamespace = true;
-                }
-            } else if (!isReservedPrefix(ns->prefix)) {
-                m_namespaces[Core::String(reinterpret_cast<const char*>(ns->prefix))] =
-                    Core::String(ns->href ? reinterpret_cast<const char*>(ns->href) : "");
-            }
+            addNamespace(reinterpret_cast<const char*>(ns->prefix),
+                         reinterpret_cast<const char*>(ns->href));
         }
         // Next element in document order, staying below `top`.
         xmlNodePtr next = current->children;
@@ -284,6 +289,17 @@ void SampleXml::collectNamespace(const Xml::Node& node)
             }
         }
         current = next;
+    }
+}
+
+void SampleXml::addNamespace(const char* prefix, const char* uri)
+{
+    if (!prefix || !*prefix) {
+        if (uri && *uri) {
+            m_hasDefaultNamespace = true;
+        }
+    } else if (!isReservedPrefix(reinterpret_cast<const xmlChar*>(prefix))) {
+        m_namespaces[Core::String(prefix)] = Core::String(uri ? uri : "");
     }
 }
 

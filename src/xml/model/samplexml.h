@@ -86,8 +86,11 @@ private:
     enum class SampleKind { Xml, DataAggregation, Schema };
     /// The steps every kind of source shares around the parse.
     void loadSample(const Core::String& path, SampleKind kind);
-    /// Makes `document` the sample and reads its prefixes.
-    void takeDocument(const SmartPtr<Xml::XmlDocument>& document, bool warnOfDefaultNamespace);
+    /// Makes `document` the sample and reads its prefixes, unless the parse noted them.
+    void takeDocument(const SmartPtr<Xml::XmlDocument>& document, bool warnOfDefaultNamespace,
+                      bool namespacesNoted = false);
+    /// Notes one namespace declaration for the map.
+    void addNamespace(const char* prefix, const char* uri);
 
     Core::String m_path;
     DatasourceType m_type = DatasourceType::XmlFile;

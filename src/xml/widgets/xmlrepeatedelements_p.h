@@ -18,8 +18,6 @@ public:
                                    std::vector<QString>& names);
     /// Whether `node` is a repeated element among its siblings.
     static bool isRepeated(const Xml::Node& node);
-
-private:
     /// dt:node-type="element-sequence" on `element`.
     static bool isSequence(const xmlNode* element);
 };

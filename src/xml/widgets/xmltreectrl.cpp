@@ -7,6 +7,7 @@
 #include "xml/widgets/editdatasourcenodedlg.h"
 #include "xml/widgets/repeatingtablemarkup_p.h"
 #include "xml/widgets/xmlrepeatedelements_p.h"
+#include "xml/widgets/xmltreechildjob_p.h"
 #include "xml/widgets/xmltreedelegate_p.h"
 #include "xml/widgets/xmltreedragdata_p.h"
 #include "xml/widgets/xmltreefilter_p.h"
@@ -17,13 +18,17 @@
 
 #include <algorithm>
 #include <deque>
+#include <limits>
 #include <QApplication>
 #include <QClipboard>
 #include <QDrag>
+#include <QElapsedTimer>
 #include <QHash>
 #include <QHeaderView>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
+#include <QTimer>
 
 namespace {
 
@@ -33,6 +38,15 @@ namespace {
 // frozen window; past the budget the items that stay are left closed, with
 // their button, and are filtered when the user opens them.
 constexpr int filterItemBudget = 100000;
+
+// Children looked at before the first items show: enough to fill a window
+// and cheap enough to seem instant on an element of any size.
+constexpr std::size_t firstBatch = 500;
+// Children looked at between two looks at the clock while batches run from
+// the event loop, and how long a batch keeps the user waiting.
+constexpr std::size_t batchStep = 256;
+constexpr qint64 batchNanoseconds = 15 * 1000 * 1000;
+constexpr std::size_t wholeJob = std::numeric_limits<std::size_t>::max();
 
 std::vector<XmlTreeCtrl*>& liveTrees()
 {
@@ -105,11 +119,16 @@ XmlTreeCtrl::XmlTreeCtrl(QWidget* parent) : QTreeWidget(parent), m_images(XmlTre
     look->setParent(this);
     setStyle(look);
     connect(this, &QTreeWidget::itemExpanded, this, &XmlTreeCtrl::OnItemExpanding);
+    m_batchTimer = new QTimer(this);
+    m_batchTimer->setSingleShot(true);
+    m_batchTimer->setInterval(0);
+    connect(m_batchTimer, &QTimer::timeout, this, &XmlTreeCtrl::makePendingItems);
     liveTrees().push_back(this);
 }
 
 XmlTreeCtrl::~XmlTreeCtrl()
 {
+    dropJobs(false);
     auto& trees = liveTrees();
     trees.erase(std::remove(trees.begin(), trees.end(), this), trees.end());
 }
@@ -128,7 +147,7 @@ void XmlTreeCtrl::refresh()
 {
     // Every item comes back, but the text stays: its matches remain marked.
     m_filterChain.clear();
-    m_filterCounter = 0;
+    dropJobs(false);
     clear();
     const Xml::Element root = m_document.isNull() ? Xml::Element() : m_document->getRootNode();
     if (root.isNull()) {
@@ -179,33 +198,6 @@ XmlTreeItem* XmlTreeCtrl::makeItem(const Xml::Node& node, const QString& label, 
     return item;
 }
 
-QList<QTreeWidgetItem*> XmlTreeCtrl::makeChildItems(const Xml::Element& element,
-                                                    XmlTreeFilter* filter) const
-{
-    const XmlTreeRules rules = rulesFor(m_type);
-    QList<QTreeWidgetItem*> items;
-    if (rules.showsAttributes(element.cobj())) {
-        for (const Xml::Attribute& attribute : element.get_attributes()) {
-            const auto* raw = reinterpret_cast<const xmlAttr*>(attribute.cobj());
-            if (rules.isShownAttribute(raw) && (!filter || filter->stays(attribute.cobj()))) {
-                items.append(makeItem(attribute, attribute.get_name(), false));
-            }
-        }
-    }
-    const std::vector<Xml::Node> children = element.get_children();
-    std::vector<QString> names;
-    const std::vector<bool> repeated = XmlRepeatedElements::flags(children, names);
-    for (std::size_t i = 0; i < children.size(); ++i) {
-        const Xml::Node& child = children[i];
-        if (!XmlTreeRules::isShownChild(child.cobj()) || (filter && !filter->stays(child.cobj()))) {
-            continue;
-        }
-        items.append(child.is_element() ? makeItem(child, names[i], repeated[i])
-                                        : makeItem(child, child.get_content(), false));
-    }
-    return items;
-}
-
 void XmlTreeCtrl::OnItemExpanding(QTreeWidgetItem* item)
 {
     populate(item);
@@ -213,26 +205,224 @@ void XmlTreeCtrl::OnItemExpanding(QTreeWidgetItem* item)
 
 void XmlTreeCtrl::populate(QTreeWidgetItem* item)
 {
-    if (!item || item->type() != XmlTreeItem::ItemType) {
+    if (m_runningJob || !item || item->type() != XmlTreeItem::ItemType) {
         return;
     }
     auto* xmlItem = static_cast<XmlTreeItem*>(item);
-    if (xmlItem->isPopulated() || item->childCount() > 0 || !isElementImage(xmlItem->image())) {
+    if (XmlTreeChildJob* job = xmlItem->job()) {
+        if (job->started) {
+            // Opened while its batches run: they go first.
+            const auto found =
+                std::find_if(m_jobs.begin(), m_jobs.end(),
+                             [job](const auto& queued) { return queued.get() == job; });
+            if (found != m_jobs.end() && found != m_jobs.begin()) {
+                std::unique_ptr<XmlTreeChildJob> moved = std::move(*found);
+                m_jobs.erase(found);
+                m_jobs.push_front(std::move(moved));
+            }
+            runJobsNow(firstBatch);
+            return;
+        }
+        // Queued by a filter that has not reached it yet: the user asks for it now.
+        job->item = nullptr;
+        xmlItem->setJob(nullptr);
+    } else if (xmlItem->isPopulated() || item->childCount() > 0 ||
+               !isElementImage(xmlItem->image())) {
         return;
     }
+    std::shared_ptr<XmlTreeFilterRun> run;
     if (!m_filterChain.isEmpty()) {
-        // Left closed by a filter that ran out of budget: open it filtered.
-        XmlTreeFilter filter(m_filterChain, rulesFor(m_type));
-        std::deque<XmlTreeItem*> queue{xmlItem};
-        m_filterCounter = 0;
+        // Left closed by a filter that ran out of budget: open it filtered,
+        // with a budget of its own.
+        run = std::make_shared<XmlTreeFilterRun>(
+            XmlTreeFilterRun{XmlTreeFilter(m_filterChain, rulesFor(m_type)), 0});
         scheduleDelayedItemsLayout();
-        buildFiltered(queue, filter);
-        return;
     }
-    const QList<QTreeWidgetItem*> children = makeChildItems(Xml::Element(xmlItem->node()), nullptr);
-    xmlItem->setPopulated(true);
-    item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
-    item->addChildren(children);
+    queueJob(xmlItem, std::move(run), true);
+    runJobsNow(firstBatch);
+}
+
+void XmlTreeCtrl::fillChildren(QTreeWidgetItem* item)
+{
+    populate(item);
+    auto* xmlItem = dynamic_cast<XmlTreeItem*>(item);
+    if (XmlTreeChildJob* job = xmlItem ? xmlItem->job() : nullptr) {
+        std::size_t all = wholeJob;
+        runJob(*job, all);
+    }
+}
+
+// --- batches ------------------------------------------------------------------
+
+XmlTreeChildJob* XmlTreeCtrl::queueJob(XmlTreeItem* item, std::shared_ptr<XmlTreeFilterRun> run,
+                                       bool first)
+{
+    auto job = std::make_unique<XmlTreeChildJob>();
+    job->item = item;
+    job->run = std::move(run);
+    item->setJob(job.get());
+    XmlTreeChildJob* queued = job.get();
+    if (first) {
+        m_jobs.push_front(std::move(job));
+    } else {
+        m_jobs.push_back(std::move(job));
+    }
+    return queued;
+}
+
+bool XmlTreeCtrl::runJob(XmlTreeChildJob& job, std::size_t& allowance)
+{
+    XmlTreeItem* item = job.item;
+    if (!item) {
+        return true;
+    }
+    const QScopedValueRollback<bool> running(m_runningJob, true);
+    const auto finish = [&] {
+        item->setJob(nullptr);
+        job.item = nullptr;
+        return true;
+    };
+    XmlTreeFilterRun* run = job.run.get();
+    XmlTreeFilter* filter = run ? &run->filter : nullptr;
+    const Xml::Element element(item->node());
+    QList<QTreeWidgetItem*> made;
+    if (!job.started) {
+        if (run && run->made >= filterItemBudget) {
+            // Past the budget: closed with its button, filtered when opened.
+            item->setPopulated(false);
+            item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+            return finish();
+        }
+        job.started = true;
+        item->setPopulated(true);
+        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+        const XmlTreeRules rules = rulesFor(m_type);
+        if (rules.showsAttributes(element.cobj())) {
+            for (const Xml::Attribute& attribute : element.get_attributes()) {
+                const auto* raw = reinterpret_cast<const xmlAttr*>(attribute.cobj());
+                if (rules.isShownAttribute(raw) && (!filter || filter->stays(attribute.cobj()))) {
+                    made.append(makeItem(attribute, attribute.get_name(), false));
+                }
+            }
+        }
+        job.next = element.cobj()->children;
+        job.names.emplace(element.cobj());
+    }
+    // Straight over libxml2's children: handles only for the items made.
+    for (; job.next && allowance > 0; job.next = job.next->next, --allowance) {
+        xmlNode* raw = job.next;
+        if (!XmlTreeRules::isShownChild(raw) || (filter && !filter->stays(raw))) {
+            continue;
+        }
+        const Xml::Node child = element.handleOf(raw);
+        if (!child.is_element()) {
+            made.append(makeItem(child, child.get_content(), false));
+            continue;
+        }
+        XmlTreeItem* childItem =
+            makeItem(child, XmlTreeRules::qualifiedName(raw),
+                     job.names->isShared(raw) || XmlRepeatedElements::isSequence(raw));
+        made.append(childItem);
+        if (filter) {
+            // Below a filter, what stays is made breadth first.
+            if (filter->keepsChild(raw)) {
+                queueJob(childItem, job.run, false);
+            } else {
+                childItem->setPopulated(true);
+                childItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+            }
+        }
+    }
+    if (!made.isEmpty()) {
+        item->addChildren(made);
+        if (run) {
+            run->made += int(made.size());
+            item->setExpanded(true);
+        }
+    }
+    return job.next ? false : finish();
+}
+
+void XmlTreeCtrl::runJobsNow(std::size_t allowance)
+{
+    while (!m_jobs.empty() && allowance > 0) {
+        if (!runJob(*m_jobs.front(), allowance)) {
+            break; // the allowance is spent
+        }
+        m_jobs.pop_front();
+        if (allowance > 0) {
+            --allowance; // one without children counts too, so that the loop ends
+        }
+    }
+    if (!m_jobs.empty()) {
+        m_batchTimer->start();
+    }
+}
+
+void XmlTreeCtrl::makePendingItems()
+{
+    // Each batch lays out the whole view again: a batch works at least as
+    // long as the event loop took since the last one, so that making items
+    // keeps half of the time however long the lists grow.
+    const qint64 budget =
+        m_sinceBatch.isValid()
+            ? std::clamp(m_sinceBatch.nsecsElapsed(), batchNanoseconds, 4 * batchNanoseconds)
+            : batchNanoseconds;
+    QElapsedTimer clock;
+    clock.start();
+    while (!m_jobs.empty() && clock.nsecsElapsed() < budget) {
+        std::size_t step = batchStep;
+        if (runJob(*m_jobs.front(), step)) {
+            m_jobs.pop_front();
+        }
+    }
+    if (!m_jobs.empty()) {
+        m_batchTimer->start();
+        m_sinceBatch.start();
+    } else {
+        m_sinceBatch.invalidate();
+    }
+}
+
+bool XmlTreeCtrl::hasPendingItems() const
+{
+    return std::any_of(m_jobs.begin(), m_jobs.end(), [](const auto& job) { return job->item; });
+}
+
+void XmlTreeCtrl::finishPendingItems()
+{
+    while (!m_jobs.empty()) {
+        std::size_t all = wholeJob;
+        if (runJob(*m_jobs.front(), all)) {
+            m_jobs.pop_front();
+        }
+    }
+    m_batchTimer->stop();
+    m_sinceBatch.invalidate();
+}
+
+void XmlTreeCtrl::dropJobs(bool unmake)
+{
+    for (const std::unique_ptr<XmlTreeChildJob>& job : m_jobs) {
+        XmlTreeItem* item = job->item;
+        if (!item) {
+            continue;
+        }
+        item->setJob(nullptr);
+        job->item = nullptr;
+        if (unmake && job->started) {
+            for (QTreeWidgetItem* child : item->takeChildren()) {
+                deleteFiltered(child);
+            }
+            item->setPopulated(false);
+            updateChildIndicator(item);
+        }
+    }
+    m_jobs.clear();
+    if (m_batchTimer) {
+        m_batchTimer->stop();
+    }
+    m_sinceBatch.invalidate();
 }
 
 Xml::Node XmlTreeCtrl::getItemNode(const QTreeWidgetItem* item)
@@ -262,6 +452,8 @@ bool XmlTreeCtrl::isRootSelected() const
 
 void XmlTreeCtrl::updateElementImages(QTreeWidgetItem* parent)
 {
+    // Children made later would take their image from the names before the edit.
+    fillChildren(parent);
     if (!parent) {
         for (int i = 0; i < topLevelItemCount(); ++i) {
             if (auto* item = dynamic_cast<XmlTreeItem*>(topLevelItem(i));
@@ -319,11 +511,14 @@ QTreeWidgetItem* XmlTreeCtrl::findChildItem(QTreeWidgetItem* parent, const Xml::
     return nullptr;
 }
 
-QTreeWidgetItem* XmlTreeCtrl::nextSibling(QTreeWidgetItem* item) const
+QTreeWidgetItem* XmlTreeCtrl::nextSibling(QTreeWidgetItem* item)
 {
     // The model remembers each item's row: no search through long sibling lists.
     const int row = indexFromItem(item).row();
     QTreeWidgetItem* parent = item->parent();
+    if (parent && row + 1 >= parent->childCount()) {
+        fillChildren(parent); // the rest of a big element's children
+    }
     return parent ? parent->child(row + 1) : topLevelItem(row + 1);
 }
 
@@ -342,7 +537,6 @@ QTreeWidgetItem* XmlTreeCtrl::previousSibling(QTreeWidgetItem* item) const
 void XmlTreeCtrl::filterTree(const Core::String& text)
 {
     m_filterText = text.toLower();
-    m_filterCounter = 0;
     if (m_filterText.isEmpty() || topLevelItemCount() == 0) {
         return;
     }
@@ -363,14 +557,17 @@ void XmlTreeCtrl::filterItem(QTreeWidgetItem* item, const QString& text)
     // Items are taken out and put back; the view lays itself out once at the end.
     scheduleDelayedItemsLayout();
     m_filterCurrent = currentItem();
+    // Elements still getting their children are filtered from the document
+    // again, as if never opened.
+    dropJobs(true);
 
-    XmlTreeFilter filter(m_filterChain, rulesFor(m_type));
-    std::deque<XmlTreeItem*> queue;
+    const auto run = std::make_shared<XmlTreeFilterRun>(
+        XmlTreeFilterRun{XmlTreeFilter(m_filterChain, rulesFor(m_type)), 0});
     QList<QTreeWidgetItem*> opened;
     const auto decide = [&](QList<QTreeWidgetItem*> items, int keepFirst) {
         QList<QTreeWidgetItem*> kept = items.mid(0, keepFirst);
         for (qsizetype i = keepFirst; i < items.size(); ++i) {
-            if (filterExisting(items[i], filter, queue, opened)) {
+            if (filterExisting(items[i], run, opened)) {
                 kept.append(items[i]);
             } else {
                 deleteFiltered(items[i]);
@@ -392,7 +589,7 @@ void XmlTreeCtrl::filterItem(QTreeWidgetItem* item, const QString& text)
     for (QTreeWidgetItem* open : opened) {
         open->setExpanded(true);
     }
-    buildFiltered(queue, filter);
+    runJobsNow(firstBatch);
     if (m_filterCurrent) {
         setCurrentItem(m_filterCurrent);
         m_filterCurrent = nullptr;
@@ -410,22 +607,23 @@ void XmlTreeCtrl::deleteFiltered(QTreeWidgetItem* item)
     delete item;
 }
 
-bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter,
-                                 std::deque<XmlTreeItem*>& queue, QList<QTreeWidgetItem*>& opened)
+bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item,
+                                 const std::shared_ptr<XmlTreeFilterRun>& run,
+                                 QList<QTreeWidgetItem*>& opened)
 {
     const Xml::Node node = getItemNode(item);
     if (node.isNull()) {
         return false;
     }
     auto* xmlItem = static_cast<XmlTreeItem*>(item);
-    const bool matched = filter.matches(node.cobj());
+    const bool matched = run->filter.matches(node.cobj());
     if (!node.is_element()) {
         return matched;
     }
     if (xmlItem->isPopulated() || item->childCount() > 0) {
         QList<QTreeWidgetItem*> kept;
         for (QTreeWidgetItem* child : item->takeChildren()) {
-            if (filterExisting(child, filter, queue, opened)) {
+            if (filterExisting(child, run, opened)) {
                 kept.append(child);
             } else {
                 deleteFiltered(child);
@@ -441,47 +639,13 @@ bool XmlTreeCtrl::filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter,
         return true;
     }
     // Children never made: decide on the document and make only what stays.
-    if (filter.keepsChild(node.cobj())) {
-        queue.push_back(xmlItem);
+    if (run->filter.keepsChild(node.cobj())) {
+        queueJob(xmlItem, run, false);
         return true;
     }
     xmlItem->setPopulated(true);
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
     return matched;
-}
-
-void XmlTreeCtrl::buildFiltered(std::deque<XmlTreeItem*>& queue, XmlTreeFilter& filter)
-{
-    while (!queue.empty()) {
-        XmlTreeItem* item = queue.front();
-        queue.pop_front();
-        if (m_filterCounter >= filterItemBudget) {
-            item->setPopulated(false);
-            item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-            continue;
-        }
-        const QList<QTreeWidgetItem*> children =
-            makeChildItems(Xml::Element(item->node()), &filter);
-        for (QTreeWidgetItem* child : children) {
-            auto* xmlChild = static_cast<XmlTreeItem*>(child);
-            if (!xmlChild->node().is_element()) {
-                continue;
-            }
-            if (filter.keepsChild(xmlChild->node().cobj())) {
-                queue.push_back(xmlChild);
-            } else {
-                xmlChild->setPopulated(true);
-                child->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
-            }
-        }
-        item->setPopulated(true);
-        item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
-        item->addChildren(children);
-        m_filterCounter += int(children.size());
-        if (!children.isEmpty()) {
-            item->setExpanded(true);
-        }
-    }
 }
 
 // --- edit commands -------------------------------------------------------------
@@ -505,18 +669,21 @@ void XmlTreeCtrl::insertElement()
     if (dialog.DoModal() != Win32::IDOK) {
         return;
     }
+    auto* xmlItem = static_cast<XmlTreeItem*>(item);
+    if (xmlItem->job()) {
+        fillChildren(item); // before the document changes under the batches
+    }
     Xml::Element child;
     try {
         child = Xml::Element(parent).add_child(dialog.getName(), parent.get_namespace_prefix());
     } catch (const Core::Exception&) {
         return; // a name the XML library refuses: nothing changed
     }
-    auto* xmlItem = static_cast<XmlTreeItem*>(item);
     if (xmlItem->isPopulated() || item->childCount() > 0) {
         xmlItem->setPopulated(true);
         item->addChild(makeItem(child, child.get_name(), false));
     } else {
-        populate(item);
+        fillChildren(item);
     }
     QTreeWidgetItem* childItem = findChildItem(item, child);
     if (!childItem) {
@@ -556,7 +723,7 @@ void XmlTreeCtrl::insertAttribute()
                        rules.isShownAttribute(reinterpret_cast<const xmlAttr*>(attribute.cobj()));
     auto* xmlItem = static_cast<XmlTreeItem*>(item);
     if (!xmlItem->isPopulated() && item->childCount() == 0) {
-        populate(item);
+        fillChildren(item);
     } else if (shown && !findChildItem(item, attribute)) {
         // After the attributes already shown, before the children.
         int row = 0;
@@ -655,6 +822,8 @@ void XmlTreeCtrl::deleteNode()
     if (parent.isNull()) {
         return; // the root element stays
     }
+    // Children still to be made are read from the document as it is now.
+    fillChildren(item->parent());
     try {
         if (node.is_attribute()) {
             parent.remove_attribute(node.get_local_name(), node.get_namespace_uri());
@@ -803,13 +972,14 @@ QTreeWidgetItem* XmlTreeCtrl::GetLastSiblingItem(QTreeWidgetItem* item)
         return nullptr;
     }
     QTreeWidgetItem* parent = item->parent();
+    fillChildren(parent);
     return parent ? parent->child(parent->childCount() - 1) : topLevelItem(topLevelItemCount() - 1);
 }
 
 QTreeWidgetItem* XmlTreeCtrl::GetLastTreeItemInSubTree(QTreeWidgetItem* item)
 {
     while (item) {
-        populate(item);
+        fillChildren(item);
         if (item->childCount() == 0) {
             return item;
         }

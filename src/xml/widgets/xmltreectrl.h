@@ -8,18 +8,25 @@
 #include "uieditor_export.h"
 
 #include <deque>
+#include <memory>
+#include <QElapsedTimer>
 #include <QIcon>
 #include <QTreeWidget>
 #include <vector>
 
 class QMimeData;
+class QTimer;
 class XmlTreeFilter;
 class XmlTreeItem;
+struct XmlTreeChildJob;
+struct XmlTreeFilterRun;
 
 /// The sample data as a tree of elements, attributes and texts.
 ///
 /// Items are made when their parent is first expanded, so a sample of any size
-/// opens at once. Each item carries the node it shows (see getItemNode). The
+/// opens at once; an element with thousands of children, opened or filtered,
+/// shows the first of them at once and gets the rest in batches while the
+/// user goes on working. Each item carries the node it shows (see getItemNode). The
 /// tree filters and highlights by a text, lets the user edit the sample in
 /// place (the edit commands ask through EditDatasourceNodeDlg) and starts drags
 /// from which a host builds markup with the static helpers below.
@@ -66,10 +73,16 @@ public:
     /// Keeps the items whose name (or text, or attribute value) contains
     /// `text`, without case, and their ancestors, opened; every other item is
     /// deleted. Filters narrow what the tree shows: refresh() first to filter
-    /// the whole sample again. An empty text changes nothing.
+    /// the whole sample again. An empty text changes nothing. Past the first
+    /// few thousand nodes the items that stay are made in batches.
     void filterTree(const Core::String& text);
     /// The lower-cased text of the last filter, whose occurrences are highlighted.
     Core::String getFilterText() const { return m_filterText; }
+
+    /// Whether items of an opened or filtered element are still to be made.
+    bool hasPendingItems() const;
+    /// Makes every item still pending, before returning.
+    void finishPendingItems();
 
     /// Puts getXPath of the selected node on the clipboard as plain text.
     void copyXPathToClipboard();
@@ -158,20 +171,31 @@ private:
     friend class XmlTreeItem;
 
     XmlTreeItem* makeItem(const Xml::Node& node, const QString& label, bool repeated) const;
-    /// The items of an element's shown attributes and children; with a
-    /// filter, only of those that stay.
-    QList<QTreeWidgetItem*> makeChildItems(const Xml::Element& element,
-                                           XmlTreeFilter* filter) const;
     void populate(QTreeWidgetItem* item);
+    /// Populates `item` and makes all of its children now.
+    void fillChildren(QTreeWidgetItem* item);
     void deleteFiltered(QTreeWidgetItem* item);
-    bool filterExisting(QTreeWidgetItem* item, XmlTreeFilter& filter,
-                        std::deque<XmlTreeItem*>& queue, QList<QTreeWidgetItem*>& opened);
-    /// Makes the items that stay below the queued ones, breadth first, within the budget.
-    void buildFiltered(std::deque<XmlTreeItem*>& queue, XmlTreeFilter& filter);
+    bool filterExisting(QTreeWidgetItem* item, const std::shared_ptr<XmlTreeFilterRun>& run,
+                        QList<QTreeWidgetItem*>& opened);
+
+    /// Queues the children of `item` (with a filter run, those that stay,
+    /// breadth first within the run's budget) and answers the job.
+    XmlTreeChildJob* queueJob(XmlTreeItem* item, std::shared_ptr<XmlTreeFilterRun> run, bool first);
+    /// Makes the items of up to `allowance` children, counting it down; true
+    /// once the job is done.
+    bool runJob(XmlTreeChildJob& job, std::size_t& allowance);
+    /// Runs the queued jobs for `allowance` children, then leaves the rest to the event loop.
+    void runJobsNow(std::size_t allowance);
+    /// One batch from the event loop.
+    void makePendingItems();
+    /// Forgets every job; `unmake` also deletes the children they made so
+    /// far, so that their items count as never opened.
+    void dropJobs(bool unmake);
     int elementImage(const Xml::Element& element, bool repeated) const;
     void updateElementImages(QTreeWidgetItem* parent);
     void updateChildIndicator(QTreeWidgetItem* item);
-    QTreeWidgetItem* nextSibling(QTreeWidgetItem* item) const;
+    /// The item after `item` among its siblings, making the rest of a big element's children.
+    QTreeWidgetItem* nextSibling(QTreeWidgetItem* item);
     QTreeWidgetItem* previousSibling(QTreeWidgetItem* item) const;
     QTreeWidgetItem* findChildItem(QTreeWidgetItem* parent, const Xml::Node& node) const;
     void markModified();
@@ -183,7 +207,10 @@ private:
     bool m_modified = false;
     bool m_hidePreview = false;
     Core::String m_filterText;
-    int m_filterCounter = 0;   // items made by the running filter
+    std::deque<std::unique_ptr<XmlTreeChildJob>> m_jobs; // first come first
+    QTimer* m_batchTimer = nullptr;
+    QElapsedTimer m_sinceBatch; // since the end of the last batch
+    bool m_runningJob = false;
     QStringList m_filterChain; // every filter text since the last refresh, oldest first
     mutable Xml::Node m_draggedNode;
     QTreeWidgetItem* m_filterCurrent =

@@ -1,11 +1,20 @@
 #include "xml/widgets/xmltreeitem_p.h"
 
+#include "xml/widgets/xmltreechildjob_p.h"
 #include "xml/widgets/xmltreectrl.h"
 #include "xml/widgets/xmltreerules_p.h"
 
 XmlTreeItem::XmlTreeItem(const Xml::Node& node, int image)
     : QTreeWidgetItem(ItemType), m_node(node), m_image(image)
 {
+}
+
+XmlTreeItem::~XmlTreeItem()
+{
+    // The tree owns the job; it skips one whose item has gone.
+    if (m_job) {
+        m_job->item = nullptr;
+    }
 }
 
 void XmlTreeItem::setImage(int image)

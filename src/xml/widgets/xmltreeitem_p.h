@@ -4,6 +4,8 @@
 
 #include <QTreeWidgetItem>
 
+struct XmlTreeChildJob;
+
 /// One item of the XML tree: the node it shows (owned by the document, the
 /// handle only keeps the document alive), its image and whether its children
 /// were added yet.
@@ -13,6 +15,7 @@ public:
     static constexpr int ItemType = QTreeWidgetItem::UserType + 42;
 
     XmlTreeItem(const Xml::Node& node, int image);
+    ~XmlTreeItem() override;
 
     const Xml::Node& node() const { return m_node; }
     int image() const { return m_image; }
@@ -21,6 +24,9 @@ public:
     /// whose children were all filtered away stays populated and childless.
     bool isPopulated() const { return m_populated; }
     void setPopulated(bool populated) { m_populated = populated; }
+    /// The batches of children still to be made; null when none are pending.
+    XmlTreeChildJob* job() const { return m_job; }
+    void setJob(XmlTreeChildJob* job) { m_job = job; }
 
     /// The image number and the preview run come from the node on demand,
     /// so that they follow edits and cost nothing for rows never painted.
@@ -32,4 +38,5 @@ private:
     Xml::Node m_node;
     int m_image;
     bool m_populated = false;
+    XmlTreeChildJob* m_job = nullptr;
 };
