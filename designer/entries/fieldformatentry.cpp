@@ -60,11 +60,11 @@ DialogEntry fieldFormatEntry()
             DialogCommands::tr("Fi&eld Format..."),
             editFieldFormat,
             needsField,
-            {shot(QStringLiteral("FormatFieldDlgNone"), QString()),
-             shot(QStringLiteral("FormatFieldDlgNumber"), QStringLiteral("number:##,##0.00 th:, dec:. sign:()")),
-             shot(QStringLiteral("FormatFieldDlgCurrency"),
+            {shot(QStringLiteral("CFormatFieldNoneDlg"), QString()),
+             shot(QStringLiteral("CFormatFieldNumberDlg"), QStringLiteral("number:##,##0.00 th:, dec:. sign:()")),
+             shot(QStringLiteral("FormatFieldDlg"),
                   QStringLiteral("currency:#.##0,00€ th:. dec:, sign:")),
-             shot(QStringLiteral("FormatFieldDlgDate"), QStringLiteral("date:dd MMMM yyyy")),
-             shot(QStringLiteral("FormatFieldDlgPhone"), QStringLiteral("phone:+## (###)###-####")),
-             shot(QStringLiteral("FormatFieldDlgCustom"), QStringLiteral("custom:DE ### ### ###"))}};
+             shot(QStringLiteral("CFormatFieldDateDlg"), QStringLiteral("date:dd MMMM yyyy")),
+             shot(QStringLiteral("CFormatFieldPhoneDlg"), QStringLiteral("phone:+## (###)###-####")),
+             shot(QStringLiteral("CFormatFieldCustomDlg"), QStringLiteral("custom:DE ### ### ###"))}};
 }
