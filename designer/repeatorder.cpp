@@ -53,10 +53,14 @@ struct Key
 
 } // namespace
 
-RepeatOrder::RepeatOrder(const Xml::Element& repeat)
-    : m_criteria(SortCriteria::fromString(repeat.get_attribute_value("sort"))),
-      m_groupContext(repeat.get_attribute_value("group-context")), m_groupBy(repeat.get_attribute_value("group-by")),
-      m_merge(repeat.get_attribute_value("group-merge") == "true")
+RepeatOrder::RepeatOrder(const Xml::Element& repeat) : RepeatOrder(repeat.get_attribute_value("sort"))
+{
+    m_groupContext = repeat.get_attribute_value("group-context");
+    m_groupBy = repeat.get_attribute_value("group-by");
+    m_merge = repeat.get_attribute_value("group-merge") == "true";
+}
+
+RepeatOrder::RepeatOrder(const Core::String& sort) : m_criteria(SortCriteria::fromString(sort))
 {
     for (SortCriteria& criterion : m_criteria) {
         criterion.select = unescaped(criterion.select);

@@ -15,6 +15,8 @@ class RepeatOrder
 {
 public:
     explicit RepeatOrder(const Xml::Element& repeat);
+    /// Sorted by the keys of a sort string, in no groups.
+    explicit RepeatOrder(const Core::String& sort);
 
     /// Whether the repeat prints its nodes as they come.
     bool keepsDocumentOrder() const { return m_criteria.empty() && m_groupBy.isEmpty(); }

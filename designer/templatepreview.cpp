@@ -1,8 +1,7 @@
 #include "templatepreview.h"
 
-#include "outside/core/coreexception.h"
 #include "outside/core/corefilesystem.h"
-#include "sampledatamerge.h"
+#include "sampledataevaluator.h"
 #include "templatedocument.h"
 
 #include <QPainter>
@@ -23,18 +22,14 @@ void TemplatePreview::showDocument(TemplateDocument* document)
     m_error.clear();
     if (document) {
         const Core::String folder = Core::IO::FileSystem::getDirectoryName(document->getDocumentPath());
-        SmartPtr<Xml::XmlDocument> shown = document->xml();
-        if (const SmartPtr<SampleXml> sample = document->getSampleXml(); m_showSampleData && sample) {
-            try {
-                const SampleDataMerge merge(*document, sample);
-                if (merge.result()) {
-                    shown = merge.result();
-                }
-            } catch (const Core::Exception&) {
-                // What the sample cannot fill, the preview shows with its expressions.
-            }
+        const SmartPtr<SampleXml> sample = document->getSampleXml();
+        std::optional<SampleDataEvaluator> sampleData;
+        if (m_showSampleData && sample) {
+            sampleData.emplace(*document, sample);
         }
-        m_engine.loadBuffer(shown->writeToString(false), folder);
+        m_engine.setDataEvaluator(sampleData ? &*sampleData : nullptr);
+        m_engine.loadBuffer(QString::fromUtf8(document->text()), folder);
+        m_engine.setDataEvaluator(nullptr);
         if (m_engine.getStatus() == ViewEngine::StatusError) {
             m_error = m_engine.getLastError();
         }

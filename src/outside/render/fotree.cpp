@@ -5,6 +5,7 @@
 #include "outside/render/fobarcode_p.h"
 #include "outside/render/foerrors_p.h"
 #include "outside/render/foimage_p.h"
+#include "outside/render/foprintedattributes_p.h"
 
 #include <libxml/tree.h>
 
@@ -114,8 +115,10 @@ QByteArray svgDocument(xmlNode* element)
 
 } // namespace
 
-Document::Document(xmlNode* root, const QString& basePath) : m_basePath(basePath)
+Document::Document(const Xml::Element& rootElement, const QString& basePath, ViewDataEvaluator* data)
+    : m_basePath(basePath), m_data(data, rootElement)
 {
+    xmlNode* root = rootElement.cobj();
     m_styles.emplace_back();
     m_rootStyle = styleFor(root, &m_styles.back());
 
@@ -145,9 +148,7 @@ Document::Document(xmlNode* root, const QString& basePath) : m_basePath(basePath
     if (sequences.empty()) {
         throw Core::Exception(QStringLiteral("The document has no fo:page-sequence to show."));
     }
-    for (xmlNode* sequence : sequences) {
-        readSequence(sequence);
-    }
+    readSequences(sequences);
     for (const PageSequence& sequence : m_sequences) {
         if (m_masters.count(sequence.masterReference) == 0 &&
             m_sequenceMasters.count(sequence.masterReference) == 0) {
@@ -269,6 +270,9 @@ void Document::readMasters(xmlNode* set)
             if (!master.subSequences.empty()) {
                 m_sequenceMasters[master.name] = master;
             }
+            if (!attribute(c, "xpath", Xml::Namespaces::KMB).isEmpty()) {
+                m_dynamicMasters[master.name] = c;
+            }
         }
     }
 }
@@ -326,6 +330,29 @@ void Document::readSimpleMaster(xmlNode* element)
         master.regions[Body].style = inheritedStyle(style);
     }
     m_masters[master.name] = master;
+}
+
+void Document::readSequences(const std::vector<xmlNode*>& sequences)
+{
+    for (xmlNode* sequence : sequences) {
+        const auto dynamic =
+            m_data.active() ? m_dynamicMasters.find(attribute(sequence, "master-reference"))
+                            : m_dynamicMasters.end();
+        if (dynamic == m_dynamicMasters.end()) {
+            readSequence(sequence);
+            continue;
+        }
+        // A dynamic page set prints its page sequence once per node it selects.
+        for (const auto& group : m_data.repeat(dynamic->second).groups) {
+            for (const DataBinding::Context context : group) {
+                if (!m_data.takeCopy()) {
+                    return;
+                }
+                const DataBinding::Scope scope(m_data, context);
+                readSequence(sequence);
+            }
+        }
+    }
 }
 
 void Document::readSequence(xmlNode* element)
@@ -390,6 +417,133 @@ void Document::buildChildren(xmlNode* element, Node* parent, bool inTable)
 }
 
 Node* Document::buildElement(xmlNode* element, Node* parent)
+{
+    if (!m_data.active()) {
+        return buildFormattingObject(element, parent);
+    }
+    const PrintedAttributes printed(element, m_data.attributes(element));
+    if (inNamespace(element, Xml::Namespaces::KMB)) {
+        const QByteArray name(reinterpret_cast<const char*>(element->name));
+        if (name == "field") {
+            return buildValue(element, parent);
+        }
+        if (name.endsWith("repeat") && xmlHasProp(element, reinterpret_cast<const xmlChar*>("xpath"))) {
+            return buildRepeat(element, parent);
+        }
+        if (name == "conditional-block-sequence" || name == "conditional-inline-sequence") {
+            return buildShownAlternative(element, parent);
+        }
+    } else if (inNamespace(element, Xml::Namespaces::XSL) && xmlStrEqual(element->name, reinterpret_cast<const xmlChar*>("value-of"))) {
+        return buildValue(element, parent);
+    }
+    return buildFormattingObject(element, parent);
+}
+
+Node* Document::buildValue(xmlNode* element, Node* parent)
+{
+    const std::optional<QString> value = m_data.value(element);
+    if (!value) {
+        // What gives no value shows its expression, in a colour that says so.
+        const PrintedAttributes unresolved(
+            element, {{Core::String(), Core::String("color"), Core::String(ViewDataEvaluator::unresolvedColor)}});
+        Node* node = newNode(NodeKind::Placeholder, styleFor(element, parent->style), utf8(element->name));
+        node->text = inNamespace(element, Xml::Namespaces::XSL) ? attribute(element, "select", nullptr)
+                                                                 : attribute(element, "xpath", Xml::Namespaces::KMB);
+        return node;
+    }
+    if (value->trimmed().isEmpty()) {
+        return nullptr;
+    }
+    Node* node = newNode(NodeKind::Text, styleFor(element, parent->style), utf8(element->name));
+    node->text = *value;
+    return node;
+}
+
+namespace {
+
+/// The nodes of one printed copy that stand for the elements of its content.
+std::vector<Node*> elementsOf(const std::vector<Node*>& nodes, size_t from)
+{
+    std::vector<Node*> elements;
+    for (size_t i = from; i < nodes.size(); ++i) {
+        if (nodes[i]->kind != NodeKind::Text) {
+            elements.push_back(nodes[i]);
+        }
+    }
+    return elements;
+}
+
+/// Row by row and cell by cell: what a later row of a merged group holds
+/// goes below what the first row's cell holds.
+void mergeRows(const std::vector<Node*>& first, const std::vector<Node*>& later)
+{
+    for (size_t row = 0; row < std::min(first.size(), later.size()); ++row) {
+        const std::vector<Node*> targets = elementsOf(first[row]->children, 0);
+        const std::vector<Node*> sources = elementsOf(later[row]->children, 0);
+        for (size_t cell = 0; cell < std::min(targets.size(), sources.size()); ++cell) {
+            targets[cell]->children.insert(targets[cell]->children.end(),
+                                           sources[cell]->children.begin(),
+                                           sources[cell]->children.end());
+        }
+    }
+}
+
+} // namespace
+
+Node* Document::buildRepeat(xmlNode* element, Node* parent)
+{
+    // The repeat stands in the tree as a wrapper holding one copy of its
+    // content per node, each built at its node.
+    Node* node = newNode(NodeKind::Transparent, inheritedStyle(parent->style), utf8(element->name));
+    const bool inTable = parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
+                         parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock;
+    const ViewDataEvaluator::Repetition repetition = m_data.repeat(element);
+    for (const std::vector<DataBinding::Context>& group : repetition.groups) {
+        std::vector<Node*> firstRows;
+        for (const DataBinding::Context context : group) {
+            if (!m_data.takeCopy()) {
+                break;
+            }
+            const DataBinding::Scope scope(m_data, context);
+            if (firstRows.empty() || !repetition.mergesGroups) {
+                const size_t from = node->children.size();
+                buildChildren(element, node, inTable);
+                firstRows = elementsOf(node->children, from);
+                continue;
+            }
+            Node later;
+            later.style = node->style;
+            buildChildren(element, &later, inTable);
+            mergeRows(firstRows, elementsOf(later.children, 0));
+        }
+    }
+    return node;
+}
+
+Node* Document::buildShownAlternative(xmlNode* sequence, Node* parent)
+{
+    // Only the first alternative whose test holds prints; one without a
+    // test always holds, which makes it the fallback when it comes last.
+    for (xmlNode* c = sequence->children; c; c = c->next) {
+        if (c->type != XML_ELEMENT_NODE || !inNamespace(c, Xml::Namespaces::KMB)) {
+            continue;
+        }
+        if (!xmlStrEqual(c->name, reinterpret_cast<const xmlChar*>("conditional-block")) &&
+            !xmlStrEqual(c->name, reinterpret_cast<const xmlChar*>("conditional-inline"))) {
+            continue;
+        }
+        if (m_data.holds(attribute(c, "test", nullptr))) {
+            Node* node = newNode(NodeKind::Transparent, inheritedStyle(parent->style), utf8(sequence->name));
+            if (Node* shown = buildElement(c, node)) {
+                node->children.push_back(shown);
+            }
+            return node;
+        }
+    }
+    return nullptr;
+}
+
+Node* Document::buildFormattingObject(xmlNode* element, Node* parent)
 {
     const QString name = utf8(element->name);
     const Style* parentStyle = parent->style;
@@ -642,7 +796,7 @@ Node* Document::buildMarker(xmlNode* element, Node* parent)
     --m_markerDepth;
     if (!marker->text.isEmpty()) {
         parent->markers.push_back(marker);
-        m_markerSources.emplace_back(marker, element);
+        m_markerSources.push_back({marker, element, m_data.context()});
     }
     return nullptr;
 }
@@ -655,10 +809,11 @@ void Document::restyleMarkers()
     constexpr size_t maxCopies = 2000;
     size_t copies = 0;
     for (Node* retrieve : m_retrieves) {
-        for (const auto& [marker, element] : m_markerSources) {
+        for (const auto& [marker, element, context] : m_markerSources) {
             if (marker->text != retrieve->text || copies >= maxCopies) {
                 continue;
             }
+            const DataBinding::Scope scope(m_data, context);
             Node* copy = newNode(NodeKind::Transparent, inheritedStyle(retrieve->style),
                                  QStringLiteral("marker"));
             copy->text = marker->text;

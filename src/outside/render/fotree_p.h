@@ -3,6 +3,7 @@
 // The formatting-object tree the view engine lays out: elements classified,
 // properties computed, images read and barcodes encoded once at load.
 
+#include "outside/render/fodatabinding_p.h"
 #include "outside/render/fostyle_p.h"
 
 #include <QString>
@@ -186,8 +187,10 @@ public:
     /// Builds the tree from a parsed document. `basePath` is the folder that
     /// relative image paths start from. Raises Core::Exception for documents
     /// that cannot be laid out (no page sequence, an unknown master, a barcode
-    /// value its symbology cannot encode).
-    Document(_xmlNode* root, const QString& basePath);
+    /// value its symbology cannot encode). With `data`, repeats, fields and
+    /// conditional sections print what they give with it; the evaluator is
+    /// needed only while this runs.
+    Document(const Xml::Element& root, const QString& basePath, ViewDataEvaluator* data = nullptr);
     ~Document();
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
@@ -207,6 +210,11 @@ private:
     const Style* inheritedStyle(const Style* parent);
     void buildChildren(_xmlNode* element, Node* parent, bool inTable);
     Node* buildElement(_xmlNode* element, Node* parent);
+    Node* buildFormattingObject(_xmlNode* element, Node* parent);
+    Node* buildValue(_xmlNode* element, Node* parent);
+    Node* buildRepeat(_xmlNode* element, Node* parent);
+    Node* buildShownAlternative(_xmlNode* sequence, Node* parent);
+    void readSequences(const std::vector<_xmlNode*>& sequences);
     Node* buildMarker(_xmlNode* element, Node* parent);
     void restyleMarkers();
     Node* buildFootnote(_xmlNode* element, Node* parent);
@@ -225,9 +233,17 @@ private:
     std::map<QString, SequenceMaster> m_sequenceMasters;
     std::vector<PageSequence> m_sequences;
     std::map<QString, std::shared_ptr<Image>> m_images;
+    DataBinding m_data;
+    std::map<QString, _xmlNode*> m_dynamicMasters; ///< page-sequence masters that repeat over data
     int m_markerDepth = 0; ///< inside fo:marker, where markers are not retrieved again
     // Of the page sequence being read: its markers and retrieve-markers.
-    std::vector<std::pair<Node*, _xmlNode*>> m_markerSources;
+    struct MarkerSource
+    {
+        Node* marker;
+        _xmlNode* element;
+        DataBinding::Context context; ///< where its fields are evaluated
+    };
+    std::vector<MarkerSource> m_markerSources;
     std::vector<Node*> m_retrieves;
 };
 

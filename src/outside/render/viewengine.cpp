@@ -31,6 +31,7 @@ struct ViewEngine::Private
     std::vector<Fo::Page> pages;
     std::unique_ptr<Fo::PageReferences> references;
     bool complete = false;
+    ViewDataEvaluator* data = nullptr;
 
     void reset()
     {
@@ -87,7 +88,7 @@ struct ViewEngine::Private
             parse(parser);
             xml = parser.getDocument();
             fonts = std::make_unique<Fo::FontCache>();
-            document = std::make_unique<Fo::Document>(xml->getRootNode().cobj(), basePath);
+            document = std::make_unique<Fo::Document>(xml->getRootNode(), basePath, data);
             references = std::make_unique<Fo::PageReferences>();
             paginator = std::make_unique<Fo::Paginator>(*document, *fonts, references.get());
             status = StatusReady;
@@ -148,6 +149,11 @@ void ViewEngine::loadBuffer(const Core::String& markup, const Core::String& base
     const QByteArray bytes = markup.toUtf8();
     d->load([&](Xml::DomParser& parser) { parser.parseMemory(markup); }, basePath.toQString(),
             quint64(bytes.size()), monitor);
+}
+
+void ViewEngine::setDataEvaluator(ViewDataEvaluator* evaluator)
+{
+    d->data = evaluator;
 }
 
 int ViewEngine::getStatus() const

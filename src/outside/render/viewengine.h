@@ -10,6 +10,7 @@
 #include <vector>
 
 class IProgressMonitor;
+class ViewDataEvaluator;
 class QPainter;
 
 /// One box of a laid-out page, as tests and hosts read the layout.
@@ -68,6 +69,13 @@ public:
     /// is accepted for hosts that pass it). Errors as loadFile.
     void loadBuffer(const Core::String& markup, const Core::String& basePath = Core::String(),
                     IProgressMonitor* monitor = nullptr, bool synchronous = true);
+
+    /// The data the loads that follow show the document with: each repeat
+    /// prints its content once per node, fields their values, conditional
+    /// sections their alternative that holds (see ViewDataEvaluator). Null,
+    /// the default, shows the expressions themselves. The evaluator is used
+    /// only while a load runs.
+    void setDataEvaluator(ViewDataEvaluator* evaluator);
 
     /// One of Status: 4 after a failed load.
     int getStatus() const;

@@ -1,0 +1,8 @@
+#include "outside/render/viewdataevaluator.h"
+
+ViewDataEvaluator::~ViewDataEvaluator() = default;
+
+std::vector<ViewDataEvaluator::Attribute> ViewDataEvaluator::attributes(const Xml::Element&, Context)
+{
+    return {};
+}
