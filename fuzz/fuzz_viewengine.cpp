@@ -74,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QString markup = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
     ViewEngine engine;
-    EchoEvaluator data(markup.left(8));
+    EchoEvaluator echo(markup.left(8));
     if (size % 2 == 1) {
-        engine.setDataEvaluator(&data);
+        engine.setDataEvaluator(&echo);
     }
     try {
         engine.loadBuffer(markup);
