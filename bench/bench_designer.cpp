@@ -63,6 +63,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("sort"); // of the line repeat
         QTest::newRow("expressions") << false << 0 << QString();
         QTest::newRow("sample data") << true << 0 << QString();
+        QTest::newRow("sample data, 200 lines") << true << 200 << QString();
         QTest::newRow("sample data, 100000 lines") << true << 100000 << QString();
         QTest::newRow("sample data, 10000 lines sorted")
             << true << 10000 << QStringLiteral("s:amount dt:number or:descending co:upper-first");

@@ -196,8 +196,12 @@ const Style* Document::inheritedStyle(const Style* parent)
 
 const Style* Document::styleFor(xmlNode* element, const Style* parent)
 {
-    thread_local std::vector<PropertyText> props;
-    props.clear();
+    // Elements written alike under one parent style share their style:
+    // generated documents and tables repeat the same attributes thousands
+    // of times, and computing a style is the dearest part of the build.
+    thread_local std::vector<std::pair<const xmlChar*, QByteArray>> written;
+    written.clear();
+    QByteArray key(reinterpret_cast<const char*>(&parent), sizeof parent);
     for (const xmlAttr* a = element->properties; a; a = a->next) {
         const bool foProperty =
             !a->ns || (a->ns->href && (std::strcmp(reinterpret_cast<const char*>(a->ns->href),
@@ -206,18 +210,34 @@ const Style* Document::styleFor(xmlNode* element, const Style* parent)
         if (!foProperty || !a->children) {
             continue;
         }
-        xmlChar* value = xmlNodeListGetString(element->doc, a->children, 1);
-        props.push_back({utf8(a->name), utf8(value)});
-        xmlFree(value);
+        QByteArray value;
+        if (a->children->type == XML_TEXT_NODE && !a->children->next) {
+            value = QByteArray(reinterpret_cast<const char*>(a->children->content));
+        } else {
+            xmlChar* text = xmlNodeListGetString(element->doc, a->children, 1);
+            value = QByteArray(text ? reinterpret_cast<const char*>(text) : "");
+            xmlFree(text);
+        }
+        key.append(reinterpret_cast<const char*>(a->name)).append('\0').append(value).append('\0');
+        written.emplace_back(a->name, std::move(value));
     }
-    if (props.empty()) {
+    if (written.empty()) {
         return inheritedStyle(parent);
+    }
+    if (const auto known = m_computed.constFind(key); known != m_computed.constEnd()) {
+        return *known;
+    }
+    std::vector<PropertyText> props;
+    props.reserve(written.size());
+    for (const auto& [name, value] : written) {
+        props.push_back({utf8(name), QString::fromUtf8(value)});
     }
     Style& style =
         m_styles.emplace_back(StyleResolver::compute(*parent, props.data(), int(props.size())));
     if (!style.backgroundImage.isEmpty()) {
         style.background = loadImage(style.backgroundImage);
     }
+    m_computed.insert(key, &style);
     return &style;
 }
 

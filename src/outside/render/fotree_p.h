@@ -6,6 +6,8 @@
 #include "outside/render/fodatabinding_p.h"
 #include "outside/render/fostyle_p.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <deque>
@@ -228,6 +230,7 @@ private:
     std::deque<Node> m_nodes;
     std::deque<Style> m_styles;
     std::unordered_map<const Style*, const Style*> m_inherited;
+    QHash<QByteArray, const Style*> m_computed; ///< by parent style and attributes written
     const Style* m_rootStyle = nullptr;
     std::map<QString, PageMaster> m_masters;
     std::map<QString, SequenceMaster> m_sequenceMasters;
