@@ -34,7 +34,8 @@ public:
     class Scope
     {
     public:
-        Scope(DataBinding& binding, Context context) : m_binding(binding), m_saved(binding.m_context)
+        Scope(DataBinding& binding, Context context)
+            : m_binding(binding), m_saved(binding.m_context)
         {
             binding.m_context = context;
         }

@@ -46,7 +46,8 @@ PrintedAttributes::PrintedAttributes(xmlNode* element,
             continue;
         }
         xmlAttr* existing = element->properties;
-        while (existing && !(xmlStrEqual(existing->name, xml(name)) && hasNamespace(existing, uri))) {
+        while (existing &&
+               !(xmlStrEqual(existing->name, xml(name)) && hasNamespace(existing, uri))) {
             existing = existing->next;
         }
         if (existing) {
@@ -74,7 +75,8 @@ PrintedAttributes::~PrintedAttributes()
         if (saved->added) {
             xmlRemoveProp(saved->attribute);
         } else {
-            xmlSetNsProp(m_element, saved->attribute->ns, saved->attribute->name, xml(saved->value));
+            xmlSetNsProp(m_element, saved->attribute->ns, saved->attribute->name,
+                         xml(saved->value));
         }
     }
 }

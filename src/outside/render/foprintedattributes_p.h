@@ -20,7 +20,8 @@ namespace Fo {
 class PrintedAttributes
 {
 public:
-    PrintedAttributes(_xmlNode* element, const std::vector<ViewDataEvaluator::Attribute>& attributes);
+    PrintedAttributes(_xmlNode* element,
+                      const std::vector<ViewDataEvaluator::Attribute>& attributes);
     ~PrintedAttributes();
     PrintedAttributes(const PrintedAttributes&) = delete;
     PrintedAttributes& operator=(const PrintedAttributes&) = delete;

@@ -115,7 +115,8 @@ QByteArray svgDocument(xmlNode* element)
 
 } // namespace
 
-Document::Document(const Xml::Element& rootElement, const QString& basePath, ViewDataEvaluator* data)
+Document::Document(const Xml::Element& rootElement, const QString& basePath,
+                   ViewDataEvaluator* data)
     : m_basePath(basePath), m_data(data, rootElement)
 {
     xmlNode* root = rootElement.cobj();
@@ -355,9 +356,9 @@ void Document::readSimpleMaster(xmlNode* element)
 void Document::readSequences(const std::vector<xmlNode*>& sequences)
 {
     for (xmlNode* sequence : sequences) {
-        const auto dynamic =
-            m_data.active() ? m_dynamicMasters.find(attribute(sequence, "master-reference"))
-                            : m_dynamicMasters.end();
+        const auto dynamic = m_data.active()
+                                 ? m_dynamicMasters.find(attribute(sequence, "master-reference"))
+                                 : m_dynamicMasters.end();
         if (dynamic == m_dynamicMasters.end()) {
             readSequence(sequence);
             continue;
@@ -447,13 +448,15 @@ Node* Document::buildElement(xmlNode* element, Node* parent)
         if (name == "field") {
             return buildValue(element, parent);
         }
-        if (name.endsWith("repeat") && xmlHasProp(element, reinterpret_cast<const xmlChar*>("xpath"))) {
+        if (name.endsWith("repeat") &&
+            xmlHasProp(element, reinterpret_cast<const xmlChar*>("xpath"))) {
             return buildRepeat(element, parent);
         }
         if (name == "conditional-block-sequence" || name == "conditional-inline-sequence") {
             return buildShownAlternative(element, parent);
         }
-    } else if (inNamespace(element, Xml::Namespaces::XSL) && xmlStrEqual(element->name, reinterpret_cast<const xmlChar*>("value-of"))) {
+    } else if (inNamespace(element, Xml::Namespaces::XSL) &&
+               xmlStrEqual(element->name, reinterpret_cast<const xmlChar*>("value-of"))) {
         return buildValue(element, parent);
     }
     return buildFormattingObject(element, parent);
@@ -464,11 +467,14 @@ Node* Document::buildValue(xmlNode* element, Node* parent)
     const std::optional<QString> value = m_data.value(element);
     if (!value) {
         // What gives no value shows its expression, in a colour that says so.
-        const PrintedAttributes unresolved(
-            element, {{Core::String(), Core::String("color"), Core::String(ViewDataEvaluator::unresolvedColor)}});
-        Node* node = newNode(NodeKind::Placeholder, styleFor(element, parent->style), utf8(element->name));
-        node->text = inNamespace(element, Xml::Namespaces::XSL) ? attribute(element, "select", nullptr)
-                                                                 : attribute(element, "xpath", Xml::Namespaces::KMB);
+        const PrintedAttributes unresolved(element,
+                                           {{Core::String(), Core::String("color"),
+                                             Core::String(ViewDataEvaluator::unresolvedColor)}});
+        Node* node =
+            newNode(NodeKind::Placeholder, styleFor(element, parent->style), utf8(element->name));
+        node->text = inNamespace(element, Xml::Namespaces::XSL)
+                         ? attribute(element, "select", nullptr)
+                         : attribute(element, "xpath", Xml::Namespaces::KMB);
         return node;
     }
     if (value->trimmed().isEmpty()) {
@@ -553,7 +559,8 @@ Node* Document::buildShownAlternative(xmlNode* sequence, Node* parent)
             continue;
         }
         if (m_data.holds(attribute(c, "test", nullptr))) {
-            Node* node = newNode(NodeKind::Transparent, inheritedStyle(parent->style), utf8(sequence->name));
+            Node* node =
+                newNode(NodeKind::Transparent, inheritedStyle(parent->style), utf8(sequence->name));
             if (Node* shown = buildElement(c, node)) {
                 node->children.push_back(shown);
             }

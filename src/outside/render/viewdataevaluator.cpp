@@ -2,7 +2,8 @@
 
 ViewDataEvaluator::~ViewDataEvaluator() = default;
 
-std::vector<ViewDataEvaluator::Attribute> ViewDataEvaluator::attributes(const Xml::Element&, Context)
+std::vector<ViewDataEvaluator::Attribute> ViewDataEvaluator::attributes(const Xml::Element&,
+                                                                        Context)
 {
     return {};
 }
