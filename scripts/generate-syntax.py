@@ -462,7 +462,7 @@ fo("conditional-page-master-reference", "A page master chosen when the page matc
    ["master-reference", "page-position", "odd-or-even", "blank-or-not-blank"])
 fo("simple-page-master", "The size, margins and regions of a page.",
    MARGIN_BLOCK + ["master-name", "page-height", "page-width", "reference-orientation", "writing-mode"],
-   ["region-body", "region-before", "region-after", "region-start", "region-end"],
+   ["region-body", "region-before", "region-after", "region-start", "region-end", "kmb:hidden-region"],
    '<fo:region-body region-name="xsl-region-body"/>')
 fo("region-body", "The main area of the page, where the flow goes.",
    BORDER_PADDING_BACKGROUND + MARGIN_BLOCK + ["clip", "column-count", "column-gap", "display-align",
@@ -735,6 +735,8 @@ KMB_ELEMENTS = [
      [], ["attribute"], ""),
     ("attribute", "An attribute the object with the given id takes while the test holds: the fixed value, or what the XPath selects.",
      ["object", "name", "value", "xpath", "test"], [], ""),
+    ("hidden-region", "A region of a page layout that is switched off, kept with its settings.", [],
+     ["fo:region-before", "fo:region-after", "fo:region-start", "fo:region-end"], ""),
     ("script", "Script code whose functions expressions call through its prefix.", ["prefix", "language"], [], ""),
     ("variable", "A parameter of the template, with its default value.", ["name", "select"], [], ""),
     ("bookmark-tree", "The template's outline of static and dynamic bookmarks.", [],

@@ -13,8 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Records as the dialogs leave them: regions that are not visible hold no
-// values (they are not written), the borders dialog's padding slots follow
+// Records as the dialogs leave them: regions switched off keep their values
+// or hold none, the borders dialog's padding slots follow
 // the region's padding, and a shadow colour is in the form the reader gives.
 class LayoutGenerator
 {
@@ -36,6 +36,7 @@ public:
         for (int index = 0; index < PageLayoutData::RegionCount; ++index) {
             if (index == PageLayoutData::Body || chance()) {
                 data.getRegion(index) = region(index);
+                data.getRegion(index).setVisible(index == PageLayoutData::Body || chance());
             }
         }
         return data;

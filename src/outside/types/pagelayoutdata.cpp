@@ -73,9 +73,9 @@ Core::String PageLayoutData::getXml() const
             "<fo:flow flow-name=\"%1\"><fo:block color=\"#808080\">%2</fo:block></fo:flow>\n")
             .arg(previewEscaped(regionName(m_regions[Body], Body)), words.join(u' '));
     return QStringLiteral(
-               "<fo:root xmlns:fo=\"%1\">\n<fo:layout-master-set>\n%2\n</fo:layout-master-set>\n"
+               "<fo:root xmlns:fo=\"%1\" xmlns:kmb=\"%5\">\n<fo:layout-master-set>\n%2\n</fo:layout-master-set>\n"
                "<fo:page-sequence "
                "master-reference=\"preview\">\n%3%4</fo:page-sequence>\n</fo:root>\n")
         .arg(QString::fromLatin1(Xml::Namespaces::FO), SimplePageMasterXml::write(page).toQString(),
-             regions, body);
+             regions, body, QString::fromLatin1(Xml::Namespaces::KMB));
 }

@@ -349,13 +349,23 @@ PageLayoutData SimplePageMasterXml::read(const Xml::Element& element)
     data.setKeptAttributes(attributes.kept());
     data.getRegion(PageLayoutData::Body).setVisible(true);
     std::array<bool, PageLayoutData::RegionCount> seen{};
-    for (const Xml::Element& child : element.get_child_elements()) {
+    const auto readChild = [&](const Xml::Element& child, bool visible) {
         for (int index = 0; index < PageLayoutData::RegionCount; ++index) {
             // The first of each region counts, as for the renderer.
             if (!seen[std::size_t(index)] && child.isNamed(Xml::Namespaces::FO, RegionNames[index])) {
                 seen[std::size_t(index)] = true;
                 data.getRegion(index) = readRegion(child, index);
+                data.getRegion(index).setVisible(visible || index == PageLayoutData::Body);
             }
+        }
+    };
+    for (const Xml::Element& child : element.get_child_elements()) {
+        if (child.isNamed(Xml::Namespaces::KMB, "hidden-region")) {
+            for (const Xml::Element& hidden : child.get_child_elements()) {
+                readChild(hidden, false);
+            }
+        } else {
+            readChild(child, true);
         }
     }
     return data;
@@ -395,6 +405,11 @@ Core::String SimplePageMasterXml::write(const PageLayoutData& data, const Core::
         const RegionData& region = data.getRegion(index);
         if (index == PageLayoutData::Body || region.isVisible()) {
             markup = markup + indent + "  " + regionMarkup(region, index) + lineEnd;
+        } else if (!(region == RegionData())) {
+            // XSL-FO has no hidden region: one switched off keeps its
+            // settings in the designer's wrapper, which renderers skip.
+            markup = markup + indent + "  <kmb:hidden-region>" + regionMarkup(region, index) +
+                     "</kmb:hidden-region>" + lineEnd;
         }
     }
     return markup + indent + "</fo:simple-page-master>";
