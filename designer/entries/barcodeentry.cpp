@@ -2,10 +2,9 @@
 #include "designerwindow.h"
 #include "dialogentries.h"
 #include "dialogs/insert/insertbarcodedlg.h"
-#include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "gallerysamples.h"
-#include "outside/core/coreexception.h"
+#include "onestepedit.h"
 #include "outside/core/namespaces.h"
 #include "outside/cssvalues/xmllength.h"
 #include "outside/dom/xmldomparser.h"
@@ -14,7 +13,6 @@
 
 #include <QLineEdit>
 #include <QTimer>
-#include <QUndoStack>
 
 #include <algorithm>
 #include <optional>
@@ -29,12 +27,6 @@ bool isBarcode(const Xml::Element& element)
 {
     return !element.isNull() && element.get_local_name() == "barcode" &&
            element.get_namespace_uri() == Xml::Namespaces::KM;
-}
-
-bool isFoElement(const Xml::Element& element, const char* localName)
-{
-    return element.get_local_name() == localName &&
-           element.get_namespace_uri() == Xml::Namespaces::FO;
 }
 
 std::optional<double> pixels(const Xml::Element& element, const char* attribute)
@@ -53,7 +45,7 @@ std::optional<double> columnWidth(const Xml::Element& cell)
     const Xml::Element row = cell.get_parent();
     const Xml::Element section = row.isNull() ? Xml::Element() : row.get_parent();
     const Xml::Element table = section.isNull() ? Xml::Element() : section.get_parent();
-    if (table.isNull() || !isFoElement(table, "table")) {
+    if (table.isNull() || !table.isNamed(Xml::Namespaces::FO, "table")) {
         return std::nullopt;
     }
     size_t index = 0;
@@ -65,7 +57,7 @@ std::optional<double> columnWidth(const Xml::Element& cell)
     }
     std::vector<Xml::Element> columns;
     for (const Xml::Element& child : table.get_child_elements()) {
-        if (isFoElement(child, "table-column")) {
+        if (child.isNamed(Xml::Namespaces::FO, "table-column")) {
             columns.push_back(child);
         }
     }
@@ -77,15 +69,15 @@ std::optional<double> columnWidth(const Xml::Element& cell)
 std::optional<XSLFO::RulerContext> rulerAt(const Xml::Element& selected)
 {
     for (Xml::Element up = selected; !up.isNull(); up = up.get_parent()) {
-        if (isFoElement(up, "table-cell")) {
+        if (up.isNamed(Xml::Namespaces::FO, "table-cell")) {
             if (const auto width = columnWidth(up)) {
                 return XSLFO::RulerContext(XSLFO::RulerContext::TableCell, {}, {*width});
             }
-        } else if (isFoElement(up, "table-row")) {
+        } else if (up.isNamed(Xml::Namespaces::FO, "table-row")) {
             if (const auto height = pixels(up, "height")) {
                 return XSLFO::RulerContext(XSLFO::RulerContext::FixedHeightRow, {*height}, {});
             }
-        } else if (isFoElement(up, "block-container")) {
+        } else if (up.isNamed(Xml::Namespaces::FO, "block-container")) {
             if (const auto height = pixels(up, "height")) {
                 return XSLFO::RulerContext(XSLFO::RulerContext::HeightBlockContainer, {*height},
                                            {});
@@ -158,9 +150,7 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
     const PropertyValueEx edited = dialog.getPropertyValueEx();
     const QString action =
         editing ? DialogCommands::tr("Edit Barcode") : DialogCommands::tr("Insert Barcode");
-    QUndoStack* undo = document->undoStack();
-    undo->beginMacro(action);
-    try {
+    const bool done = editInOneStep(*document, action, [&] {
         Xml::Element barcode = selected;
         if (editing) {
             document->applyProperties(TemplateDocument::pathOf(selected), attributesOf(markup),
@@ -169,8 +159,8 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
         } else {
             const bool inside =
                 TemplateDocument::isInFlow(selected) &&
-                (isFoElement(selected, "block") || isFoElement(selected, "table-cell") ||
-                 isFoElement(selected, "block-container") || isFoElement(selected, "inline"));
+                (selected.isNamed(Xml::Namespaces::FO, "block") || selected.isNamed(Xml::Namespaces::FO, "table-cell") ||
+                 selected.isNamed(Xml::Namespaces::FO, "block-container") || selected.isNamed(Xml::Namespaces::FO, "inline"));
             barcode = document->insertMarkup(markup,
                                              inside ? TemplateDocument::InsertPosition::Inside
                                                     : TemplateDocument::InsertPosition::After,
@@ -179,13 +169,10 @@ void runBarcodeDialog(DesignerWindow& window, bool editing)
         if (!edited.isStatic()) {
             document->setPropertyValue(barcode, edited, action);
         }
-    } catch (const Core::Exception& e) {
-        undo->endMacro();
-        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
-        return;
+    });
+    if (done) {
+        window.showResult(action, markup.toQString());
     }
-    undo->endMacro();
-    window.showResult(action, markup.toQString());
 }
 
 QString needsBarcode(const DesignerWindow& window)

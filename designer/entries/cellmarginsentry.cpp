@@ -5,8 +5,8 @@
 #include "dialogs/format/cellmarginsdlg.h"
 #include "frame/win32constants.h"
 #include "gallerysamples.h"
+#include "onestepedit.h"
 
-#include <QUndoStack>
 
 namespace {
 
@@ -57,9 +57,7 @@ void editCellMargins(DesignerWindow& window)
     // the container is found again above it after each edit re-reads the template.
     window.selectObject(target.container());
     const int containerDepth = depthOf(target.container());
-    QUndoStack* undo = document->undoStack();
-    undo->beginMacro(DialogCommands::tr("Cell Margins"));
-    try {
+    const bool done = editInOneStep(*document, DialogCommands::tr("Cell Margins"), [&] {
         for (size_t i = 0; i < cells.size(); ++i) {
             const std::vector<Xml::Element> now = CellMarginsTarget::cellsOf(document->selected());
             if (i >= now.size()) {
@@ -74,13 +72,11 @@ void editCellMargins(DesignerWindow& window)
             }
             document->select(container);
         }
-    } catch (...) {
-        undo->endMacro();
-        throw;
+    });
+    if (done) {
+        window.selectObject(document->selected());
+        window.showResult(document->getSelectedObjectPath(), lines.join(QLatin1Char('\n')));
     }
-    undo->endMacro();
-    window.selectObject(document->selected());
-    window.showResult(document->getSelectedObjectPath(), lines.join(QLatin1Char('\n')));
 }
 
 QString cannotSetCellMargins(const DesignerWindow& window)

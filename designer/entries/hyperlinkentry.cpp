@@ -2,15 +2,13 @@
 #include "designerwindow.h"
 #include "dialogentries.h"
 #include "dialogs/insert/inserthyperlinkdlg.h"
-#include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "gallerysamples.h"
 #include "inlineplacement.h"
-#include "outside/core/coreexception.h"
+#include "onestepedit.h"
 #include "outside/types/objectid.h"
 
 #include <QLineEdit>
-#include <QUndoStack>
 
 namespace {
 
@@ -29,10 +27,8 @@ void insertHyperlink(DesignerWindow& window)
     const Core::String markup = dialog.getFeatureXml();
     PropertyValueEx address = dialog.getHyperlinkProperty();
     const QString action = DialogCommands::tr("Insert Hyperlink");
-    QUndoStack* undo = document->undoStack();
     window.selectObject(placement.target());
-    undo->beginMacro(action);
-    try {
+    const bool done = editInOneStep(*document, action, [&] {
         const Xml::Element link = document->insertMarkup(markup, placement.position(), action);
         if (!address.isStatic()) {
             // The link keeps its fixed address beside the bound one, for data without it.
@@ -41,13 +37,10 @@ void insertHyperlink(DesignerWindow& window)
                                                       : QStringLiteral("url(%1)").arg(fallback));
             document->setPropertyValue(link, address, action);
         }
-    } catch (const Core::Exception& e) {
-        undo->endMacro();
-        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
-        return;
+    });
+    if (done) {
+        window.showResult(action, markup.toQString());
     }
-    undo->endMacro();
-    window.showResult(action, markup.toQString());
 }
 
 std::unique_ptr<QWidget> linkSample(const char* title, const char* address, bool dynamic)

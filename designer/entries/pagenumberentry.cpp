@@ -2,15 +2,13 @@
 #include "designerwindow.h"
 #include "dialogentries.h"
 #include "dialogs/insert/insertpagenumberdlg.h"
-#include "frame/uiapplication.h"
 #include "frame/win32constants.h"
 #include "inlineplacement.h"
-#include "outside/core/coreexception.h"
+#include "onestepedit.h"
 #include "outside/core/namespaces.h"
 #include "outside/types/objectid.h"
 
 #include <QComboBox>
-#include <QUndoStack>
 
 namespace {
 
@@ -57,23 +55,17 @@ void insertPageNumber(DesignerWindow& window)
     }
     const QString action = DialogCommands::tr("Insert Page Number");
     const Core::String sequencePath = TemplateDocument::pathOf(sequence);
-    QUndoStack* undo = document->undoStack();
     window.selectObject(placement.target());
-    undo->beginMacro(action);
-    try {
+    const bool done = editInOneStep(*document, action, [&] {
         document->insertMarkup(markup, placement.position(), action);
         if (!sequenceProperties.isEmpty()) {
             document->applyProperties(sequencePath, sequenceProperties,
                                       TemplateDocument::ApplyMode::Merge, action);
         }
-    } catch (const Core::Exception& e) {
-        undo->endMacro();
-        undo->undo();
-        UIApplication::MessageBoxW(e.getMessage(), Win32::MB_ICONERROR);
-        return;
+    });
+    if (done) {
+        window.showResult(action, markup);
     }
-    undo->endMacro();
-    window.showResult(action, markup);
 }
 
 std::unique_ptr<QWidget> pageNumberSample()
