@@ -17,7 +17,7 @@ class UIEDITOR_EXPORT HyphenDictionaryLoader
 public:
     /// Files larger than this are refused: the largest dictionaries have a
     /// few megabytes, and the states take many times the file's size.
-    static constexpr qsizetype maximumSize = 16 * 1024 * 1024;
+    static constexpr qsizetype maximumSize = 8 * 1024 * 1024;
 
     /// The dictionary in the file at `path`; null when it cannot be read or
     /// is too large.

@@ -47,7 +47,17 @@ bool startsWith(const char* line, const char* keyword)
     return std::strncmp(line, keyword, std::strlen(keyword)) == 0;
 }
 
-/// Initial room for states: the German patterns need about 130,000.
+/// FNV-1a: the texts are short, and a cheap hash beats a good one here.
+uint32_t hashOf(std::string_view text)
+{
+    uint32_t hash = 2166136261u;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return hash;
+}
+
+/// Initial room for states; the table doubles when half full.
 constexpr size_t expectedStates = 1 << 12;
 
 } // namespace
@@ -59,9 +69,11 @@ HyphenStateMachine::HyphenStateMachine()
     m_dict->states = allocate<HyphenState>(1);
     m_dict->states[0] = HyphenState{nullptr, nullptr, 0, 0, -1, 0, nullptr};
     m_dict->num_states = 1;
-    m_states.reserve(expectedStates);
-    m_keys.emplace_back();
-    m_states.emplace(m_keys.back(), 0);
+    m_slots.resize(expectedStates * 2);
+    m_slots[hashOf({}) & (m_slots.size() - 1)] = Slot{hashOf({}), 0};
+    m_textStarts.push_back(0);
+    m_parents.push_back(-1);
+    m_letters.push_back('\0');
 }
 
 HyphenStateMachine::~HyphenStateMachine()
@@ -202,8 +214,8 @@ void HyphenStateMachine::addLine(char* line)
     }
 
     // A line may repeat an earlier pattern: the later one wins.
-    int found = find(std::string_view(word, size_t(length)));
-    int state = stateFor(std::string_view(word, size_t(length)));
+    bool added = false;
+    int state = stateFor(std::string_view(word, size_t(length)), added);
     char* match = copyText(pattern + matchStart);
     HyphenState& target = m_dict->states[state];
     std::free(target.match);
@@ -217,37 +229,66 @@ void HyphenStateMachine::addLine(char* line)
     target.replcut = replcut ? replcut : static_cast<signed char>(length);
 
     // The prefixes lead to it, letter by letter, up to the first known one.
-    for (; found < 0 && length > 0; --length) {
+    for (; added && length > 0; --length) {
         const int next = state;
-        const std::string_view prefix(word, size_t(length - 1));
-        found = find(prefix);
-        state = stateFor(prefix);
+        state = stateFor(std::string_view(word, size_t(length - 1)), added);
         addTransition(state, next, word[length - 1]);
     }
 }
 
-int HyphenStateMachine::find(std::string_view key) const
+int HyphenStateMachine::stateFor(std::string_view key, bool& added)
 {
-    const auto it = m_states.find(key);
-    return it == m_states.end() ? -1 : it->second;
-}
-
-int HyphenStateMachine::stateFor(std::string_view key)
-{
-    const int known = find(key);
-    if (known >= 0) {
-        return known;
+    const uint32_t hash = hashOf(key);
+    const size_t mask = m_slots.size() - 1;
+    size_t index = hash & mask;
+    for (; m_slots[index].state >= 0; index = (index + 1) & mask) {
+        const Slot& slot = m_slots[index];
+        if (slot.hash == hash && textOf(slot.state) == key) {
+            added = false;
+            return slot.state;
+        }
     }
+    added = true;
     const int state = m_dict->num_states;
+    m_slots[index] = Slot{hash, state};
+    m_textStarts.push_back(uint32_t(m_texts.size()));
+    m_texts.append(key);
     // The array grows in powers of two, as libhyphen grows it.
     if ((state & (state - 1)) == 0) {
         m_dict->states = reallocate(m_dict->states, size_t(state) << 1);
     }
-    m_keys.emplace_back(key);
-    m_states.emplace(m_keys.back(), state);
     m_dict->states[state] = HyphenState{nullptr, nullptr, 0, 0, -1, 0, nullptr};
     ++m_dict->num_states;
+    m_parents.push_back(-1);
+    m_letters.push_back('\0');
+    if (size_t(m_dict->num_states) * 2 > m_slots.size()) {
+        growTable();
+    }
     return state;
+}
+
+std::string_view HyphenStateMachine::textOf(int state) const
+{
+    const size_t start = m_textStarts[size_t(state)];
+    const size_t end =
+        size_t(state) + 1 < m_textStarts.size() ? m_textStarts[size_t(state) + 1] : m_texts.size();
+    return std::string_view(m_texts).substr(start, end - start);
+}
+
+void HyphenStateMachine::growTable()
+{
+    std::vector<Slot> slots(m_slots.size() * 2);
+    const size_t mask = slots.size() - 1;
+    for (const Slot& slot : m_slots) {
+        if (slot.state >= 0) {
+            size_t index = slot.hash & mask;
+            while (slots[index].state >= 0) {
+                index = (index + 1) & mask;
+            }
+            slots[index] = slot;
+        }
+    }
+    m_slots.swap(slots);
 }
 
 void HyphenStateMachine::addTransition(int from, int to, char ch)
@@ -260,19 +301,46 @@ void HyphenStateMachine::addTransition(int from, int to, char ch)
         state.trans = reallocate(state.trans, size_t(count) << 1);
     }
     state.trans[count] = HyphenTrans{ch, to};
+    m_parents[size_t(to)] = from;
+    m_letters[size_t(to)] = ch;
     ++state.num_trans;
 }
 
 void HyphenStateMachine::linkFallbacks()
 {
+    // The longest suffix of a state's text that is a state too; found from
+    // its parent's, shortest texts first, without hashing any text again.
+    std::vector<std::vector<int>> byLength(MAX_CHARS + 1);
     for (int state = 1; state < m_dict->num_states; ++state) {
-        const std::string_view key = m_keys[size_t(state)];
-        int fallback = -1;
-        for (size_t start = 1; fallback < 0; ++start) {
-            fallback = find(key.substr(start));
-        }
-        m_dict->states[state].fallback_state = fallback;
+        byLength[textOf(state).size()].push_back(state);
     }
+    HyphenState* states = m_dict->states;
+    for (const std::vector<int>& sameLength : byLength) {
+        for (const int state : sameLength) {
+            const char letter = m_letters[size_t(state)];
+            int fallback = 0;
+            for (int suffix = states[m_parents[size_t(state)]].fallback_state; suffix >= 0;
+                 suffix = states[suffix].fallback_state) {
+                const int next = transition(suffix, letter);
+                if (next >= 0) {
+                    fallback = next;
+                    break;
+                }
+            }
+            states[state].fallback_state = fallback;
+        }
+    }
+}
+
+int HyphenStateMachine::transition(int from, char letter) const
+{
+    const HyphenState& state = m_dict->states[from];
+    for (int i = 0; i < state.num_trans; ++i) {
+        if (state.trans[i].ch == letter) {
+            return state.trans[i].new_state;
+        }
+    }
+    return -1;
 }
 
 } // namespace Fo

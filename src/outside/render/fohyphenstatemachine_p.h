@@ -2,10 +2,10 @@
 
 #include <hyphen.h>
 
-#include <deque>
+#include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 namespace Fo {
 
@@ -36,15 +36,29 @@ public:
 
 private:
     void readSetting(char* line);
-    int find(std::string_view key) const;
-    int stateFor(std::string_view key);
+    /// The state for `key`, `added` when it is new.
+    int stateFor(std::string_view key, bool& added);
     void addTransition(int from, int to, char ch);
+    int transition(int from, char letter) const;
+
+    std::string_view textOf(int state) const;
+    void growTable();
+
+    struct Slot
+    {
+        uint32_t hash = 0;
+        int state = -1; // -1: empty
+    };
 
     HyphenDict* m_dict = nullptr;
-    /// The text each state stands for, by state number; a deque so that the
-    /// views in m_states stay valid.
-    std::deque<std::string> m_keys;
-    std::unordered_map<std::string_view, int> m_states;
+    /// The states by their text: open addressing, at most half full.
+    std::vector<Slot> m_slots;
+    /// Each state's text, one after the other, and where it starts.
+    std::string m_texts;
+    std::vector<uint32_t> m_textStarts;
+    /// Each state's one way in: the state before and the letter.
+    std::vector<int> m_parents;
+    std::vector<char> m_letters;
 };
 
 } // namespace Fo
