@@ -1,7 +1,8 @@
 #include "outside/render/fohyphenator_p.h"
 
+#include "outside/render/fohyphendictionaryloader_p.h"
+
 #include <QByteArray>
-#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -65,7 +66,7 @@ private:
         for (const char* folder : dictionaryFolders) {
             const QString path = QStringLiteral("%1/hyph_%2.dic").arg(QLatin1String(folder), name);
             if (QFileInfo::exists(path)) {
-                return hnj_hyphen_load(QFile::encodeName(path).constData());
+                return HyphenDictionaryLoader::load(path);
             }
         }
         return nullptr;
