@@ -8,7 +8,8 @@
 namespace Fo {
 
 /// Places the content that comes before a block spanning all columns in
-/// columns of one height, as short as the content allows.
+/// columns of one height, as short as the content allows, breaking between
+/// the columns where the keeps of the content allow.
 class ColumnBalancer
 {
 public:
@@ -34,6 +35,10 @@ private:
     /// Places at a column height; false when some slices are left over.
     bool tryHeight(double height, const std::vector<Slice>& slices, const Placer::State& open,
                    Result& result) const;
+    /// Places slices from `next` in one column, breaking where keeps allow
+    /// when `breakAfter` (another column follows); answers the first left over.
+    static size_t fillColumn(Placer& placer, const std::vector<Slice>& slices, size_t next,
+                             bool breakAfter);
 
     int m_columns;
     double m_firstLeft;
