@@ -421,6 +421,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("100000 page breaks") << pages(sequence(u"<fo:block break-after=\"page\">x</fo:block>"_s.repeated(100000))) << 10000;
         QTest::newRow("every block kept with the next") << pages(sequence(lines(1000).replace(u"<fo:block>"_s, u"<fo:block keep-with-next=\"always\" keep-together=\"always\">"_s))) << 200;
+        QTest::newRow("spanning citations of notes taller than the page") << pages(withSeparator((u"<fo:block keep-with-next=\"always\">A</fo:block>"_s + spanning(u"S"_s + footnote(12))).repeated(3000), u"cols"_s), twoColumns) << 6000;
         QTest::newRow("a blank page after each of many sequences") << pages(sequence(lines(1), u"force-page-count=\"even\""_s).repeated(3000)) << 6000;
         // clang-format on
     }
