@@ -60,10 +60,13 @@ QString footnote(int lines = 1)
                .arg(u"\nmore"_s.repeated(lines - 1));
 }
 
-/// The page master "cols": page() in two columns.
-const QString twoColumns =
-    u"<fo:simple-page-master master-name=\"cols\" page-width=\"200px\" page-height=\"100px\">"
-    "<fo:region-body column-count=\"2\" column-gap=\"0px\"/></fo:simple-page-master>"_s;
+/// The page master "cols": the page of pages() in `count` columns.
+QString columns(int count = 2)
+{
+    return u"<fo:simple-page-master master-name=\"cols\" page-width=\"200px\" "
+           "page-height=\"100px\"><fo:region-body column-count=\"%1\" column-gap=\"0px\"/>"
+           "</fo:simple-page-master>"_s.arg(count);
+}
 
 /// A block across both columns.
 QString spanning(const QString& content)
@@ -242,7 +245,7 @@ private Q_SLOTS:
         QFETCH(int, page);
         QFETCH(int, notes);
         ViewEngine engine;
-        engine.loadBuffer(pages(withSeparator(flow, u"cols"_s), twoColumns));
+        engine.loadBuffer(pages(withSeparator(flow, u"cols"_s), columns()));
         QCOMPARE(pageOf(engine, u"Cites"_s), page);
         QCOMPARE(pageOf(engine, u"Note"_s), page);
         const auto rules = boxesOf(engine, page, Kind::Leader);
@@ -269,13 +272,17 @@ private Q_SLOTS:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("sameColumn");
+        QTest::addColumn<int>("count"); // of columns
         const QString pair = u"<fo:block %1 linefeed-treatment=\"preserve\">K1\nK2</fo:block>"_s;
+        const QString kept =
+            pair.arg(u"widows=\"1\" orphans=\"1\" keep-together.within-column=\"3\""_s);
         // clang-format off
-        QTest::newRow("free lines split") << lines(2) + pair.arg(u"widows=\"1\" orphans=\"1\""_s) + lines(1, u"L"_s) << u"K1"_s << u"K2"_s << false;
-        QTest::newRow("keep-together") << lines(2) + pair.arg(u"widows=\"1\" orphans=\"1\" keep-together.within-column=\"always\""_s) + lines(1, u"L"_s) << u"K1"_s << u"K2"_s << true;
-        QTest::newRow("keep-with-next") << lines(2) + u"<fo:block keep-with-next=\"always\">Head</fo:block>"_s + lines(2, u"L"_s) << u"Head"_s << u"L 0"_s << true;
-        QTest::newRow("an integer keep-with-previous") << lines(3) + u"<fo:block keep-with-previous=\"3\">After</fo:block>"_s + lines(1, u"L"_s) << u"Line 2"_s << u"After"_s << true;
-        QTest::newRow("a keep taller than a column gives way") << u"<fo:block keep-together=\"always\">"_s + lines(6) + u"</fo:block>"_s << u"Line 0"_s << u"Line 5"_s << false;
+        QTest::newRow("free lines split") << lines(2) + pair.arg(u"widows=\"1\" orphans=\"1\""_s) + lines(1, u"L"_s) << u"K1"_s << u"K2"_s << false << 2;
+        QTest::newRow("keep-together") << lines(2) + pair.arg(u"widows=\"1\" orphans=\"1\" keep-together.within-column=\"always\""_s) + lines(1, u"L"_s) << u"K1"_s << u"K2"_s << true << 2;
+        QTest::newRow("keep-with-next") << lines(2) + u"<fo:block keep-with-next=\"always\">Head</fo:block>"_s + lines(2, u"L"_s) << u"Head"_s << u"L 0"_s << true << 2;
+        QTest::newRow("an integer keep-with-previous") << lines(3) + u"<fo:block keep-with-previous=\"3\">After</fo:block>"_s + lines(1, u"L"_s) << u"Line 2"_s << u"After"_s << true << 2;
+        QTest::newRow("a keep taller than a column gives way") << u"<fo:block keep-together=\"always\">"_s + lines(6) + u"</fo:block>"_s << u"Line 0"_s << u"Line 5"_s << false << 2;
+        QTest::newRow("not shorter by breaking a keep") << lines(1) + kept << u"K1"_s << u"K2"_s << true << 3;
         // clang-format on
     }
     void balancedColumnsKeepWhatIsKept()
@@ -284,9 +291,10 @@ private Q_SLOTS:
         QFETCH(QString, first);
         QFETCH(QString, second);
         QFETCH(bool, sameColumn);
+        QFETCH(int, count);
         ViewEngine engine;
         engine.loadBuffer(
-            pages(sequence(band + spanning(u"Title"_s), QString(), u"cols"_s), twoColumns));
+            pages(sequence(band + spanning(u"Title"_s), QString(), u"cols"_s), columns(count)));
         QCOMPARE(engine.getPageCount(), 1);
         const QRectF a = textBox(engine, 0, first).rect;
         const QRectF b = textBox(engine, 0, second).rect;
@@ -421,7 +429,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("100000 page breaks") << pages(sequence(u"<fo:block break-after=\"page\">x</fo:block>"_s.repeated(100000))) << 10000;
         QTest::newRow("every block kept with the next") << pages(sequence(lines(1000).replace(u"<fo:block>"_s, u"<fo:block keep-with-next=\"always\" keep-together=\"always\">"_s))) << 200;
-        QTest::newRow("spanning citations of notes taller than the page") << pages(withSeparator((u"<fo:block keep-with-next=\"always\">A</fo:block>"_s + spanning(u"S"_s + footnote(12))).repeated(3000), u"cols"_s), twoColumns) << 6000;
+        QTest::newRow("spanning citations of notes taller than the page") << pages(withSeparator((u"<fo:block keep-with-next=\"always\">A</fo:block>"_s + spanning(u"S"_s + footnote(12))).repeated(3000), u"cols"_s), columns()) << 6000;
         QTest::newRow("a blank page after each of many sequences") << pages(sequence(lines(1), u"force-page-count=\"even\""_s).repeated(3000)) << 6000;
         // clang-format on
     }

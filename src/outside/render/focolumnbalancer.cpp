@@ -1,7 +1,5 @@
 #include "outside/render/focolumnbalancer_p.h"
 
-#include "outside/render/fobreakprops_p.h"
-
 #include <algorithm>
 
 namespace Fo {
@@ -16,7 +14,7 @@ bool ColumnBalancer::tryHeight(double height, const std::vector<Slice>& slices,
         Placer placer(result.items, m_firstLeft + c * m_pitch, m_top, height, m_pageNumber,
                       m_pageFormat);
         placer.resume(std::move(state));
-        next = fillColumn(placer, slices, next, c + 1 < m_columns);
+        next = fillColumn(placer, slices, next, c + 1 < m_columns, result.keepsBroken);
         result.bottom = std::max(result.bottom, placer.bottomUsed());
         state = placer.breakHere();
     }
@@ -25,7 +23,7 @@ bool ColumnBalancer::tryHeight(double height, const std::vector<Slice>& slices,
 }
 
 size_t ColumnBalancer::fillColumn(Placer& placer, const std::vector<Slice>& slices, size_t next,
-                                  bool breakAfter)
+                                  bool breakAfter, int& keepsBroken)
 {
     // Where the column may end before a content slice, as the flow's columns
     // do: the weakest keep breaks, "always" only when nothing else can.
@@ -69,10 +67,11 @@ size_t ColumnBalancer::fillColumn(Placer& placer, const std::vector<Slice>& slic
                 }
             }
         }
-        if (chosen < candidates.size() && best < keepAlways) {
+        if (chosen < candidates.size()) {
             placer.rewind(std::move(candidates[chosen].mark));
             next = candidates[chosen].slice;
         }
+        keepsBroken += best > 0 ? 1 : 0;
         break;
     }
     return next;
@@ -89,16 +88,21 @@ std::optional<ColumnBalancer::Result> ColumnBalancer::place(const std::vector<Sl
     if (!tryHeight(m_maxHeight, slices, open, best)) {
         return std::nullopt;
     }
-    // The shortest height at which everything still fits, to a tenth of a pixel.
+    // The shortest height at which everything still fits, to a tenth of a
+    // pixel, breaking no more keeps than the tallest columns must.
+    const int keepsBroken = best.keepsBroken;
+    Result trial;
+    const auto fits = [&](double height) {
+        return tryHeight(height, slices, open, trial) && trial.keepsBroken <= keepsBroken;
+    };
     double low = std::min(m_maxHeight, content / std::max(1, m_columns));
     double high = m_maxHeight;
-    Result trial;
-    if (tryHeight(low, slices, open, trial)) {
+    if (fits(low)) {
         return trial;
     }
     for (int i = 0; i < 24 && high - low > 0.1; ++i) {
         const double middle = (low + high) / 2.0;
-        if (tryHeight(middle, slices, open, trial)) {
+        if (fits(middle)) {
             high = middle;
             best = std::move(trial);
         } else {

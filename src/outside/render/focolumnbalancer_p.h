@@ -26,6 +26,7 @@ public:
         std::vector<PaintItem> items;
         double bottom = 0.0;
         Placer::State state; ///< boxes still open after the last column
+        int keepsBroken = 0; ///< breaks between columns that keeps wanted elsewhere
     };
     /// The slices, continuing the boxes `open` holds, in balanced columns;
     /// nothing when they do not fit at all.
@@ -36,9 +37,10 @@ private:
     bool tryHeight(double height, const std::vector<Slice>& slices, const Placer::State& open,
                    Result& result) const;
     /// Places slices from `next` in one column, breaking where keeps allow
-    /// when `breakAfter` (another column follows); answers the first left over.
+    /// when `breakAfter` (another column follows); answers the first left
+    /// over, counting a break against a keep in `keepsBroken`.
     static size_t fillColumn(Placer& placer, const std::vector<Slice>& slices, size_t next,
-                             bool breakAfter);
+                             bool breakAfter, int& keepsBroken);
 
     int m_columns;
     double m_firstLeft;
