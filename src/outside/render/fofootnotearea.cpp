@@ -53,18 +53,17 @@ void FootnoteArea::place(std::vector<PaintItem>& out, const QRectF& area)
         return;
     }
     double y = std::max(area.top(), area.bottom() - m_height);
-    const auto put = [&](const Footnote& note) {
-        for (const PaintItem& item : note.items) {
-            PaintItem copy = item;
-            copy.translate(area.left(), y);
-            out.push_back(std::move(copy));
+    const auto put = [&](Footnote& note) {
+        for (PaintItem& item : note.items) {
+            item.translate(area.left(), y);
+            out.push_back(std::move(item));
         }
         y += note.height;
     };
     if (m_separator) {
         put(m_separatorLayout);
     }
-    for (const Footnote& note : m_notes) {
+    for (Footnote& note : m_notes) {
         put(note);
     }
     clear();
