@@ -101,4 +101,35 @@ inline QString keptHeading()
                     .arg(filler));
 }
 
+/// Two columns balanced above a block across them: a heading kept with its
+/// paragraph in the columns, and notes cited in both at the foot of the page.
+inline QString spannedFootnotes()
+{
+    const QString note = QStringLiteral(
+        "<fo:footnote><fo:inline baseline-shift=\"super\" font-size=\"8pt\">%1</fo:inline>"
+        "<fo:footnote-body><fo:block font-size=\"9pt\">%1 %2</fo:block></fo:footnote-body>"
+        "</fo:footnote>");
+    QString columns;
+    for (int i = 1; i <= 3; ++i) {
+        columns += QStringLiteral("<fo:block>Column text %1 before the heading.</fo:block>").arg(i);
+    }
+    columns += QStringLiteral("<fo:block font-weight=\"bold\" keep-with-next=\"always\">"
+                              "A kept heading</fo:block><fo:block>Its paragraph%1 goes on "
+                              "here.</fo:block>")
+                   .arg(note.arg(QStringLiteral("1"), QStringLiteral("A note from the columns.")));
+    return root(
+        QStringLiteral("<fo:simple-page-master master-name=\"p\" page-width=\"300px\" "
+                       "page-height=\"260px\" margin=\"15px\"><fo:region-body "
+                       "column-count=\"2\" column-gap=\"12px\"/></fo:simple-page-master>"),
+        QStringLiteral("<fo:page-sequence master-reference=\"p\"><fo:static-content "
+                       "flow-name=\"xsl-footnote-separator\"><fo:block><fo:leader "
+                       "leader-pattern=\"rule\" leader-length=\"40%\"/></fo:block>"
+                       "</fo:static-content><fo:flow flow-name=\"xsl-region-body\">%1"
+                       "<fo:block span=\"all\" space-before=\"6pt\" font-weight=\"bold\">"
+                       "Across both columns%2</fo:block><fo:block>More column text below "
+                       "the spanning block.</fo:block></fo:flow></fo:page-sequence>")
+            .arg(columns, note.arg(QStringLiteral("2"), QStringLiteral("A note from the block "
+                                                                       "across the columns."))));
+}
+
 } // namespace PageSamples

@@ -42,6 +42,38 @@ QString sequence(const QString& flow, const QString& attributes = QString(),
                                                                                  flow);
 }
 
+/// A sequence on `master` whose footnotes stand under a 4-pixel rule.
+QString withSeparator(const QString& flow, const QString& master = u"p"_s)
+{
+    return u"<fo:page-sequence master-reference=\"%1\"><fo:static-content "
+           "flow-name=\"xsl-footnote-separator\"><fo:block line-height=\"4px\"><fo:leader "
+           "leader-pattern=\"rule\" leader-length=\"50px\"/></fo:block></fo:static-content>"
+           "<fo:flow flow-name=\"xsl-region-body\">%2</fo:flow></fo:page-sequence>"_s.arg(master,
+                                                                                          flow);
+}
+
+/// A citation of a footnote `lines` lines long.
+QString footnote(int lines = 1)
+{
+    return u"<fo:footnote><fo:inline>*</fo:inline><fo:footnote-body><fo:block "
+           "linefeed-treatment=\"preserve\">Note%1</fo:block></fo:footnote-body></fo:footnote>"_s
+               .arg(u"\nmore"_s.repeated(lines - 1));
+}
+
+/// The page master "cols": the page of pages() in `count` columns.
+QString columns(int count = 2)
+{
+    return u"<fo:simple-page-master master-name=\"cols\" page-width=\"200px\" "
+           "page-height=\"100px\"><fo:region-body column-count=\"%1\" column-gap=\"0px\"/>"
+           "</fo:simple-page-master>"_s.arg(count);
+}
+
+/// A block across both columns.
+QString spanning(const QString& content)
+{
+    return u"<fo:block span=\"all\">%1</fo:block>"_s.arg(content);
+}
+
 /// The page a text is on, -1 when none.
 int pageOf(ViewEngine& engine, const QString& text)
 {
@@ -176,18 +208,10 @@ private Q_SLOTS:
         QFETCH(int, before);
         QFETCH(int, noteLines);
         QFETCH(int, page);
-        const QString note =
-            u"<fo:footnote><fo:inline>*</fo:inline><fo:footnote-body><fo:block "
-            "linefeed-treatment=\"preserve\">Note%1</fo:block></fo:footnote-body></fo:footnote>"_s
-                .arg(u"\nmore"_s.repeated(noteLines - 1));
         ViewEngine engine;
         engine.loadBuffer(
-            pages(u"<fo:page-sequence master-reference=\"p\"><fo:static-content "
-                  "flow-name=\"xsl-footnote-separator\"><fo:block line-height=\"4px\"><fo:leader "
-                  "leader-pattern=\"rule\" leader-length=\"50px\"/></fo:block></fo:static-content>"
-                  "<fo:flow flow-name=\"xsl-region-body\">"_s +
-                  lines(before) + u"<fo:block>Cites"_s + note + u"</fo:block>"_s +
-                  lines(3, u"L"_s) + u"</fo:flow></fo:page-sequence>"_s));
+            pages(withSeparator(lines(before) + u"<fo:block>Cites"_s + footnote(noteLines) +
+                                u"</fo:block>"_s + lines(3, u"L"_s))));
         QCOMPARE(pageOf(engine, u"Cites"_s), page);
         QCOMPARE(pageOf(engine, u"Note"_s), page);
         const QRectF text = textBox(engine, page, u"Note"_s).rect;
@@ -199,6 +223,83 @@ private Q_SLOTS:
             QVERIFY(qAbs(all.back().rect.bottom() - 100) < 3); // the note ends at the bottom
             QVERIFY(textBox(engine, page, u"Cites"_s).rect.bottom() <= rules[0].rect.top());
         }
+    }
+
+    void footnotesAcrossColumnsSitAtThePageFoot_data()
+    {
+        QTest::addColumn<QString>("flow");
+        QTest::addColumn<int>("page"); // of the citation and its notes
+        QTest::addColumn<int>("notes");
+        const QString cites = u"<fo:block>Cites"_s + footnote() + u"</fo:block>"_s;
+        // clang-format off
+        QTest::newRow("cited in a spanning block") << lines(2) + spanning(u"Cites"_s + footnote()) + lines(2, u"L"_s) << 0 << 1;
+        QTest::newRow("cited in a balanced band") << cites + lines(3) + spanning(u"Title"_s) + lines(2, u"L"_s) << 0 << 1;
+        QTest::newRow("a spanning citation moves on with its note") << lines(8) + spanning(u"Cites"_s + footnote()) << 1 << 1;
+        QTest::newRow("a band too tall to balance above its note") << cites + lines(7) + spanning(u"Title"_s) << 0 << 1;
+        QTest::newRow("two notes under one band") << cites + lines(1) + spanning(u"Cites again"_s + footnote()) << 0 << 2;
+        // clang-format on
+    }
+    void footnotesAcrossColumnsSitAtThePageFoot()
+    {
+        QFETCH(QString, flow);
+        QFETCH(int, page);
+        QFETCH(int, notes);
+        ViewEngine engine;
+        engine.loadBuffer(pages(withSeparator(flow, u"cols"_s), columns()));
+        QCOMPARE(pageOf(engine, u"Cites"_s), page);
+        QCOMPARE(pageOf(engine, u"Note"_s), page);
+        const auto rules = boxesOf(engine, page, Kind::Leader);
+        QCOMPARE(int(rules.size()), 1);
+        // The notes end at the foot, under the rule; the text of the rule's column above it.
+        int found = 0;
+        double foot = 0.0;
+        for (const ViewLayoutBox& box : boxesOf(engine, page, Kind::Text)) {
+            const bool note = box.text.toQString().startsWith(u"Note"_s);
+            found += note ? 1 : 0;
+            foot = note ? std::max(foot, box.rect.bottom()) : foot;
+            QVERIFY2(note ? box.rect.top() >= rules[0].rect.bottom() - 0.5
+                          : box.rect.bottom() <= rules[0].rect.top() + 0.5 ||
+                                box.rect.left() >= rules[0].rect.right(),
+                     qPrintable(box.text.toQString()));
+        }
+        QCOMPARE(found, notes);
+        QVERIFY(qAbs(foot - 100) < 3);
+    }
+
+    void balancedColumnsKeepWhatIsKept_data()
+    {
+        QTest::addColumn<QString>("band"); // above a spanning block, on one page
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
+        QTest::addColumn<bool>("sameColumn");
+        QTest::addColumn<int>("count"); // of columns
+        const QString pair = u"<fo:block %1 linefeed-treatment=\"preserve\">K1\nK2</fo:block>"_s;
+        const QString kept =
+            pair.arg(u"widows=\"1\" orphans=\"1\" keep-together.within-column=\"3\""_s);
+        // clang-format off
+        QTest::newRow("free lines split") << lines(2) + pair.arg(u"widows=\"1\" orphans=\"1\""_s) + lines(1, u"L"_s) << u"K1"_s << u"K2"_s << false << 2;
+        QTest::newRow("keep-together") << lines(2) + pair.arg(u"widows=\"1\" orphans=\"1\" keep-together.within-column=\"always\""_s) + lines(1, u"L"_s) << u"K1"_s << u"K2"_s << true << 2;
+        QTest::newRow("keep-with-next") << lines(2) + u"<fo:block keep-with-next=\"always\">Head</fo:block>"_s + lines(2, u"L"_s) << u"Head"_s << u"L 0"_s << true << 2;
+        QTest::newRow("an integer keep-with-previous") << lines(3) + u"<fo:block keep-with-previous=\"3\">After</fo:block>"_s + lines(1, u"L"_s) << u"Line 2"_s << u"After"_s << true << 2;
+        QTest::newRow("a keep taller than a column gives way") << u"<fo:block keep-together=\"always\">"_s + lines(6) + u"</fo:block>"_s << u"Line 0"_s << u"Line 5"_s << false << 2;
+        QTest::newRow("not shorter by breaking a keep") << lines(1) + kept << u"K1"_s << u"K2"_s << true << 3;
+        // clang-format on
+    }
+    void balancedColumnsKeepWhatIsKept()
+    {
+        QFETCH(QString, band);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
+        QFETCH(bool, sameColumn);
+        QFETCH(int, count);
+        ViewEngine engine;
+        engine.loadBuffer(
+            pages(sequence(band + spanning(u"Title"_s), QString(), u"cols"_s), columns(count)));
+        QCOMPARE(engine.getPageCount(), 1);
+        const QRectF a = textBox(engine, 0, first).rect;
+        const QRectF b = textBox(engine, 0, second).rect;
+        QVERIFY(!a.isEmpty() && !b.isEmpty());
+        QCOMPARE(a.left() == b.left(), sameColumn);
     }
 
     void citationsShowThePageNumber_data()
@@ -328,6 +429,7 @@ private Q_SLOTS:
         // clang-format off
         QTest::newRow("100000 page breaks") << pages(sequence(u"<fo:block break-after=\"page\">x</fo:block>"_s.repeated(100000))) << 10000;
         QTest::newRow("every block kept with the next") << pages(sequence(lines(1000).replace(u"<fo:block>"_s, u"<fo:block keep-with-next=\"always\" keep-together=\"always\">"_s))) << 200;
+        QTest::newRow("spanning citations of notes taller than the page") << pages(withSeparator((u"<fo:block keep-with-next=\"always\">A</fo:block>"_s + spanning(u"S"_s + footnote(12))).repeated(3000), u"cols"_s), columns()) << 6000;
         QTest::newRow("a blank page after each of many sequences") << pages(sequence(lines(1), u"force-page-count=\"even\""_s).repeated(3000)) << 6000;
         // clang-format on
     }

@@ -72,6 +72,7 @@ private Q_SLOTS:
         QTest::newRow("pages-table-of-contents") << PageSamples::tableOfContents();
         QTest::newRow("pages-footnotes") << PageSamples::footnotes();
         QTest::newRow("pages-kept-heading") << PageSamples::keptHeading();
+        QTest::newRow("pages-spanned-footnotes") << PageSamples::spannedFootnotes();
         QTest::newRow("pages-hyphenation-en") << PageSamples::hyphenated("en", "Hyphenation breaks the longer words of a justified paragraph at the points its dictionary knows, so that the blanks between words stay even and narrow columns look tidy.");
         QTest::newRow("pages-hyphenation-de") << PageSamples::hyphenated("de", "Die Silbentrennung teilt die längeren Wörter eines Blocksatzes an den Stellen, die das Wörterbuch kennt, damit die Wortabstände gleichmäßig bleiben und schmale Spalten ordentlich aussehen.");
         QTest::newRow("pages-hyphenation-fr") << PageSamples::hyphenated("fr", "La césure coupe les mots les plus longs d'un paragraphe justifié aux endroits que connaît son dictionnaire, afin que les espaces entre les mots restent réguliers et étroits.");

@@ -8,7 +8,8 @@
 namespace Fo {
 
 /// Places the content that comes before a block spanning all columns in
-/// columns of one height, as short as the content allows.
+/// columns of one height, as short as the content allows, breaking between
+/// the columns where the keeps of the content allow.
 class ColumnBalancer
 {
 public:
@@ -25,6 +26,7 @@ public:
         std::vector<PaintItem> items;
         double bottom = 0.0;
         Placer::State state; ///< boxes still open after the last column
+        int keepsBroken = 0; ///< breaks between columns that keeps wanted elsewhere
     };
     /// The slices, continuing the boxes `open` holds, in balanced columns;
     /// nothing when they do not fit at all.
@@ -34,6 +36,11 @@ private:
     /// Places at a column height; false when some slices are left over.
     bool tryHeight(double height, const std::vector<Slice>& slices, const Placer::State& open,
                    Result& result) const;
+    /// Places slices from `next` in one column, breaking where keeps allow
+    /// when `breakAfter` (another column follows); answers the first left
+    /// over, counting a break against a keep in `keepsBroken`.
+    static size_t fillColumn(Placer& placer, const std::vector<Slice>& slices, size_t next,
+                             bool breakAfter, int& keepsBroken);
 
     int m_columns;
     double m_firstLeft;

@@ -7,7 +7,8 @@
 namespace Fo {
 
 FlowFiller::FlowFiller(LayoutContext& context, const Node* flow, const Node* footnoteSeparator)
-    : m_context(context), m_flow(flow), m_separator(footnoteSeparator)
+    : m_context(context), m_flow(flow), m_columnNotes(context, footnoteSeparator),
+      m_pageNotes(context, footnoteSeparator)
 {
 }
 
@@ -76,6 +77,7 @@ FlowFiller::Stop FlowFiller::fillSpan(std::vector<PaintItem>& out, const QRectF&
     }
     placer.resume(std::move(m_state));
     m_state = Placer::State();
+    placer.reserveBottom(m_pageNotes.height());
     bool force = false;
     if (m_spanStart) {
         m_spanNode = m_spanStart->node;
@@ -94,7 +96,19 @@ FlowFiller::Stop FlowFiller::fillSpan(std::vector<PaintItem>& out, const QRectF&
             return Stop::Finished;
         }
         const bool ends = slice.kind == Slice::BlockEnd && slice.node == m_spanNode;
-        if (!placer.place(slice, force)) {
+        // The footnotes it cites go to the foot of the page with it.
+        double extra = 0.0;
+        std::vector<FootnoteArea::Footnote> notes;
+        if (slice.kind == Slice::Content && !slice.footnotes.empty()) {
+            notes = m_pageNotes.layout(slice.footnotes, region.width(), extra);
+            placer.reserveBottom(m_pageNotes.height() + extra);
+        }
+        const bool fits = placer.place(slice, force);
+        if (fits && !notes.empty()) {
+            m_pageNotes.add(std::move(notes), extra);
+        }
+        placer.reserveBottom(m_pageNotes.height());
+        if (!fits) {
             m_carry.push_front(std::move(slice));
             m_state = placer.breakHere();
             m_spanBottom = region.bottom();
@@ -126,8 +140,7 @@ FlowFiller::Stop FlowFiller::fill(std::vector<PaintItem>& out, const QRectF& are
     placer.resume(std::move(m_state));
     m_state = Placer::State();
     m_history.clear();
-    m_footnotes.clear();
-    m_footnoteHeight = 0.0;
+    m_columnNotes.clear();
 
     bool force = false;
     if (!m_carry.empty() && m_carry.front().header && m_carry.front().kind == Slice::Content) {
@@ -185,29 +198,17 @@ FlowFiller::Stop FlowFiller::fill(std::vector<PaintItem>& out, const QRectF& are
         m_state = placer.breakHere();
     }
     m_history.clear();
-    m_columnBottom = m_footnotes.empty() ? placer.bottomUsed() : area.bottom();
-    placeFootnotes(out, area);
+    m_columnBottom = m_columnNotes.empty() ? placer.bottomUsed() : area.bottom();
+    m_columnNotes.place(out, area);
     return finished ? Stop::Finished : spanned ? Stop::Span : Stop::Full;
 }
 
 bool FlowFiller::placeContent(Placer& placer, Slice& slice, bool pageEnd, bool force, double width)
 {
     // The footnotes this slice cites must fit below the column with it.
-    std::vector<Footnote> notes;
     double extra = 0.0;
-    for (const Node* body : slice.footnotes) {
-        Footnote& note = notes.emplace_back();
-        note.height = stackContent(m_context, body, width, note.items);
-        extra += note.height;
-    }
-    m_context.nestedFootnotes.clear(); // footnotes in footnotes are not shown
-    if (!notes.empty() && m_footnotes.empty() && m_separator) {
-        m_separatorLayout = Footnote();
-        m_separatorLayout.height =
-            stackContent(m_context, m_separator, width, m_separatorLayout.items);
-        extra += m_separatorLayout.height;
-    }
-    placer.reserveBottom(m_footnoteHeight + extra);
+    std::vector<FootnoteArea::Footnote> notes = m_columnNotes.layout(slice.footnotes, width, extra);
+    placer.reserveBottom(m_columnNotes.height() + extra);
 
     // No break before the first content of a column (nor before the rows a
     // repeated table header stands above): the column would stay empty.
@@ -220,14 +221,11 @@ bool FlowFiller::placeContent(Placer& placer, Slice& slice, bool pageEnd, bool f
             m_history.clear(); // no later break goes back further than this one
         }
         m_history.push_back({std::move(slice), true, first, strength, std::move(mark),
-                             m_footnotes.size(), m_footnoteHeight});
-        m_footnoteHeight += extra;
-        for (Footnote& note : notes) {
-            m_footnotes.push_back(std::move(note));
-        }
+                             m_columnNotes.count(), m_columnNotes.height()});
+        m_columnNotes.add(std::move(notes), extra);
         return true;
     }
-    placer.reserveBottom(m_footnoteHeight);
+    placer.reserveBottom(m_columnNotes.height());
 
     // It does not fit: break before it, or before an earlier content whose
     // keep is weaker. Keeps that no break can honour give way.
@@ -252,9 +250,8 @@ bool FlowFiller::placeContent(Placer& placer, Slice& slice, bool pageEnd, bool f
     if (chosen < m_history.size()) {
         Placed& target = m_history[chosen];
         placer.rewind(std::move(target.mark));
-        m_footnotes.resize(target.footnotes);
-        m_footnoteHeight = target.footnoteHeight;
-        placer.reserveBottom(m_footnoteHeight);
+        m_columnNotes.truncate(target.footnotes, target.footnoteHeight);
+        placer.reserveBottom(m_columnNotes.height());
         for (size_t i = chosen; i < m_history.size(); ++i) {
             moved.push_back(std::move(m_history[i].slice));
         }
@@ -266,28 +263,36 @@ bool FlowFiller::placeContent(Placer& placer, Slice& slice, bool pageEnd, bool f
     return false;
 }
 
-void FlowFiller::placeFootnotes(std::vector<PaintItem>& out, const QRectF& area)
+void FlowFiller::startPage()
 {
-    if (m_footnotes.empty()) {
-        return;
+    m_pageNotes.clear();
+    m_bandNotes.clear();
+    m_bandNotesHeight = 0.0;
+}
+
+double FlowFiller::layoutBandFootnotes(double width)
+{
+    std::vector<const Node*> bodies;
+    for (const Slice& slice : m_band) {
+        bodies.insert(bodies.end(), slice.footnotes.begin(), slice.footnotes.end());
     }
-    // From the bottom up; a footnote taller than the column starts at its top.
-    double y = std::max(area.top(), area.bottom() - m_footnoteHeight);
-    const auto put = [&](Footnote& note) {
-        for (PaintItem& item : note.items) {
-            item.translate(area.left(), y);
-            out.push_back(std::move(item));
-        }
-        y += note.height;
-    };
-    if (m_separator) {
-        put(m_separatorLayout);
-    }
-    for (Footnote& note : m_footnotes) {
-        put(note);
-    }
-    m_footnotes.clear();
-    m_footnoteHeight = 0.0;
+    m_bandNotes = m_pageNotes.layout(bodies, width, m_bandNotesHeight);
+    return m_pageNotes.height() + m_bandNotesHeight;
+}
+
+void FlowFiller::bandBalanced(Placer::State state)
+{
+    m_state = std::move(state);
+    m_pageNotes.add(std::move(m_bandNotes), m_bandNotesHeight);
+    m_bandNotes.clear();
+    m_bandNotesHeight = 0.0;
+}
+
+bool FlowFiller::placePageFootnotes(std::vector<PaintItem>& out, const QRectF& region)
+{
+    const bool any = !m_pageNotes.empty();
+    m_pageNotes.place(out, region);
+    return any;
 }
 
 } // namespace Fo

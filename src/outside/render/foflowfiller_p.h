@@ -1,6 +1,7 @@
 #pragma once
 
 #include "outside/render/foflowcursor_p.h"
+#include "outside/render/fofootnotearea_p.h"
 #include "outside/render/foplacer_p.h"
 
 #include <QRectF>
@@ -15,7 +16,8 @@ namespace Fo {
 /// Pours a flow into the columns of its pages. It breaks where keeps,
 /// widows and orphans allow, going back to an earlier break when they ask
 /// for it, and puts the footnotes cited in a column at its bottom, under
-/// the footnote separator.
+/// the footnote separator. Footnotes cited in spanning blocks and in
+/// balanced bands go to the foot of the page, across the body.
 class FlowFiller
 {
 public:
@@ -58,8 +60,20 @@ public:
     bool startBand();
     const std::vector<Slice>& band() const { return m_band; }
     const Placer::State& bandOpen() const { return m_bandOpen; }
-    /// The columns of the band were placed again (balanced): they leave `state` open.
-    void bandBalanced(Placer::State state) { m_state = std::move(state); }
+    /// Lays out the footnotes the band cites, `width` wide, for the foot of
+    /// the page: answers the height of the page's footnotes with them.
+    double layoutBandFootnotes(double width);
+    /// The columns of the band were placed again (balanced): they leave
+    /// `state` open, and the band's footnotes go to the foot of the page.
+    void bandBalanced(Placer::State state);
+
+    /// A new page: its foot holds no footnotes yet.
+    void startPage();
+    /// The height the footnotes at the foot of the page take.
+    double pageFootnoteHeight() const { return m_pageNotes.height(); }
+    /// Places the footnotes of the page's foot at the bottom of `region`;
+    /// false when there are none.
+    bool placePageFootnotes(std::vector<PaintItem>& out, const QRectF& region);
 
     /// Remembers what the next page takes, so that it can be laid out again.
     Snapshot startRecording();
@@ -77,27 +91,21 @@ private:
         size_t footnotes = 0;
         double footnoteHeight = 0.0;
     };
-    struct Footnote
-    {
-        std::vector<PaintItem> items;
-        double height = 0.0;
-    };
 
     bool take(Slice& out);
     bool placeContent(Placer& placer, Slice& slice, bool pageEnd, bool force, double width);
-    void placeFootnotes(std::vector<PaintItem>& out, const QRectF& area);
 
     LayoutContext& m_context;
     const Node* m_flow;
-    const Node* m_separator;
     std::unique_ptr<FlowCursor> m_cursor;
     std::deque<Slice> m_carry;
     std::deque<Slice> m_replay;
     Placer::State m_state;
     std::vector<Placed> m_history;
-    std::vector<Footnote> m_footnotes;
-    Footnote m_separatorLayout;
-    double m_footnoteHeight = 0.0;
+    FootnoteArea m_columnNotes; ///< cited in the column being filled
+    FootnoteArea m_pageNotes;   ///< at the foot of the page, across the body
+    std::vector<FootnoteArea::Footnote> m_bandNotes;
+    double m_bandNotesHeight = 0.0;
     bool m_recording = false;
     std::vector<Slice> m_recorded;
     std::vector<Slice> m_band;

@@ -279,7 +279,21 @@ bool Paginator::layoutPage(Page& page, const PageMaster* master, bool blank)
 
 bool Paginator::layoutFlow(Page& page, const QRectF& area, int columns, double gap, double& bottom)
 {
+    m_filler->startPage();
+    const bool finished = fillBands(page, area, columns, gap, bottom);
+    if (m_filler->placePageFootnotes(page.items, area)) {
+        bottom = area.bottom();
+    }
+    return finished;
+}
+
+bool Paginator::fillBands(Page& page, const QRectF& area, int columns, double gap, double& bottom)
+{
     const double columnWidth = std::max(0.0, (area.width() - gap * (columns - 1)) / columns);
+    // The footnotes at the foot of the page shorten every band above them.
+    const auto heightBelow = [&](double top, double notes) {
+        return std::max(0.0, area.bottom() - notes - top);
+    };
     double bandTop = area.top();
     if (m_filler->inSpan()) {
         const FlowFiller::Stop stop = m_filler->fillSpan(page.items, area, bandTop, m_pageNumber);
@@ -295,9 +309,10 @@ bool Paginator::layoutFlow(Page& page, const QRectF& area, int columns, double g
         const bool balanceable = columns > 1 && m_filler->startBand();
         FlowFiller::Stop stop = FlowFiller::Stop::Full;
         double bandBottom = bandTop;
+        const double columnHeight = heightBelow(bandTop, m_filler->pageFootnoteHeight());
         for (int c = 0; c < columns; ++c) {
             const QRectF column(area.left() + c * (columnWidth + gap), bandTop, columnWidth,
-                                std::max(0.0, area.bottom() - bandTop));
+                                columnHeight);
             stop = m_filler->fill(page.items, column, area, m_pageNumber, c + 1 == columns,
                                   columns > 1);
             bandBottom = std::max(bandBottom, m_filler->columnBottom());
@@ -312,8 +327,9 @@ bool Paginator::layoutFlow(Page& page, const QRectF& area, int columns, double g
         // The columns so far end, balanced, and the block goes below them.
         double top = bandBottom;
         if (balanceable && !m_filler->band().empty()) {
+            const double notes = m_filler->layoutBandFootnotes(area.width());
             const ColumnBalancer balancer(columns, area.left(), columnWidth + gap, bandTop,
-                                          std::max(0.0, area.bottom() - bandTop), m_pageNumber,
+                                          heightBelow(bandTop, notes), m_pageNumber,
                                           m_context.pageFormat);
             if (auto balanced = balancer.place(m_filler->band(), m_filler->bandOpen())) {
                 page.items.resize(bandFirst);

@@ -27,8 +27,11 @@ private:
     /// true when the flow is done.
     bool layoutPage(Page& page, const PageMaster* master, bool blank);
     /// Pours the flow into the body's columns, in bands between blocks that
-    /// span them all; true when the flow is done. `bottom`: where it ends.
+    /// span them all, with footnotes at the foot; true when the flow is
+    /// done. `bottom`: where it ends.
     bool layoutFlow(Page& page, const QRectF& area, int columns, double gap, double& bottom);
+    /// The bands and spanning blocks of layoutFlow(), without the page's footnotes.
+    bool fillBands(Page& page, const QRectF& area, int columns, double gap, double& bottom);
     /// Whether force-page-count asks for a blank page after the last one.
     bool needsBlankPage(const PageSequence& sequence) const;
     void startSequence(const PageSequence& sequence);
