@@ -68,8 +68,6 @@ private:
         return path;
     }
 
-    static bool runningAsRoot() { return ::geteuid() == 0; }
-
 private Q_SLOTS:
     void initTestCase() { QVERIFY(m_dir.isValid()); }
 
@@ -299,6 +297,12 @@ private Q_SLOTS:
         const QString folder = m_dir.filePath("folder.css");
         const QString inMissingFolder = m_dir.filePath("nofolder/first.css");
         QVERIFY(QDir().mkpath(folder));
+        QStringList unreadable{missing, folder};
+        // Root reads files without read permission.
+        if (::geteuid() != 0) {
+            unreadable << file("secret.css", ".x{a:b}");
+            QVERIFY(QFile::setPermissions(unreadable.last(), QFile::WriteOwner));
+        }
         const auto check = [](const QString& path, const std::function<void()>& operation) {
             try {
                 operation();
@@ -308,7 +312,7 @@ private Q_SLOTS:
                          qPrintable(error.getMessage().toQString()));
             }
         };
-        for (const QString& path : {missing, folder}) {
+        for (const QString& path : unreadable) {
             CssHelper helper(path);
             check(path, [&] { helper.getStyleProperties("", "x"); });
             check(path, [&] { helper.editStyle("", "x", collection({{"fo:a", "b"}})); });
@@ -330,17 +334,6 @@ private Q_SLOTS:
         helper.addStylesToCss("p", "x", collection({{"fo:color", "red"}}));
         QCOMPARE(readBytes(path), QByteArray("\np.x\n{\ncolor:red;\n}"));
         QCOMPARE(listOf(helper.getStyleProperties("p", "x")), QStringLiteral("fo:color=red"));
-    }
-
-    void unreadableFileRaises()
-    {
-        if (runningAsRoot()) {
-            QSKIP("root reads files without read permission");
-        }
-        const QString path = file("secret.css", ".x{a:b}");
-        QVERIFY(QFile::setPermissions(path, QFile::WriteOwner));
-        QVERIFY_THROWS_EXCEPTION(Core::Exception, CssHelper(path).getStyleProperties("", "x"));
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     }
 
     void readOnlyFileIsRefusedEvenForRoot()

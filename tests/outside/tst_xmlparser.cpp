@@ -202,27 +202,18 @@ private Q_SLOTS:
 
     void nothingIsFetchedFromTheNetwork()
     {
-        XmlTestSupport::ConnectionCounter server;
-        for (const QByteArray& text : documentsReferring(server.url())) {
-            DomParser parser;
-            try {
-                parser.parseMemory(text);
-            } catch (const Core::Exception&) {
-            }
-        }
-        QCOMPARE(server.connections(), 0);
-    }
-
-    void installedLoaderKeepsLibxml2OffTheNetwork()
-    {
         // Schema and XSLT code parse with libxml2 directly and may load DTDs
-        // and entities; the loader is what keeps them local.
+        // and entities; the installed loader is what keeps them local.
         Xml::installSafeEntityLoader();
         XmlTestSupport::ConnectionCounter server;
         const int risky = XML_PARSE_DTDLOAD | XML_PARSE_NOENT | XML_PARSE_XINCLUDE |
                           XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
         xmlSetStructuredErrorFunc(nullptr, [](void*, xmlErrorPtr) {});
         for (const QByteArray& text : documentsReferring(server.url())) {
+            try {
+                DomParser().parseMemory(text);
+            } catch (const Core::Exception&) {
+            }
             xmlFreeDoc(xmlReadMemory(text.constData(), int(text.size()), nullptr, nullptr, risky));
         }
         QCOMPARE(server.connections(), 0);
