@@ -1,5 +1,6 @@
 #include "templatepreview.h"
 
+#include "outside/core/coreexception.h"
 #include "outside/core/corefilesystem.h"
 #include "sampledataevaluator.h"
 #include "templatedocument.h"
@@ -28,7 +29,12 @@ void TemplatePreview::showDocument(TemplateDocument* document)
             sampleData.emplace(*document, sample);
         }
         m_engine.setDataEvaluator(sampleData ? &*sampleData : nullptr);
-        m_engine.loadBuffer(QString::fromUtf8(document->text()), folder);
+        try {
+            m_engine.loadBuffer(QString::fromUtf8(document->text()), folder);
+        } catch (const Core::Exception&) {
+            // A barcode value its symbology cannot encode: the engine has
+            // recorded why, and the preview says so below.
+        }
         m_engine.setDataEvaluator(nullptr);
         if (m_engine.getStatus() == ViewEngine::StatusError) {
             m_error = m_engine.getLastError();

@@ -161,6 +161,12 @@ private Q_SLOTS:
         QCOMPARE(printed.front().namespaceUri.toQString(), QString::fromLatin1(Xml::Namespaces::KM));
         QCOMPARE(printed.front().value.toQString(), u"C-1088"_s);
         QCOMPARE(Xml::Element(kept.front()).get_attribute_value("value", Xml::Namespaces::KM).toQString(), u"STATIC"_s);
+        // A sample value the symbology cannot encode is said in the preview, not fatal.
+        PropertyCollection ean;
+        ean.addProperty(EditableProperty("km:type", "EAN-13"), true);
+        window.document()->applyProperties(TemplateDocument::pathOf(Xml::Element(kept.front())), ean);
+        QCoreApplication::processEvents();
+        QVERIFY(!window.preview()->errorText().isEmpty());
     }
 
     void fieldsThatSelectNothingAreMarked()
