@@ -2581,7 +2581,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Box Shadow</source>
-            <translation>Rahmenschatten</translation>
+            <translation>Schlagschatten</translation>
         </message>
         <message>
             <source>Break After</source>
@@ -2601,7 +2601,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Case Order</source>
-            <translation>Reihenfolge der Schreibweise</translation>
+            <translation>Reihenfolge Groß-/Kleinschreibung</translation>
         </message>
         <message>
             <source>Case Title</source>
@@ -2921,7 +2921,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Href</source>
-            <translation>Adresse (href)</translation>
+            <translation>Verweisadresse</translation>
         </message>
         <message>
             <source>Hyphenate</source>
@@ -3029,7 +3029,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Lang</source>
-            <translation>Sprache (lang)</translation>
+            <translation>Sprachcode</translation>
         </message>
         <message>
             <source>Language</source>
@@ -3265,7 +3265,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Orphans</source>
-            <translation>Schusterjungen</translation>
+            <translation>Mindestzeilen am Seitenende</translation>
         </message>
         <message>
             <source>Overflow</source>
@@ -3413,7 +3413,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Provisional Distance Between Starts</source>
-            <translation>Abstand zwischen Marke und Text</translation>
+            <translation>Abstand zwischen Marken- und Textanfang</translation>
         </message>
         <message>
             <source>Provisional Label Separation</source>
@@ -3453,7 +3453,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Rendering Intent</source>
-            <translation>Farbwiedergabeziel</translation>
+            <translation>Renderpriorität</translation>
         </message>
         <message>
             <source>Repeated Element</source>
@@ -3685,11 +3685,11 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Terminate</source>
-            <translation>Abbrechen</translation>
+            <translation>Transformation abbrechen</translation>
         </message>
         <message>
             <source>Test</source>
-            <translation>Bedingung (test)</translation>
+            <translation>Prüfausdruck</translation>
         </message>
         <message>
             <source>Text Align</source>
@@ -3705,7 +3705,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Text Decoration</source>
-            <translation>Textauszeichnung</translation>
+            <translation>Textdekoration</translation>
         </message>
         <message>
             <source>Text Depth</source>
@@ -3817,7 +3817,7 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
         <message>
             <source>Widows</source>
-            <translation>Hurenkinder</translation>
+            <translation>Mindestzeilen am Seitenanfang</translation>
         </message>
         <message>
             <source>Width</source>

@@ -2853,7 +2853,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Font Size</source>
-            <translation>Corps de police</translation>
+            <translation>Taille de police</translation>
         </message>
         <message>
             <source>Font Size Adjust</source>
@@ -2861,7 +2861,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Font Stretch</source>
-            <translation>Chasse de police</translation>
+            <translation>Étirement de police</translation>
         </message>
         <message>
             <source>Font Style</source>
@@ -2921,7 +2921,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Href</source>
-            <translation>Adresse (href)</translation>
+            <translation>Adresse référencée</translation>
         </message>
         <message>
             <source>Hyphenate</source>
@@ -3029,7 +3029,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Lang</source>
-            <translation>Langue (lang)</translation>
+            <translation>Code de langue</translation>
         </message>
         <message>
             <source>Language</source>
@@ -3413,7 +3413,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Provisional Distance Between Starts</source>
-            <translation>Distance entre les débuts</translation>
+            <translation>Distance entre l'étiquette et le corps</translation>
         </message>
         <message>
             <source>Provisional Label Separation</source>
@@ -3453,7 +3453,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Rendering Intent</source>
-            <translation>Mode de rendu des couleurs</translation>
+            <translation>Mode de rendu</translation>
         </message>
         <message>
             <source>Repeated Element</source>
@@ -3557,7 +3557,7 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Shorthands</source>
-            <translation>Raccourcis</translation>
+            <translation>Propriétés raccourcies</translation>
         </message>
         <message>
             <source>Show Destination</source>
@@ -3685,11 +3685,11 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Terminate</source>
-            <translation>Arrêter</translation>
+            <translation>Arrêter la transformation</translation>
         </message>
         <message>
             <source>Test</source>
-            <translation>Condition (test)</translation>
+            <translation>Expression testée</translation>
         </message>
         <message>
             <source>Text Align</source>
