@@ -2,6 +2,7 @@
 
 #include "outside/dom/xmlattribute.h"
 #include "values/propertyvaluesctrl.h"
+#include "xml/model/syntaxnames.h"
 #include "xml/model/syntaxxml.h"
 
 #include <QComboBox>
@@ -91,7 +92,7 @@ void PropertyInspector::rebuild()
     const SmartPtr<XSLFO::DTObjectInfo> info = m_document->infoOf(m_element);
     for (const XSLFO::Property& property : info->getProperties()) {
         if (!present.contains(property.getName().toQString())) {
-            m_addList->addItem(property.getDisplayName(), property.getName().toQString());
+            m_addList->addItem(SyntaxNames::translated(property.getDisplayName()), property.getName().toQString());
         }
     }
 }

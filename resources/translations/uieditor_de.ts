@@ -2358,6 +2358,1513 @@ Wählen Sie Nein, um eine eigene Tabelle zu gestalten.</translation>
         </message>
     </context>
     <context>
+        <name>SyntaxNames</name>
+        <message>
+            <source>Absolute Position</source>
+            <translation>Absolute Positionierung</translation>
+        </message>
+        <message>
+            <source>Accessibility</source>
+            <translation>Barrierefreiheit</translation>
+        </message>
+        <message>
+            <source>Active State</source>
+            <translation>Aktiver Zustand</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
+        </message>
+        <message>
+            <source>Alignment Adjust</source>
+            <translation>Ausrichtungskorrektur</translation>
+        </message>
+        <message>
+            <source>Alignment Baseline</source>
+            <translation>Ausrichtungsgrundlinie</translation>
+        </message>
+        <message>
+            <source>Allowed Height Scale</source>
+            <translation>Zulässige Höhenskalierung</translation>
+        </message>
+        <message>
+            <source>Allowed Width Scale</source>
+            <translation>Zulässige Breitenskalierung</translation>
+        </message>
+        <message>
+            <source>Alt Text</source>
+            <translation>Alternativtext</translation>
+        </message>
+        <message>
+            <source>Area Alignment</source>
+            <translation>Bereichsausrichtung</translation>
+        </message>
+        <message>
+            <source>Area Dimension</source>
+            <translation>Bereichsgröße</translation>
+        </message>
+        <message>
+            <source>Aural</source>
+            <translation>Sprachausgabe</translation>
+        </message>
+        <message>
+            <source>Author</source>
+            <translation>Autor</translation>
+        </message>
+        <message>
+            <source>Auto Restore</source>
+            <translation>Automatisch zurücksetzen</translation>
+        </message>
+        <message>
+            <source>Azimuth</source>
+            <translation>Azimut</translation>
+        </message>
+        <message>
+            <source>Background</source>
+            <translation>Hintergrund</translation>
+        </message>
+        <message>
+            <source>Background Attachment</source>
+            <translation>Hintergrundfixierung</translation>
+        </message>
+        <message>
+            <source>Background Color</source>
+            <translation>Hintergrundfarbe</translation>
+        </message>
+        <message>
+            <source>Background Image</source>
+            <translation>Hintergrundbild</translation>
+        </message>
+        <message>
+            <source>Background Position</source>
+            <translation>Hintergrundposition</translation>
+        </message>
+        <message>
+            <source>Background Position Horizontal</source>
+            <translation>Horizontale Hintergrundposition</translation>
+        </message>
+        <message>
+            <source>Background Position Vertical</source>
+            <translation>Vertikale Hintergrundposition</translation>
+        </message>
+        <message>
+            <source>Background Repeat</source>
+            <translation>Hintergrundwiederholung</translation>
+        </message>
+        <message>
+            <source>Background Size</source>
+            <translation>Hintergrundgröße</translation>
+        </message>
+        <message>
+            <source>Barcode</source>
+            <translation>Barcode</translation>
+        </message>
+        <message>
+            <source>Baseline Shift</source>
+            <translation>Grundlinienversatz</translation>
+        </message>
+        <message>
+            <source>Blank Or Not Blank</source>
+            <translation>Leer oder nicht leer</translation>
+        </message>
+        <message>
+            <source>Block Progression Dimension</source>
+            <translation>Ausdehnung in Blockrichtung</translation>
+        </message>
+        <message>
+            <source>Block and Line</source>
+            <translation>Block und Zeile</translation>
+        </message>
+        <message>
+            <source>Bookmarks</source>
+            <translation>Lesezeichen</translation>
+        </message>
+        <message>
+            <source>Border</source>
+            <translation>Rahmen</translation>
+        </message>
+        <message>
+            <source>Border After Color</source>
+            <translation>Rahmenfarbe am Blockende</translation>
+        </message>
+        <message>
+            <source>Border After Precedence</source>
+            <translation>Rahmenvorrang am Blockende</translation>
+        </message>
+        <message>
+            <source>Border After Style</source>
+            <translation>Rahmenstil am Blockende</translation>
+        </message>
+        <message>
+            <source>Border After Width</source>
+            <translation>Rahmenbreite am Blockende</translation>
+        </message>
+        <message>
+            <source>Border Before Color</source>
+            <translation>Rahmenfarbe am Blockanfang</translation>
+        </message>
+        <message>
+            <source>Border Before Precedence</source>
+            <translation>Rahmenvorrang am Blockanfang</translation>
+        </message>
+        <message>
+            <source>Border Before Style</source>
+            <translation>Rahmenstil am Blockanfang</translation>
+        </message>
+        <message>
+            <source>Border Before Width</source>
+            <translation>Rahmenbreite am Blockanfang</translation>
+        </message>
+        <message>
+            <source>Border Collapse</source>
+            <translation>Rahmen zusammenfassen</translation>
+        </message>
+        <message>
+            <source>Border Color</source>
+            <translation>Rahmenfarbe</translation>
+        </message>
+        <message>
+            <source>Border End Color</source>
+            <translation>Rahmenfarbe am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Border End Precedence</source>
+            <translation>Rahmenvorrang am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Border End Style</source>
+            <translation>Rahmenstil am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Border End Width</source>
+            <translation>Rahmenbreite am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Border Separation</source>
+            <translation>Rahmenabstand</translation>
+        </message>
+        <message>
+            <source>Border Spacing</source>
+            <translation>Zellenabstand</translation>
+        </message>
+        <message>
+            <source>Border Start Color</source>
+            <translation>Rahmenfarbe am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Border Start Precedence</source>
+            <translation>Rahmenvorrang am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Border Start Style</source>
+            <translation>Rahmenstil am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Border Start Width</source>
+            <translation>Rahmenbreite am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Border Style</source>
+            <translation>Rahmenstil</translation>
+        </message>
+        <message>
+            <source>Border Width</source>
+            <translation>Rahmenbreite</translation>
+        </message>
+        <message>
+            <source>Borders</source>
+            <translation>Rahmen</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>Unten</translation>
+        </message>
+        <message>
+            <source>Box Shadow</source>
+            <translation>Schlagschatten</translation>
+        </message>
+        <message>
+            <source>Break After</source>
+            <translation>Umbruch danach</translation>
+        </message>
+        <message>
+            <source>Break Before</source>
+            <translation>Umbruch davor</translation>
+        </message>
+        <message>
+            <source>Caption Side</source>
+            <translation>Position der Beschriftung</translation>
+        </message>
+        <message>
+            <source>Case Name</source>
+            <translation>Fallname</translation>
+        </message>
+        <message>
+            <source>Case Order</source>
+            <translation>Reihenfolge Groß-/Kleinschreibung</translation>
+        </message>
+        <message>
+            <source>Case Title</source>
+            <translation>Falltitel</translation>
+        </message>
+        <message>
+            <source>Cdata Section Elements</source>
+            <translation>Elemente mit CDATA-Abschnitten</translation>
+        </message>
+        <message>
+            <source>Change Bar Class</source>
+            <translation>Änderungsbalkenklasse</translation>
+        </message>
+        <message>
+            <source>Change Bar Color</source>
+            <translation>Änderungsbalkenfarbe</translation>
+        </message>
+        <message>
+            <source>Change Bar Offset</source>
+            <translation>Änderungsbalkenabstand</translation>
+        </message>
+        <message>
+            <source>Change Bar Placement</source>
+            <translation>Änderungsbalkenposition</translation>
+        </message>
+        <message>
+            <source>Change Bar Style</source>
+            <translation>Änderungsbalkenstil</translation>
+        </message>
+        <message>
+            <source>Change Bar Width</source>
+            <translation>Änderungsbalkenbreite</translation>
+        </message>
+        <message>
+            <source>Change Bars</source>
+            <translation>Änderungsbalken</translation>
+        </message>
+        <message>
+            <source>Character</source>
+            <translation>Zeichen</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Umfließen beenden</translation>
+        </message>
+        <message>
+            <source>Clip</source>
+            <translation>Beschneidung</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>Farbe</translation>
+        </message>
+        <message>
+            <source>Color Profile Name</source>
+            <translation>Farbprofilname</translation>
+        </message>
+        <message>
+            <source>Column Count</source>
+            <translation>Spaltenanzahl</translation>
+        </message>
+        <message>
+            <source>Column Gap</source>
+            <translation>Spaltenabstand</translation>
+        </message>
+        <message>
+            <source>Column Number</source>
+            <translation>Spaltennummer</translation>
+        </message>
+        <message>
+            <source>Column Width</source>
+            <translation>Spaltenbreite</translation>
+        </message>
+        <message>
+            <source>Condition</source>
+            <translation>Bedingung</translation>
+        </message>
+        <message>
+            <source>Content Height</source>
+            <translation>Inhaltshöhe</translation>
+        </message>
+        <message>
+            <source>Content Type</source>
+            <translation>Inhaltstyp</translation>
+        </message>
+        <message>
+            <source>Content Width</source>
+            <translation>Inhaltsbreite</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Zählmuster</translation>
+        </message>
+        <message>
+            <source>Country</source>
+            <translation>Land</translation>
+        </message>
+        <message>
+            <source>Cue</source>
+            <translation>Signalton</translation>
+        </message>
+        <message>
+            <source>Cue After</source>
+            <translation>Signalton danach</translation>
+        </message>
+        <message>
+            <source>Cue Before</source>
+            <translation>Signalton davor</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Daten</translation>
+        </message>
+        <message>
+            <source>Data Type</source>
+            <translation>Datentyp</translation>
+        </message>
+        <message>
+            <source>Decimal Separator</source>
+            <translation>Dezimaltrennzeichen</translation>
+        </message>
+        <message>
+            <source>Designer</source>
+            <translation>Designer</translation>
+        </message>
+        <message>
+            <source>Destination Placement Offset</source>
+            <translation>Versatz am Linkziel</translation>
+        </message>
+        <message>
+            <source>Digit</source>
+            <translation>Ziffernplatzhalter</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Schreibrichtung</translation>
+        </message>
+        <message>
+            <source>Disable Output Escaping</source>
+            <translation>Ausgabe-Maskierung abschalten</translation>
+        </message>
+        <message>
+            <source>Display Align</source>
+            <translation>Vertikale Ausrichtung</translation>
+        </message>
+        <message>
+            <source>Display Marker</source>
+            <translation>Markierung anzeigen</translation>
+        </message>
+        <message>
+            <source>Doctype Public</source>
+            <translation>Öffentlicher Doctype-Bezeichner</translation>
+        </message>
+        <message>
+            <source>Doctype System</source>
+            <translation>System-Doctype-Bezeichner</translation>
+        </message>
+        <message>
+            <source>Document Information</source>
+            <translation>Dokumentinformationen</translation>
+        </message>
+        <message>
+            <source>Dominant Baseline</source>
+            <translation>Dominante Grundlinie</translation>
+        </message>
+        <message>
+            <source>Draw Text</source>
+            <translation>Klartext anzeigen</translation>
+        </message>
+        <message>
+            <source>Dynamic Effects</source>
+            <translation>Dynamische Effekte</translation>
+        </message>
+        <message>
+            <source>Elements</source>
+            <translation>Elemente</translation>
+        </message>
+        <message>
+            <source>Elevation</source>
+            <translation>Höhenwinkel</translation>
+        </message>
+        <message>
+            <source>Empty Cells</source>
+            <translation>Leere Zellen</translation>
+        </message>
+        <message>
+            <source>Encoding</source>
+            <translation>Zeichenkodierung</translation>
+        </message>
+        <message>
+            <source>End Indent</source>
+            <translation>Einzug am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Ends Row</source>
+            <translation>Beendet Zeile</translation>
+        </message>
+        <message>
+            <source>Exclude Result Prefixes</source>
+            <translation>Ausgeschlossene Ergebnispräfixe</translation>
+        </message>
+        <message>
+            <source>Extended</source>
+            <translation>Erweitert</translation>
+        </message>
+        <message>
+            <source>Extension Element Prefixes</source>
+            <translation>Präfixe von Erweiterungselementen</translation>
+        </message>
+        <message>
+            <source>Extent</source>
+            <translation>Ausdehnung</translation>
+        </message>
+        <message>
+            <source>External Destination</source>
+            <translation>Externes Linkziel</translation>
+        </message>
+        <message>
+            <source>Float</source>
+            <translation>Umfließen</translation>
+        </message>
+        <message>
+            <source>Flow Map Name</source>
+            <translation>Name der Flusszuordnung</translation>
+        </message>
+        <message>
+            <source>Flow Map Reference</source>
+            <translation>Verweis auf Flusszuordnung</translation>
+        </message>
+        <message>
+            <source>Flow Name</source>
+            <translation>Flussname</translation>
+        </message>
+        <message>
+            <source>Flow Name Reference</source>
+            <translation>Verweis auf Flussnamen</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Schrift</translation>
+        </message>
+        <message>
+            <source>Font Family</source>
+            <translation>Schriftfamilie</translation>
+        </message>
+        <message>
+            <source>Font Selection Strategy</source>
+            <translation>Schriftauswahlverfahren</translation>
+        </message>
+        <message>
+            <source>Font Size</source>
+            <translation>Schriftgröße</translation>
+        </message>
+        <message>
+            <source>Font Size Adjust</source>
+            <translation>Schriftgrößenanpassung</translation>
+        </message>
+        <message>
+            <source>Font Stretch</source>
+            <translation>Schriftbreite</translation>
+        </message>
+        <message>
+            <source>Font Style</source>
+            <translation>Schriftstil</translation>
+        </message>
+        <message>
+            <source>Font Variant</source>
+            <translation>Schriftvariante</translation>
+        </message>
+        <message>
+            <source>Font Weight</source>
+            <translation>Schriftstärke</translation>
+        </message>
+        <message>
+            <source>Force Page Count</source>
+            <translation>Seitenanzahl erzwingen</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>Zählbeginn</translation>
+        </message>
+        <message>
+            <source>Glyph Orientation Horizontal</source>
+            <translation>Glyphenausrichtung horizontal</translation>
+        </message>
+        <message>
+            <source>Glyph Orientation Vertical</source>
+            <translation>Glyphenausrichtung vertikal</translation>
+        </message>
+        <message>
+            <source>Group By</source>
+            <translation>Gruppieren nach</translation>
+        </message>
+        <message>
+            <source>Group Context</source>
+            <translation>Gruppenkontext</translation>
+        </message>
+        <message>
+            <source>Group Merge</source>
+            <translation>Gruppe zusammenführen</translation>
+        </message>
+        <message>
+            <source>Grouping Separator</source>
+            <translation>Tausendertrennzeichen</translation>
+        </message>
+        <message>
+            <source>Grouping Size</source>
+            <translation>Gruppengröße</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Höhe</translation>
+        </message>
+        <message>
+            <source>Href</source>
+            <translation>Verweisadresse</translation>
+        </message>
+        <message>
+            <source>Hyphenate</source>
+            <translation>Silben trennen</translation>
+        </message>
+        <message>
+            <source>Hyphenation</source>
+            <translation>Silbentrennung</translation>
+        </message>
+        <message>
+            <source>Hyphenation Character</source>
+            <translation>Trennzeichen</translation>
+        </message>
+        <message>
+            <source>Hyphenation Keep</source>
+            <translation>Trennung zusammenhalten</translation>
+        </message>
+        <message>
+            <source>Hyphenation Ladder Count</source>
+            <translation>Trennungen in Folge</translation>
+        </message>
+        <message>
+            <source>Hyphenation Push Character Count</source>
+            <translation>Mindestzeichen nach Trennung</translation>
+        </message>
+        <message>
+            <source>Hyphenation Remain Character Count</source>
+            <translation>Mindestzeichen vor Trennung</translation>
+        </message>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Include Checksum</source>
+            <translation>Prüfziffer einschließen</translation>
+        </message>
+        <message>
+            <source>Indent</source>
+            <translation>Einrücken</translation>
+        </message>
+        <message>
+            <source>Index</source>
+            <translation>Index</translation>
+        </message>
+        <message>
+            <source>Index Class</source>
+            <translation>Indexklasse</translation>
+        </message>
+        <message>
+            <source>Index Key</source>
+            <translation>Indexschlüssel</translation>
+        </message>
+        <message>
+            <source>Indicate Destination</source>
+            <translation>Linkziel hervorheben</translation>
+        </message>
+        <message>
+            <source>Infinity</source>
+            <translation>Unendlich</translation>
+        </message>
+        <message>
+            <source>Initial Page Number</source>
+            <translation>Erste Seitenzahl</translation>
+        </message>
+        <message>
+            <source>Inline Progression Dimension</source>
+            <translation>Ausdehnung in Zeilenrichtung</translation>
+        </message>
+        <message>
+            <source>Internal Destination</source>
+            <translation>Internes Linkziel</translation>
+        </message>
+        <message>
+            <source>Intrinsic Scale Value</source>
+            <translation>Eigene Skalierung</translation>
+        </message>
+        <message>
+            <source>Intrusion Displace</source>
+            <translation>Verdrängung durch Umfluss</translation>
+        </message>
+        <message>
+            <source>Keep Together</source>
+            <translation>Zusammenhalten</translation>
+        </message>
+        <message>
+            <source>Keep With Next</source>
+            <translation>Mit nächstem zusammenhalten</translation>
+        </message>
+        <message>
+            <source>Keep With Previous</source>
+            <translation>Mit vorigem zusammenhalten</translation>
+        </message>
+        <message>
+            <source>Keeps and Breaks</source>
+            <translation>Zusammenhalt und Umbrüche</translation>
+        </message>
+        <message>
+            <source>Key</source>
+            <translation>Schlüssel</translation>
+        </message>
+        <message>
+            <source>Keywords</source>
+            <translation>Stichwörter</translation>
+        </message>
+        <message>
+            <source>Lang</source>
+            <translation>Sprachcode</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Sprache</translation>
+        </message>
+        <message>
+            <source>Last Line End Indent</source>
+            <translation>Einzug am Ende der letzten Zeile</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation>Layout</translation>
+        </message>
+        <message>
+            <source>Leader Alignment</source>
+            <translation>Füllzeichenausrichtung</translation>
+        </message>
+        <message>
+            <source>Leader Length</source>
+            <translation>Füllzeichenlänge</translation>
+        </message>
+        <message>
+            <source>Leader Pattern</source>
+            <translation>Füllzeichenmuster</translation>
+        </message>
+        <message>
+            <source>Leader Pattern Width</source>
+            <translation>Füllzeichenmusterbreite</translation>
+        </message>
+        <message>
+            <source>Leader and Rule</source>
+            <translation>Füllzeichen und Linie</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>Links</translation>
+        </message>
+        <message>
+            <source>Letter Spacing</source>
+            <translation>Zeichenabstand</translation>
+        </message>
+        <message>
+            <source>Letter Value</source>
+            <translation>Buchstabenzählung</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Zählebene</translation>
+        </message>
+        <message>
+            <source>Lighting Scheme</source>
+            <translation>Beleuchtung</translation>
+        </message>
+        <message>
+            <source>Line Height</source>
+            <translation>Zeilenhöhe</translation>
+        </message>
+        <message>
+            <source>Line Height Shift Adjustment</source>
+            <translation>Zeilenhöhe bei Versatz</translation>
+        </message>
+        <message>
+            <source>Line Stacking Strategy</source>
+            <translation>Zeilenstapelung</translation>
+        </message>
+        <message>
+            <source>Linefeed Treatment</source>
+            <translation>Behandlung von Zeilenumbrüchen</translation>
+        </message>
+        <message>
+            <source>Map</source>
+            <translation>Karte</translation>
+        </message>
+        <message>
+            <source>Map Type</source>
+            <translation>Kartentyp</translation>
+        </message>
+        <message>
+            <source>Margin</source>
+            <translation>Außenabstand</translation>
+        </message>
+        <message>
+            <source>Margin Bottom</source>
+            <translation>Außenabstand unten</translation>
+        </message>
+        <message>
+            <source>Margin Left</source>
+            <translation>Außenabstand links</translation>
+        </message>
+        <message>
+            <source>Margin Right</source>
+            <translation>Außenabstand rechts</translation>
+        </message>
+        <message>
+            <source>Margin Top</source>
+            <translation>Außenabstand oben</translation>
+        </message>
+        <message>
+            <source>Margins</source>
+            <translation>Außenabstände</translation>
+        </message>
+        <message>
+            <source>Marker Class Name</source>
+            <translation>Markerklasse</translation>
+        </message>
+        <message>
+            <source>Markers</source>
+            <translation>Marker</translation>
+        </message>
+        <message>
+            <source>Master Name</source>
+            <translation>Vorlagenname</translation>
+        </message>
+        <message>
+            <source>Master Reference</source>
+            <translation>Verweis auf Seitenvorlage</translation>
+        </message>
+        <message>
+            <source>Match</source>
+            <translation>Muster</translation>
+        </message>
+        <message>
+            <source>Max Height</source>
+            <translation>Maximale Höhe</translation>
+        </message>
+        <message>
+            <source>Max Width</source>
+            <translation>Maximale Breite</translation>
+        </message>
+        <message>
+            <source>Maximum Repeats</source>
+            <translation>Maximale Wiederholungen</translation>
+        </message>
+        <message>
+            <source>Media</source>
+            <translation>Medien</translation>
+        </message>
+        <message>
+            <source>Media Type</source>
+            <translation>Medientyp</translation>
+        </message>
+        <message>
+            <source>Media Usage</source>
+            <translation>Mediennutzung</translation>
+        </message>
+        <message>
+            <source>Merge Pages Across Index Key References</source>
+            <translation>Seiten über Indexverweise hinweg zusammenfassen</translation>
+        </message>
+        <message>
+            <source>Merge Ranges Across Index Key References</source>
+            <translation>Seitenbereiche über Indexverweise hinweg zusammenfassen</translation>
+        </message>
+        <message>
+            <source>Merge Sequential Page Numbers</source>
+            <translation>Aufeinanderfolgende Seitenzahlen zusammenfassen</translation>
+        </message>
+        <message>
+            <source>Meta Type</source>
+            <translation>Knotentyp</translation>
+        </message>
+        <message>
+            <source>Method</source>
+            <translation>Ausgabemethode</translation>
+        </message>
+        <message>
+            <source>Min Height</source>
+            <translation>Minimale Höhe</translation>
+        </message>
+        <message>
+            <source>Min Width</source>
+            <translation>Minimale Breite</translation>
+        </message>
+        <message>
+            <source>Minus Sign</source>
+            <translation>Minuszeichen</translation>
+        </message>
+        <message>
+            <source>Miscellaneous</source>
+            <translation>Sonstiges</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Modus</translation>
+        </message>
+        <message>
+            <source>NaN</source>
+            <translation>Keine Zahl (NaN)</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Name</translation>
+        </message>
+        <message>
+            <source>Namespace</source>
+            <translation>Namensraum</translation>
+        </message>
+        <message>
+            <source>Number Columns Repeated</source>
+            <translation>Spaltenwiederholungen</translation>
+        </message>
+        <message>
+            <source>Number Columns Spanned</source>
+            <translation>Verbundene Spalten</translation>
+        </message>
+        <message>
+            <source>Number Rows Spanned</source>
+            <translation>Verbundene Zeilen</translation>
+        </message>
+        <message>
+            <source>Number to String</source>
+            <translation>Zahlendarstellung</translation>
+        </message>
+        <message>
+            <source>Object</source>
+            <translation>Objekt</translation>
+        </message>
+        <message>
+            <source>Object ID</source>
+            <translation>Objekt-ID</translation>
+        </message>
+        <message>
+            <source>Odd Or Even</source>
+            <translation>Gerade oder ungerade</translation>
+        </message>
+        <message>
+            <source>Omit XML Declaration</source>
+            <translation>XML-Deklaration weglassen</translation>
+        </message>
+        <message>
+            <source>Order</source>
+            <translation>Sortierrichtung</translation>
+        </message>
+        <message>
+            <source>Orphans</source>
+            <translation>Mindestzeilen am Seitenende</translation>
+        </message>
+        <message>
+            <source>Overflow</source>
+            <translation>Überlauf</translation>
+        </message>
+        <message>
+            <source>Padding</source>
+            <translation>Innenabstand</translation>
+        </message>
+        <message>
+            <source>Padding After</source>
+            <translation>Innenabstand am Blockende</translation>
+        </message>
+        <message>
+            <source>Padding Before</source>
+            <translation>Innenabstand am Blockanfang</translation>
+        </message>
+        <message>
+            <source>Padding Bottom</source>
+            <translation>Innenabstand unten</translation>
+        </message>
+        <message>
+            <source>Padding End</source>
+            <translation>Innenabstand am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Padding Left</source>
+            <translation>Innenabstand links</translation>
+        </message>
+        <message>
+            <source>Padding Right</source>
+            <translation>Innenabstand rechts</translation>
+        </message>
+        <message>
+            <source>Padding Start</source>
+            <translation>Innenabstand am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Padding Top</source>
+            <translation>Innenabstand oben</translation>
+        </message>
+        <message>
+            <source>Page Break After</source>
+            <translation>Seitenumbruch danach</translation>
+        </message>
+        <message>
+            <source>Page Break Before</source>
+            <translation>Seitenumbruch davor</translation>
+        </message>
+        <message>
+            <source>Page Break Inside</source>
+            <translation>Seitenumbruch innerhalb</translation>
+        </message>
+        <message>
+            <source>Page Citation Strategy</source>
+            <translation>Seitenverweisverfahren</translation>
+        </message>
+        <message>
+            <source>Page Height</source>
+            <translation>Seitenhöhe</translation>
+        </message>
+        <message>
+            <source>Page Number Treatment</source>
+            <translation>Darstellung der Seitenzahlen</translation>
+        </message>
+        <message>
+            <source>Page Position</source>
+            <translation>Seitenposition</translation>
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation>Seitensätze</translation>
+        </message>
+        <message>
+            <source>Page Width</source>
+            <translation>Seitenbreite</translation>
+        </message>
+        <message>
+            <source>Pagination</source>
+            <translation>Seitenaufbau</translation>
+        </message>
+        <message>
+            <source>Param Type</source>
+            <translation>Parametertyp</translation>
+        </message>
+        <message>
+            <source>Parent Set</source>
+            <translation>Übergeordneter Seitensatz</translation>
+        </message>
+        <message>
+            <source>Pattern Separator</source>
+            <translation>Mustertrennzeichen</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Pause After</source>
+            <translation>Pause danach</translation>
+        </message>
+        <message>
+            <source>Pause Before</source>
+            <translation>Pause davor</translation>
+        </message>
+        <message>
+            <source>Per Mille</source>
+            <translation>Promillezeichen</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>Prozentzeichen</translation>
+        </message>
+        <message>
+            <source>Pitch</source>
+            <translation>Tonhöhe</translation>
+        </message>
+        <message>
+            <source>Pitch Range</source>
+            <translation>Tonhöhenumfang</translation>
+        </message>
+        <message>
+            <source>Play During</source>
+            <translation>Hintergrundton</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Precedence</source>
+            <translation>Vorrang</translation>
+        </message>
+        <message>
+            <source>Prefix</source>
+            <translation>Präfix</translation>
+        </message>
+        <message>
+            <source>Preview Src</source>
+            <translation>Vorschaubild</translation>
+        </message>
+        <message>
+            <source>Priority</source>
+            <translation>Priorität</translation>
+        </message>
+        <message>
+            <source>Provisional Distance Between Starts</source>
+            <translation>Abstand zwischen Marken- und Textanfang</translation>
+        </message>
+        <message>
+            <source>Provisional Label Separation</source>
+            <translation>Abstand nach der Marke</translation>
+        </message>
+        <message>
+            <source>Ref ID</source>
+            <translation>Verweis-ID</translation>
+        </message>
+        <message>
+            <source>Ref Index Key</source>
+            <translation>Verweis auf Indexschlüssel</translation>
+        </message>
+        <message>
+            <source>Ref Type</source>
+            <translation>Verweistyp</translation>
+        </message>
+        <message>
+            <source>Reference Orientation</source>
+            <translation>Drehung des Bezugsbereichs</translation>
+        </message>
+        <message>
+            <source>Region Name</source>
+            <translation>Bereichsname</translation>
+        </message>
+        <message>
+            <source>Region Name Reference</source>
+            <translation>Verweis auf Bereichsnamen</translation>
+        </message>
+        <message>
+            <source>Relative Align</source>
+            <translation>Relative Ausrichtung</translation>
+        </message>
+        <message>
+            <source>Relative Position</source>
+            <translation>Relative Positionierung</translation>
+        </message>
+        <message>
+            <source>Rendering Intent</source>
+            <translation>Renderpriorität</translation>
+        </message>
+        <message>
+            <source>Repeated Element</source>
+            <translation>Wiederholtes Element</translation>
+        </message>
+        <message>
+            <source>Result Prefix</source>
+            <translation>Ergebnispräfix</translation>
+        </message>
+        <message>
+            <source>Retrieve Boundary</source>
+            <translation>Abrufgrenze</translation>
+        </message>
+        <message>
+            <source>Retrieve Boundary Within Table</source>
+            <translation>Abrufgrenze in der Tabelle</translation>
+        </message>
+        <message>
+            <source>Retrieve Class Name</source>
+            <translation>Abgerufene Markerklasse</translation>
+        </message>
+        <message>
+            <source>Retrieve Position</source>
+            <translation>Abrufposition</translation>
+        </message>
+        <message>
+            <source>Retrieve Position Within Table</source>
+            <translation>Abrufposition in der Tabelle</translation>
+        </message>
+        <message>
+            <source>Richness</source>
+            <translation>Stimmfülle</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>Rechts</translation>
+        </message>
+        <message>
+            <source>Role</source>
+            <translation>Rolle</translation>
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation>Drehung</translation>
+        </message>
+        <message>
+            <source>Rule</source>
+            <translation>Regel</translation>
+        </message>
+        <message>
+            <source>Rule Style</source>
+            <translation>Linienstil</translation>
+        </message>
+        <message>
+            <source>Rule Thickness</source>
+            <translation>Linienstärke</translation>
+        </message>
+        <message>
+            <source>Sample Data</source>
+            <translation>Beispieldaten</translation>
+        </message>
+        <message>
+            <source>Sample LFA</source>
+            <translation>Beispiel-LFA</translation>
+        </message>
+        <message>
+            <source>Sample XML</source>
+            <translation>Beispiel-XML</translation>
+        </message>
+        <message>
+            <source>Sample XSD</source>
+            <translation>Beispiel-XSD</translation>
+        </message>
+        <message>
+            <source>Scale Option</source>
+            <translation>Skalierungsangabe</translation>
+        </message>
+        <message>
+            <source>Scaling</source>
+            <translation>Skalierung</translation>
+        </message>
+        <message>
+            <source>Scaling Method</source>
+            <translation>Skalierungsverfahren</translation>
+        </message>
+        <message>
+            <source>Score Spaces</source>
+            <translation>Leerzeichen unterstreichen</translation>
+        </message>
+        <message>
+            <source>Script</source>
+            <translation>Schriftsystem</translation>
+        </message>
+        <message>
+            <source>Scripts</source>
+            <translation>Skripte</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>Auswahl</translation>
+        </message>
+        <message>
+            <source>Shorthands</source>
+            <translation>Kurzformen</translation>
+        </message>
+        <message>
+            <source>Show Destination</source>
+            <translation>Linkziel anzeigen</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Größe</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Sortierung</translation>
+        </message>
+        <message>
+            <source>Source Document</source>
+            <translation>Quelldokument</translation>
+        </message>
+        <message>
+            <source>Space After</source>
+            <translation>Abstand nach</translation>
+        </message>
+        <message>
+            <source>Space Before</source>
+            <translation>Abstand vor</translation>
+        </message>
+        <message>
+            <source>Space End</source>
+            <translation>Abstand am Zeilenende</translation>
+        </message>
+        <message>
+            <source>Space Start</source>
+            <translation>Abstand am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Span</source>
+            <translation>Spaltenübergreifend</translation>
+        </message>
+        <message>
+            <source>Speak</source>
+            <translation>Vorlesen</translation>
+        </message>
+        <message>
+            <source>Speak Header</source>
+            <translation>Kopfzeilen vorlesen</translation>
+        </message>
+        <message>
+            <source>Speak Numeral</source>
+            <translation>Zahlen vorlesen</translation>
+        </message>
+        <message>
+            <source>Speak Punctuation</source>
+            <translation>Satzzeichen vorlesen</translation>
+        </message>
+        <message>
+            <source>Speech Rate</source>
+            <translation>Sprechtempo</translation>
+        </message>
+        <message>
+            <source>Src</source>
+            <translation>Quelle</translation>
+        </message>
+        <message>
+            <source>Standalone</source>
+            <translation>Eigenständig</translation>
+        </message>
+        <message>
+            <source>Start Indent</source>
+            <translation>Einzug am Zeilenanfang</translation>
+        </message>
+        <message>
+            <source>Starting State</source>
+            <translation>Anfangszustand</translation>
+        </message>
+        <message>
+            <source>Starts Row</source>
+            <translation>Beginnt Zeile</translation>
+        </message>
+        <message>
+            <source>Stress</source>
+            <translation>Betonung</translation>
+        </message>
+        <message>
+            <source>Stylesheet Prefix</source>
+            <translation>Stylesheet-Präfix</translation>
+        </message>
+        <message>
+            <source>Subject</source>
+            <translation>Thema</translation>
+        </message>
+        <message>
+            <source>Suppress At Line Break</source>
+            <translation>Am Zeilenumbruch unterdrücken</translation>
+        </message>
+        <message>
+            <source>Switch To</source>
+            <translation>Wechseln zu</translation>
+        </message>
+        <message>
+            <source>Table</source>
+            <translation>Tabelle</translation>
+        </message>
+        <message>
+            <source>Table Layout</source>
+            <translation>Tabellenlayout</translation>
+        </message>
+        <message>
+            <source>Table Omit Footer At Break</source>
+            <translation>Tabellenfuß am Umbruch weglassen</translation>
+        </message>
+        <message>
+            <source>Table Omit Header At Break</source>
+            <translation>Tabellenkopf am Umbruch weglassen</translation>
+        </message>
+        <message>
+            <source>Target Presentation Context</source>
+            <translation>Darstellungskontext des Ziels</translation>
+        </message>
+        <message>
+            <source>Target Processing Context</source>
+            <translation>Verarbeitungskontext des Ziels</translation>
+        </message>
+        <message>
+            <source>Target Stylesheet</source>
+            <translation>Stylesheet des Ziels</translation>
+        </message>
+        <message>
+            <source>Terminate</source>
+            <translation>Transformation abbrechen</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Prüfausdruck</translation>
+        </message>
+        <message>
+            <source>Text Align</source>
+            <translation>Textausrichtung</translation>
+        </message>
+        <message>
+            <source>Text Align Last</source>
+            <translation>Ausrichtung der letzten Zeile</translation>
+        </message>
+        <message>
+            <source>Text Altitude</source>
+            <translation>Oberlänge</translation>
+        </message>
+        <message>
+            <source>Text Decoration</source>
+            <translation>Textdekoration</translation>
+        </message>
+        <message>
+            <source>Text Depth</source>
+            <translation>Unterlänge</translation>
+        </message>
+        <message>
+            <source>Text Indent</source>
+            <translation>Erstzeileneinzug</translation>
+        </message>
+        <message>
+            <source>Text Line Through Style</source>
+            <translation>Durchstreichungsstil</translation>
+        </message>
+        <message>
+            <source>Text Overline Style</source>
+            <translation>Überstreichungsstil</translation>
+        </message>
+        <message>
+            <source>Text Shadow</source>
+            <translation>Textschatten</translation>
+        </message>
+        <message>
+            <source>Text Transform</source>
+            <translation>Groß-/Kleinschreibung</translation>
+        </message>
+        <message>
+            <source>Text Underline Color</source>
+            <translation>Unterstreichungsfarbe</translation>
+        </message>
+        <message>
+            <source>Text Underline Style</source>
+            <translation>Unterstreichungsstil</translation>
+        </message>
+        <message>
+            <source>Text Underline Width</source>
+            <translation>Unterstreichungsstärke</translation>
+        </message>
+        <message>
+            <source>Title</source>
+            <translation>Titel</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>Oben</translation>
+        </message>
+        <message>
+            <source>Transpromo</source>
+            <translation>Transpromo</translation>
+        </message>
+        <message>
+            <source>Treat As Word Space</source>
+            <translation>Als Wortzwischenraum behandeln</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Typ</translation>
+        </message>
+        <message>
+            <source>Unicode Bidi</source>
+            <translation>Unicode-Bidirektionalität</translation>
+        </message>
+        <message>
+            <source>Use</source>
+            <translation>Schlüsselausdruck</translation>
+        </message>
+        <message>
+            <source>Use Attribute Sets</source>
+            <translation>Verwendete Attributsätze</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Wert</translation>
+        </message>
+        <message>
+            <source>Value Type</source>
+            <translation>Werttyp</translation>
+        </message>
+        <message>
+            <source>Version</source>
+            <translation>Version</translation>
+        </message>
+        <message>
+            <source>Vertical Align</source>
+            <translation>Vertikale Ausrichtung im Text</translation>
+        </message>
+        <message>
+            <source>Visibility</source>
+            <translation>Sichtbarkeit</translation>
+        </message>
+        <message>
+            <source>Voice Family</source>
+            <translation>Stimme</translation>
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation>Lautstärke</translation>
+        </message>
+        <message>
+            <source>White Space</source>
+            <translation>Leerraum</translation>
+        </message>
+        <message>
+            <source>White Space Collapse</source>
+            <translation>Leerraum zusammenfassen</translation>
+        </message>
+        <message>
+            <source>White Space Treatment</source>
+            <translation>Behandlung von Leerraum</translation>
+        </message>
+        <message>
+            <source>Widows</source>
+            <translation>Mindestzeilen am Seitenanfang</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Breite</translation>
+        </message>
+        <message>
+            <source>Word Spacing</source>
+            <translation>Wortabstand</translation>
+        </message>
+        <message>
+            <source>Wrap Option</source>
+            <translation>Zeilenumbruch</translation>
+        </message>
+        <message>
+            <source>Writing Mode</source>
+            <translation>Schreibmodus</translation>
+        </message>
+        <message>
+            <source>XML Language</source>
+            <translation>XML-Sprache</translation>
+        </message>
+        <message>
+            <source>XPath</source>
+            <translation>XPath</translation>
+        </message>
+        <message>
+            <source>XSLT</source>
+            <translation>XSLT</translation>
+        </message>
+        <message>
+            <source>XSLT Engine</source>
+            <translation>XSLT-Prozessor</translation>
+        </message>
+        <message>
+            <source>Z Index</source>
+            <translation>Stapelreihenfolge</translation>
+        </message>
+        <message>
+            <source>Zero Digit</source>
+            <translation>Nullziffer</translation>
+        </message>
+        <message>
+            <source>Zoom</source>
+            <translation>Zoomstufe</translation>
+        </message>
+    </context>
+    <context>
         <name>TemplateDocument</name>
         <message>
             <source>Cannot read %1: %2</source>

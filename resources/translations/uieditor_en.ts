@@ -2351,6 +2351,1513 @@ Choose No to design a table of your own.</source>
         </message>
     </context>
     <context>
+        <name>SyntaxNames</name>
+        <message>
+            <source>Absolute Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Accessibility</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Active State</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Address</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Alignment Adjust</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Alignment Baseline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Allowed Height Scale</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Allowed Width Scale</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Alt Text</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Area Alignment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Area Dimension</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Aural</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Author</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Auto Restore</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Azimuth</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Attachment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Image</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Position Horizontal</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Position Vertical</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Repeat</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Background Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Barcode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Baseline Shift</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Blank Or Not Blank</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Block Progression Dimension</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Block and Line</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bookmarks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border After Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border After Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border After Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border After Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Before Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Before Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Before Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Before Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Collapse</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border End Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border End Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border End Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border End Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Separation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Spacing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Start Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Start Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Start Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Start Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Border Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Borders</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Box Shadow</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Break After</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Break Before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Caption Side</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Case Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Case Order</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Case Title</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cdata Section Elements</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bar Class</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bar Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bar Offset</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bar Placement</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bar Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bar Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Change Bars</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Character</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Clip</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Color Profile Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Gap</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Column Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Condition</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content Height</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Content Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Country</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cue</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cue After</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Cue Before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Data Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Decimal Separator</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Designer</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Destination Placement Offset</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Digit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Disable Output Escaping</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Display Align</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Display Marker</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Doctype Public</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Doctype System</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Document Information</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dominant Baseline</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Draw Text</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Dynamic Effects</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Elements</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Elevation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Empty Cells</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Encoding</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>End Indent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ends Row</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Exclude Result Prefixes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extended</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extension Element Prefixes</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Extent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>External Destination</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Float</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Flow Map Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Flow Map Reference</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Flow Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Flow Name Reference</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Family</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Selection Strategy</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Size Adjust</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Stretch</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Variant</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Font Weight</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Force Page Count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Format</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>From</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Glyph Orientation Horizontal</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Glyph Orientation Vertical</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group By</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group Context</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Group Merge</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Grouping Separator</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Grouping Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Height</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Href</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenate</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenation Character</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenation Keep</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenation Ladder Count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenation Push Character Count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Hyphenation Remain Character Count</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>ID</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Include Checksum</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Indent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Index</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Index Class</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Index Key</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Indicate Destination</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Infinity</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Initial Page Number</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Inline Progression Dimension</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Internal Destination</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Intrinsic Scale Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Intrusion Displace</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keep Together</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keep With Next</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keep With Previous</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keeps and Breaks</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Key</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Keywords</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lang</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Language</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Last Line End Indent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Leader Alignment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Leader Length</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Leader Pattern</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Leader Pattern Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Leader and Rule</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Left</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Letter Spacing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Letter Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Level</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Lighting Scheme</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line Height</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line Height Shift Adjustment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Line Stacking Strategy</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Linefeed Treatment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Map</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Map Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margin</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margin Bottom</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margin Left</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margin Right</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margin Top</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Margins</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Marker Class Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Markers</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Master Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Master Reference</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Match</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Max Height</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Max Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Maximum Repeats</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Media</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Media Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Media Usage</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Merge Pages Across Index Key References</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Merge Ranges Across Index Key References</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Merge Sequential Page Numbers</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Meta Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Method</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Min Height</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Min Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Minus Sign</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Miscellaneous</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>NaN</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Namespace</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Number Columns Repeated</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Number Columns Spanned</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Number Rows Spanned</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Number to String</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Object</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Object ID</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Odd Or Even</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Omit XML Declaration</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Order</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Orphans</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Overflow</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding After</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding Before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding Bottom</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding End</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding Left</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding Right</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding Start</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Padding Top</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Break After</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Break Before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Break Inside</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Citation Strategy</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Height</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Number Treatment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Page Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pagination</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Param Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Parent Set</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pattern Separator</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pause After</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pause Before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Per Mille</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pitch</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Pitch Range</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Play During</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Precedence</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Prefix</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Preview Src</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Priority</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Provisional Distance Between Starts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Provisional Label Separation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ref ID</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ref Index Key</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Ref Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Reference Orientation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Region Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Region Name Reference</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Relative Align</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Relative Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rendering Intent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Repeated Element</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Result Prefix</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Retrieve Boundary</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Retrieve Boundary Within Table</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Retrieve Class Name</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Retrieve Position</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Retrieve Position Within Table</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Richness</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Right</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Role</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rule</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rule Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Rule Thickness</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sample Data</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sample LFA</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sample XML</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sample XSD</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scale Option</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scaling</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scaling Method</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Score Spaces</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Script</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Scripts</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Select</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Shorthands</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Show Destination</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Size</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Source Document</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Space After</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Space Before</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Space End</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Space Start</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Span</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speak</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speak Header</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speak Numeral</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speak Punctuation</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Speech Rate</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Src</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Standalone</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Start Indent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Starting State</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Starts Row</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stress</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Stylesheet Prefix</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Subject</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Suppress At Line Break</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Switch To</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Table</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Table Layout</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Table Omit Footer At Break</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Table Omit Header At Break</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Presentation Context</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Processing Context</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Target Stylesheet</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Terminate</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Test</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Align</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Align Last</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Altitude</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Decoration</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Depth</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Indent</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Line Through Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Overline Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Shadow</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Transform</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Underline Color</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Underline Style</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Text Underline Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Title</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Top</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Transpromo</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Treat As Word Space</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Unicode Bidi</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Use</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Use Attribute Sets</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Value</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Value Type</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Version</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Vertical Align</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Visibility</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Voice Family</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>White Space</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>White Space Collapse</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>White Space Treatment</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Widows</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Width</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Word Spacing</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Wrap Option</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Writing Mode</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XML Language</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XPath</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XSLT</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>XSLT Engine</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Z Index</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Zero Digit</source>
+            <translation type="unfinished" />
+        </message>
+        <message>
+            <source>Zoom</source>
+            <translation type="unfinished" />
+        </message>
+    </context>
+    <context>
         <name>TemplateDocument</name>
         <message>
             <source>Cannot read %1: %2</source>

@@ -1563,11 +1563,11 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         </message>
         <message>
             <source>Top %1</source>
-            <translation>%1 haut</translation>
+            <translation>%1 supérieure</translation>
         </message>
         <message>
             <source>Bottom %1</source>
-            <translation>%1 bas</translation>
+            <translation>%1 inférieure</translation>
         </message>
         <message>
             <source>Other</source>
@@ -2355,6 +2355,1513 @@ Choisissez Non pour concevoir votre propre tableau.</translation>
         <message>
             <source>The sample invoice: letterhead, address, item table and totals, bound to its sample data.</source>
             <translation>La facture d'exemple : en-tête, adresse, tableau des articles et totaux, liée à ses données d'exemple.</translation>
+        </message>
+    </context>
+    <context>
+        <name>SyntaxNames</name>
+        <message>
+            <source>Absolute Position</source>
+            <translation>Positionnement absolu</translation>
+        </message>
+        <message>
+            <source>Accessibility</source>
+            <translation>Accessibilité</translation>
+        </message>
+        <message>
+            <source>Active State</source>
+            <translation>État actif</translation>
+        </message>
+        <message>
+            <source>Address</source>
+            <translation>Adresse</translation>
+        </message>
+        <message>
+            <source>Alignment Adjust</source>
+            <translation>Ajustement de l'alignement</translation>
+        </message>
+        <message>
+            <source>Alignment Baseline</source>
+            <translation>Ligne de base d'alignement</translation>
+        </message>
+        <message>
+            <source>Allowed Height Scale</source>
+            <translation>Mise à l'échelle autorisée en hauteur</translation>
+        </message>
+        <message>
+            <source>Allowed Width Scale</source>
+            <translation>Mise à l'échelle autorisée en largeur</translation>
+        </message>
+        <message>
+            <source>Alt Text</source>
+            <translation>Texte de remplacement</translation>
+        </message>
+        <message>
+            <source>Area Alignment</source>
+            <translation>Alignement des zones</translation>
+        </message>
+        <message>
+            <source>Area Dimension</source>
+            <translation>Dimensions des zones</translation>
+        </message>
+        <message>
+            <source>Aural</source>
+            <translation>Rendu sonore</translation>
+        </message>
+        <message>
+            <source>Author</source>
+            <translation>Auteur</translation>
+        </message>
+        <message>
+            <source>Auto Restore</source>
+            <translation>Restauration automatique</translation>
+        </message>
+        <message>
+            <source>Azimuth</source>
+            <translation>Azimut</translation>
+        </message>
+        <message>
+            <source>Background</source>
+            <translation>Arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Attachment</source>
+            <translation>Défilement de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Color</source>
+            <translation>Couleur d'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Image</source>
+            <translation>Image d'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Position</source>
+            <translation>Position de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Position Horizontal</source>
+            <translation>Position horizontale de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Position Vertical</source>
+            <translation>Position verticale de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Repeat</source>
+            <translation>Répétition de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Background Size</source>
+            <translation>Taille de l'arrière-plan</translation>
+        </message>
+        <message>
+            <source>Barcode</source>
+            <translation>Code-barres</translation>
+        </message>
+        <message>
+            <source>Baseline Shift</source>
+            <translation>Décalage de la ligne de base</translation>
+        </message>
+        <message>
+            <source>Blank Or Not Blank</source>
+            <translation>Vierge ou non</translation>
+        </message>
+        <message>
+            <source>Block Progression Dimension</source>
+            <translation>Dimension dans le sens des blocs</translation>
+        </message>
+        <message>
+            <source>Block and Line</source>
+            <translation>Bloc et ligne</translation>
+        </message>
+        <message>
+            <source>Bookmarks</source>
+            <translation>Signets</translation>
+        </message>
+        <message>
+            <source>Border</source>
+            <translation>Bordure</translation>
+        </message>
+        <message>
+            <source>Border After Color</source>
+            <translation>Couleur de bordure après</translation>
+        </message>
+        <message>
+            <source>Border After Precedence</source>
+            <translation>Priorité de bordure après</translation>
+        </message>
+        <message>
+            <source>Border After Style</source>
+            <translation>Style de bordure après</translation>
+        </message>
+        <message>
+            <source>Border After Width</source>
+            <translation>Épaisseur de bordure après</translation>
+        </message>
+        <message>
+            <source>Border Before Color</source>
+            <translation>Couleur de bordure avant</translation>
+        </message>
+        <message>
+            <source>Border Before Precedence</source>
+            <translation>Priorité de bordure avant</translation>
+        </message>
+        <message>
+            <source>Border Before Style</source>
+            <translation>Style de bordure avant</translation>
+        </message>
+        <message>
+            <source>Border Before Width</source>
+            <translation>Épaisseur de bordure avant</translation>
+        </message>
+        <message>
+            <source>Border Collapse</source>
+            <translation>Fusion des bordures</translation>
+        </message>
+        <message>
+            <source>Border Color</source>
+            <translation>Couleur de bordure</translation>
+        </message>
+        <message>
+            <source>Border End Color</source>
+            <translation>Couleur de bordure de fin</translation>
+        </message>
+        <message>
+            <source>Border End Precedence</source>
+            <translation>Priorité de bordure de fin</translation>
+        </message>
+        <message>
+            <source>Border End Style</source>
+            <translation>Style de bordure de fin</translation>
+        </message>
+        <message>
+            <source>Border End Width</source>
+            <translation>Épaisseur de bordure de fin</translation>
+        </message>
+        <message>
+            <source>Border Separation</source>
+            <translation>Espacement des bordures</translation>
+        </message>
+        <message>
+            <source>Border Spacing</source>
+            <translation>Espacement des cellules</translation>
+        </message>
+        <message>
+            <source>Border Start Color</source>
+            <translation>Couleur de bordure de début</translation>
+        </message>
+        <message>
+            <source>Border Start Precedence</source>
+            <translation>Priorité de bordure de début</translation>
+        </message>
+        <message>
+            <source>Border Start Style</source>
+            <translation>Style de bordure de début</translation>
+        </message>
+        <message>
+            <source>Border Start Width</source>
+            <translation>Épaisseur de bordure de début</translation>
+        </message>
+        <message>
+            <source>Border Style</source>
+            <translation>Style de bordure</translation>
+        </message>
+        <message>
+            <source>Border Width</source>
+            <translation>Épaisseur de bordure</translation>
+        </message>
+        <message>
+            <source>Borders</source>
+            <translation>Bordures</translation>
+        </message>
+        <message>
+            <source>Bottom</source>
+            <translation>Bas</translation>
+        </message>
+        <message>
+            <source>Box Shadow</source>
+            <translation>Ombre portée</translation>
+        </message>
+        <message>
+            <source>Break After</source>
+            <translation>Saut après</translation>
+        </message>
+        <message>
+            <source>Break Before</source>
+            <translation>Saut avant</translation>
+        </message>
+        <message>
+            <source>Caption Side</source>
+            <translation>Position de la légende</translation>
+        </message>
+        <message>
+            <source>Case Name</source>
+            <translation>Nom du cas</translation>
+        </message>
+        <message>
+            <source>Case Order</source>
+            <translation>Ordre des majuscules</translation>
+        </message>
+        <message>
+            <source>Case Title</source>
+            <translation>Titre du cas</translation>
+        </message>
+        <message>
+            <source>Cdata Section Elements</source>
+            <translation>Éléments en sections CDATA</translation>
+        </message>
+        <message>
+            <source>Change Bar Class</source>
+            <translation>Classe de barre de modification</translation>
+        </message>
+        <message>
+            <source>Change Bar Color</source>
+            <translation>Couleur de barre de modification</translation>
+        </message>
+        <message>
+            <source>Change Bar Offset</source>
+            <translation>Décalage de barre de modification</translation>
+        </message>
+        <message>
+            <source>Change Bar Placement</source>
+            <translation>Emplacement de barre de modification</translation>
+        </message>
+        <message>
+            <source>Change Bar Style</source>
+            <translation>Style de barre de modification</translation>
+        </message>
+        <message>
+            <source>Change Bar Width</source>
+            <translation>Épaisseur de barre de modification</translation>
+        </message>
+        <message>
+            <source>Change Bars</source>
+            <translation>Barres de modification</translation>
+        </message>
+        <message>
+            <source>Character</source>
+            <translation>Caractère</translation>
+        </message>
+        <message>
+            <source>Clear</source>
+            <translation>Dégagement</translation>
+        </message>
+        <message>
+            <source>Clip</source>
+            <translation>Découpage</translation>
+        </message>
+        <message>
+            <source>Color</source>
+            <translation>Couleur</translation>
+        </message>
+        <message>
+            <source>Color Profile Name</source>
+            <translation>Nom du profil colorimétrique</translation>
+        </message>
+        <message>
+            <source>Column Count</source>
+            <translation>Nombre de colonnes</translation>
+        </message>
+        <message>
+            <source>Column Gap</source>
+            <translation>Espacement des colonnes</translation>
+        </message>
+        <message>
+            <source>Column Number</source>
+            <translation>Numéro de colonne</translation>
+        </message>
+        <message>
+            <source>Column Width</source>
+            <translation>Largeur de colonne</translation>
+        </message>
+        <message>
+            <source>Condition</source>
+            <translation>Condition</translation>
+        </message>
+        <message>
+            <source>Content Height</source>
+            <translation>Hauteur du contenu</translation>
+        </message>
+        <message>
+            <source>Content Type</source>
+            <translation>Type de contenu</translation>
+        </message>
+        <message>
+            <source>Content Width</source>
+            <translation>Largeur du contenu</translation>
+        </message>
+        <message>
+            <source>Count</source>
+            <translation>Motif compté</translation>
+        </message>
+        <message>
+            <source>Country</source>
+            <translation>Pays</translation>
+        </message>
+        <message>
+            <source>Cue</source>
+            <translation>Signal sonore</translation>
+        </message>
+        <message>
+            <source>Cue After</source>
+            <translation>Signal sonore après</translation>
+        </message>
+        <message>
+            <source>Cue Before</source>
+            <translation>Signal sonore avant</translation>
+        </message>
+        <message>
+            <source>Data</source>
+            <translation>Données</translation>
+        </message>
+        <message>
+            <source>Data Type</source>
+            <translation>Type de données</translation>
+        </message>
+        <message>
+            <source>Decimal Separator</source>
+            <translation>Séparateur décimal</translation>
+        </message>
+        <message>
+            <source>Designer</source>
+            <translation>Concepteur</translation>
+        </message>
+        <message>
+            <source>Destination Placement Offset</source>
+            <translation>Décalage à la destination</translation>
+        </message>
+        <message>
+            <source>Digit</source>
+            <translation>Chiffre facultatif</translation>
+        </message>
+        <message>
+            <source>Direction</source>
+            <translation>Sens d'écriture</translation>
+        </message>
+        <message>
+            <source>Disable Output Escaping</source>
+            <translation>Désactiver l'échappement en sortie</translation>
+        </message>
+        <message>
+            <source>Display Align</source>
+            <translation>Alignement vertical</translation>
+        </message>
+        <message>
+            <source>Display Marker</source>
+            <translation>Afficher le repère</translation>
+        </message>
+        <message>
+            <source>Doctype Public</source>
+            <translation>Identifiant public du DOCTYPE</translation>
+        </message>
+        <message>
+            <source>Doctype System</source>
+            <translation>Identifiant système du DOCTYPE</translation>
+        </message>
+        <message>
+            <source>Document Information</source>
+            <translation>Informations sur le document</translation>
+        </message>
+        <message>
+            <source>Dominant Baseline</source>
+            <translation>Ligne de base dominante</translation>
+        </message>
+        <message>
+            <source>Draw Text</source>
+            <translation>Afficher le texte</translation>
+        </message>
+        <message>
+            <source>Dynamic Effects</source>
+            <translation>Effets dynamiques</translation>
+        </message>
+        <message>
+            <source>Elements</source>
+            <translation>Éléments</translation>
+        </message>
+        <message>
+            <source>Elevation</source>
+            <translation>Élévation</translation>
+        </message>
+        <message>
+            <source>Empty Cells</source>
+            <translation>Cellules vides</translation>
+        </message>
+        <message>
+            <source>Encoding</source>
+            <translation>Encodage</translation>
+        </message>
+        <message>
+            <source>End Indent</source>
+            <translation>Retrait de fin</translation>
+        </message>
+        <message>
+            <source>Ends Row</source>
+            <translation>Termine la ligne</translation>
+        </message>
+        <message>
+            <source>Exclude Result Prefixes</source>
+            <translation>Préfixes exclus du résultat</translation>
+        </message>
+        <message>
+            <source>Extended</source>
+            <translation>Étendu</translation>
+        </message>
+        <message>
+            <source>Extension Element Prefixes</source>
+            <translation>Préfixes des éléments d'extension</translation>
+        </message>
+        <message>
+            <source>Extent</source>
+            <translation>Étendue</translation>
+        </message>
+        <message>
+            <source>External Destination</source>
+            <translation>Destination externe</translation>
+        </message>
+        <message>
+            <source>Float</source>
+            <translation>Flottant</translation>
+        </message>
+        <message>
+            <source>Flow Map Name</source>
+            <translation>Nom de l'affectation des flux</translation>
+        </message>
+        <message>
+            <source>Flow Map Reference</source>
+            <translation>Référence à l'affectation des flux</translation>
+        </message>
+        <message>
+            <source>Flow Name</source>
+            <translation>Nom du flux</translation>
+        </message>
+        <message>
+            <source>Flow Name Reference</source>
+            <translation>Référence au nom du flux</translation>
+        </message>
+        <message>
+            <source>Font</source>
+            <translation>Police</translation>
+        </message>
+        <message>
+            <source>Font Family</source>
+            <translation>Famille de police</translation>
+        </message>
+        <message>
+            <source>Font Selection Strategy</source>
+            <translation>Stratégie de choix de police</translation>
+        </message>
+        <message>
+            <source>Font Size</source>
+            <translation>Taille de police</translation>
+        </message>
+        <message>
+            <source>Font Size Adjust</source>
+            <translation>Ajustement du corps</translation>
+        </message>
+        <message>
+            <source>Font Stretch</source>
+            <translation>Étirement de police</translation>
+        </message>
+        <message>
+            <source>Font Style</source>
+            <translation>Style de police</translation>
+        </message>
+        <message>
+            <source>Font Variant</source>
+            <translation>Variante de police</translation>
+        </message>
+        <message>
+            <source>Font Weight</source>
+            <translation>Graisse</translation>
+        </message>
+        <message>
+            <source>Force Page Count</source>
+            <translation>Forcer le nombre de pages</translation>
+        </message>
+        <message>
+            <source>Format</source>
+            <translation>Format</translation>
+        </message>
+        <message>
+            <source>From</source>
+            <translation>Début du comptage</translation>
+        </message>
+        <message>
+            <source>Glyph Orientation Horizontal</source>
+            <translation>Orientation des glyphes horizontale</translation>
+        </message>
+        <message>
+            <source>Glyph Orientation Vertical</source>
+            <translation>Orientation des glyphes verticale</translation>
+        </message>
+        <message>
+            <source>Group By</source>
+            <translation>Regrouper par</translation>
+        </message>
+        <message>
+            <source>Group Context</source>
+            <translation>Contexte du groupe</translation>
+        </message>
+        <message>
+            <source>Group Merge</source>
+            <translation>Fusion du groupe</translation>
+        </message>
+        <message>
+            <source>Grouping Separator</source>
+            <translation>Séparateur de milliers</translation>
+        </message>
+        <message>
+            <source>Grouping Size</source>
+            <translation>Taille des groupes</translation>
+        </message>
+        <message>
+            <source>Height</source>
+            <translation>Hauteur</translation>
+        </message>
+        <message>
+            <source>Href</source>
+            <translation>Adresse référencée</translation>
+        </message>
+        <message>
+            <source>Hyphenate</source>
+            <translation>Césure des mots</translation>
+        </message>
+        <message>
+            <source>Hyphenation</source>
+            <translation>Césure</translation>
+        </message>
+        <message>
+            <source>Hyphenation Character</source>
+            <translation>Caractère de césure</translation>
+        </message>
+        <message>
+            <source>Hyphenation Keep</source>
+            <translation>Maintien de la césure</translation>
+        </message>
+        <message>
+            <source>Hyphenation Ladder Count</source>
+            <translation>Césures consécutives</translation>
+        </message>
+        <message>
+            <source>Hyphenation Push Character Count</source>
+            <translation>Caractères minimum après la césure</translation>
+        </message>
+        <message>
+            <source>Hyphenation Remain Character Count</source>
+            <translation>Caractères minimum avant la césure</translation>
+        </message>
+        <message>
+            <source>ID</source>
+            <translation>ID</translation>
+        </message>
+        <message>
+            <source>Include Checksum</source>
+            <translation>Inclure la clé de contrôle</translation>
+        </message>
+        <message>
+            <source>Indent</source>
+            <translation>Indentation</translation>
+        </message>
+        <message>
+            <source>Index</source>
+            <translation>Index</translation>
+        </message>
+        <message>
+            <source>Index Class</source>
+            <translation>Classe d'index</translation>
+        </message>
+        <message>
+            <source>Index Key</source>
+            <translation>Clé d'index</translation>
+        </message>
+        <message>
+            <source>Indicate Destination</source>
+            <translation>Signaler la destination</translation>
+        </message>
+        <message>
+            <source>Infinity</source>
+            <translation>Infini</translation>
+        </message>
+        <message>
+            <source>Initial Page Number</source>
+            <translation>Numéro de la première page</translation>
+        </message>
+        <message>
+            <source>Inline Progression Dimension</source>
+            <translation>Dimension dans le sens des lignes</translation>
+        </message>
+        <message>
+            <source>Internal Destination</source>
+            <translation>Destination interne</translation>
+        </message>
+        <message>
+            <source>Intrinsic Scale Value</source>
+            <translation>Échelle intrinsèque</translation>
+        </message>
+        <message>
+            <source>Intrusion Displace</source>
+            <translation>Déplacement par intrusion</translation>
+        </message>
+        <message>
+            <source>Keep Together</source>
+            <translation>Garder ensemble</translation>
+        </message>
+        <message>
+            <source>Keep With Next</source>
+            <translation>Solidaire du suivant</translation>
+        </message>
+        <message>
+            <source>Keep With Previous</source>
+            <translation>Solidaire du précédent</translation>
+        </message>
+        <message>
+            <source>Keeps and Breaks</source>
+            <translation>Liaisons et sauts</translation>
+        </message>
+        <message>
+            <source>Key</source>
+            <translation>Clé</translation>
+        </message>
+        <message>
+            <source>Keywords</source>
+            <translation>Mots-clés</translation>
+        </message>
+        <message>
+            <source>Lang</source>
+            <translation>Code de langue</translation>
+        </message>
+        <message>
+            <source>Language</source>
+            <translation>Langue</translation>
+        </message>
+        <message>
+            <source>Last Line End Indent</source>
+            <translation>Retrait de fin de la dernière ligne</translation>
+        </message>
+        <message>
+            <source>Layout</source>
+            <translation>Mise en page</translation>
+        </message>
+        <message>
+            <source>Leader Alignment</source>
+            <translation>Alignement des points de conduite</translation>
+        </message>
+        <message>
+            <source>Leader Length</source>
+            <translation>Longueur des points de conduite</translation>
+        </message>
+        <message>
+            <source>Leader Pattern</source>
+            <translation>Motif des points de conduite</translation>
+        </message>
+        <message>
+            <source>Leader Pattern Width</source>
+            <translation>Largeur du motif de conduite</translation>
+        </message>
+        <message>
+            <source>Leader and Rule</source>
+            <translation>Points de conduite et filet</translation>
+        </message>
+        <message>
+            <source>Left</source>
+            <translation>Gauche</translation>
+        </message>
+        <message>
+            <source>Letter Spacing</source>
+            <translation>Interlettrage</translation>
+        </message>
+        <message>
+            <source>Letter Value</source>
+            <translation>Numérotation alphabétique</translation>
+        </message>
+        <message>
+            <source>Level</source>
+            <translation>Niveau de comptage</translation>
+        </message>
+        <message>
+            <source>Lighting Scheme</source>
+            <translation>Éclairage</translation>
+        </message>
+        <message>
+            <source>Line Height</source>
+            <translation>Hauteur de ligne</translation>
+        </message>
+        <message>
+            <source>Line Height Shift Adjustment</source>
+            <translation>Hauteur de ligne avec décalage</translation>
+        </message>
+        <message>
+            <source>Line Stacking Strategy</source>
+            <translation>Empilement des lignes</translation>
+        </message>
+        <message>
+            <source>Linefeed Treatment</source>
+            <translation>Traitement des sauts de ligne</translation>
+        </message>
+        <message>
+            <source>Map</source>
+            <translation>Carte</translation>
+        </message>
+        <message>
+            <source>Map Type</source>
+            <translation>Type de carte</translation>
+        </message>
+        <message>
+            <source>Margin</source>
+            <translation>Marge</translation>
+        </message>
+        <message>
+            <source>Margin Bottom</source>
+            <translation>Marge inférieure</translation>
+        </message>
+        <message>
+            <source>Margin Left</source>
+            <translation>Marge gauche</translation>
+        </message>
+        <message>
+            <source>Margin Right</source>
+            <translation>Marge droite</translation>
+        </message>
+        <message>
+            <source>Margin Top</source>
+            <translation>Marge supérieure</translation>
+        </message>
+        <message>
+            <source>Margins</source>
+            <translation>Marges</translation>
+        </message>
+        <message>
+            <source>Marker Class Name</source>
+            <translation>Classe de marqueur</translation>
+        </message>
+        <message>
+            <source>Markers</source>
+            <translation>Marqueurs</translation>
+        </message>
+        <message>
+            <source>Master Name</source>
+            <translation>Nom du modèle</translation>
+        </message>
+        <message>
+            <source>Master Reference</source>
+            <translation>Référence au modèle de page</translation>
+        </message>
+        <message>
+            <source>Match</source>
+            <translation>Motif</translation>
+        </message>
+        <message>
+            <source>Max Height</source>
+            <translation>Hauteur maximale</translation>
+        </message>
+        <message>
+            <source>Max Width</source>
+            <translation>Largeur maximale</translation>
+        </message>
+        <message>
+            <source>Maximum Repeats</source>
+            <translation>Répétitions maximales</translation>
+        </message>
+        <message>
+            <source>Media</source>
+            <translation>Médias</translation>
+        </message>
+        <message>
+            <source>Media Type</source>
+            <translation>Type de média</translation>
+        </message>
+        <message>
+            <source>Media Usage</source>
+            <translation>Utilisation du média</translation>
+        </message>
+        <message>
+            <source>Merge Pages Across Index Key References</source>
+            <translation>Fusionner les pages entre références d'index</translation>
+        </message>
+        <message>
+            <source>Merge Ranges Across Index Key References</source>
+            <translation>Fusionner les plages entre références d'index</translation>
+        </message>
+        <message>
+            <source>Merge Sequential Page Numbers</source>
+            <translation>Fusionner les numéros de page consécutifs</translation>
+        </message>
+        <message>
+            <source>Meta Type</source>
+            <translation>Type de nœud</translation>
+        </message>
+        <message>
+            <source>Method</source>
+            <translation>Méthode de sortie</translation>
+        </message>
+        <message>
+            <source>Min Height</source>
+            <translation>Hauteur minimale</translation>
+        </message>
+        <message>
+            <source>Min Width</source>
+            <translation>Largeur minimale</translation>
+        </message>
+        <message>
+            <source>Minus Sign</source>
+            <translation>Signe moins</translation>
+        </message>
+        <message>
+            <source>Miscellaneous</source>
+            <translation>Divers</translation>
+        </message>
+        <message>
+            <source>Mode</source>
+            <translation>Mode</translation>
+        </message>
+        <message>
+            <source>NaN</source>
+            <translation>Non-nombre (NaN)</translation>
+        </message>
+        <message>
+            <source>Name</source>
+            <translation>Nom</translation>
+        </message>
+        <message>
+            <source>Namespace</source>
+            <translation>Espace de noms</translation>
+        </message>
+        <message>
+            <source>Number Columns Repeated</source>
+            <translation>Répétitions de la colonne</translation>
+        </message>
+        <message>
+            <source>Number Columns Spanned</source>
+            <translation>Colonnes fusionnées</translation>
+        </message>
+        <message>
+            <source>Number Rows Spanned</source>
+            <translation>Lignes fusionnées</translation>
+        </message>
+        <message>
+            <source>Number to String</source>
+            <translation>Conversion des nombres</translation>
+        </message>
+        <message>
+            <source>Object</source>
+            <translation>Objet</translation>
+        </message>
+        <message>
+            <source>Object ID</source>
+            <translation>ID de l'objet</translation>
+        </message>
+        <message>
+            <source>Odd Or Even</source>
+            <translation>Paire ou impaire</translation>
+        </message>
+        <message>
+            <source>Omit XML Declaration</source>
+            <translation>Omettre la déclaration XML</translation>
+        </message>
+        <message>
+            <source>Order</source>
+            <translation>Ordre de tri</translation>
+        </message>
+        <message>
+            <source>Orphans</source>
+            <translation>Lignes orphelines</translation>
+        </message>
+        <message>
+            <source>Overflow</source>
+            <translation>Débordement</translation>
+        </message>
+        <message>
+            <source>Padding</source>
+            <translation>Marge intérieure</translation>
+        </message>
+        <message>
+            <source>Padding After</source>
+            <translation>Marge intérieure après</translation>
+        </message>
+        <message>
+            <source>Padding Before</source>
+            <translation>Marge intérieure avant</translation>
+        </message>
+        <message>
+            <source>Padding Bottom</source>
+            <translation>Marge intérieure basse</translation>
+        </message>
+        <message>
+            <source>Padding End</source>
+            <translation>Marge intérieure de fin</translation>
+        </message>
+        <message>
+            <source>Padding Left</source>
+            <translation>Marge intérieure gauche</translation>
+        </message>
+        <message>
+            <source>Padding Right</source>
+            <translation>Marge intérieure droite</translation>
+        </message>
+        <message>
+            <source>Padding Start</source>
+            <translation>Marge intérieure de début</translation>
+        </message>
+        <message>
+            <source>Padding Top</source>
+            <translation>Marge intérieure haute</translation>
+        </message>
+        <message>
+            <source>Page Break After</source>
+            <translation>Saut de page après</translation>
+        </message>
+        <message>
+            <source>Page Break Before</source>
+            <translation>Saut de page avant</translation>
+        </message>
+        <message>
+            <source>Page Break Inside</source>
+            <translation>Saut de page à l'intérieur</translation>
+        </message>
+        <message>
+            <source>Page Citation Strategy</source>
+            <translation>Stratégie de renvoi de page</translation>
+        </message>
+        <message>
+            <source>Page Height</source>
+            <translation>Hauteur de page</translation>
+        </message>
+        <message>
+            <source>Page Number Treatment</source>
+            <translation>Présentation des numéros de page</translation>
+        </message>
+        <message>
+            <source>Page Position</source>
+            <translation>Position de la page</translation>
+        </message>
+        <message>
+            <source>Page Sets</source>
+            <translation>Jeux de pages</translation>
+        </message>
+        <message>
+            <source>Page Width</source>
+            <translation>Largeur de page</translation>
+        </message>
+        <message>
+            <source>Pagination</source>
+            <translation>Pagination</translation>
+        </message>
+        <message>
+            <source>Param Type</source>
+            <translation>Type de paramètre</translation>
+        </message>
+        <message>
+            <source>Parent Set</source>
+            <translation>Jeu de pages parent</translation>
+        </message>
+        <message>
+            <source>Pattern Separator</source>
+            <translation>Séparateur de motifs</translation>
+        </message>
+        <message>
+            <source>Pause</source>
+            <translation>Pause</translation>
+        </message>
+        <message>
+            <source>Pause After</source>
+            <translation>Pause après</translation>
+        </message>
+        <message>
+            <source>Pause Before</source>
+            <translation>Pause avant</translation>
+        </message>
+        <message>
+            <source>Per Mille</source>
+            <translation>Signe pour mille</translation>
+        </message>
+        <message>
+            <source>Percent</source>
+            <translation>Signe pour cent</translation>
+        </message>
+        <message>
+            <source>Pitch</source>
+            <translation>Hauteur de la voix</translation>
+        </message>
+        <message>
+            <source>Pitch Range</source>
+            <translation>Étendue de la voix</translation>
+        </message>
+        <message>
+            <source>Play During</source>
+            <translation>Son d'accompagnement</translation>
+        </message>
+        <message>
+            <source>Position</source>
+            <translation>Position</translation>
+        </message>
+        <message>
+            <source>Precedence</source>
+            <translation>Priorité</translation>
+        </message>
+        <message>
+            <source>Prefix</source>
+            <translation>Préfixe</translation>
+        </message>
+        <message>
+            <source>Preview Src</source>
+            <translation>Image d'aperçu</translation>
+        </message>
+        <message>
+            <source>Priority</source>
+            <translation>Priorité de la règle</translation>
+        </message>
+        <message>
+            <source>Provisional Distance Between Starts</source>
+            <translation>Distance entre l'étiquette et le corps</translation>
+        </message>
+        <message>
+            <source>Provisional Label Separation</source>
+            <translation>Espacement après l'étiquette</translation>
+        </message>
+        <message>
+            <source>Ref ID</source>
+            <translation>ID référencé</translation>
+        </message>
+        <message>
+            <source>Ref Index Key</source>
+            <translation>Clé d'index référencée</translation>
+        </message>
+        <message>
+            <source>Ref Type</source>
+            <translation>Type référencé</translation>
+        </message>
+        <message>
+            <source>Reference Orientation</source>
+            <translation>Orientation de référence</translation>
+        </message>
+        <message>
+            <source>Region Name</source>
+            <translation>Nom de la région</translation>
+        </message>
+        <message>
+            <source>Region Name Reference</source>
+            <translation>Référence au nom de la région</translation>
+        </message>
+        <message>
+            <source>Relative Align</source>
+            <translation>Alignement relatif</translation>
+        </message>
+        <message>
+            <source>Relative Position</source>
+            <translation>Positionnement relatif</translation>
+        </message>
+        <message>
+            <source>Rendering Intent</source>
+            <translation>Mode de rendu</translation>
+        </message>
+        <message>
+            <source>Repeated Element</source>
+            <translation>Élément répété</translation>
+        </message>
+        <message>
+            <source>Result Prefix</source>
+            <translation>Préfixe du résultat</translation>
+        </message>
+        <message>
+            <source>Retrieve Boundary</source>
+            <translation>Limite de récupération</translation>
+        </message>
+        <message>
+            <source>Retrieve Boundary Within Table</source>
+            <translation>Limite de récupération dans le tableau</translation>
+        </message>
+        <message>
+            <source>Retrieve Class Name</source>
+            <translation>Classe de marqueur récupérée</translation>
+        </message>
+        <message>
+            <source>Retrieve Position</source>
+            <translation>Position de récupération</translation>
+        </message>
+        <message>
+            <source>Retrieve Position Within Table</source>
+            <translation>Position de récupération dans le tableau</translation>
+        </message>
+        <message>
+            <source>Richness</source>
+            <translation>Richesse de la voix</translation>
+        </message>
+        <message>
+            <source>Right</source>
+            <translation>Droite</translation>
+        </message>
+        <message>
+            <source>Role</source>
+            <translation>Rôle</translation>
+        </message>
+        <message>
+            <source>Rotation</source>
+            <translation>Rotation</translation>
+        </message>
+        <message>
+            <source>Rule</source>
+            <translation>Règle</translation>
+        </message>
+        <message>
+            <source>Rule Style</source>
+            <translation>Style de filet</translation>
+        </message>
+        <message>
+            <source>Rule Thickness</source>
+            <translation>Épaisseur de filet</translation>
+        </message>
+        <message>
+            <source>Sample Data</source>
+            <translation>Données d'exemple</translation>
+        </message>
+        <message>
+            <source>Sample LFA</source>
+            <translation>LFA d'exemple</translation>
+        </message>
+        <message>
+            <source>Sample XML</source>
+            <translation>XML d'exemple</translation>
+        </message>
+        <message>
+            <source>Sample XSD</source>
+            <translation>XSD d'exemple</translation>
+        </message>
+        <message>
+            <source>Scale Option</source>
+            <translation>Option d'échelle</translation>
+        </message>
+        <message>
+            <source>Scaling</source>
+            <translation>Mise à l'échelle</translation>
+        </message>
+        <message>
+            <source>Scaling Method</source>
+            <translation>Méthode de mise à l'échelle</translation>
+        </message>
+        <message>
+            <source>Score Spaces</source>
+            <translation>Souligner les espaces</translation>
+        </message>
+        <message>
+            <source>Script</source>
+            <translation>Écriture</translation>
+        </message>
+        <message>
+            <source>Scripts</source>
+            <translation>Scripts</translation>
+        </message>
+        <message>
+            <source>Select</source>
+            <translation>Sélection</translation>
+        </message>
+        <message>
+            <source>Shorthands</source>
+            <translation>Propriétés raccourcies</translation>
+        </message>
+        <message>
+            <source>Show Destination</source>
+            <translation>Affichage de la destination</translation>
+        </message>
+        <message>
+            <source>Size</source>
+            <translation>Taille</translation>
+        </message>
+        <message>
+            <source>Sort</source>
+            <translation>Tri</translation>
+        </message>
+        <message>
+            <source>Source Document</source>
+            <translation>Document source</translation>
+        </message>
+        <message>
+            <source>Space After</source>
+            <translation>Espace après</translation>
+        </message>
+        <message>
+            <source>Space Before</source>
+            <translation>Espace avant</translation>
+        </message>
+        <message>
+            <source>Space End</source>
+            <translation>Espace de fin</translation>
+        </message>
+        <message>
+            <source>Space Start</source>
+            <translation>Espace de début</translation>
+        </message>
+        <message>
+            <source>Span</source>
+            <translation>Sur toutes les colonnes</translation>
+        </message>
+        <message>
+            <source>Speak</source>
+            <translation>Lecture</translation>
+        </message>
+        <message>
+            <source>Speak Header</source>
+            <translation>Lecture des en-têtes</translation>
+        </message>
+        <message>
+            <source>Speak Numeral</source>
+            <translation>Lecture des nombres</translation>
+        </message>
+        <message>
+            <source>Speak Punctuation</source>
+            <translation>Lecture de la ponctuation</translation>
+        </message>
+        <message>
+            <source>Speech Rate</source>
+            <translation>Débit de parole</translation>
+        </message>
+        <message>
+            <source>Src</source>
+            <translation>Source</translation>
+        </message>
+        <message>
+            <source>Standalone</source>
+            <translation>Autonome</translation>
+        </message>
+        <message>
+            <source>Start Indent</source>
+            <translation>Retrait de début</translation>
+        </message>
+        <message>
+            <source>Starting State</source>
+            <translation>État initial</translation>
+        </message>
+        <message>
+            <source>Starts Row</source>
+            <translation>Commence la ligne</translation>
+        </message>
+        <message>
+            <source>Stress</source>
+            <translation>Accentuation</translation>
+        </message>
+        <message>
+            <source>Stylesheet Prefix</source>
+            <translation>Préfixe de la feuille de style</translation>
+        </message>
+        <message>
+            <source>Subject</source>
+            <translation>Sujet</translation>
+        </message>
+        <message>
+            <source>Suppress At Line Break</source>
+            <translation>Supprimer en fin de ligne</translation>
+        </message>
+        <message>
+            <source>Switch To</source>
+            <translation>Basculer vers</translation>
+        </message>
+        <message>
+            <source>Table</source>
+            <translation>Tableau</translation>
+        </message>
+        <message>
+            <source>Table Layout</source>
+            <translation>Disposition du tableau</translation>
+        </message>
+        <message>
+            <source>Table Omit Footer At Break</source>
+            <translation>Omettre le pied de tableau au saut</translation>
+        </message>
+        <message>
+            <source>Table Omit Header At Break</source>
+            <translation>Omettre l'en-tête de tableau au saut</translation>
+        </message>
+        <message>
+            <source>Target Presentation Context</source>
+            <translation>Contexte de présentation de la cible</translation>
+        </message>
+        <message>
+            <source>Target Processing Context</source>
+            <translation>Contexte de traitement de la cible</translation>
+        </message>
+        <message>
+            <source>Target Stylesheet</source>
+            <translation>Feuille de style de la cible</translation>
+        </message>
+        <message>
+            <source>Terminate</source>
+            <translation>Arrêter la transformation</translation>
+        </message>
+        <message>
+            <source>Test</source>
+            <translation>Expression testée</translation>
+        </message>
+        <message>
+            <source>Text Align</source>
+            <translation>Alignement du texte</translation>
+        </message>
+        <message>
+            <source>Text Align Last</source>
+            <translation>Alignement de la dernière ligne</translation>
+        </message>
+        <message>
+            <source>Text Altitude</source>
+            <translation>Hauteur au-dessus de la ligne de base</translation>
+        </message>
+        <message>
+            <source>Text Decoration</source>
+            <translation>Décoration du texte</translation>
+        </message>
+        <message>
+            <source>Text Depth</source>
+            <translation>Profondeur sous la ligne de base</translation>
+        </message>
+        <message>
+            <source>Text Indent</source>
+            <translation>Retrait de première ligne</translation>
+        </message>
+        <message>
+            <source>Text Line Through Style</source>
+            <translation>Style du barré</translation>
+        </message>
+        <message>
+            <source>Text Overline Style</source>
+            <translation>Style du surligné</translation>
+        </message>
+        <message>
+            <source>Text Shadow</source>
+            <translation>Ombre du texte</translation>
+        </message>
+        <message>
+            <source>Text Transform</source>
+            <translation>Casse du texte</translation>
+        </message>
+        <message>
+            <source>Text Underline Color</source>
+            <translation>Couleur du soulignement</translation>
+        </message>
+        <message>
+            <source>Text Underline Style</source>
+            <translation>Style du soulignement</translation>
+        </message>
+        <message>
+            <source>Text Underline Width</source>
+            <translation>Épaisseur du soulignement</translation>
+        </message>
+        <message>
+            <source>Title</source>
+            <translation>Titre</translation>
+        </message>
+        <message>
+            <source>Top</source>
+            <translation>Haut</translation>
+        </message>
+        <message>
+            <source>Transpromo</source>
+            <translation>Transpromo</translation>
+        </message>
+        <message>
+            <source>Treat As Word Space</source>
+            <translation>Traiter comme espace entre mots</translation>
+        </message>
+        <message>
+            <source>Type</source>
+            <translation>Type</translation>
+        </message>
+        <message>
+            <source>Unicode Bidi</source>
+            <translation>Bidirectionnalité Unicode</translation>
+        </message>
+        <message>
+            <source>Use</source>
+            <translation>Expression de clé</translation>
+        </message>
+        <message>
+            <source>Use Attribute Sets</source>
+            <translation>Jeux d'attributs utilisés</translation>
+        </message>
+        <message>
+            <source>Value</source>
+            <translation>Valeur</translation>
+        </message>
+        <message>
+            <source>Value Type</source>
+            <translation>Type de valeur</translation>
+        </message>
+        <message>
+            <source>Version</source>
+            <translation>Version</translation>
+        </message>
+        <message>
+            <source>Vertical Align</source>
+            <translation>Alignement vertical dans le texte</translation>
+        </message>
+        <message>
+            <source>Visibility</source>
+            <translation>Visibilité</translation>
+        </message>
+        <message>
+            <source>Voice Family</source>
+            <translation>Voix</translation>
+        </message>
+        <message>
+            <source>Volume</source>
+            <translation>Volume</translation>
+        </message>
+        <message>
+            <source>White Space</source>
+            <translation>Espaces blancs</translation>
+        </message>
+        <message>
+            <source>White Space Collapse</source>
+            <translation>Fusion des espaces blancs</translation>
+        </message>
+        <message>
+            <source>White Space Treatment</source>
+            <translation>Traitement des espaces blancs</translation>
+        </message>
+        <message>
+            <source>Widows</source>
+            <translation>Lignes veuves</translation>
+        </message>
+        <message>
+            <source>Width</source>
+            <translation>Largeur</translation>
+        </message>
+        <message>
+            <source>Word Spacing</source>
+            <translation>Espacement des mots</translation>
+        </message>
+        <message>
+            <source>Wrap Option</source>
+            <translation>Retour à la ligne</translation>
+        </message>
+        <message>
+            <source>Writing Mode</source>
+            <translation>Mode d'écriture</translation>
+        </message>
+        <message>
+            <source>XML Language</source>
+            <translation>Langue XML</translation>
+        </message>
+        <message>
+            <source>XPath</source>
+            <translation>XPath</translation>
+        </message>
+        <message>
+            <source>XSLT</source>
+            <translation>XSLT</translation>
+        </message>
+        <message>
+            <source>XSLT Engine</source>
+            <translation>Processeur XSLT</translation>
+        </message>
+        <message>
+            <source>Z Index</source>
+            <translation>Ordre d'empilement</translation>
+        </message>
+        <message>
+            <source>Zero Digit</source>
+            <translation>Chiffre zéro</translation>
+        </message>
+        <message>
+            <source>Zoom</source>
+            <translation>Niveau de zoom</translation>
         </message>
     </context>
     <context>

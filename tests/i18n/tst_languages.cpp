@@ -4,18 +4,24 @@
 #include "dialogs/data/editvariablesdlg.h"
 #include "dialogs/data/insertconditionalsectionsdlg.h"
 #include "dialogs/data/vareditdlg.h"
+#include "dialogdriver.h"
 #include "dialogs/format/bordersbackgrounddlg.h"
+#include "dialogs/format/formatconditiondlg.h"
 #include "dialogs/format/paragrapheditdlg.h"
 #include "frame/logdlg.h"
 #include "frame/moduleconstants.h"
+#include "fakedocumentinformation.h"
 #include "frame/uitranslations.h"
+#include "frame/win32constants.h"
 #include "outside/core/coreapplication.h"
 #include "outside/core/stringtable.h"
 #include "testregistry.h"
 #include "values/editpropertyvaluesdlg.h"
+#include "values/variantctrl.h"
 #include "xml/widgets/xpatheditdlg.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QCoreApplication>
@@ -213,6 +219,46 @@ private Q_SLOTS:
         const int column = QStringList{u"en"_s, u"de"_s, u"fr"_s}.indexOf(expected());
         QVERIFY(column >= 0);
         QCOMPARE(caption, captions.at(column));
+    }
+
+    // The property list of a formatting condition names the catalogue's
+    // properties and groups in the language; what is chosen stays the property.
+    void formatConditionPropertyNames_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QStringList>("names");  // as listed: English, German, French
+        QTest::addColumn<QStringList>("groups"); // the heading above it
+        // clang-format off
+        QTest::newRow("side of a border") << u"border-top-color"_s << QStringList{u"Top Border Color"_s, u"Rahmenfarbe oben"_s, u"Couleur de bordure supérieure"_s} << QStringList{u"Borders"_s, u"Rahmen"_s, u"Bordures"_s};
+        QTest::newRow("plain") << u"keep-with-next"_s << QStringList{u"Keep With Next"_s, u"Mit nächstem zusammenhalten"_s, u"Solidaire du suivant"_s} << QStringList{u"Keeps and Breaks"_s, u"Zusammenhalt und Umbrüche"_s, u"Liaisons et sauts"_s};
+        // clang-format on
+    }
+
+    void formatConditionPropertyNames()
+    {
+        QFETCH(QString, property);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, groups);
+        const int column = QStringList{u"en"_s, u"de"_s, u"fr"_s}.indexOf(expected());
+        QVERIFY(column >= 0);
+        auto document = makeSmart<TestSupport::FakeDocumentInformation>();
+        document->addToChain("fo:block", "/fo:root/fo:page-sequence/fo:flow/fo:block");
+        FormatConditionDlg editor(document, Core::String(), "/", true);
+        editor.show();
+        auto* list = editor.control<QComboBox>(FormatConditionDlg::IDC_PROPERTY);
+        const int row = list->findText(u"    "_s + names.at(column));
+        QVERIFY2(row > 0, qPrintable(names.at(column)));
+        int heading = row - 1;
+        while (heading > 0 && list->itemData(heading, Qt::UserRole).isValid()) {
+            --heading;
+        }
+        QCOMPARE(list->itemText(heading), groups.at(column));
+        TestSupport::chooseEntry(list, list->itemText(row));
+        TestSupport::typeText(qobject_cast<QLineEdit*>(editor.control<VariantCtrl>(FormatConditionDlg::IDC_VALUE)->getControl()), u"red"_s);
+        editor.control<QPushButton>(Win32::IDOK)->click();
+        KMBAttribute chosen;
+        editor.getValues(chosen);
+        QCOMPARE(chosen.getAttributeName().toQString(), u"fo:"_s + property);
     }
 
     // The menu bar and each menu of the designer, as a user of the language meets them.

@@ -98,6 +98,8 @@ void ConditionalFormattingDlg::refreshList()
         list->setItem(row, ValueColumn, cellItem(onlyDynamic ? tr("(dynamic)") : record.getValue().toQString()));
         list->setItem(row, ConditionColumn, cellItem(record.getCondition().toQString()));
     }
+    // A side's border name wraps onto as many lines as its language needs.
+    list->resizeRowsToContents();
     updateButtons();
 }
 

@@ -4,6 +4,7 @@
 #include "frame/win32constants.h"
 #include "outside/xslfo/xslfonamespaces.h"
 #include "values/propertyvaluesctrl.h"
+#include "xml/model/syntaxnames.h"
 #include "xml/model/syntaxxml.h"
 
 #include "ui_formatconditiondlg.h"
@@ -86,7 +87,7 @@ void FormatConditionDlg::getValues(Core::String& attributeName, Core::String& ns
 QString FormatConditionDlg::displayNameOf(const XSLFO::Property& property)
 {
     const QString name = property.getName().toQString();
-    const QString shown = property.getDisplayName().toQString();
+    const QString shown = SyntaxNames::translated(property.getDisplayName());
     if (!name.contains(QLatin1String("border"))) {
         return shown;
     }
@@ -155,7 +156,7 @@ void FormatConditionDlg::fillProperties()
         QFont headingFont = combo->font();
         headingFont.setBold(true);
         for (const QString& group : groups) {
-            auto* heading = new QStandardItem(group.isEmpty() ? tr("Other") : group);
+            auto* heading = new QStandardItem(group.isEmpty() ? tr("Other") : SyntaxNames::translated(group));
             heading->setFlags(Qt::NoItemFlags);
             heading->setFont(headingFont);
             model->appendRow(heading);
