@@ -24,8 +24,9 @@ SmartPtr<Xml::XmlDocument> documentOf(const SmartPtr<SampleXml>& sample)
 SampleDataEvaluator::SampleDataEvaluator(TemplateDocument& document, const SmartPtr<SampleXml>& sample)
     : m_document(document),
       m_sample(documentOf(sample) ? Xml::Node(documentOf(sample)->getRootNode()) : Xml::Node()),
+      // Date and time fields show the moment, as when the template runs.
       m_evaluator(documentOf(sample), sample ? sample->getNamespaceMap() : XPathEvaluator::NamespaceMap(),
-                  document.getVariables()),
+                  document.getVariables(), QDateTime::currentDateTime()),
       m_conditions(document.conditions(), m_evaluator)
 {
 }

@@ -169,7 +169,7 @@ private Q_SLOTS:
         QVERIFY(!window.preview()->errorText().isEmpty());
     }
 
-    void fieldsThatSelectNothingAreMarked()
+    void fieldsWithoutValueAreMarkedAndDatesAreTodays()
     {
         QTemporaryDir dir;
         DesignerWindow window;
@@ -182,6 +182,11 @@ private Q_SLOTS:
         QCoreApplication::processEvents();
         QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::Text, u"/invoice/nothing"_s), 1);
         QVERIFY(warningPixels(window) > 0);
+        // The built-in date is the moment's, as when the template runs.
+        window.document()->insertMarkup(u"<kmb:field xpath=\"$KMCrtLocalDate\" format=\"date:'Y'yyyy\"/>"_s,
+                                        TemplateDocument::InsertPosition::After);
+        QCoreApplication::processEvents();
+        QCOMPARE(countBoxes(window, ViewLayoutBox::Kind::Text, u"Y%1"_s.arg(QDate::currentDate().year())), 1);
     }
 
     void largeFilesAreReadInTheBackground_data()

@@ -56,7 +56,7 @@ struct XPathEvaluator::Private
 };
 
 XPathEvaluator::XPathEvaluator(const SmartPtr<Xml::XmlDocument>& sample, const NamespaceMap& namespaces,
-                               const std::vector<KMBVariable>& variables)
+                               const std::vector<KMBVariable>& variables, const QDateTime& moment)
     : d(std::make_unique<Private>())
 {
     d->sample = sample;
@@ -75,9 +75,17 @@ XPathEvaluator::XPathEvaluator(const SmartPtr<Xml::XmlDocument>& sample, const N
             xmlXPathRegisterNs(d->context, chars(prefix.toUtf8()), chars(uri.toUtf8()));
         }
     }
-    for (const char* name : builtInVariables) {
-        xmlXPathRegisterVariable(d->context, reinterpret_cast<const xmlChar*>(name),
-                                 xmlXPathNewCString(""));
+    const QDateTime local = moment.toLocalTime();
+    const QDateTime utc = moment.toUTC();
+    const QString values[] = {local.date().toString(Qt::ISODate), local.time().toString(Qt::ISODate),
+                              local.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")),
+                              utc.date().toString(Qt::ISODate), utc.time().toString(Qt::ISODate),
+                              utc.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")), QString()};
+    static_assert(std::size(values) == std::size(builtInVariables));
+    for (size_t i = 0; i < std::size(builtInVariables); ++i) {
+        const QByteArray value = moment.isValid() ? values[i].toUtf8() : QByteArray();
+        xmlXPathRegisterVariable(d->context, reinterpret_cast<const xmlChar*>(builtInVariables[i]),
+                                 xmlXPathNewCString(value.constData()));
     }
     // In declaration order, so a variable may use the ones before it.
     for (const KMBVariable& variable : variables) {

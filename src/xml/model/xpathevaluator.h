@@ -6,6 +6,8 @@
 #include "outside/types/kmbvariable.h"
 #include "uieditor_export.h"
 
+#include <QDateTime>
+
 #include <map>
 #include <memory>
 #include <optional>
@@ -13,15 +15,18 @@
 
 /// Evaluates the expressions of a template on its sample data with what the
 /// expression editor's check declares: the sample's prefixes, the template's
-/// variables and the built-in variables (empty here, as in the check). Set
-/// up once for many expressions; use it on the thread that owns the sample.
+/// variables and the built-in variables. Set up once for many expressions;
+/// use it on the thread that owns the sample.
 class UIEDITOR_EXPORT XPathEvaluator
 {
 public:
     using NamespaceMap = std::map<Core::String, Core::String>;
 
+    /// With a valid `moment`, the built-in date and time variables give it
+    /// ("2026-12-07", "14:05:09", "2026-12-07T14:05:09", local and UTC), as
+    /// when the template runs; otherwise they are empty, as in the check.
     XPathEvaluator(const SmartPtr<Xml::XmlDocument>& sample, const NamespaceMap& namespaces,
-                   const std::vector<KMBVariable>& variables);
+                   const std::vector<KMBVariable>& variables, const QDateTime& moment = QDateTime());
     ~XPathEvaluator();
     XPathEvaluator(const XPathEvaluator&) = delete;
     XPathEvaluator& operator=(const XPathEvaluator&) = delete;
