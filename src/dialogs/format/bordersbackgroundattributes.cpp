@@ -14,12 +14,12 @@ constexpr Side Sides[] = {BordersAndBackgroundData::Left, BordersAndBackgroundDa
 
 Core::String borderProperty(Side side, const char* part)
 {
-    return Core::Format::format("fo:border-{0}-{1}", BordersBackgroundAttributes::sideName(side), part);
+    return Core::Format::format("fo:border-{0}-{1}", BordersAndBackgroundData::sideName(side), part);
 }
 
 Core::String paddingProperty(Side side)
 {
-    return "fo:padding-" + BordersBackgroundAttributes::sideName(side);
+    return "fo:padding-" + BordersAndBackgroundData::sideName(side);
 }
 
 // The side's longhand, else the family shorthand that stands for all four.
@@ -86,21 +86,6 @@ void storeLengthOrPercent(PropertyCollection& properties, const Core::String& na
 }
 
 } // namespace
-
-Core::String BordersBackgroundAttributes::sideName(Side side)
-{
-    switch (side) {
-    case BordersAndBackgroundData::Left:
-        return "left";
-    case BordersAndBackgroundData::Top:
-        return "top";
-    case BordersAndBackgroundData::Right:
-        return "right";
-    case BordersAndBackgroundData::Bottom:
-        return "bottom";
-    }
-    return {};
-}
 
 void BordersBackgroundAttributes::load(const PropertyCollection& properties,
                                        BordersAndBackgroundData& data)

@@ -15,8 +15,6 @@ public:
     /// Resets `data` (its element name stays) and reads every field from
     /// `properties`. Values that do not parse leave the reset value.
     static void load(const PropertyCollection& properties, BordersAndBackgroundData& data);
-    /// "left", "top", "right" or "bottom", as property names spell the side.
-    static Core::String sideName(BordersAndBackgroundData::Side side);
     /// Sets each longhand the record gives a value and removes the ones it
     /// clears, in the order sides (left, top, right, bottom; style, width,
     /// colour), shadow, background, positions, paddings. Properties the record

@@ -55,11 +55,11 @@ void BordersBackgroundKeptValues::remember(const PropertyCollection& properties,
         return a.getPositionVertical() == b.getPositionVertical();
     });
     for (const Data::Side side : {Data::Left, Data::Top, Data::Right, Data::Bottom}) {
-        keep(Core::String("fo:padding-") + BordersBackgroundAttributes::sideName(side), lengthOrPercentFits,
+        keep(Core::String("fo:padding-") + BordersAndBackgroundData::sideName(side), lengthOrPercentFits,
              [side](const Data& a, const Data& b) {
                  return a.getPadding(side) == b.getPadding(side);
              });
-        keep(Core::String("fo:border-") + BordersBackgroundAttributes::sideName(side) + "-width", borderWidthFits,
+        keep(Core::String("fo:border-") + BordersAndBackgroundData::sideName(side) + "-width", borderWidthFits,
              [side](const Data& a, const Data& b) {
                  return a.getStyle(side) == b.getStyle(side) &&
                         a.getWidth(side) == b.getWidth(side);

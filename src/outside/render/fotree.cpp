@@ -73,6 +73,14 @@ QString textContent(const xmlNode* element)
     return text;
 }
 
+/// Whether a wrapper in `parent` stands among rows, cells or list items,
+/// where text between elements is only layout of the markup.
+bool holdsRows(const Node* parent)
+{
+    return parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
+           parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock;
+}
+
 int positiveInt(const QString& text, int fallback, int maximum)
 {
     bool ok = false;
@@ -521,8 +529,7 @@ Node* Document::buildRepeat(xmlNode* element, Node* parent)
     // The repeat stands in the tree as a wrapper holding one copy of its
     // content per node, each built at its node.
     Node* node = newNode(NodeKind::Transparent, inheritedStyle(parent->style), utf8(element->name));
-    const bool inTable = parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
-                         parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock;
+    const bool inTable = holdsRows(parent);
     const ViewDataEvaluator::Repetition repetition = m_data.repeat(element);
     for (const std::vector<DataBinding::Context>& group : repetition.groups) {
         std::vector<Node*> firstRows;
@@ -780,9 +787,7 @@ Node* Document::buildFormattingObject(xmlNode* element, Node* parent)
     if (!hasChildElements(element) && element->children == nullptr) {
         return nullptr;
     }
-    buildChildren(element, node,
-                  parent->kind == NodeKind::Table || parent->kind == NodeKind::TableBody ||
-                      parent->kind == NodeKind::TableRow || parent->kind == NodeKind::ListBlock);
+    buildChildren(element, node, holdsRows(parent));
     return node;
 }
 

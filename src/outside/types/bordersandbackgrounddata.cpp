@@ -55,6 +55,21 @@ int BordersAndBackgroundData::getStyleCount()
     return int(StyleNames.size());
 }
 
+Core::String BordersAndBackgroundData::sideName(Side side)
+{
+    switch (side) {
+    case Left:
+        return "left";
+    case Top:
+        return "top";
+    case Right:
+        return "right";
+    case Bottom:
+        break;
+    }
+    return "bottom";
+}
+
 Core::String BordersAndBackgroundData::repeatModeName(RepeatMode mode)
 {
     switch (mode) {

@@ -37,6 +37,8 @@ public:
     /// The value of fo:background-repeat for `mode`, and back; a text that
     /// is no repeat value gives Repeat, with `known` false.
     static Core::String repeatModeName(RepeatMode mode);
+    /// The side as XSL-FO property names spell it: "left", "top"...
+    static Core::String sideName(Side side);
     static RepeatMode repeatModeOf(const Core::String& text, bool* known = nullptr);
 
     /// Back to no border ("none", 0px, no colour), no shadow, no background,

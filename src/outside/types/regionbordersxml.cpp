@@ -13,21 +13,6 @@ constexpr BorderSide BorderSides[] = {BordersAndBackgroundData::Left, BordersAnd
                                       BordersAndBackgroundData::Right,
                                       BordersAndBackgroundData::Bottom};
 
-Core::String borderSideName(BorderSide side)
-{
-    switch (side) {
-    case BordersAndBackgroundData::Left:
-        return "left";
-    case BordersAndBackgroundData::Top:
-        return "top";
-    case BordersAndBackgroundData::Right:
-        return "right";
-    case BordersAndBackgroundData::Bottom:
-        break;
-    }
-    return "bottom";
-}
-
 // What one border shorthand ("solid 1pt red") says; parts it leaves out stay empty.
 struct BorderParts
 {
@@ -129,7 +114,7 @@ Core::String firstGiven(std::initializer_list<Core::String> values)
 void readSide(AttributeSet& attributes, const Shorthands& shorthands, BorderSide side,
               BordersAndBackgroundData& data)
 {
-    const Core::String prefix = "border-" + borderSideName(side) + "-";
+    const Core::String prefix = "border-" + BordersAndBackgroundData::sideName(side) + "-";
     const BorderParts& ofSide = shorthands.sides[side];
     const Core::String styleText = firstGiven({attributes.take(prefix + "style"), ofSide.style,
                                                shorthands.family.style, shorthands.border.style});
@@ -231,7 +216,7 @@ void RegionBordersXml::read(AttributeSet& attributes, BordersAndBackgroundData& 
     Shorthands shorthands;
     shorthands.border = takeShorthand(attributes, "border");
     for (BorderSide side : BorderSides) {
-        shorthands.sides[side] = takeShorthand(attributes, "border-" + borderSideName(side));
+        shorthands.sides[side] = takeShorthand(attributes, "border-" + BordersAndBackgroundData::sideName(side));
     }
     // The family shorthands may give one value per side; only a single one is read.
     for (const char* part : {"style", "width", "color"}) {
@@ -268,7 +253,7 @@ void RegionBordersXml::write(const BordersAndBackgroundData& data, Attributes& a
         if (style.isEmpty() || style == "none") {
             continue;
         }
-        const Core::String prefix = "border-" + borderSideName(side) + "-";
+        const Core::String prefix = "border-" + BordersAndBackgroundData::sideName(side) + "-";
         attributes.emplace_back(prefix + "style", style);
         attributes.emplace_back(prefix + "width", data.getWidth(side).getValueAsString());
         if (!data.getColor(side).isEmpty()) {

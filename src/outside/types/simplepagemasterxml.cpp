@@ -23,19 +23,18 @@ const char* const RegionNames[PageLayoutData::RegionCount] = {
     "region-body", "region-before", "region-after", "region-start", "region-end"};
 const char* const Alignments[RegionData::AlignmentCount] = {"before", "center", "after"};
 
+// The borders record orders its sides otherwise.
+BordersAndBackgroundData::Side bordersSideOf(PageSide side)
+{
+    return side == RegionData::Left    ? BordersAndBackgroundData::Left
+           : side == RegionData::Right ? BordersAndBackgroundData::Right
+           : side == RegionData::Top   ? BordersAndBackgroundData::Top
+                                       : BordersAndBackgroundData::Bottom;
+}
+
 Core::String pageSideName(PageSide side)
 {
-    switch (side) {
-    case RegionData::Left:
-        return "left";
-    case RegionData::Right:
-        return "right";
-    case RegionData::Top:
-        return "top";
-    case RegionData::Bottom:
-        break;
-    }
-    return "bottom";
+    return BordersAndBackgroundData::sideName(bordersSideOf(side));
 }
 
 // A value as it will be written and read again: the text keeps six decimals.
@@ -197,11 +196,7 @@ RegionData readRegion(const Xml::Element& element, int index)
     RegionBordersXml::read(attributes, borders);
     for (PageSide side : PageSides) {
         // The borders dialog shows the region's padding in its own slots.
-        const auto slot = side == RegionData::Left    ? BordersAndBackgroundData::Left
-                          : side == RegionData::Right ? BordersAndBackgroundData::Right
-                          : side == RegionData::Top   ? BordersAndBackgroundData::Top
-                                                      : BordersAndBackgroundData::Bottom;
-        borders.setPadding(slot, region.getPadding(side));
+        borders.setPadding(bordersSideOf(side), region.getPadding(side));
     }
     region.setBordersAndBackground(borders);
     region.setKeptAttributes(attributes.kept());
