@@ -1,5 +1,6 @@
 // Our reader of hyphenation patterns against libhyphen's own loader: the
-// installed dictionaries hyphenate alike, and odd files build the same states.
+// installed dictionaries and odd files build the same states, so the two
+// hyphenate alike through libhyphen.
 #include "outside/render/fohyphendictionaryloader_p.h"
 #include "testregistry.h"
 
@@ -7,39 +8,12 @@
 #include <QTemporaryFile>
 #include <QTest>
 
-#include <cstdlib>
 #include <cstring>
 #include <map>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-/// hnj_hyphen_hyphenate2's answer for `word`: its hyphen digits, then each
-/// spelling change with its position and cut.
-QString hyphenation(HyphenDict* dict, const QString& word)
-{
-    const QByteArray bytes = dict->utf8 ? word.toUtf8() : word.toLatin1();
-    std::vector<char> hyphens(size_t(bytes.size()) + 5, '\0');
-    char** rep = nullptr;
-    int* pos = nullptr;
-    int* cut = nullptr;
-    hnj_hyphen_hyphenate2(dict, bytes.constData(), int(bytes.size()), hyphens.data(), nullptr, &rep,
-                          &pos, &cut);
-    QString result = QString::fromLatin1(hyphens.data(), bytes.size());
-    for (qsizetype i = 0; rep && i < bytes.size(); ++i) {
-        if (rep[i]) {
-            result +=
-                u" %1:%2/%3/%4"_s.arg(i).arg(QString::fromUtf8(rep[i])).arg(pos[i]).arg(cut[i]);
-            free(rep[i]);
-        }
-    }
-    free(rep);
-    free(pos);
-    free(cut);
-    return result;
-}
 
 /// Every level's settings and states, transitions and fallbacks included.
 QStringList states(const HyphenDict* dict)
@@ -109,39 +83,6 @@ private Q_SLOTS:
                 }
             }
         }
-    }
-
-    void installedDictionariesHyphenateAlike_data()
-    {
-        QTest::addColumn<QString>("dictionary");
-        QTest::addColumn<QString>("word");
-        // clang-format off
-        QTest::newRow("en hyphenation") << u"en_US"_s << u"hyphenation"_s;
-        QTest::newRow("en long") << u"en_US"_s << u"incomprehensibilities"_s;
-        QTest::newRow("en encyclopedia") << u"en_US"_s << u"encyclopedia"_s;
-        QTest::newRow("en with hyphen") << u"en_US"_s << u"well-established"_s;
-        QTest::newRow("de compound") << u"de_DE"_s << u"donaudampfschifffahrtsgesellschaft"_s;
-        QTest::newRow("de umlauts") << u"de_DE"_s << u"größenverhältnisse"_s;
-        QTest::newRow("de sharp s") << u"de_DE"_s << u"straßenbahnhaltestelle"_s;
-        QTest::newRow("de very long") << u"de_DE"_s << u"rindfleischetikettierungsüberwachungsaufgabenübertragungsgesetz"_s;
-        QTest::newRow("de rules") << u"de_DE"_s << u"silbentrennungsregeln"_s;
-        QTest::newRow("fr long") << u"fr"_s << u"anticonstitutionnellement"_s;
-        QTest::newRow("fr accents") << u"fr"_s << u"élémentairement"_s;
-        QTest::newRow("fr apostrophe") << u"fr"_s << u"aujourd'hui"_s;
-        QTest::newRow("fr ligature") << u"fr"_s << u"œuvre"_s;
-        // clang-format on
-    }
-
-    void installedDictionariesHyphenateAlike()
-    {
-        QFETCH(QString, dictionary);
-        QFETCH(QString, word);
-        const auto [ours, libhyphens] = loaded(dictionary);
-        if (!ours && !libhyphens) {
-            QSKIP("the dictionary is not installed");
-        }
-        QVERIFY(ours && libhyphens);
-        QCOMPARE(hyphenation(ours, word), hyphenation(libhyphens, word));
     }
 
     void installedDictionariesBuildTheSameStates_data()
